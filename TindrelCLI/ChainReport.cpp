@@ -1,0 +1,58 @@
+#include "TindrelCLI/ChainReport.h"
+
+#include "TindrelCore/Explainer.h"
+
+#include <fmt/format.h>
+
+namespace tindrel::cli {
+namespace {
+
+std::string riskText(Explainer::RiskLevel level, const Style& style) {
+    std::string name(Explainer::rawValue(level));
+    switch (level) {
+    case Explainer::RiskLevel::critical:
+        return style.red(style.bold(name));
+    case Explainer::RiskLevel::warning:
+        return style.yellow(name);
+    case Explainer::RiskLevel::info:
+        break;
+    }
+    return style.green(name);
+}
+
+void appendStep(std::string& out, std::size_t number, const DecodeResult& step, const Style& style) {
+    std::string kind(detection_kind::rawValue(step.kind));
+    out += fmt::format("{}. {} {}  {}\n", number, style.bold(kind),
+                       style.dim(fmt::format("({:.0f}%)", step.confidence * 100)), step.summary);
+    std::size_t width = 0;
+    for (const auto& [key, value] : step.details)
+        width = std::max(width, key.size());
+    for (const auto& [key, value] : step.details)
+        out += fmt::format("   {}  {}\n", style.cyan(fmt::format("{:<{}}", key, width)), value);
+}
+
+} // namespace
+
+std::string chainReport(const DecodeChain& chain, const Style& style) {
+    if (!chain.isRecognized()) return "Not recognized\n";
+    std::string out = fmt::format("{}\nRisk: {}\n\n", style.bold(chain.shapeText()),
+                                  riskText(Explainer::riskLevel(chain), style));
+    for (std::size_t i = 0; i < chain.steps.size(); ++i)
+        appendStep(out, i + 1, chain.steps[i], style);
+
+    std::vector<std::string> nextSteps = Explainer::nextSteps(chain);
+    if (!nextSteps.empty()) {
+        out += "\n" + style.bold("Next steps") + "\n";
+        for (const std::string& text : nextSteps)
+            out += "  \u2022 " + text + "\n";
+    }
+    out += "\n" + style.bold("Final value") + "\n" + chain.finalValue() + "\n";
+    return out;
+}
+
+std::string chainLine(const DecodeChain& chain) {
+    if (!chain.isRecognized()) return "not recognized";
+    return chain.shapeText() + "\t" + chain.steps.front().summary;
+}
+
+} // namespace tindrel::cli

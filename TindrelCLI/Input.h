@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tindrel::cli {
+
+struct ReadResult {
+    std::optional<std::string> text; // valid UTF-8: ill-formed sequences became U+FFFD
+    std::string error;               // one line for stderr when text is absent
+};
+
+// Reads a whole file ("-" or empty: standard input) in as few reads as possible.
+ReadResult readAll(const std::string& path);
+
+// The command-line text itself, made valid UTF-8.
+std::string argumentText(const std::string& argument);
+
+} // namespace tindrel::cli

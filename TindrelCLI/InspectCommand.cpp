@@ -1,0 +1,75 @@
+#include "TindrelCLI/ChainReport.h"
+#include "TindrelCLI/Commands.h"
+#include "TindrelCLI/Input.h"
+#include "TindrelCLI/Output.h"
+#include "TindrelCore/Samples.h"
+#include "TindrelCore/Tindrel.h"
+#include "TindrelCore/TindrelJSON.h"
+
+#include <memory>
+
+namespace tindrel::cli {
+namespace {
+
+struct InspectOptions {
+    bool json = false;
+    bool eachLine = false;
+    bool sample = false;
+    std::string text; // the text itself, or with --each-line the file to read
+    bool textGiven = false;
+};
+
+std::optional<std::string> inputText(const InspectOptions& options) {
+    if (options.sample) return std::string(Samples::token);
+    if (options.textGiven && options.text != "-" && !options.eachLine) return argumentText(options.text);
+    ReadResult read = readAll(options.textGiven ? options.text : "-");
+    if (!read.text) writeError(read.error);
+    return std::move(read.text);
+}
+
+int inspectEachLine(std::string_view text, bool json) {
+    bool anyRecognized = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) end = text.size();
+        if (end > start && text[end - 1] == '\r') --end;
+        DecodeChain chain = Tindrel::inspect(text.substr(start, end - start));
+        anyRecognized = anyRecognized || chain.isRecognized();
+        writeOut((json ? TindrelJSON::compactString(chain) : chainLine(chain)) + "\n");
+        start = next;
+    }
+    return anyRecognized ? found : notFound;
+}
+
+int runInspect(const InspectOptions& options) {
+    std::optional<std::string> text = inputText(options);
+    if (!text) return failure;
+    if (options.eachLine) return inspectEachLine(*text, options.json);
+    DecodeChain chain = Tindrel::inspect(*text);
+    writeOut(options.json ? TindrelJSON::string(chain) + "\n"
+                          : chainReport(chain, Style::forStandardOutput()));
+    return chain.isRecognized() ? found : notFound;
+}
+
+} // namespace
+
+void addInspectCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<InspectOptions>();
+    CLI::App* command =
+        app.add_subcommand("inspect", "Tell what a text is: peel its layers and print the chain");
+    command->add_flag("--json", options->json, "Print the chain as the JSON export document");
+    command->add_flag("--each-line", options->eachLine,
+                      "Inspect every line of the input on its own (with --json: JSON Lines)");
+    command->add_flag("--sample", options->sample, "Inspect the built-in sample token");
+    command->add_option("TEXT", options->text,
+                        "The text to inspect (default or \"-\": standard input; with --each-line: a file)");
+    command->footer("Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.");
+    command->callback([options, command, &status] {
+        options->textGiven = command->count("TEXT") > 0;
+        status = runInspect(*options);
+    });
+}
+
+} // namespace tindrel::cli

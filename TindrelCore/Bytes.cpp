@@ -1,0 +1,160 @@
+#include "TindrelCore/Bytes.h"
+
+#include "TindrelCore/Text.h"
+
+#include <array>
+
+namespace tindrel::Bytes {
+namespace {
+
+constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+constexpr std::array<int, 256> makeBase64Values() {
+    std::array<int, 256> values{};
+    for (int& v : values)
+        v = -1;
+    for (std::size_t i = 0; i < alphabet.size(); ++i)
+        values[static_cast<unsigned char>(alphabet[i])] = int(i);
+    return values;
+}
+constexpr std::array<int, 256> base64Values = makeBase64Values();
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool isAlnum(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// One or more characters accepted by `body`, then zero to two "=".
+template <typename Body> bool matchesPadded(std::string_view s, Body body) {
+    std::size_t end = s.size();
+    std::size_t padding = 0;
+    while (end > 0 && s[end - 1] == '=' && padding < 2) {
+        --end;
+        ++padding;
+    }
+    if (end == 0) return false;
+    for (std::size_t i = 0; i < end; ++i)
+        if (!body(s[i])) return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<Buffer> hex(std::string_view s) {
+    if (s.size() % 2 != 0) return std::nullopt;
+    Buffer out;
+    out.reserve(s.size() / 2);
+    for (std::size_t i = 0; i < s.size(); i += 2) {
+        int high = hexValue(s[i]);
+        int low = hexValue(s[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        out += static_cast<char>(high * 16 + low);
+    }
+    return out;
+}
+
+std::optional<Buffer> base64Decode(std::string_view s) {
+    if (s.size() % 4 != 0) return std::nullopt;
+    std::size_t padding = 0;
+    while (padding < 2 && padding < s.size() && s[s.size() - 1 - padding] == '=')
+        ++padding;
+    std::size_t dataLength = s.size() - padding;
+    Buffer out;
+    out.reserve(s.size() / 4 * 3);
+    std::uint32_t accumulator = 0;
+    int bits = 0;
+    for (std::size_t i = 0; i < dataLength; ++i) {
+        int value = base64Values[static_cast<unsigned char>(s[i])];
+        if (value < 0) return std::nullopt;
+        accumulator = (accumulator << 6) | std::uint32_t(value);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out += static_cast<char>((accumulator >> bits) & 0xFF);
+        }
+    }
+    // A lone character in the last group carries no whole byte.
+    if (dataLength % 4 == 1) return std::nullopt;
+    return out;
+}
+
+std::optional<Buffer> base64URLDecode(std::string_view s) {
+    std::string standard(s);
+    for (char& c : standard) {
+        if (c == '-')
+            c = '+';
+        else if (c == '_')
+            c = '/';
+    }
+    // Outside the ASCII alphabet decoding fails anyway, so bytes count as characters here.
+    switch (standard.size() % 4) {
+    case 1:
+        return std::nullopt;
+    case 2:
+        standard += "==";
+        break;
+    case 3:
+        standard += "=";
+        break;
+    default:
+        break;
+    }
+    return base64Decode(standard);
+}
+
+std::string base64Encode(std::string_view bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        std::uint32_t n = (std::uint32_t(std::uint8_t(bytes[i])) << 16) |
+                          (std::uint32_t(std::uint8_t(bytes[i + 1])) << 8) | std::uint8_t(bytes[i + 2]);
+        for (int shift = 18; shift >= 0; shift -= 6)
+            out += alphabet[(n >> shift) & 0x3F];
+    }
+    std::size_t rest = bytes.size() - i;
+    if (rest > 0) {
+        std::uint32_t n = std::uint32_t(std::uint8_t(bytes[i])) << 16;
+        if (rest == 2) n |= std::uint32_t(std::uint8_t(bytes[i + 1])) << 8;
+        out += alphabet[(n >> 18) & 0x3F];
+        out += alphabet[(n >> 12) & 0x3F];
+        out += rest == 2 ? alphabet[(n >> 6) & 0x3F] : '=';
+        out += '=';
+    }
+    return out;
+}
+
+bool isBase64Text(std::string_view s) {
+    return matchesPadded(s, [](char c) { return isAlnum(c) || c == '+' || c == '/'; });
+}
+
+bool isBase64URLText(std::string_view s) {
+    return matchesPadded(s, [](char c) { return isAlnum(c) || c == '-' || c == '_'; });
+}
+
+bool isHexText(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (hexValue(c) < 0) return false;
+    return true;
+}
+
+std::optional<Wrapped> fromWrapper(std::string_view s) {
+    std::string_view t = Text::trim(s);
+    if (Text::characterCount(t) < 8) return std::nullopt;
+    if (isBase64Text(t))
+        if (auto data = base64Decode(t)) return Wrapped{std::move(*data), "base64"};
+    if (isBase64URLText(t))
+        if (auto data = base64URLDecode(t)) return Wrapped{std::move(*data), "base64url"};
+    if (isHexText(t) && t.size() % 2 == 0)
+        if (auto data = hex(t)) return Wrapped{std::move(*data), "hex"};
+    return std::nullopt;
+}
+
+} // namespace tindrel::Bytes

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tindrel::Text {
+
+// A decoded scalar, or `invalid` with `length` covering the maximal ill-formed subpart.
+struct Scalar {
+    static constexpr char32_t invalid = 0xFFFFFFFF;
+    char32_t value;
+    std::size_t length;
+};
+
+// Decodes the UTF-8 scalar that starts at `pos` (which must be inside `s`).
+Scalar decodeScalar(std::string_view s, std::size_t pos);
+void appendUTF8(std::string& out, char32_t scalar);
+
+bool isValidUTF8(std::string_view s);
+// Every ill-formed sequence becomes U+FFFD; everything else is kept byte for byte.
+std::string sanitizeUTF8(std::string_view s);
+// The same in place; costs one validating pass when `s` is already valid.
+void makeValidUTF8(std::string& s);
+
+// The Unicode White_Space property (tab to carriage return, space, U+0085, U+00A0, U+2028, U+3000, …).
+bool isWhitespace(char32_t scalar);
+// Trims white space and newlines from both ends. `s` must be valid UTF-8.
+std::string_view trim(std::string_view s);
+bool isBlank(std::string_view s);
+
+// User-perceived characters (extended grapheme clusters).
+std::size_t characterCount(std::string_view s);
+// The first `count` user-perceived characters of `s`.
+std::string_view prefixCharacters(std::string_view s, std::size_t count);
+
+// At least 90 % of the scalars are printable (tab, LF, CR, or 32 and above but not 127).
+bool looksLikePrintableText(std::string_view s);
+
+bool isASCII(std::string_view s);
+
+} // namespace tindrel::Text

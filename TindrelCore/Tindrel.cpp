@@ -1,0 +1,19 @@
+#include "TindrelCore/Tindrel.h"
+
+#include "TindrelCore/ChainEngine.h"
+
+namespace tindrel::Tindrel {
+namespace {
+
+const ChainEngine& engine() {
+    static const ChainEngine shared{defaultDetectors(), 0.5, 12};
+    return shared;
+}
+
+} // namespace
+
+DecodeChain inspect(std::string_view text) {
+    return engine().inspect(text);
+}
+
+} // namespace tindrel::Tindrel

@@ -1,0 +1,58 @@
+#include "TindrelCore/TindrelJSON.h"
+
+#include "TindrelCore/JSONUtil.h"
+
+#include <cmath>
+
+namespace tindrel::TindrelJSON {
+namespace {
+
+bool hasNonFiniteNumber(const nlohmann::json& value) {
+    if (value.is_number_float()) return !std::isfinite(value.get<double>());
+    if (value.is_structured())
+        for (const auto& element : value)
+            if (hasNonFiniteNumber(element)) return true;
+    return false;
+}
+
+nlohmann::json stepRecord(const DecodeResult& step) {
+    nlohmann::json details = nlohmann::json::object();
+    for (const auto& [key, value] : step.details)
+        details[key] = value;
+    return {
+        {"kind", detection_kind::rawValue(step.kind)},
+        {"summary", step.summary},
+        {"confidence", step.confidence},
+        {"output", step.output},
+        {"terminal", step.terminal},
+        {"details", std::move(details)},
+    };
+}
+
+} // namespace
+
+nlohmann::json chainRecord(const DecodeChain& chain) {
+    nlohmann::json steps = nlohmann::json::array();
+    for (const DecodeResult& step : chain.steps)
+        steps.push_back(stepRecord(step));
+    return {
+        {"input", chain.input},      {"recognized", chain.isRecognized()},
+        {"shape", chain.shape()},    {"finalValue", chain.finalValue()},
+        {"steps", std::move(steps)},
+    };
+}
+
+std::string writeRecord(const nlohmann::json& record, bool pretty) {
+    if (hasNonFiniteNumber(record)) return "{}";
+    return JSONUtil::write(record, pretty).value_or("{}");
+}
+
+std::string string(const DecodeChain& chain) {
+    return writeRecord(chainRecord(chain), true);
+}
+
+std::string compactString(const DecodeChain& chain) {
+    return writeRecord(chainRecord(chain), false);
+}
+
+} // namespace tindrel::TindrelJSON

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+// The JSON export: a document other tools can read, keys sorted, slashes unescaped.
+namespace tindrel::TindrelJSON {
+
+// The chain document, pretty-printed; "{}" when it cannot be written (a non-finite confidence).
+std::string string(const DecodeChain& chain);
+// The same document on one line (JSON Lines output).
+std::string compactString(const DecodeChain& chain);
+
+// The chain record itself, for documents that embed chains.
+nlohmann::json chainRecord(const DecodeChain& chain);
+// Writes a record; "{}" when it holds a non-finite number or the text is not UTF-8.
+std::string writeRecord(const nlohmann::json& record, bool pretty);
+
+} // namespace tindrel::TindrelJSON

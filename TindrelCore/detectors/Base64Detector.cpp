@@ -1,0 +1,42 @@
+#include "TindrelCore/detectors/Base64Detector.h"
+
+#include "TindrelCore/Bytes.h"
+#include "TindrelCore/Text.h"
+
+#include <fmt/format.h>
+
+namespace tindrel {
+namespace {
+
+bool isDigitsOnly(std::string_view t) {
+    for (char c : t)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<DecodeResult> Base64Detector::decode(std::string_view text) const {
+    std::string_view t = Text::trim(text);
+    if (Text::characterCount(t) < 8) return std::nullopt;
+    bool urlSafe = t.find_first_of("-_") != std::string_view::npos;
+    if (urlSafe ? !Bytes::isBase64URLText(t) : !Bytes::isBase64Text(t)) return std::nullopt;
+    if (isDigitsOnly(t)) return std::nullopt;
+
+    std::optional<Bytes::Buffer> bytes = urlSafe ? Bytes::base64URLDecode(t) : Bytes::base64Decode(t);
+    if (!bytes || bytes->empty()) return std::nullopt;
+    if (!Text::isValidUTF8(*bytes) || !Text::looksLikePrintableText(*bytes)) return std::nullopt;
+    if (*bytes == t) return std::nullopt;
+
+    std::string count = std::to_string(bytes->size());
+    return DecodeResult{
+        urlSafe ? DetectionKind::base64url : DetectionKind::base64,
+        std::move(*bytes),
+        0.7,
+        fmt::format("{} \u2192 {} bytes of text", urlSafe ? "Base64url" : "Base64", count),
+        {{"bytes", count}},
+        false,
+    };
+}
+
+} // namespace tindrel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// Standard and URL-safe Base64 whose bytes are readable text.
+class Base64Detector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::base64; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// A JSON object or array, rendered pretty with sorted keys; terminal.
+class JSONDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::json; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

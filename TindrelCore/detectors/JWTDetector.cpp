@@ -1,0 +1,102 @@
+#include "TindrelCore/detectors/JWTDetector.h"
+
+#include "TindrelCore/Bytes.h"
+#include "TindrelCore/Clock.h"
+#include "TindrelCore/DateText.h"
+#include "TindrelCore/Explainer.h"
+#include "TindrelCore/JSONUtil.h"
+#include "TindrelCore/Text.h"
+
+#include <array>
+
+namespace tindrel {
+namespace {
+
+using nlohmann::json;
+
+struct Segments {
+    std::string_view header, payload, signature;
+};
+
+std::optional<Segments> split(std::string_view text) {
+    std::size_t first = text.find('.');
+    if (first == std::string_view::npos) return std::nullopt;
+    std::size_t second = text.find('.', first + 1);
+    if (second == std::string_view::npos || text.find('.', second + 1) != std::string_view::npos)
+        return std::nullopt;
+    Segments segments{text.substr(0, first), text.substr(first + 1, second - first - 1),
+                      text.substr(second + 1)};
+    if (segments.header.empty() || segments.payload.empty()) return std::nullopt;
+    return segments;
+}
+
+std::optional<json> decodeObject(const Bytes::Buffer& bytes) {
+    std::optional<json> value = JSONUtil::parse(bytes);
+    if (!value || !value->is_object()) return std::nullopt;
+    return value;
+}
+
+std::optional<double> numericClaim(const json& payload, const char* name) {
+    auto it = payload.find(name);
+    if (it == payload.end() || !it->is_number()) return std::nullopt;
+    return it->get<double>();
+}
+
+void copyTextMember(const json& object, const char* name, Details& details) {
+    auto it = object.find(name);
+    if (it != object.end() && it->is_string()) details[name] = it->get<std::string>();
+}
+
+// Returns the expiry part of the summary.
+std::string addExpiry(double exp, Details& details) {
+    double now = Clock::now();
+    bool expired = exp < now;
+    std::string rel = Explainer::relativeTime(exp - now);
+    details["exp"] = DateText::iso8601(exp);
+    details["expired"] = expired ? "true" : "false";
+    details["exp_relative"] = rel;
+    return expired ? "EXPIRED (" + rel + ")" : "valid, expires " + rel;
+}
+
+void addClaims(const json& payload, Details& details) {
+    for (const char* name : {"iat", "nbf"})
+        if (auto value = numericClaim(payload, name)) details[name] = DateText::iso8601(*value);
+    for (const char* name : {"sub", "iss", "aud"})
+        copyTextMember(payload, name, details);
+    for (const char* name : {"iss", "sub", "aud", "exp", "nbf", "iat", "jti"})
+        if (payload.contains(name))
+            if (auto meaning = Explainer::jwtClaim(name)) details[std::string(name) + "_meaning"] = *meaning;
+}
+
+} // namespace
+
+std::optional<DecodeResult> JWTDetector::decode(std::string_view text) const {
+    std::optional<Segments> segments = split(text);
+    if (!segments) return std::nullopt;
+    std::optional<Bytes::Buffer> headerBytes = Bytes::base64URLDecode(segments->header);
+    if (!headerBytes) return std::nullopt;
+    std::optional<json> header = decodeObject(*headerBytes);
+    if (!header) return std::nullopt;
+    std::optional<Bytes::Buffer> payloadBytes = Bytes::base64URLDecode(segments->payload);
+    if (!payloadBytes || !Text::isValidUTF8(*payloadBytes)) return std::nullopt;
+    std::optional<json> payload = decodeObject(*payloadBytes);
+    if (!payload) return std::nullopt;
+
+    Details details;
+    auto algMember = header->find("alg");
+    std::string alg =
+        algMember != header->end() && algMember->is_string() ? algMember->get<std::string>() : "?";
+    details["alg"] = alg;
+    if (auto note = Explainer::jwtAlgNote(alg)) details["alg_note"] = *note;
+    copyTextMember(*header, "typ", details);
+    copyTextMember(*header, "kid", details);
+
+    std::string summary = "JWT (" + alg + ")";
+    if (auto exp = numericClaim(*payload, "exp")) summary += ", " + addExpiry(*exp, details);
+    addClaims(*payload, details);
+
+    return DecodeResult{DetectionKind::jwt, std::move(*payloadBytes), 0.97,
+                        std::move(summary), std::move(details),       false};
+}
+
+} // namespace tindrel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// A compact JSON Web Token: header facts, claims and expiry; the payload goes on.
+class JWTDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::jwt; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

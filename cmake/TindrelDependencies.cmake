@@ -1,0 +1,17 @@
+# Every third-party library comes from a Debian package (scripts/install-deps.sh).
+find_package(PkgConfig REQUIRED)
+find_package(nlohmann_json 3.10 REQUIRED)
+find_package(fmt REQUIRED)
+find_package(CLI11 REQUIRED)
+find_package(ZLIB REQUIRED)
+pkg_check_modules(RE2 REQUIRED IMPORTED_TARGET re2)
+
+find_path(UTF8PROC_INCLUDE_DIR utf8proc.h REQUIRED)
+find_library(UTF8PROC_LIBRARY utf8proc REQUIRED)
+add_library(utf8proc::utf8proc UNKNOWN IMPORTED)
+set_target_properties(utf8proc::utf8proc PROPERTIES IMPORTED_LOCATION ${UTF8PROC_LIBRARY}
+                                                    INTERFACE_INCLUDE_DIRECTORIES ${UTF8PROC_INCLUDE_DIR})
+
+if(TINDREL_BUILD_TESTS)
+  find_package(GTest REQUIRED)
+endif()
