@@ -16,3 +16,10 @@ if(TINDREL_SANITIZE)
                                                   -fno-omit-frame-pointer)
   target_link_options(tindrel_config INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Fuzz builds instrument every library for coverage; the harnesses add the fuzzer's main.
+if(TINDREL_BUILD_FUZZ)
+  target_compile_options(tindrel_config INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                  -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(tindrel_config INTERFACE -fsanitize=address,undefined)
+endif()
