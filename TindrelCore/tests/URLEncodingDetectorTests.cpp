@@ -1,4 +1,3 @@
-#include "TindrelCore/Percent.h"
 #include "TindrelCore/detectors/URLEncodingDetector.h"
 
 #include <gtest/gtest.h>
@@ -46,20 +45,4 @@ TEST(URLEncodingDetector, RefusesMalformedOrInvalidEscapes) {
     };
     for (const char* input : cases)
         EXPECT_FALSE(URLEncodingDetector().decode(input)) << input;
-}
-
-TEST(Percent, DecodesOnlyWellFormedUTF8) {
-    struct Case {
-        std::string input;
-        std::optional<std::string> output;
-    } cases[] = {
-        {"", ""},
-        {"plain", "plain"},
-        {"%00", std::string(1, '\0')},
-        {"a%2", std::nullopt},
-        {"%E2%82%AC", "\u20AC"},
-        {"%E2%82", std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(Percent::decode(c.input), c.output) << c.input;
 }
