@@ -56,5 +56,25 @@ check "missing file message" 1 "$(wc -l </tmp/tindrel-cli-err)"
 "$tindrel" --help >/dev/null; check "help exit" 0 $?
 check "version" "tindrel" "$("$tindrel" --version | cut -d' ' -f1)"
 
+# Layered inputs peel fully: input, expected exit status, expected shape.
+while IFS='|' read -r input expected_status expected_shape; do
+  out=$(printf '%s' "$input" | "$tindrel" inspect --json); status=$?
+  check "status of $input" "$expected_status" "$status"
+  check "shape of $input" "$expected_shape" "$(printf '%s' "$out" | python3 -c 'import json,sys; print(",".join(json.load(sys.stdin)["shape"]))')"
+done <<'CASES'
+%257B%2522user%2522%253A%2522ada%2522%257D|0|url,url,json
+{&quot;user&quot;:&quot;ada&quot;}|0|htmlEntities,json
+caf\u00e9 \x41|0|unicodeEscape
+68656c6c6f20776f726c64|0|hex
+35353065383430302d653239622d343164342d613731362d343436363535343430303030|0|hex,uuid
+NBSWY3DPEB3W64TMMQ======|0|base32
+StV1DL6CwTryKyV|0|base58
+  1700000000|0|unixTimestamp
+1700000000123|0|unixTimestamp
+550E8400-E29B-41D4-A716-446655440000|0|uuid
+fish & chips|1|
+999999999|1|
+CASES
+
 echo "cli: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// HTML/XML character references (&amp;, &#65;, &#x41;) inside ordinary text, decoded one level.
+class HTMLEntitiesDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::htmlEntities; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

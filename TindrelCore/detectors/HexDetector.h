@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// Hexadecimal text whose bytes are readable text; a 0x prefix is allowed.
+class HexDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::hex; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

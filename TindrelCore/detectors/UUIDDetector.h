@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// A UUID in its canonical 8-4-4-4-12 form; reports the version digit.
+class UUIDDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::uuid; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

@@ -1,0 +1,44 @@
+#include "TindrelCore/detectors/UnixTimestampDetector.h"
+
+#include "TindrelCore/DateText.h"
+#include "TindrelCore/Text.h"
+
+#include <cstdint>
+#include <fmt/format.h>
+
+namespace tindrel {
+namespace {
+
+constexpr double earliest = 1000000000.0; // 2001-09-09T01:46:40Z
+constexpr double latest = 4102444800.0;   // 2100-01-01T00:00:00Z
+
+// Ten or thirteen ASCII digits: small enough to be exact in a double.
+std::optional<double> digitsValue(std::string_view t) {
+    if (t.size() != 10 && t.size() != 13) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + std::uint64_t(c - '0');
+    }
+    return static_cast<double>(value);
+}
+
+} // namespace
+
+std::optional<DecodeResult> UnixTimestampDetector::decode(std::string_view text) const {
+    std::string_view t = Text::trim(text);
+    std::optional<double> value = digitsValue(t);
+    if (!value) return std::nullopt;
+    bool milliseconds = t.size() == 13;
+    double seconds = milliseconds ? *value / 1000.0 : *value;
+    if (seconds < earliest || seconds > latest) return std::nullopt;
+    // Whole seconds only: the milliseconds of a 13-digit value are not shown.
+    std::string iso = DateText::iso8601(seconds);
+    std::string unit = milliseconds ? "milliseconds" : "seconds";
+    return DecodeResult{
+        DetectionKind::unixTimestamp,   iso,  0.75, fmt::format("Unix timestamp ({}) \u2192 {}", unit, iso),
+        {{"unit", unit}, {"iso", iso}}, true,
+    };
+}
+
+} // namespace tindrel

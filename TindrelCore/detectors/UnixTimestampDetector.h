@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// A bare Unix time in seconds (10 digits) or milliseconds (13 digits) between 2001-09-09 and 2100.
+class UnixTimestampDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::unixTimestamp; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel
