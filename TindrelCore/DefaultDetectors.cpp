@@ -1,5 +1,6 @@
 #include "TindrelCore/ChainEngine.h"
 #include "TindrelCore/detectors/Base64Detector.h"
+#include "TindrelCore/detectors/HashDetector.h"
 #include "TindrelCore/detectors/JSONDetector.h"
 #include "TindrelCore/detectors/JWTDetector.h"
 
@@ -8,8 +9,8 @@ namespace tindrel {
 // Position in this list is the tie-break order: the earlier detector wins at equal confidence.
 const DetectorList& defaultDetectors() {
     static const DetectorList list = {
-        std::make_shared<JWTDetector>(),
-        std::make_shared<JSONDetector>(),
+        std::make_shared<JWTDetector>(),    std::make_shared<HashDetector>(),
+        std::make_shared<JSONDetector>(),   std::make_shared<QueryStringDetector>(),
         std::make_shared<Base64Detector>(),
     };
     return list;
