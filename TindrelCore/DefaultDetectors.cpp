@@ -3,6 +3,7 @@
 #include "TindrelCore/detectors/HashDetector.h"
 #include "TindrelCore/detectors/JSONDetector.h"
 #include "TindrelCore/detectors/JWTDetector.h"
+#include "TindrelCore/detectors/QueryStringDetector.h"
 
 namespace tindrel {
 
