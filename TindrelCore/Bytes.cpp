@@ -1,5 +1,6 @@
 #include "TindrelCore/Bytes.h"
 
+#include "TindrelCore/HexDigit.h"
 #include "TindrelCore/Text.h"
 
 #include <array>
@@ -18,13 +19,6 @@ constexpr std::array<int, 256> makeBase64Values() {
     return values;
 }
 constexpr std::array<int, 256> base64Values = makeBase64Values();
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 bool isAlnum(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -51,8 +45,8 @@ std::optional<Buffer> hex(std::string_view s) {
     Buffer out;
     out.reserve(s.size() / 2);
     for (std::size_t i = 0; i < s.size(); i += 2) {
-        int high = hexValue(s[i]);
-        int low = hexValue(s[i + 1]);
+        int high = hexDigitValue(s[i]);
+        int low = hexDigitValue(s[i + 1]);
         if (high < 0 || low < 0) return std::nullopt;
         out += static_cast<char>(high * 16 + low);
     }
@@ -141,7 +135,7 @@ bool isBase64URLText(std::string_view s) {
 bool isHexText(std::string_view s) {
     if (s.empty()) return false;
     for (char c : s)
-        if (hexValue(c) < 0) return false;
+        if (hexDigitValue(c) < 0) return false;
     return true;
 }
 

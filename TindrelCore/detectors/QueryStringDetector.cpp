@@ -1,0 +1,104 @@
+#include "TindrelCore/detectors/QueryStringDetector.h"
+
+#include "TindrelCore/OAuthErrors.h"
+#include "TindrelCore/Percent.h"
+#include "TindrelCore/Text.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+#include <vector>
+
+namespace tindrel {
+namespace {
+
+struct Pair {
+    std::string key;
+    std::string value;
+};
+
+bool isKeyCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '.' || c == '[' || c == ']' || c == '-';
+}
+
+bool isKey(std::string_view key) {
+    return !key.empty() && std::all_of(key.begin(), key.end(), isKeyCharacter);
+}
+
+std::optional<Pair> parsePair(std::string_view piece) {
+    std::size_t equals = piece.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    std::string_view key = piece.substr(0, equals);
+    if (!isKey(key)) return std::nullopt;
+    std::string_view raw = piece.substr(equals + 1);
+    std::optional<std::string> decoded = Percent::decode(raw);
+    return Pair{std::string(key), decoded ? std::move(*decoded) : std::string(raw)};
+}
+
+// Every "&"-separated piece, empty ones included, must be a key=value pair.
+std::optional<std::vector<Pair>> parsePairs(std::string_view t) {
+    std::vector<Pair> pairs;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = t.find('&', start);
+        std::optional<Pair> pair = parsePair(t.substr(start, end - start));
+        if (!pair) return std::nullopt;
+        pairs.push_back(std::move(*pair));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    if (pairs.size() < 2) return std::nullopt;
+    return pairs;
+}
+
+std::string sortedLines(std::vector<Pair> pairs) {
+    std::stable_sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return a.key < b.key; });
+    std::string out;
+    for (const Pair& pair : pairs) {
+        if (!out.empty()) out += '\n';
+        out += pair.key + " = " + pair.value;
+    }
+    return out;
+}
+
+Details pairDetails(const std::vector<Pair>& pairs) {
+    Details details{{"pairs", std::to_string(pairs.size())}};
+    for (const Pair& pair : pairs)
+        details[pair.key] = pair.value;
+    return details;
+}
+
+void explainOAuthError(const std::vector<Pair>& pairs, DecodeResult& result) {
+    auto error = std::find_if(pairs.begin(), pairs.end(), [](const Pair& p) { return p.key == "error"; });
+    if (error == pairs.end()) return;
+    std::optional<OAuthErrors::Info> info = OAuthErrors::lookup(error->value);
+    if (!info) return;
+    result.details["error_meaning"] = info->meaning;
+    result.details["likely_cause"] = info->likelyCause;
+    result.details["next_step"] = info->nextStep;
+    result.summary = fmt::format("OAuth error: {} \u2014 {}", error->value, info->meaning);
+    result.output += fmt::format("\n\n\u2192 {}\nlikely cause: {}\nnext step: {}", info->meaning,
+                                 info->likelyCause, info->nextStep);
+}
+
+} // namespace
+
+std::optional<DecodeResult> QueryStringDetector::decode(std::string_view text) const {
+    std::string_view t = Text::trim(text);
+    if (t.find_first_of(" \n") != std::string_view::npos) return std::nullopt;
+    std::optional<std::vector<Pair>> pairs = parsePairs(t);
+    if (!pairs) return std::nullopt;
+
+    DecodeResult result{
+        DetectionKind::queryString,
+        sortedLines(*pairs),
+        0.8,
+        fmt::format("Query string ({} pairs)", pairs->size()),
+        pairDetails(*pairs),
+        true,
+    };
+    explainOAuthError(*pairs, result);
+    return result;
+}
+
+} // namespace tindrel
