@@ -2,15 +2,15 @@
 #include "TindrelCore/detectors/Base64Detector.h"
 #include "TindrelCore/detectors/JSONDetector.h"
 #include "TindrelCore/detectors/JWTDetector.h"
+#include "TindrelCore/detectors/PEMDetector.h"
 
 namespace tindrel {
 
 // Position in this list is the tie-break order: the earlier detector wins at equal confidence.
 const DetectorList& defaultDetectors() {
     static const DetectorList list = {
-        std::make_shared<JWTDetector>(),
-        std::make_shared<JSONDetector>(),
-        std::make_shared<Base64Detector>(),
+        std::make_shared<JWTDetector>(),  std::make_shared<PEMDetector>(),
+        std::make_shared<JSONDetector>(), std::make_shared<Base64Detector>(),
     };
     return list;
 }
