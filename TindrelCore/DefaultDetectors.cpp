@@ -1,8 +1,10 @@
 #include "TindrelCore/ChainEngine.h"
 #include "TindrelCore/detectors/Base64Detector.h"
+#include "TindrelCore/detectors/GzipDetector.h"
 #include "TindrelCore/detectors/JSONDetector.h"
 #include "TindrelCore/detectors/JWTDetector.h"
 #include "TindrelCore/detectors/PEMDetector.h"
+#include "TindrelCore/detectors/ZlibDetector.h"
 
 namespace tindrel {
 
@@ -10,6 +12,7 @@ namespace tindrel {
 const DetectorList& defaultDetectors() {
     static const DetectorList list = {
         std::make_shared<JWTDetector>(),  std::make_shared<PEMDetector>(),
+        std::make_shared<GzipDetector>(), std::make_shared<ZlibDetector>(),
         std::make_shared<JSONDetector>(), std::make_shared<Base64Detector>(),
     };
     return list;

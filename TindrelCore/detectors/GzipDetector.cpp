@@ -1,0 +1,20 @@
+#include "TindrelCore/detectors/GzipDetector.h"
+
+#include "TindrelCore/Deflate.h"
+#include "TindrelCore/detectors/CompressedPayload.h"
+
+namespace tindrel {
+
+std::optional<DecodeResult> GzipDetector::decode(std::string_view text) const {
+    for (Bytes::Wrapped& reading : CompressedPayload::readings(text)) {
+        std::optional<Deflate::GzipMember> member = Deflate::stripGzip(reading.data);
+        if (!member) continue;
+        std::optional<std::uint64_t> hint;
+        if (member->isize > 0) hint = member->isize;
+        return CompressedPayload::textStep(kind(), 0.92, reading.wrapper,
+                                           Deflate::inflate(member->body, hint));
+    }
+    return std::nullopt;
+}
+
+} // namespace tindrel
