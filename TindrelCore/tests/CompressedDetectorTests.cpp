@@ -135,8 +135,25 @@ TEST(CompressedDetectors, EachTakesOnlyItsOwnContainer) {
     EXPECT_FALSE(GzipDetector().decode(zlib));
 }
 
-TEST(CompressedDetectors, GigabyteBombAnswersNothing) {
-    const std::string text = Bytes::base64Encode(fixtures::gzipAround(fixtures::zeroBomb(1024), 1u << 30));
-    EXPECT_FALSE(GzipDetector().decode(text));
-    EXPECT_FALSE(Tindrel::inspect(text).isRecognized());
+TEST(CompressedDetectors, BombsAnswerNothing) {
+    const std::string gigabyte = fixtures::zeroBomb(1024);
+    const std::string text(1 << 20, 'a');
+    struct Case {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"1 GiB, honest size field", Bytes::base64Encode(fixtures::gzipAround(gigabyte, 1u << 30))},
+        {"1 GiB, size field 0", Bytes::base64Encode(fixtures::gzipAround(gigabyte, 0))},
+        {"1 GiB, size field 100", Bytes::base64Encode(fixtures::gzipAround(gigabyte, 100))},
+        {"text claiming 4 GiB",
+         Bytes::base64Encode(fixtures::gzipMember(text, GzipOptions::sized(0xFFFFFFFF)))},
+        {"text claiming the limit",
+         Bytes::base64Encode(fixtures::gzipMember(text, GzipOptions::sized(1 << 24)))},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(GzipDetector().decode(c.text)) << c.name;
+        EXPECT_FALSE(Tindrel::inspect(c.text).isRecognized()) << c.name;
+    }
+    const std::string belowLimit = fixtures::gzipMember(text, GzipOptions::sized((1 << 24) - 1));
+    EXPECT_TRUE(GzipDetector().decode(Bytes::base64Encode(belowLimit)));
 }
