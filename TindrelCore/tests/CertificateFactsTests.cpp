@@ -93,15 +93,3 @@ TEST(CertificateFacts, MatchOpenSSLForEveryInstalledMozillaCertificate) {
     }
     EXPECT_GE(compared, 100u);
 }
-
-TEST(CertificateFacts, EveryInstalledCertificateTakesTheCertificateForm) {
-    const std::filesystem::path directory = "/usr/share/ca-certificates/mozilla";
-    if (!std::filesystem::is_directory(directory)) GTEST_SKIP() << directory << " is not installed";
-    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-        std::optional<std::string> pem = fixtures::readFile(entry.path().string());
-        ASSERT_TRUE(pem) << entry.path();
-        std::optional<DecodeResult> step = PEMDetector().decode(*pem);
-        ASSERT_TRUE(step) << entry.path();
-        EXPECT_TRUE(step->details.contains("not_after")) << entry.path();
-    }
-}
