@@ -2,16 +2,19 @@
 #include "TindrelCore/detectors/Base32Detector.h"
 #include "TindrelCore/detectors/Base58Detector.h"
 #include "TindrelCore/detectors/Base64Detector.h"
+#include "TindrelCore/detectors/GzipDetector.h"
 #include "TindrelCore/detectors/HTMLEntitiesDetector.h"
 #include "TindrelCore/detectors/HashDetector.h"
 #include "TindrelCore/detectors/HexDetector.h"
 #include "TindrelCore/detectors/JSONDetector.h"
 #include "TindrelCore/detectors/JWTDetector.h"
+#include "TindrelCore/detectors/PEMDetector.h"
 #include "TindrelCore/detectors/QueryStringDetector.h"
 #include "TindrelCore/detectors/URLEncodingDetector.h"
 #include "TindrelCore/detectors/UUIDDetector.h"
 #include "TindrelCore/detectors/UnicodeEscapeDetector.h"
 #include "TindrelCore/detectors/UnixTimestampDetector.h"
+#include "TindrelCore/detectors/ZlibDetector.h"
 
 namespace tindrel {
 
@@ -19,8 +22,11 @@ namespace tindrel {
 const DetectorList& defaultDetectors() {
     static const DetectorList list = {
         std::make_shared<JWTDetector>(),           // 1
+        std::make_shared<PEMDetector>(),           // 2
         std::make_shared<HashDetector>(),          // 3
         std::make_shared<URLEncodingDetector>(),   // 6
+        std::make_shared<GzipDetector>(),          // 7
+        std::make_shared<ZlibDetector>(),          // 8
         std::make_shared<JSONDetector>(),          // 9
         std::make_shared<UUIDDetector>(),          // 11
         std::make_shared<UnixTimestampDetector>(), // 12

@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxcb1-dev libxcb-keysyms1-dev libx11-dev
   xvfb xauth xdotool
+  ca-certificates
 )
 
 missing=()

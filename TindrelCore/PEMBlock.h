@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tindrel {
+
+struct PEMBlock {
+    std::string label; // spaces trimmed from both ends
+    std::string body;  // the Base64 characters with every white space removed
+};
+
+// The first "-----BEGIN L-----…-----END L-----" in `text` whose END label repeats the BEGIN label,
+// where L is capitals, digits and spaces and the body is Base64 characters and white space.
+// One pass: neither the label nor the body may hold a "-", so each start has one candidate end.
+std::optional<PEMBlock> firstPEMBlock(std::string_view text);
+
+} // namespace tindrel

@@ -1,0 +1,17 @@
+#include "TindrelCore/detectors/ZlibDetector.h"
+
+#include "TindrelCore/Deflate.h"
+#include "TindrelCore/detectors/CompressedPayload.h"
+
+namespace tindrel {
+
+std::optional<DecodeResult> ZlibDetector::decode(std::string_view text) const {
+    for (Bytes::Wrapped& reading : CompressedPayload::readings(text)) {
+        std::optional<Bytes::Buffer> body = Deflate::stripZlib(reading.data);
+        if (!body) continue;
+        return CompressedPayload::textStep(kind(), 0.88, reading.wrapper, Deflate::inflate(*body));
+    }
+    return std::nullopt;
+}
+
+} // namespace tindrel
