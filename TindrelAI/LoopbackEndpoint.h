@@ -29,7 +29,6 @@ struct ModelEndpoint {
     ModelAPI api = ModelAPI::unknown;
 
     std::string url(std::string_view path) const;
-    bool operator==(const ModelEndpoint&) const = default;
 };
 
 using EndpointOrReason = std::variant<ModelEndpoint, ModelUnavailability>;
