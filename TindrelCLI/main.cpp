@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
 
     int status = tindrel::cli::found;
     tindrel::cli::addInspectCommand(app, status);
+    tindrel::cli::addExplainCommand(app, status);
+    tindrel::cli::addAskCommand(app, status);
 
     try {
         app.parse(argc, argv);

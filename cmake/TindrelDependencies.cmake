@@ -5,6 +5,7 @@ find_package(fmt REQUIRED)
 find_package(CLI11 REQUIRED)
 find_package(ZLIB REQUIRED)
 pkg_check_modules(RE2 REQUIRED IMPORTED_TARGET re2)
+find_package(CURL REQUIRED)
 
 find_path(UTF8PROC_INCLUDE_DIR utf8proc.h REQUIRED)
 find_library(UTF8PROC_LIBRARY utf8proc REQUIRED)

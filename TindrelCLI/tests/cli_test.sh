@@ -56,6 +56,16 @@ check "missing file message" 1 "$(wc -l </tmp/tindrel-cli-err)"
 "$tindrel" --help >/dev/null; check "help exit" 0 $?
 check "version" "tindrel" "$("$tindrel" --version | cut -d' ' -f1)"
 
+# With no model server the explanation comes from the templates and says so on stderr.
+token=$("$tindrel" inspect --sample --json | python3 -c 'import json,sys; print(json.load(sys.stdin)["input"])')
+out=$(TINDREL_MODEL_URL=http://127.0.0.1:9 "$tindrel" explain "$token" 2>/tmp/tindrel-cli-source); status=$?
+check "explain exit" 0 "$status"
+check "explain source" "deterministic" "$(cat /tmp/tindrel-cli-source)"
+contains "explain text" "JWT" "$out"
+out=$(printf 'eyJ1c2VyIjoiYWRhIn0=' | TINDREL_MODEL_URL=http://localhost:9 "$tindrel" ask 'What is it?' 2>/dev/null); status=$?
+check "ask exit" 0 "$status"
+check "ask answers" "1" "$([ -n "$out" ] && echo 1)"
+
 # Layered inputs peel fully: input, expected exit status, expected shape.
 while IFS='|' read -r input expected_status expected_shape; do
   out=$(printf '%s' "$input" | "$tindrel" inspect --json); status=$?

@@ -1,0 +1,78 @@
+#include "TindrelAI/TindrelExplain.h"
+#include "TindrelCLI/Commands.h"
+#include "TindrelCLI/Input.h"
+#include "TindrelCLI/Output.h"
+#include "TindrelCore/Tindrel.h"
+
+#include <memory>
+
+namespace tindrel::cli {
+namespace {
+
+struct ExplainOptions {
+    std::string question;
+    std::string text;
+    bool textGiven = false;
+};
+
+std::optional<std::string> inputText(const ExplainOptions& options) {
+    if (options.textGiven && options.text != "-") return argumentText(options.text);
+    ReadResult read = readAll("-");
+    if (!read.text) writeError(read.error);
+    return std::move(read.text);
+}
+
+// The text on standard output, who wrote it on standard error.
+int report(const DecodeChain& chain, const TindrelExplain::Explanation& explanation) {
+    writeOut(explanation.text + "\n");
+    writeError(explainer_source::rawValue(explanation.source));
+    return chain.isRecognized() ? found : notFound;
+}
+
+int runExplain(const ExplainOptions& options) {
+    std::optional<std::string> text = inputText(options);
+    if (!text) return failure;
+    DecodeChain chain = Tindrel::inspect(*text);
+    return report(chain, TindrelExplain::explainWithSource(chain));
+}
+
+int runAsk(const ExplainOptions& options) {
+    std::optional<std::string> text = inputText(options);
+    if (!text) return failure;
+    DecodeChain chain = Tindrel::inspect(*text);
+    return report(chain, TindrelExplain::answerWithSource(argumentText(options.question), chain));
+}
+
+constexpr const char* sourceFooter = "The text goes to standard output; \"on-device AI\" or "
+                                     "\"deterministic\" on standard error says who wrote "
+                                     "it. A language model is used only when one is served on this machine "
+                                     "(TINDREL_MODEL_URL, TINDREL_MODEL). "
+                                     "Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.";
+
+} // namespace
+
+void addExplainCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<ExplainOptions>();
+    CLI::App* command = app.add_subcommand("explain", "Explain in plain English what a text is");
+    command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)");
+    command->footer(sourceFooter);
+    command->callback([options, command, &status] {
+        options->textGiven = command->count("TEXT") > 0;
+        status = runExplain(*options);
+    });
+}
+
+void addAskCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<ExplainOptions>();
+    CLI::App* command =
+        app.add_subcommand("ask", "Answer a question about what a text is, from its verified facts");
+    command->add_option("QUESTION", options->question, "The question")->required();
+    command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)");
+    command->footer(sourceFooter);
+    command->callback([options, command, &status] {
+        options->textGiven = command->count("TEXT") > 0;
+        status = runAsk(*options);
+    });
+}
+
+} // namespace tindrel::cli
