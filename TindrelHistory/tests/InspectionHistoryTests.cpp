@@ -1,0 +1,86 @@
+#include "TindrelHistory/InspectionHistory.h"
+
+#include <gtest/gtest.h>
+
+using namespace tindrel;
+
+namespace {
+
+HistoryEntry entry(std::string input, std::int64_t timestamp = 0) {
+    return HistoryEntry(std::move(input), {"json"}, true, timestamp);
+}
+
+std::vector<HistoryEntry> numbered(int count) {
+    std::vector<HistoryEntry> out;
+    for (int i = 0; i < count; ++i)
+        out.push_back(entry("input " + std::to_string(i), i));
+    return out;
+}
+
+std::vector<std::string> inputs(const InspectionHistory& history) {
+    std::vector<std::string> out;
+    for (const HistoryEntry& e : history.entries())
+        out.push_back(e.input);
+    return out;
+}
+
+} // namespace
+
+TEST(HistoryEntry, FromAChainAndItsShapeLabel) {
+    DecodeResult base64{DetectionKind::base64, "{}", 0.9, "", {}, false};
+    DecodeResult json{DetectionKind::json, "{}", 0.95, "", {}, true};
+    HistoryEntry recognized(" typed ", DecodeChain{"other", {base64, json}}, 1733000000);
+    EXPECT_EQ(recognized, HistoryEntry(" typed ", {"base64", "json"}, true, 1733000000));
+    EXPECT_EQ(recognized.shapeLabel(), "base64 \u2192 json");
+    HistoryEntry plain("hello", DecodeChain{"hello", {}}, 5);
+    EXPECT_EQ(plain, HistoryEntry("hello", {}, false, 5));
+    EXPECT_EQ(plain.shapeLabel(), "unrecognized");
+    EXPECT_EQ(HistoryEntry("x", {"jwt"}, false, 0).shapeLabel(), "unrecognized");
+}
+
+TEST(InspectionHistory, ConstructionCutsToTheCapWhichIsAtLeastOne) {
+    struct Case {
+        int given, entries, cap, kept;
+    } cases[] = {{50, 60, 50, 50}, {50, 3, 50, 3}, {0, 0, 1, 0}, {-7, 4, 1, 1}};
+    for (const Case& c : cases) {
+        InspectionHistory history(numbered(c.entries), c.given);
+        EXPECT_EQ(history.maxCount(), c.cap) << c.given;
+        std::vector<HistoryEntry> expected = numbered(c.kept);
+        EXPECT_EQ(history.entries(), expected) << c.given;
+    }
+    EXPECT_EQ(InspectionHistory({entry("a", 1), entry("a", 2)}, 5).entries().size(), 2u);
+}
+
+TEST(InspectionHistory, RecordPutsTheNewestFirstWithoutDuplicates) {
+    InspectionHistory history;
+    history.record(entry("abc", 1));
+    history.record(entry("def", 2));
+    history.record(HistoryEntry("abc", {"base64", "json"}, true, 3));
+    history.record(entry(" abc", 4)); // compared untrimmed
+    EXPECT_EQ(inputs(history), (std::vector<std::string>{" abc", "abc", "def"}));
+    EXPECT_EQ(history.entries()[1], HistoryEntry("abc", {"base64", "json"}, true, 3));
+}
+
+TEST(InspectionHistory, BlankInputsAreNeverRecorded) {
+    for (std::string blank : {"", "  \n", "\u00A0\u3000"}) {
+        InspectionHistory history({entry("kept")}, 5);
+        history.record(entry(blank));
+        EXPECT_EQ(inputs(history), (std::vector<std::string>{"kept"})) << blank;
+    }
+}
+
+TEST(InspectionHistory, OldestFallsOffPastTheCap) {
+    InspectionHistory history({}, 50);
+    for (const HistoryEntry& e : numbered(51))
+        history.record(e);
+    ASSERT_EQ(history.entries().size(), 50u);
+    EXPECT_EQ(history.entries().front().input, "input 50");
+    EXPECT_EQ(history.entries().back().input, "input 1");
+
+    InspectionHistory single({}, 0);
+    single.record(entry("first"));
+    single.record(entry("second"));
+    EXPECT_EQ(inputs(single), (std::vector<std::string>{"second"}));
+    single.clear();
+    EXPECT_EQ(single, InspectionHistory({}, 1));
+}
