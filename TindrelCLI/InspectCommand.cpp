@@ -1,11 +1,16 @@
+#include "TindrelAI/TemplateExplainer.h"
 #include "TindrelCLI/ChainReport.h"
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCore/Explainer.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
+#include "TindrelReport/MediumDate.h"
+#include "TindrelReport/ResultExport.h"
 
+#include <clocale>
 #include <memory>
 
 namespace tindrel::cli {
@@ -13,6 +18,7 @@ namespace {
 
 struct InspectOptions {
     bool json = false;
+    bool markdown = false;
     bool eachLine = false;
     bool sample = false;
     std::string text; // the text itself, or with --each-line the file to read
@@ -43,13 +49,24 @@ int inspectEachLine(std::string_view text, bool json) {
     return anyRecognized ? found : notFound;
 }
 
+std::string markdownReport(const DecodeChain& chain) {
+    std::setlocale(LC_TIME, "");
+    return ResultExport::markdown(chain, TemplateExplainer::explainSync(chain), Explainer::nextSteps(chain),
+                                  MediumDate::fromCLibrary);
+}
+
+std::string render(const DecodeChain& chain, const InspectOptions& options) {
+    if (options.json) return TindrelJSON::string(chain) + "\n";
+    if (options.markdown) return markdownReport(chain);
+    return chainReport(chain, Style::forStandardOutput());
+}
+
 int runInspect(const InspectOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
     if (options.eachLine) return inspectEachLine(*text, options.json);
     DecodeChain chain = Tindrel::inspect(*text);
-    writeOut(options.json ? TindrelJSON::string(chain) + "\n"
-                          : chainReport(chain, Style::forStandardOutput()));
+    writeOut(render(chain, options));
     return chain.isRecognized() ? found : notFound;
 }
 
@@ -59,7 +76,12 @@ void addInspectCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<InspectOptions>();
     CLI::App* command =
         app.add_subcommand("inspect", "Tell what a text is: peel its layers and print the chain");
-    command->add_flag("--json", options->json, "Print the chain as the JSON export document");
+    CLI::Option* json =
+        command->add_flag("--json", options->json, "Print the chain as the JSON export document");
+    command
+        ->add_flag("--markdown", options->markdown,
+                   "Print the Markdown report with the explanation and next steps")
+        ->excludes(json);
     command->add_flag("--each-line", options->eachLine,
                       "Inspect every line of the input on its own (with --json: JSON Lines)");
     command->add_flag("--sample", options->sample, "Inspect the built-in sample token");

@@ -56,6 +56,13 @@ check "missing file message" 1 "$(wc -l </tmp/tindrel-cli-err)"
 "$tindrel" --help >/dev/null; check "help exit" 0 $?
 check "version" "tindrel" "$("$tindrel" --version | cut -d' ' -f1)"
 
+out=$(LC_ALL=C "$tindrel" inspect --markdown --sample); status=$?
+check "markdown exit" 0 "$status"
+check "markdown title" "# JWT — Expired" "$(printf '%s\n' "$out" | head -1)"
+contains "markdown path" '**Decode path:** `jwt → json`' "$out"
+contains "markdown next step" "- Reject this token — it has expired." "$out"
+"$tindrel" inspect --markdown --json x >/dev/null 2>&1; check "markdown excludes json" 2 $?
+
 # With no model server the explanation comes from the templates and says so on stderr.
 token=$("$tindrel" inspect --sample --json | python3 -c 'import json,sys; print(json.load(sys.stdin)["input"])')
 out=$(TINDREL_MODEL_URL=http://127.0.0.1:9 "$tindrel" explain "$token" 2>/tmp/tindrel-cli-source); status=$?
