@@ -16,3 +16,8 @@ set_target_properties(utf8proc::utf8proc PROPERTIES IMPORTED_LOCATION ${UTF8PROC
 if(TINDREL_BUILD_TESTS)
   find_package(GTest REQUIRED)
 endif()
+
+if(TINDREL_BUILD_GUI)
+  find_package(Qt6 6.2 REQUIRED COMPONENTS Core Gui Widgets Network Concurrent DBus Test)
+  pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb xcb-keysyms)
+endif()
