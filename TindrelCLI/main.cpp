@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
 
     int status = tindrel::cli::found;
     tindrel::cli::addInspectCommand(app, status);
+    tindrel::cli::addScanCommand(app, status);
 
     try {
         app.parse(argc, argv);
