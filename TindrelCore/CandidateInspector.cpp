@@ -45,21 +45,29 @@ std::vector<DecodeChain> CandidateInspector::decodeAll(const std::vector<std::st
 
 std::vector<std::optional<std::size_t>>
 CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
+    std::vector<std::optional<std::size_t>*> answers; // map values stay put while the map grows
+    answers.reserve(texts.size());
     std::vector<std::string_view> fresh;
-    for (std::string_view text : texts)
-        if (known_.try_emplace(text, std::nullopt).second) fresh.push_back(text);
+    std::vector<std::optional<std::size_t>*> freshAnswers;
+    for (std::string_view text : texts) {
+        auto [entry, inserted] = known_.try_emplace(text, std::nullopt);
+        answers.push_back(&entry->second);
+        if (!inserted) continue;
+        fresh.push_back(text);
+        freshAnswers.push_back(&entry->second);
+    }
 
     std::vector<DecodeChain> decoded = decodeAll(fresh);
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         if (!decoded[i].isRecognized()) continue;
-        known_[fresh[i]] = chains_.size();
+        *freshAnswers[i] = chains_.size();
         chains_.push_back(std::move(decoded[i]));
     }
 
     std::vector<std::optional<std::size_t>> indices;
     indices.reserve(texts.size());
-    for (std::string_view text : texts)
-        indices.push_back(known_.at(text));
+    for (const std::optional<std::size_t>* answer : answers)
+        indices.push_back(*answer);
     return indices;
 }
 

@@ -20,7 +20,10 @@ public:
     // For each text, the index of its chain, or nothing when the engine recognised nothing.
     std::vector<std::optional<std::size_t>> inspect(const std::vector<std::string_view>& texts);
 
+    std::size_t chainCount() const { return chains_.size(); }
     const DecodeChain& chain(std::size_t index) const { return chains_[index]; }
+    // Moves a chain out; its index must not be used again.
+    DecodeChain release(std::size_t index) { return std::move(chains_[index]); }
 
 private:
     std::vector<DecodeChain> decodeAll(const std::vector<std::string_view>& texts) const;

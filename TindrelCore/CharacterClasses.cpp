@@ -49,8 +49,7 @@ bool isBoundaryTransparent(char32_t c) {
     return property->boundclass == UTF8PROC_BOUNDCLASS_EXTEND && !emojiModifier;
 }
 
-bool isDecimalDigit(char32_t c) {
-    if (c < 0x80) return c >= '0' && c <= '9';
+bool isNonASCIIDecimalDigit(char32_t c) {
     return category(c) == UTF8PROC_CATEGORY_ND;
 }
 

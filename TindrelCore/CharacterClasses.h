@@ -9,6 +9,9 @@ bool isWordCharacter(char32_t scalar);
 // back for the previous character skips them.
 bool isBoundaryTransparent(char32_t scalar);
 // Decimal digits of every script (general category Nd).
-bool isDecimalDigit(char32_t scalar);
+bool isNonASCIIDecimalDigit(char32_t scalar);
+inline bool isDecimalDigit(char32_t scalar) {
+    return scalar < 0x80 ? scalar >= '0' && scalar <= '9' : isNonASCIIDecimalDigit(scalar);
+}
 
 } // namespace tindrel::CharacterClasses

@@ -7,6 +7,8 @@ namespace tindrel::ScanMatchers {
 namespace {
 
 constexpr ByteSet hexDigits("0-9a-fA-F");
+constexpr ByteSet asciiWordChars("A-Za-z0-9_");
+constexpr ByteSet asciiDigits("0-9");
 constexpr ByteSet base64Chars("A-Za-z0-9+/_-");
 constexpr std::size_t uuidLength = 36;
 constexpr std::size_t minimumBase64Run = 24;
@@ -35,6 +37,12 @@ std::optional<std::size_t> hexRunEnd(const ScanText& text, std::size_t begin) {
 }
 
 std::optional<std::size_t> digitRunEnd(const ScanText& text, std::size_t begin, std::size_t count) {
+    if (text.isASCII()) {
+        // A longer run has a digit, not a boundary, after `count` digits.
+        std::size_t end = runEnd(text, begin, asciiDigits);
+        if (end - begin != count || !text.isWordBoundary(end)) return std::nullopt;
+        return end;
+    }
     std::size_t pos = begin;
     for (std::size_t taken = 0; taken < count; ++taken) {
         if (pos >= text.size()) return std::nullopt;
@@ -46,20 +54,42 @@ std::optional<std::size_t> digitRunEnd(const ScanText& text, std::size_t begin, 
     return pos;
 }
 
-} // namespace
+enum class Starts { asciiOnly, anyScript };
 
-std::vector<TextSpan> uuids(const ScanText& text) {
+// For patterns that begin with a word character on a word boundary. Inside a run of ASCII word
+// characters no boundary falls, so each run is tried once, at its first character; `attempt`
+// answers the end of a match starting there.
+template <typename Attempt>
+std::vector<TextSpan> wordStartMatches(const ScanText& text, Starts starts, Attempt attempt) {
     std::vector<TextSpan> spans;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        if (hexDigits.contains(text.byte(pos)) && text.isWordBoundary(pos) && isUUIDAt(text, pos)) {
-            spans.push_back({pos, pos + uuidLength});
-            pos += uuidLength;
-        } else {
+        unsigned char byte = text.byte(pos);
+        if (byte < 0x80 && !asciiWordChars.contains(byte)) {
             ++pos;
+            continue;
+        }
+        std::size_t length = byte < 0x80 ? 1 : text.scalarAt(pos).length;
+        bool mayStart = byte < 0x80 || starts == Starts::anyScript;
+        std::optional<std::size_t> end;
+        if (mayStart && text.isWordBoundary(pos)) end = attempt(pos);
+        if (end) {
+            spans.push_back({pos, *end});
+            pos = *end;
+        } else {
+            pos = byte < 0x80 ? runEnd(text, pos + 1, asciiWordChars) : pos + length;
         }
     }
     return spans;
+}
+
+} // namespace
+
+std::vector<TextSpan> uuids(const ScanText& text) {
+    return wordStartMatches(text, Starts::asciiOnly, [&](std::size_t begin) -> std::optional<std::size_t> {
+        if (!isUUIDAt(text, begin)) return std::nullopt;
+        return begin + uuidLength;
+    });
 }
 
 // Every start inside one run of Base64 characters shares the run's end, so the leftmost start on a
@@ -89,29 +119,13 @@ std::vector<TextSpan> base64Runs(const ScanText& text) {
 }
 
 std::vector<TextSpan> hexRuns(const ScanText& text) {
-    std::vector<TextSpan> spans;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::optional<std::size_t> end;
-        if (hexDigits.contains(text.byte(pos)) && text.isWordBoundary(pos)) end = hexRunEnd(text, pos);
-        if (end) spans.push_back({pos, *end});
-        pos = end ? *end : pos + 1;
-    }
-    return spans;
+    return wordStartMatches(text, Starts::asciiOnly,
+                            [&](std::size_t begin) { return hexRunEnd(text, begin); });
 }
 
 std::vector<TextSpan> digitRuns(const ScanText& text, std::size_t count) {
-    std::vector<TextSpan> spans;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        Text::Scalar scalar = text.scalarAt(pos);
-        std::optional<std::size_t> end;
-        if (CharacterClasses::isDecimalDigit(scalar.value) && text.isWordBoundary(pos))
-            end = digitRunEnd(text, pos, count);
-        if (end) spans.push_back({pos, *end});
-        pos = end ? *end : pos + scalar.length;
-    }
-    return spans;
+    return wordStartMatches(text, Starts::anyScript,
+                            [&](std::size_t begin) { return digitRunEnd(text, begin, count); });
 }
 
 } // namespace tindrel::ScanMatchers

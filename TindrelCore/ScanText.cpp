@@ -54,8 +54,7 @@ ScanText::ScanText(std::string_view text)
     if (!ascii_) inside_ = insidePositions(*this);
 }
 
-Text::Scalar ScanText::scalarAt(std::size_t pos) const {
-    if (byte(pos) < 0x80) return {byte(pos), 1};
+Text::Scalar ScanText::decodeAt(std::size_t pos) const {
     Text::Scalar scalar = Text::decodeScalar(text_, pos);
     if (scalar.value == Text::Scalar::invalid) scalar.value = 0xFFFD;
     return scalar;

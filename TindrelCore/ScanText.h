@@ -28,7 +28,10 @@ public:
     unsigned char byte(std::size_t pos) const { return static_cast<unsigned char>(text_[pos]); }
 
     // The scalar at `pos` (U+FFFD for an ill-formed sequence) and its length in bytes.
-    Text::Scalar scalarAt(std::size_t pos) const;
+    Text::Scalar scalarAt(std::size_t pos) const {
+        if (byte(pos) < 0x80) return {byte(pos), 1};
+        return decodeAt(pos);
+    }
     // The start of the scalar that ends at `pos` (pos > 0).
     std::size_t previousScalarStart(std::size_t pos) const;
 
@@ -51,6 +54,7 @@ private:
     static bool isASCIIWord(unsigned char b) {
         return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') || b == '_';
     }
+    Text::Scalar decodeAt(std::size_t pos) const;
     bool isUnicodeWordBoundary(std::size_t pos) const;
     bool isWordBefore(std::size_t pos) const;
 

@@ -70,6 +70,11 @@ std::vector<ScanFinding> Scanner::scan(std::string_view text) const {
     CandidateInspector inspector(engine);
     std::vector<Accepted> accepted = acceptAll(scanText, inspector);
 
+    // A chain shared by findings of the same text is copied for all but its last finding.
+    std::vector<std::size_t> uses(inspector.chainCount(), 0);
+    for (const Accepted& found : accepted)
+        ++uses[found.chain];
+
     std::vector<ScanFinding> findings;
     findings.reserve(accepted.size());
     std::size_t line = 1;
@@ -80,7 +85,9 @@ std::vector<ScanFinding> Scanner::scan(std::string_view text) const {
             std::count(text.begin() + counted, text.begin() + found.span.begin, '\n'));
         counted = found.span.begin;
         std::string matched(text.substr(found.span.begin, found.span.end - found.span.begin));
-        findings.push_back({std::move(matched), line, inspector.chain(found.chain)});
+        bool last = --uses[found.chain] == 0;
+        findings.push_back(
+            {std::move(matched), line, last ? inspector.release(found.chain) : inspector.chain(found.chain)});
     }
     return findings;
 }

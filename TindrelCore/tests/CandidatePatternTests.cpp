@@ -58,6 +58,7 @@ TEST(CandidatePatterns, CryptHashes) {
         {cryptHash, "$pbkdf2-sha256$29000$abc", {"$pbkdf2-sha256$29000$abc"}},
         {cryptHash, "$2$abc $6$ $y$j9T$salt", {"$y$j9T$salt"}},
         {cryptHash, "$1$ab cd $scrypt$ln=16", {"$1$ab", "$scrypt$ln=16"}},
+        {cryptHash, "$2b$ $2b$x", {"$2b$x"}},
     });
 }
 
@@ -71,6 +72,8 @@ TEST(CandidatePatterns, JWTs) {
         {jwt, "eyJa.b.c\u0301", {}}, // would end inside a character
         {jwt, "eyJa-eyJb-eyJc.d.e", {"eyJa-eyJb-eyJc.d.e"}},
         {jwt, "eyJ.a.b -eyJx.y.z", {"eyJx.y.z"}},
+        {jwt, "eyJa eyJb.c.d", {"eyJb.c.d"}},
+        {jwt, "eyJa.b eyJc.d.e", {"eyJc.d.e"}},
     });
 }
 
