@@ -81,7 +81,9 @@ TEST(JSONSpans, AgreesWithTheRetryingWalk) {
 }
 
 TEST(JSONSpans, BalancedEndAndUnclosedAgreeForEveryOpeningBracket) {
-    const std::vector<std::string> pieces = {"{", "}", "[", "]", "\"", "\\", "x"};
+    // Runs of brackets, with backslashes between, inside and outside strings.
+    const std::vector<std::string> pieces = {"{", "}",   "[",    "]",    "\"",   "\\",
+                                             "x", "{{{", "[\\[", "\\\"", "{{{{", "}}"};
     std::mt19937 random(11);
     for (int round = 0; round < 5000; ++round) {
         std::string text = randomText(random, pieces, 10 + static_cast<std::size_t>(round % 60));
@@ -94,5 +96,28 @@ TEST(JSONSpans, BalancedEndAndUnclosedAgreeForEveryOpeningBracket) {
             ASSERT_EQ(JSONSpans::balancedEnd(scanText, i), expected) << text << " at " << i;
             ASSERT_EQ(unclosed.contains(i), !expected) << text << " at " << i;
         }
+    }
+}
+
+TEST(UnclosedBrackets, FindsTheOpeningBracketsThatNeverClose) {
+    struct Case {
+        std::string text;
+        std::vector<std::size_t> unclosed;
+    } cases[] = {
+        {"{{{}", {0, 1}},
+        {"[\\[\\[]", {0, 2}},
+        {"{\"}\"", {0}},
+        {"{\"{\\\"}\"", {0, 2}},
+        // A run of four brackets meets, inside a string, a run of two that began there: the two
+        // shallow walks of the first run join the second run's, and the deeper two keep their depths.
+        {"{{{{\"{{\\\"\"}}}", {0}},
+    };
+    for (const Case& c : cases) {
+        ScanText text(c.text);
+        UnclosedBrackets unclosed(text, 0);
+        std::vector<std::size_t> found;
+        for (std::size_t i = 0; i < c.text.size(); ++i)
+            if (unclosed.contains(i)) found.push_back(i);
+        EXPECT_EQ(found, c.unclosed) << c.text;
     }
 }
