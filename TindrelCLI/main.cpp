@@ -15,6 +15,7 @@ int run(int argc, char** argv) {
 
     int status = tindrel::cli::found;
     tindrel::cli::addInspectCommand(app, status);
+    tindrel::cli::addScanCommand(app, status);
     tindrel::cli::addExplainCommand(app, status);
     tindrel::cli::addAskCommand(app, status);
 
