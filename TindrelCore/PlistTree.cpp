@@ -46,18 +46,19 @@ std::uint64_t arraySize(plist_t node, std::uint64_t depth) {
     }
 }
 
+// Keys are counted as lines only: their text is bounded already (by the input for an XML list, by
+// the object walk for a binary one), and asking libplist for a key with a NUL byte in it trips an
+// assertion inside the library.
 std::uint64_t dictSize(plist_t node, std::uint64_t depth) {
     std::uint64_t size = 0;
     plist_dict_iter raw = nullptr;
     plist_dict_new_iter(node, &raw);
     std::unique_ptr<void, FreeMalloced> iter(raw);
     for (;;) {
-        char* rawKey = nullptr;
         plist_t value = nullptr;
-        plist_dict_next_item(node, raw, &rawKey, &value);
-        std::unique_ptr<char, FreeMalloced> key(rawKey);
+        plist_dict_next_item(node, raw, nullptr, &value);
         if (!value) return size;
-        size = add(size, depth + 16 + 6 * std::string_view(key ? key.get() : "").size());
+        size = add(size, depth + 48);
         size = add(size, renderedSize(value, depth + 1));
     }
 }

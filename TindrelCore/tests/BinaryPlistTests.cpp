@@ -150,3 +150,14 @@ TEST(BinaryPlist, DetectorAnswersHostileListsWithNothing) {
     ASSERT_TRUE(fine);
     EXPECT_EQ(fine->summary, "binary property list (base64) \u2014 root array");
 }
+
+TEST(BinaryPlist, KeyWithANulByteIsRendered) {
+    // libplist asserts when asked for such a key's text; the rendering must not ask.
+    std::string dict = {char(0xD1), 0, 0, 0, 1, 0, 0, 0, 2};
+    std::string utf16Key = {char(0x63), 0, 'a', 0, 0, 0, 'b'};
+    std::optional<DecodeResult> result =
+        PlistDetector().decode(Bytes::base64Encode(bplist({dict, utf16Key, asciiString("v")})));
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->details.at("root"), "dict");
+    EXPECT_NE(result->output.find("<string>v</string>"), std::string::npos);
+}
