@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
-shift || true
+[ $# -gt 0 ] && shift
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
@@ -20,8 +20,8 @@ for name in "${harnesses[@]}"; do
   mkdir -p "$corpus"
   seeds=()
   [ -d "fuzz/corpus/$name" ] && seeds=("fuzz/corpus/$name")
-  echo "== fuzz-$name for ${seconds}s"
   log=build-fuzz/fuzz-$name.log
+  echo "== fuzz-$name for ${seconds}s"
   status=0
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "build-fuzz/bin/fuzz-$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
