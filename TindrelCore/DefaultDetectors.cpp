@@ -11,9 +11,12 @@ namespace tindrel {
 // Position in this list is the tie-break order: the earlier detector wins at equal confidence.
 const DetectorList& defaultDetectors() {
     static const DetectorList list = {
-        std::make_shared<JWTDetector>(),  std::make_shared<PlistDetector>(),
-        std::make_shared<XMLDetector>(),  std::make_shared<JSONDetector>(),
-        std::make_shared<YAMLDetector>(), std::make_shared<Base64Detector>(),
+        std::make_shared<JWTDetector>(),    // 1
+        std::make_shared<PlistDetector>(),  // 4
+        std::make_shared<XMLDetector>(),    // 5
+        std::make_shared<JSONDetector>(),   // 9
+        std::make_shared<YAMLDetector>(),   // 10
+        std::make_shared<Base64Detector>(), // 16
     };
     return list;
 }
