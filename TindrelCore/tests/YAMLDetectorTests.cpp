@@ -39,26 +39,21 @@ TEST(YAMLDetector, SummariesFollowShapeAndCount) {
         {"name: demo\nport: 8080", "YAML mapping \u2192 JSON (2 keys)"},
         {"name: demo", std::nullopt},
         {"---\nname: demo", "YAML mapping \u2192 JSON (1 key)"},
-        {"name: demo\n...", "YAML mapping \u2192 JSON (1 key)"},
         {"Error: file not found", std::nullopt},
         {"Error: file not found\nWarning: disk almost full", "YAML mapping \u2192 JSON (2 keys)"},
         {"- a\n- b\n- c", "YAML sequence \u2192 JSON (3 items)"},
         {"- only", std::nullopt},
         {"---\n- only", "YAML sequence \u2192 JSON (1 item)"},
         {"- name: a\n  value: 1", "YAML sequence \u2192 JSON (1 item)"},
-        {"server:\n  host: localhost", "YAML mapping \u2192 JSON (1 key)"},
         {"k: 1\nk: 2", "YAML mapping \u2192 JSON (1 key)"},
         {"---\n  a: 1\nb: 2", "YAML mapping \u2192 JSON (1 key)"},
         {"a: 1\nplain prose line", std::nullopt},
         {"a: 1\n  indented prose is dropped", "YAML mapping \u2192 JSON (1 key)"},
         {"{\"a\": 1,\n\"b\": 2}", std::nullopt},
         {"{a: 1\nb: 2", std::nullopt},
-        {"[a, b]\nc: d", std::nullopt},
         {"<a>\nb: c</a>", std::nullopt},
         {"a: 1\n\tb: 2", std::nullopt},
-        {"# just a comment\n\n", std::nullopt},
         {"---\n...", std::nullopt},
-        {"", std::nullopt},
     };
     for (const Case& c : cases) {
         std::optional<DecodeResult> result = decode(c.text);
@@ -84,16 +79,13 @@ TEST(YAMLDetector, ResultIsATerminalJSONStep) {
     EXPECT_EQ(sequence->details.at("entries"), "2");
 }
 
-TEST(YAMLDetector, ScalarsAreTypedInTheJSON) {
-    json got = outputOf("a: ~\nb: Null\nc: TRUE\nd: yes\ne: 007\nf: .5\ng: 1.\nh: 1e\ni: 'x: y'\n"
-                        "j: 12:30\nk: value # note\nl: https://example.com/a:b\nm: 1e5\nn: -0");
-    json expected = {{"a", nullptr},  {"b", nullptr}, {"c", true},           {"d", "yes"},
-                     {"e", 7},        {"f", 0.5},     {"g", "1."},           {"h", "1e"},
-                     {"i", "x: y"},   {"j", "12:30"}, {"k", "value # note"}, {"l", "https://example.com/a:b"},
-                     {"m", 100000.0}, {"n", 0}};
+TEST(YAMLDetector, ScalarTypesSurviveTheJSONWriter) {
+    json got = outputOf("a: ~\nb: TRUE\nc: yes\nd: 007\ne: 1e5\nf: 'x: y'\ng: 12:30\nh: value # note");
+    json expected = {{"a", nullptr},  {"b", true},   {"c", "yes"},   {"d", 7},
+                     {"e", 100000.0}, {"f", "x: y"}, {"g", "12:30"}, {"h", "value # note"}};
     EXPECT_EQ(got, expected);
-    EXPECT_TRUE(got.at("e").is_number_integer());
-    EXPECT_TRUE(got.at("m").is_number_float());
+    EXPECT_TRUE(got.at("d").is_number_integer());
+    EXPECT_TRUE(got.at("e").is_number_float());
 }
 
 TEST(YAMLDetector, InfiniteValueMakesTheTextUnwritable) {
@@ -101,12 +93,6 @@ TEST(YAMLDetector, InfiniteValueMakesTheTextUnwritable) {
     EXPECT_FALSE(decode("- 1\n- nested:\n    deep: -1e999"));
     // A later duplicate that replaces the infinite value leaves a writable tree.
     EXPECT_EQ(outputOf("a: 1e999\na: 1"), json({{"a", 1}}));
-}
-
-TEST(YAMLDetector, NullAndNestedSequencesUnderKeys) {
-    EXPECT_EQ(outputOf("key:\nother: 1"), json({{"key", nullptr}, {"other", 1}}));
-    EXPECT_EQ(outputOf("key:\n  - a\n  - b"), json({{"key", {"a", "b"}}}));
-    EXPECT_EQ(outputOf("key:\n- a\n- b"), json({{"key", nullptr}}));
 }
 
 TEST(YAMLDetector, DeepIndentationIsRefusedNotFollowed) {
