@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <clocale>
 #include <cstdint>
 #include <cstdlib>
 #include <locale.h>
