@@ -10,10 +10,19 @@ const ChainEngine& engine() {
     return shared;
 }
 
+const Scanner& scanner() {
+    static const Scanner shared{ChainEngine{defaultDetectors(), 0.5, 12}};
+    return shared;
+}
+
 } // namespace
 
 DecodeChain inspect(std::string_view text) {
     return engine().inspect(text);
+}
+
+std::vector<ScanFinding> scan(std::string_view text) {
+    return scanner().scan(text);
 }
 
 } // namespace tindrel::Tindrel

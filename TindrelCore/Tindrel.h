@@ -1,12 +1,18 @@
 #pragma once
 
 #include "TindrelCore/DecodeModel.h"
+#include "TindrelCore/Scanner.h"
 
 #include <string_view>
+#include <vector>
 
 namespace tindrel::Tindrel {
 
 // The shared engine: the default detectors, threshold 0.5, at most 12 steps. Never throws.
 DecodeChain inspect(std::string_view text);
+
+// The shared scanner, on an engine with the same settings: every artifact embedded in the text,
+// in text order.
+std::vector<ScanFinding> scan(std::string_view text);
 
 } // namespace tindrel::Tindrel

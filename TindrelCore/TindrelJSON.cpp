@@ -42,6 +42,22 @@ nlohmann::json chainRecord(const DecodeChain& chain) {
     };
 }
 
+namespace {
+
+nlohmann::json scanRecord(const std::vector<ScanFinding>& findings) {
+    nlohmann::json records = nlohmann::json::array();
+    for (const ScanFinding& finding : findings)
+        records.push_back({
+            {"line", finding.line},
+            {"matchedText", finding.matchedText},
+            {"shape", finding.chain.shape()},
+            {"chain", chainRecord(finding.chain)},
+        });
+    return {{"count", findings.size()}, {"findings", std::move(records)}};
+}
+
+} // namespace
+
 std::string writeRecord(const nlohmann::json& record, bool pretty) {
     if (hasNonFiniteNumber(record)) return "{}";
     return JSONUtil::write(record, pretty).value_or("{}");
@@ -49,6 +65,10 @@ std::string writeRecord(const nlohmann::json& record, bool pretty) {
 
 std::string string(const DecodeChain& chain) {
     return writeRecord(chainRecord(chain), true);
+}
+
+std::string string(const std::vector<ScanFinding>& findings) {
+    return writeRecord(scanRecord(findings), true);
 }
 
 std::string compactString(const DecodeChain& chain) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "TindrelCore/DecodeModel.h"
+#include "TindrelCore/Scanner.h"
 
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 // The JSON export: a document other tools can read, keys sorted, slashes unescaped.
 namespace tindrel::TindrelJSON {
@@ -12,6 +14,8 @@ namespace tindrel::TindrelJSON {
 std::string string(const DecodeChain& chain);
 // The same document on one line (JSON Lines output).
 std::string compactString(const DecodeChain& chain);
+// The scan document: the number of findings and each finding with its line, text, shape and chain.
+std::string string(const std::vector<ScanFinding>& findings);
 
 // The chain record itself, for documents that embed chains.
 nlohmann::json chainRecord(const DecodeChain& chain);
