@@ -1,6 +1,7 @@
 #include "TindrelAppUI/HotKeyManager.h"
+#include "TindrelAppUI/platform/X11HotKeyBackend.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -195,4 +196,15 @@ TEST(HotKeyManager, SettingsLaunchFlags) {
         manager->prepareSettings({"tindrel-app", "--show-settings", "--force-hotkey-unavailable"});
         EXPECT_EQ(manager->status(), HotKeyManager::Status::unavailable);
     }
+}
+
+// The offscreen platform still hands out the X11 interface, with no connection behind it.
+TEST(HotKeyManager, SessionsWithoutAnXConnectionGetNoGlobalKey) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        GTEST_SKIP() << "runs on the offscreen platform only";
+    EXPECT_EQ(makeX11HotKeyBackend(), nullptr);
+    MemoryDefaults defaults;
+    HotKeyManager manager(defaults, makeSystemHotKeyBackend());
+    EXPECT_FALSE(manager.registerHotKey([] {}));
+    EXPECT_EQ(manager.status(), HotKeyManager::Status::unavailable);
 }

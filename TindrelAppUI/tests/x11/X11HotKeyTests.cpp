@@ -3,6 +3,7 @@
 #include "XServer.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <X11/keysym.h>
 #include <cstdlib>
@@ -54,6 +55,8 @@ struct X11Fixture : ::testing::Test {
     void SetUp() override {
         if (xserver::xDisplay().isEmpty())
             GTEST_SKIP() << "no X server: " << xserver::xServerProblem().toStdString();
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            GTEST_SKIP() << "xdotool is not installed: no way to press keys on the X server";
         std::unique_ptr<HotKeyBackend> backend = makeX11HotKeyBackend();
         ASSERT_TRUE(backend) << "the application did not get an X connection";
         manager = std::make_unique<HotKeyManager>(defaults, std::move(backend));
