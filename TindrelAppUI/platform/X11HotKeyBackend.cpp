@@ -78,6 +78,7 @@ public:
         ungrab(it->second);
         xcb_flush(connection_);
         grabs_.erase(it);
+        held_.reset();
     }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
@@ -86,6 +87,7 @@ public:
         std::uint8_t kind = event->response_type & 0x7f;
         if (kind == XCB_MAPPING_NOTIFY)
             xcb_refresh_keyboard_mapping(symbols_, reinterpret_cast<xcb_mapping_notify_event_t*>(event));
+        if (kind == XCB_KEY_RELEASE) return release(*reinterpret_cast<xcb_key_release_event_t*>(event));
         if (kind != XCB_KEY_PRESS) return false;
         return deliver(*reinterpret_cast<xcb_key_press_event_t*>(event));
     }
@@ -128,10 +130,25 @@ private:
         std::uint16_t state = press.state & modifierBits & ~lockVariants_.back();
         for (const auto& [handle, grab] : grabs_) {
             if (grab.modifiers != state || std::ranges::count(grab.keycodes, press.detail) == 0) continue;
-            if (handler_) handler_(grab.identifier);
+            if (!isRepeat(press) && handler_) handler_(grab.identifier);
+            held_ = press.detail;
             return true;
         }
         return false;
+    }
+
+    // A held key repeats: as further presses without releases (detectable auto-repeat) or as
+    // release-press pairs sharing one timestamp. One hold is one press of the shortcut.
+    bool isRepeat(const xcb_key_press_event_t& press) const {
+        return held_ == press.detail ||
+               (lastRelease_ && lastRelease_->first == press.detail && lastRelease_->second == press.time);
+    }
+
+    bool release(const xcb_key_release_event_t& event) {
+        if (event.event != root_ || held_ != event.detail) return false;
+        held_.reset();
+        lastRelease_ = {event.detail, event.time};
+        return true;
     }
 
     xcb_connection_t* connection_;
@@ -140,6 +157,8 @@ private:
     std::vector<std::uint16_t> lockVariants_;
     PressHandler handler_;
     std::map<Handle, Grab> grabs_;
+    std::optional<xcb_keycode_t> held_;
+    std::optional<std::pair<xcb_keycode_t, xcb_timestamp_t>> lastRelease_;
     Handle nextHandle_ = 1;
 };
 

@@ -89,6 +89,15 @@ TEST_F(X11Fixture, PressingTheChordAnywhereFiresOnce) {
     expectSilent("ctrl+alt+shift+space");
 }
 
+TEST_F(X11Fixture, HoldingTheChordFiresOnceDespiteKeyRepeat) {
+    ASSERT_TRUE(manager->registerHotKey([this] { ++callbacks; }));
+    ASSERT_TRUE(QProcess::execute(QStringLiteral("xdotool"), {"keydown", "alt+shift+space", "sleep", "1",
+                                                              "keyup", "alt+shift+space"}) == 0);
+    QTest::qWait(200);
+    EXPECT_EQ(manager->fireCount(), 1);
+    expectFires("alt+shift+space", 2);
+}
+
 TEST_F(X11Fixture, LockKeysDoNotDisableTheShortcut) {
     ASSERT_TRUE(manager->registerHotKey([this] { ++callbacks; }));
     ASSERT_TRUE(press("Caps_Lock"));
