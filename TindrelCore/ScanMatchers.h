@@ -18,8 +18,9 @@ struct ByteSet {
     constexpr explicit ByteSet(std::string_view ranges) {
         for (std::size_t i = 0; i < ranges.size(); ++i) {
             if (i + 2 < ranges.size() && ranges[i + 1] == '-') {
-                for (int c = ranges[i]; c <= ranges[i + 2]; ++c)
-                    members[static_cast<unsigned char>(c)] = true;
+                for (int c = static_cast<unsigned char>(ranges[i]);
+                     c <= static_cast<unsigned char>(ranges[i + 2]); ++c)
+                    members[static_cast<std::size_t>(c)] = true;
                 i += 2;
             } else {
                 members[static_cast<unsigned char>(ranges[i])] = true;

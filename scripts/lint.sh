@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- '*.cpp' |
   grep -Ev '(^|/)(tests|fuzz|bench)/')
 
-cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --quiet --error-exitcode=1 \
+cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --quiet --error-exitcode=1 --library=qt \
   -I . --suppress=missingIncludeSystem "${sources[@]}"
 
 tidy=$(command -v clang-tidy-14 || command -v clang-tidy)
