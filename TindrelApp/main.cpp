@@ -11,11 +11,14 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QThreadPool>
 #include <QTimer>
 
 using namespace tindrel;
 
 namespace {
+
+constexpr int shutdownGraceMs = 5000;
 
 void scheduleQuit(MainWindow& window, const DevFlags& flags) {
     if (!flags.quitAfterMs) return;
@@ -45,5 +48,9 @@ int main(int argc, char** argv) {
     window.show();
     if (flags.openHistory) QTimer::singleShot(0, &window, [&window] { window.header()->openHistory(); });
     scheduleQuit(window, flags);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Explanations and answers still being produced finish before the process ends, so no worker
+    // thread is cut off in the middle of a call.
+    QThreadPool::globalInstance()->waitForDone(shutdownGraceMs);
+    return status;
 }

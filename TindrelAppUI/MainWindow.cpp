@@ -71,6 +71,8 @@ QWidget* MainWindow::buildScanPage() {
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(scanList_);
     split->addWidget(scrolling(scanPane_));
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
     split->setChildrenCollapsible(false);
     return split;
 }

@@ -147,6 +147,14 @@ QString Theme::styleSheet(Appearance a) {
                        "border-radius: 8px; padding: 4px; }")
             .arg(surface.css(a), textPrimary.css(a), border.css(a)),
         QStringLiteral("QPlainTextEdit { %1 }").arg(TindrelFont::code.css()),
+        QStringLiteral(
+            "QListView[role=\"findings\"] { background: %1; border: 1px solid %2; border-radius: 10px; "
+            "color: %3; %4 }")
+            .arg(surface.css(a), border.css(a), textPrimary.css(a), TindrelFont::body.css()),
+        QStringLiteral("QListView[role=\"findings\"]::item { padding: 6px; border-bottom: 1px solid %1; }")
+            .arg(border.css(a)),
+        QStringLiteral("QListView::item:selected { background: %1; color: %2; }")
+            .arg(rgba(brandPrimary, a, 0.18), textPrimary.css(a)),
         QStringLiteral("QListWidget { background: %1; border: none; color: %2; }")
             .arg(surface.css(a), textPrimary.css(a)),
         QStringLiteral("QListWidget::item:selected { background: %1; color: %2; }")

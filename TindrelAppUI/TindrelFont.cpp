@@ -7,7 +7,7 @@ namespace tindrel {
 QFont FontToken::font() const {
     QFont result = QFontDatabase::systemFont(design == Design::monospaced ? QFontDatabase::FixedFont
                                                                           : QFontDatabase::GeneralFont);
-    result.setPointSizeF(pointSize);
+    result.setPointSizeF(pointSize * qtPointsPerDesignPoint);
     result.setWeight(weight);
     return result;
 }
@@ -16,7 +16,7 @@ QString FontToken::css() const {
     const QFont base = font();
     return QStringLiteral("font-family: \"%1\"; font-size: %2pt; font-weight: %3;")
         .arg(base.family())
-        .arg(pointSize)
+        .arg(pointSize * qtPointsPerDesignPoint)
         .arg(static_cast<int>(weight));
 }
 

@@ -5,14 +5,19 @@
 
 namespace tindrel {
 
-// A type style: the system font at a fixed point size, with a weight and a design. "rounded" has no
-// Linux counterpart and maps to the system font; "monospaced" maps to the system fixed-width font.
+// A type style: the system font at a fixed size, with a weight and a design. Sizes are design points,
+// one per device-independent pixel, so a 14-point body text is 14 pixels tall at 96 dpi whatever the
+// toolkit's own point means. "rounded" has no Linux counterpart and maps to the system font;
+// "monospaced" maps to the system fixed-width font.
 struct FontToken {
     enum class Design { standard, rounded, monospaced };
 
     double pointSize;
     QFont::Weight weight;
     Design design;
+
+    // Qt's points are 1/72 inch, three quarters of a pixel at 96 dpi.
+    static constexpr double qtPointsPerDesignPoint = 0.75;
 
     QFont font() const;
     // The same style as style-sheet declarations.

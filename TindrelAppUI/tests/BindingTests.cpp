@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ TEST_F(Binding, ScanSelectionReachesTheModel) {
     binding.renderNow();
     ASSERT_TRUE(model.forcedLogScan() ||
                 model.presentation().kind == InspectorModel::Presentation::Kind::scan);
-    window.scanList()->rows()->setCurrentRow(1);
+    window.scanList()->selectRow(1);
     EXPECT_EQ(model.selectedFinding(), 1);
     model.clearInput();
     binding.renderNow();

@@ -2,6 +2,7 @@
 #include "TindrelAppUI/TindrelColor.h"
 #include "TindrelAppUI/TindrelFont.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
@@ -63,9 +64,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FontTokens, KeepTheirSizeWeightAndDesign) {
     const QFont verdict = TindrelFont::verdict.font();
-    EXPECT_DOUBLE_EQ(verdict.pointSizeF(), 27);
+    EXPECT_DOUBLE_EQ(verdict.pointSizeF(), 27 * 0.75);
     EXPECT_EQ(verdict.weight(), QFont::DemiBold);
-    EXPECT_DOUBLE_EQ(TindrelFont::kvKey.font().pointSizeF(), 13.5);
+    EXPECT_DOUBLE_EQ(TindrelFont::kvKey.font().pointSizeF(), 13.5 * 0.75);
     EXPECT_EQ(TindrelFont::kvValue.font().weight(), QFont::Medium);
     EXPECT_TRUE(QFontInfo(TindrelFont::code.font()).fixedPitch());
     EXPECT_NE(TindrelFont::code.font().family(), TindrelFont::body.font().family());

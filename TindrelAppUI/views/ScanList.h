@@ -6,10 +6,12 @@
 #include <vector>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace tindrel {
+
+class FindingRows;
 
 // The artifacts found in a log: "N findings", the way back to the single result when there is one,
 // and one row per finding with its line and the summary of its chain.
@@ -20,7 +22,10 @@ public:
 
     void setFindings(const std::vector<ScanFinding>& findings, int selected, bool singleResultAvailable);
 
-    QListWidget* rows() const { return rows_; }
+    QListView* rows() const { return rows_; }
+    int rowCount() const;
+    int currentRow() const;
+    void selectRow(int row);
     QPushButton* singleResultButton() const { return single_; }
     QString countText() const;
 
@@ -29,10 +34,10 @@ signals:
     void singleResultRequested();
 
 private:
-    std::vector<ScanFinding> findings_;
+    FindingRows* model_;
     QLabel* count_;
     QPushButton* single_;
-    QListWidget* rows_;
+    QListView* rows_;
 };
 
 } // namespace tindrel
