@@ -10,7 +10,7 @@
 #include "TindrelCore/TindrelJSON.h"
 #include "TindrelReport/ResultExport.h"
 
-#include <QPointer>
+#include <QFutureWatcher>
 #include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -22,6 +22,29 @@ namespace {
 
 bool isBlank(std::string_view text) {
     return Text::trim(text).empty();
+}
+
+// Explanations and answers wait on a local model for seconds; a pool of their own keeps them from
+// starving other work, and lets follow-ups run while an explanation is still generating.
+QThreadPool& workers() {
+    static QThreadPool& pool = *[] {
+        static QThreadPool made;
+        made.setMaxThreadCount(8);
+        return &made;
+    }();
+    return pool;
+}
+
+// Calls `done` with the task's result on the owner's thread, always from the event loop; never once the
+// owner is gone. (A context-bound QFuture::then trips an assertion when its context dies first.)
+template <typename T, typename Done> void whenFinished(QObject* owner, QFuture<T> future, Done done) {
+    auto* watcher = new QFutureWatcher<T>(owner);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, owner,
+                     [watcher, done = std::move(done)]() mutable {
+                         watcher->deleteLater();
+                         done(watcher->result());
+                     });
+    watcher->setFuture(std::move(future));
 }
 
 SharedFindings noFindings() {
@@ -184,15 +207,16 @@ void InspectorModel::startExplanation(const SharedChain& chain) {
         std::string text;
         ExplainerSource source;
     };
-    QtConcurrent::run(QThreadPool::globalInstance(), [service, chain, cancellation] {
+    QFuture<Written> task = QtConcurrent::run(&workers(), [service, chain, cancellation] {
         // Deciding the source probes for a local model, which may take a while,
         // so it happens here, just before the explanation is asked for.
         ExplainerSource source =
             service->modelAvailable() ? ExplainerSource::onDeviceAI : ExplainerSource::deterministic;
         return Written{service->explain(*chain, cancellation), source};
-    }).then(this, [model = QPointer<InspectorModel>(this), chain, cancellation](Written written) {
-        if (cancellation.isCancelled() || !model) return;
-        model->finishExplanation(chain, std::move(written.text), written.source);
+    });
+    whenFinished(this, std::move(task), [this, chain, cancellation](Written written) {
+        if (cancellation.isCancelled()) return;
+        finishExplanation(chain, std::move(written.text), written.source);
     });
 }
 
@@ -214,11 +238,11 @@ void InspectorModel::ask(const std::string& question) {
     followUps_.push_back({id, trimmed, std::nullopt});
     emit followUpsChanged();
     std::shared_ptr<const ExplanationService> service = services_.explanations;
-    QtConcurrent::run(QThreadPool::globalInstance(), [service, focus, trimmed] {
+    QFuture<std::string> task = QtConcurrent::run(&workers(), [service, focus, trimmed] {
         return service->answer(trimmed, *focus, service->modelAvailable());
-    }).then(this, [model = QPointer<InspectorModel>(this), id](std::string answer) {
-        if (model) model->answerFollowUp(id, std::move(answer));
     });
+    whenFinished(this, std::move(task),
+                 [this, id](std::string answer) { answerFollowUp(id, std::move(answer)); });
 }
 
 void InspectorModel::answerFollowUp(int id, std::string answer) {
