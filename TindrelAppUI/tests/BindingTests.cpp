@@ -30,7 +30,7 @@ public:
     }
 };
 
-struct Binding : testing::Test {
+struct WindowBinding : testing::Test {
     MemoryDefaults defaults;
     InspectorModel model{defaults, {}, InspectorServices{std::make_shared<InstantExplanations>()}};
     MainWindow window{false};
@@ -46,7 +46,7 @@ struct Binding : testing::Test {
     }
 };
 
-TEST_F(Binding, TypingDecodesAndTheExplanationArrives) {
+TEST_F(WindowBinding, TypingDecodesAndTheExplanationArrives) {
     window.source()->editor()->setPlainText(QString::fromUtf8(Samples::token.data(), Samples::token.size()));
     EXPECT_EQ(model.input(), std::string(Samples::token));
     ASSERT_TRUE(waitForText(window.insight(), "Explained here."));
@@ -55,7 +55,7 @@ TEST_F(Binding, TypingDecodesAndTheExplanationArrives) {
     ASSERT_EQ(model.history().entries().size(), 1u);
 }
 
-TEST_F(Binding, FollowUpsGoThroughTheModel) {
+TEST_F(WindowBinding, FollowUpsGoThroughTheModel) {
     model.loadSample();
     ASSERT_TRUE(waitForText(window.insight(), "Explained here."));
     QLineEdit* field = window.insight()->followUps()->field();
@@ -66,7 +66,7 @@ TEST_F(Binding, FollowUpsGoThroughTheModel) {
     EXPECT_TRUE(waitForText(window.insight(), "Answer to is it expired?"));
 }
 
-TEST_F(Binding, ScanSelectionReachesTheModel) {
+TEST_F(WindowBinding, ScanSelectionReachesTheModel) {
     model.setInput(std::string(Samples::log));
     binding.renderNow();
     if (window.currentPage() == window.singlePage()) window.singlePage()->logScanButton()->click();

@@ -44,11 +44,11 @@ ScreenState scanState(bool singleAvailable) {
     return state;
 }
 
-struct Fixture : testing::Test {
+struct MainWindowScreens : testing::Test {
     MainWindow window{false};
 };
 
-TEST_F(Fixture, StartsEmptyWithTheHintAndNoChip) {
+TEST_F(MainWindowScreens, StartsEmptyWithTheHintAndNoChip) {
     EXPECT_EQ(window.windowTitle(), QString("Tindrel"));
     EXPECT_EQ(window.minimumSize(), QSize(820, 560));
     EXPECT_EQ(window.size(), QSize(1040, 700));
@@ -65,7 +65,7 @@ TEST_F(Fixture, StartsEmptyWithTheHintAndNoChip) {
     EXPECT_FALSE(window.emptyPage()->tip()->isVisibleTo(&window));
 }
 
-TEST_F(Fixture, SourceActionsFollowTheInput) {
+TEST_F(MainWindowScreens, SourceActionsFollowTheInput) {
     SourceStrip* strip = window.source();
     EXPECT_TRUE(strip->sampleButton()->isVisibleTo(strip));
     EXPECT_FALSE(strip->expandButton()->isVisibleTo(strip));
@@ -85,7 +85,7 @@ TEST_F(Fixture, SourceActionsFollowTheInput) {
     EXPECT_TRUE(strip->clearButton()->isVisibleTo(strip)); // untrimmed text still counts
 }
 
-TEST_F(Fixture, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
+TEST_F(MainWindowScreens, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
     window.render(singleState(std::string(Samples::token)));
     EXPECT_EQ(window.currentPage(), window.singlePage());
     EXPECT_EQ(window.source()->chipText(), QString("JWT"));
@@ -107,7 +107,7 @@ TEST_F(Fixture, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
     EXPECT_TRUE(logScan.at(0).at(0).toBool());
 }
 
-TEST_F(Fixture, TechnicalDetailsOpenOnDemandWithOneCardPerStep) {
+TEST_F(MainWindowScreens, TechnicalDetailsOpenOnDemandWithOneCardPerStep) {
     const std::string base64Json = "eyJ1c2VyIjoiYWRhIiwicmV0cmllcyI6M30=";
     window.render(singleState(base64Json));
     auto* toggle = qobject_cast<QToolButton*>(buttonTitled(window.singlePage(), "Technical details"));
@@ -123,7 +123,7 @@ TEST_F(Fixture, TechnicalDetailsOpenOnDemandWithOneCardPerStep) {
     EXPECT_TRUE(texts.contains("FACTS"));
 }
 
-TEST_F(Fixture, ScanListCountsFindingsAndOffersTheSingleResultOnlyWhenThereIsOne) {
+TEST_F(MainWindowScreens, ScanListCountsFindingsAndOffersTheSingleResultOnlyWhenThereIsOne) {
     window.render(scanState(false));
     EXPECT_EQ(window.currentPage(), window.scanList()->parentWidget());
     const std::size_t found = Tindrel::scan(Samples::log).size();
@@ -140,7 +140,7 @@ TEST_F(Fixture, ScanListCountsFindingsAndOffersTheSingleResultOnlyWhenThereIsOne
     EXPECT_EQ(selected.at(0).at(0).toInt(), 0);
 }
 
-TEST_F(Fixture, UnrecognizedInputSaysSo) {
+TEST_F(MainWindowScreens, UnrecognizedInputSaysSo) {
     ScreenState state;
     state.scene = ScreenState::Scene::unrecognized;
     state.input = "hello there";
@@ -152,7 +152,7 @@ TEST_F(Fixture, UnrecognizedInputSaysSo) {
                                              "fragment. Try pasting more context."}));
 }
 
-TEST_F(Fixture, InsightFollowsTheExplanationState) {
+TEST_F(MainWindowScreens, InsightFollowsTheExplanationState) {
     ScreenState state = singleState(std::string(Samples::token));
     window.render(state);
     EXPECT_TRUE(visibleLabelTexts(window.insight())
@@ -180,7 +180,7 @@ TEST_F(Fixture, InsightFollowsTheExplanationState) {
     EXPECT_NE(buttonTitled(window.insight(), "Copy JSON"), nullptr);
 }
 
-TEST_F(Fixture, HistoryShowsInThePopupAndTheEmptyState) {
+TEST_F(MainWindowScreens, HistoryShowsInThePopupAndTheEmptyState) {
     ScreenState state;
     state.history.emplace_back("1733556842", std::vector<std::string>{"unixTimestamp"}, true, 3);
     state.history.emplace_back("abc", std::vector<std::string>{"base64"}, true, 2);

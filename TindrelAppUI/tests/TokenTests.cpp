@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 using namespace tindrel;
@@ -76,7 +77,11 @@ TEST(Theme, SwitchingTheAppearanceRestylesInPlace) {
     Theme& theme = Theme::shared();
     Appearance seen = Appearance::light;
     const auto connection = QObject::connect(&theme, &Theme::changed, [&](Appearance a) { seen = a; });
+    QLabel label("kept");
+    Theme::setRole(&label, "meta");
     theme.setOverride(Appearance::dark);
+    label.ensurePolished();
+    EXPECT_EQ(label.palette().color(label.foregroundRole()).rgb(), 0xFF9DA7B8u);
     EXPECT_EQ(seen, Appearance::dark);
     EXPECT_EQ(QApplication::palette().color(QPalette::Window).rgb(), 0xFF0B0D12u);
     EXPECT_TRUE(qApp->styleSheet().contains("#0b0d12"));
@@ -84,6 +89,8 @@ TEST(Theme, SwitchingTheAppearanceRestylesInPlace) {
     EXPECT_EQ(seen, Appearance::light);
     EXPECT_EQ(QApplication::palette().color(QPalette::Window).rgb(), 0xFFF5F6FAu);
     EXPECT_FALSE(qApp->styleSheet().contains("#0b0d12"));
+    label.ensurePolished();
+    EXPECT_EQ(label.palette().color(label.foregroundRole()).rgb(), 0xFF697184u); // the same label, restyled
     QObject::disconnect(connection);
 }
 
