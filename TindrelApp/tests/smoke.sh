@@ -6,6 +6,7 @@ app="$1"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config" HOME="$scratch"
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 run() {
   if ! timeout 60 "$app" --quit-after-ms 1500 "$@" >"$scratch/out" 2>&1; then
