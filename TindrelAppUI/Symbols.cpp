@@ -48,6 +48,14 @@ SymbolSource sourceOf(Symbol which) {
 } // namespace
 
 QIcon symbol(Symbol which) {
+    // Desktops without a platform theme (a bare X server, a window manager alone) look names up in
+    // hicolor only; Adwaita is the theme Debian installs alongside.
+    static const bool fallbackSet = [] {
+        if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor"))
+            QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+        return true;
+    }();
+    (void)fallbackSet;
     const SymbolSource source = sourceOf(which);
     return QIcon::fromTheme(QString::fromLatin1(source.themeName),
                             QApplication::style()->standardIcon(source.fallback));

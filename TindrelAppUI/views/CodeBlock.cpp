@@ -18,8 +18,10 @@ CodeBlock::CodeBlock(const QString& text, QWidget* parent)
 
 QSize CodeBlock::sizeHint() const {
     const int lines = std::clamp(static_cast<int>(document()->lineCount()), 1, maxLines);
-    const int height =
-        lines * fontMetrics().lineSpacing() + 2 * static_cast<int>(document()->documentMargin()) + 12;
+    // Room for the frame, the document margin and the style sheet's padding, so no scroll bar shows
+    // until the text passes maxLines.
+    const int chrome = 2 * (frameWidth() + static_cast<int>(document()->documentMargin())) + 16;
+    const int height = lines * fontMetrics().lineSpacing() + chrome;
     return {QPlainTextEdit::sizeHint().width(), height};
 }
 

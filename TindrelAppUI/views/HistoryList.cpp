@@ -48,7 +48,8 @@ HistoryList::HistoryList(QWidget* parent)
     Theme::setRole(clear_, "link");
     header->addWidget(clear_);
     layout->addLayout(header);
-    layout->addWidget(emptyNotice_);
+    emptyNotice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(emptyNotice_, 1);
     layout->addWidget(rows_, 1);
     connect(clear_, &QPushButton::clicked, this, &HistoryList::clearRequested);
     connect(rows_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
