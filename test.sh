@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds a Debug build with AddressSanitizer and UndefinedBehaviorSanitizer
-# in build-test/, runs every test through ctest, then a short smoke run of each fuzz harness.
+# in build-test/, runs every test through ctest, the static analysis, then a short smoke run of each
+# fuzz harness.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,6 +11,7 @@ scripts/check-format.sh
 cmake --preset test >/dev/null
 cmake --build --preset test
 ctest --preset test -j "$(nproc)"
+scripts/lint.sh
 
 if command -v clang++ >/dev/null; then
   scripts/fuzz.sh "${TINDREL_FUZZ_SMOKE_SECONDS:-20}"

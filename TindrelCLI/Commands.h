@@ -11,5 +11,6 @@ enum Status { found = 0, notFound = 1, failure = 2 };
 void addInspectCommand(CLI::App& app, int& status);
 void addExplainCommand(CLI::App& app, int& status);
 void addAskCommand(CLI::App& app, int& status);
+void addScanCommand(CLI::App& app, int& status);
 
 } // namespace tindrel::cli

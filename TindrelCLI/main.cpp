@@ -1,6 +1,12 @@
 #include "TindrelCLI/Commands.h"
+#include "TindrelCLI/Output.h"
 
-int main(int argc, char** argv) {
+#include <exception>
+#include <string>
+
+namespace {
+
+int run(int argc, char** argv) {
     CLI::App app{"tindrel tells what an opaque piece of text is: a token, an encoded payload, a certificate, "
                  "a hash or a whole log. Nothing leaves this machine."};
     app.name("tindrel");
@@ -9,6 +15,7 @@ int main(int argc, char** argv) {
 
     int status = tindrel::cli::found;
     tindrel::cli::addInspectCommand(app, status);
+    tindrel::cli::addScanCommand(app, status);
     tindrel::cli::addExplainCommand(app, status);
     tindrel::cli::addAskCommand(app, status);
 
@@ -18,4 +25,18 @@ int main(int argc, char** argv) {
         return app.exit(error) == 0 ? tindrel::cli::found : tindrel::cli::failure;
     }
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        // Out of memory on a huge input, say: one clear line and a failure status, never an abort.
+        tindrel::cli::writeError(std::string("tindrel: ") + error.what());
+    } catch (...) {
+        tindrel::cli::writeError("tindrel: unexpected failure");
+    }
+    return tindrel::cli::failure;
 }

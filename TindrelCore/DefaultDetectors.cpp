@@ -9,11 +9,14 @@
 #include "TindrelCore/detectors/JSONDetector.h"
 #include "TindrelCore/detectors/JWTDetector.h"
 #include "TindrelCore/detectors/PEMDetector.h"
+#include "TindrelCore/detectors/PlistDetector.h"
 #include "TindrelCore/detectors/QueryStringDetector.h"
 #include "TindrelCore/detectors/URLEncodingDetector.h"
 #include "TindrelCore/detectors/UUIDDetector.h"
 #include "TindrelCore/detectors/UnicodeEscapeDetector.h"
 #include "TindrelCore/detectors/UnixTimestampDetector.h"
+#include "TindrelCore/detectors/XMLDetector.h"
+#include "TindrelCore/detectors/YAMLDetector.h"
 #include "TindrelCore/detectors/ZlibDetector.h"
 
 namespace tindrel {
@@ -24,10 +27,13 @@ const DetectorList& defaultDetectors() {
         std::make_shared<JWTDetector>(),           // 1
         std::make_shared<PEMDetector>(),           // 2
         std::make_shared<HashDetector>(),          // 3
+        std::make_shared<PlistDetector>(),         // 4
+        std::make_shared<XMLDetector>(),           // 5
         std::make_shared<URLEncodingDetector>(),   // 6
         std::make_shared<GzipDetector>(),          // 7
         std::make_shared<ZlibDetector>(),          // 8
         std::make_shared<JSONDetector>(),          // 9
+        std::make_shared<YAMLDetector>(),          // 10
         std::make_shared<UUIDDetector>(),          // 11
         std::make_shared<UnixTimestampDetector>(), // 12
         std::make_shared<QueryStringDetector>(),   // 13

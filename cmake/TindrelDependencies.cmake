@@ -6,6 +6,8 @@ find_package(CLI11 REQUIRED)
 find_package(ZLIB REQUIRED)
 pkg_check_modules(RE2 REQUIRED IMPORTED_TARGET re2)
 find_package(CURL REQUIRED)
+pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
+pkg_check_modules(PLIST REQUIRED IMPORTED_TARGET libplist-2.0)
 
 find_path(UTF8PROC_INCLUDE_DIR utf8proc.h REQUIRED)
 find_library(UTF8PROC_LIBRARY utf8proc REQUIRED)

@@ -37,9 +37,9 @@ void multiplyAdd(std::vector<std::uint32_t>& limbs, std::uint64_t multiplier, st
 
 void appendBigEndian(Bytes::Buffer& out, const std::vector<std::uint32_t>& limbs) {
     bool started = false;
-    for (auto limb = limbs.rbegin(); limb != limbs.rend(); ++limb) {
+    for (std::size_t i = limbs.size(); i-- > 0;) {
         for (int shift = 24; shift >= 0; shift -= 8) {
-            auto byte = static_cast<char>((*limb >> shift) & 0xFF);
+            auto byte = static_cast<char>((limbs[i] >> shift) & 0xFF);
             started = started || byte != 0;
             if (started) out += byte;
         }

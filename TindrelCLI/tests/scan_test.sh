@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# End-to-end checks of tindrel scan: output forms, exit status and read errors. Needs $TINDREL.
+set -uo pipefail
+: "${TINDREL:?set TINDREL to the tindrel executable}"
+
+failures=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# expect_status NAME EXPECTED COMMAND… : runs the command, output in $work/out and $work/err.
+expect_status() {
+  local name=$1 expected=$2
+  shift 2
+  "$@" >"$work/out" 2>"$work/err"
+  local status=$?
+  [ "$status" -eq "$expected" ] || fail "$name: exit $status, expected $expected ($(head -c 300 "$work/err"))"
+}
+
+expect_output() {
+  local name=$1 pattern=$2
+  grep -qE -- "$pattern" "$work/out" || fail "$name: output lacks /$pattern/: $(head -c 300 "$work/out")"
+}
+
+token=$("$TINDREL" inspect --sample --json | sed -n 's/^  "input": "\(.*\)",$/\1/p')
+[ -n "$token" ] || fail "inspect --sample --json has no input member"
+
+printf 'boot ok\nuser ada\nAuthorization: Bearer %s\n{"user":"ada","role":"admin"}\n' "$token" >"$work/lf.log"
+sed 's/$/\r/' "$work/lf.log" >"$work/crlf.log"
+
+for log in lf crlf; do
+  expect_status "scan $log" 0 "$TINDREL" scan "$work/$log.log"
+  expect_output "scan $log" '^line 3  JWT  '
+  expect_output "scan $log" '^line 4  JSON  JSON object$'
+done
+
+expect_status "scan from standard input" 0 "$TINDREL" scan - <"$work/lf.log"
+expect_output "scan from standard input" '^line 3  JWT  '
+
+expect_status "scan --verbose" 0 "$TINDREL" scan --verbose "$work/lf.log"
+expect_output "scan --verbose" '^    jwt → json$'
+
+expect_status "scan --json" 0 "$TINDREL" scan --json "$work/lf.log"
+expect_output "scan --json" '^  "count": 2,$'
+expect_output "scan --json" '^      "line": 3,$'
+
+printf 'nothing to see here\n' >"$work/plain.log"
+expect_status "scan of a plain log" 1 "$TINDREL" scan "$work/plain.log"
+expect_output "scan of a plain log" '^No artifacts found$'
+expect_status "scan --json of a plain log" 1 "$TINDREL" scan --json "$work/plain.log"
+expect_output "scan --json of a plain log" '^  "count": 0,$'
+
+expect_status "scan of a missing file" 2 "$TINDREL" scan "$work/missing.log"
+[ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "cannot open $work/missing.log" "$work/err" ||
+  fail "scan of a missing file: expected one error line, got: $(cat "$work/err")"
+expect_status "scan of a directory" 2 "$TINDREL" scan "$work"
+grep -q "cannot read $work" "$work/err" || fail "scan of a directory: $(cat "$work/err")"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all scan checks passed"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// A reader for the block subset of YAML that people paste: indented mappings, "- " sequences,
+// plain and quoted scalars, comment lines and document markers. Flow collections, block scalars,
+// anchors, tags and escapes are left as plain text. Values are built as JSON values (mappings
+// as objects, so a repeated key replaces the earlier value).
+namespace tindrel::YAML {
+
+// Deeper nesting is refused: the recursive reader and the JSON writer would otherwise run the
+// stack out on hostile input. The same bound as the JSON reader's.
+inline constexpr int maxDepth = 512;
+
+// One significant source line.
+struct Line {
+    std::size_t indent; // leading space characters
+    std::string text;   // the rest, trailing white space removed
+
+    bool operator==(const Line&) const = default;
+};
+
+struct Lines {
+    std::vector<Line> lines;
+    bool sawMarker = false; // a "---" or "..." line was seen
+};
+
+// Blank and "#" comment lines are dropped; nothing when a tab indents a significant line.
+std::optional<Lines> preprocess(std::string_view s);
+
+// The key and value around the first ": " (or final ":") outside quotes; nothing without one or
+// when the key is empty.
+std::optional<std::pair<std::string, std::string>> splitMapping(std::string_view x);
+
+// True for "-" alone and for text beginning "- ".
+bool isSequenceItem(std::string_view text);
+
+// The mapping or sequence whose first line is lines[i]; `i` ends at the first line not consumed.
+// Nothing when the value would nest deeper than maxDepth. `i` must point into `lines`.
+std::optional<nlohmann::json> parseBlock(const std::vector<Line>& lines, std::size_t& i);
+
+// A typed scalar: null, boolean, 64-bit integer, double or text.
+nlohmann::json scalar(std::string_view x);
+
+} // namespace tindrel::YAML

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// Any well-formed XML document other than a property list, pretty-printed; terminal.
+class XMLDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::xml; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

@@ -1,0 +1,80 @@
+#include "TindrelCore/detectors/YAMLDetector.h"
+
+#include "TindrelCore/JSONUtil.h"
+#include "TindrelCore/Text.h"
+#include "TindrelCore/YAML.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fmt/format.h>
+
+namespace tindrel {
+namespace {
+
+using nlohmann::json;
+
+bool isEntryOrItem(const YAML::Line& line) {
+    return YAML::isSequenceItem(line.text) || YAML::splitMapping(line.text).has_value();
+}
+
+// Every top-level line is an entry or an item, and there is some structure: nesting, a second
+// top-level line or a document marker. One "key: value" line alone is too weak a sign.
+bool looksLikeBlockYAML(const YAML::Lines& lines) {
+    std::size_t top = std::min_element(lines.lines.begin(), lines.lines.end(), [](auto& a, auto& b) {
+                          return a.indent < b.indent;
+                      })->indent;
+    std::size_t topLevel = 0;
+    bool nested = false;
+    for (const YAML::Line& line : lines.lines) {
+        if (line.indent > top) {
+            nested = true;
+        } else if (!isEntryOrItem(line)) {
+            return false;
+        } else {
+            ++topLevel;
+        }
+    }
+    return nested || topLevel >= 2 || lines.sawMarker;
+}
+
+// JSON has no infinity; a scalar such as 1e999 makes the whole value unwritable.
+// The depth is bounded by YAML::maxDepth, so recursion is safe.
+bool isFinite(const json& value) {
+    if (value.is_number_float()) return std::isfinite(value.get<double>());
+    if (!value.is_structured()) return true;
+    return std::all_of(value.begin(), value.end(), [](const json& child) { return isFinite(child); });
+}
+
+std::string summary(bool isSequence, std::size_t count) {
+    return fmt::format("YAML {} \u2192 JSON ({} {}{})", isSequence ? "sequence" : "mapping", count,
+                       isSequence ? "item" : "key", count == 1 ? "" : "s");
+}
+
+} // namespace
+
+std::optional<DecodeResult> YAMLDetector::decode(std::string_view text) const {
+    std::string_view t = Text::trim(text);
+    if (t.empty() || t.front() == '{' || t.front() == '[' || t.front() == '<') return std::nullopt;
+
+    std::optional<YAML::Lines> lines = YAML::preprocess(t);
+    if (!lines || lines->lines.empty() || !looksLikeBlockYAML(*lines)) return std::nullopt;
+
+    std::size_t position = 0;
+    std::optional<json> value = YAML::parseBlock(lines->lines, position);
+    if (!value || !isFinite(*value)) return std::nullopt;
+    std::optional<std::string> written = JSONUtil::write(*value, true);
+    if (!written || !Text::isValidUTF8(*written)) return std::nullopt;
+
+    bool isSequence = value->is_array();
+    std::string count = std::to_string(value->size());
+    return DecodeResult{
+        DetectionKind::yaml,
+        std::move(*written),
+        0.6,
+        summary(isSequence, value->size()),
+        {{"shape", isSequence ? "sequence" : "mapping"}, {"entries", count}, {"normalized", "json"}},
+        true,
+    };
+}
+
+} // namespace tindrel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TindrelCore/DecodeModel.h"
+
+namespace tindrel {
+
+// Block-style YAML (indented mappings and "- " sequences) rendered as pretty JSON; terminal.
+class YAMLDetector final : public Detector {
+public:
+    DetectionKind kind() const override { return DetectionKind::yaml; }
+    std::optional<DecodeResult> decode(std::string_view text) const override;
+};
+
+} // namespace tindrel

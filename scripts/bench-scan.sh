@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Scanner figures: throughput of `tindrel scan` on a realistic log next to `grep -c eyJ` and
+# `wc -l` on the same file (same run, so the ratios hold on a busy machine), peak memory, and the
+# 10 MB / 1 MB time ratios of the scan benchmarks (linear scanning keeps them near 10).
+#   scripts/bench-scan.sh [MEGABYTES]   (default 100)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+megabytes=${1:-100}
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j2 >/dev/null
+
+log=$(mktemp --suffix=.log)
+timing=$(mktemp)
+trap 'rm -f "$log" "$timing"' EXIT
+build/bin/tindrel-scan-log "$megabytes" >"$log"
+
+# measure NAME COMMAND…: wall and CPU seconds, MB/s by each, peak resident memory.
+measure() {
+  local name=$1
+  shift
+  /usr/bin/time -o "$timing" -f '%e %U %S %M' "$@" >/dev/null 2>&1 || true
+  read -r wall user system peak <"$timing"
+  awk -v n="$name" -v mb="$megabytes" -v w="$wall" -v u="$user" -v s="$system" -v p="$peak" 'BEGIN {
+    cpu = u + s; if (w < 0.001) w = 0.001; if (cpu < 0.001) cpu = 0.001
+    printf "%-16s %7.2f s wall %8.1f MB/s   %7.2f s CPU %8.1f MB/s   peak %6.0f MB (%.1fx input)\n",
+           n, w, mb / w, cpu, mb / cpu, p / 1024, p / 1024 / mb }'
+}
+
+echo "== ${megabytes} MB realistic log"
+measure "tindrel scan" build/bin/tindrel scan "$log"
+measure "tindrel scan 1c" taskset -c 0 build/bin/tindrel scan "$log"
+measure "grep -c eyJ" grep -c eyJ "$log"
+measure "wc -l" wc -l "$log"
+
+echo "== time(10 MB) / time(1 MB), CPU time of the scanning thread"
+build/bin/tindrel-bench --benchmark_filter='BM_Scan' --benchmark_format=csv 2>/dev/null |
+  awk -F, '/^"BM_Scan/ { split($1, part, "/"); name = part[1]; gsub(/"/, "", name); size = part[2]; gsub(/"/, "", size)
+                          cpu[name, size] = $4; names[name] = 1 }
+           END { status = 0
+                 for (n in names) { r = cpu[n, 10] / cpu[n, 1]; flag = r <= 12 ? "" : "  TOO HIGH"; if (r > 12) status = 1
+                                    printf "%-28s %8.1f ms %9.1f ms  ratio %5.1f%s\n", n, cpu[n, 1], cpu[n, 10], r, flag }
+                 exit status }'
