@@ -1,0 +1,25 @@
+#include "TindrelAppUI/ScreenState.h"
+
+#include "TindrelAppUI/ScreenTexts.h"
+
+namespace tindrel {
+
+std::optional<QString> ScreenState::chip() const {
+    switch (scene) {
+    case Scene::single:
+        return singleChain ? ScreenTexts::singleChip(*singleChain) : std::nullopt;
+    case Scene::scan:
+        return ScreenTexts::scanChip(findings.size());
+    case Scene::empty:
+    case Scene::unrecognized:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ScreenState::readyExplanation() const {
+    if (insight != Insight::ready) return std::nullopt;
+    return explanation;
+}
+
+} // namespace tindrel

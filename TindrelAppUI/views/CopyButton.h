@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPushButton>
+#include <functional>
+
+class QTimer;
+
+namespace tindrel {
+
+// A button that copies the text its source gives at the moment of the press, then reads "Copied" with
+// a check mark for a moment before its own title comes back.
+class CopyButton final : public QPushButton {
+    Q_OBJECT
+public:
+    using Source = std::function<QString()>;
+
+    CopyButton(const QString& title, Source source, QWidget* parent = nullptr);
+
+    static constexpr int confirmationMs = 1500;
+
+private:
+    void copyNow();
+    void restore();
+
+    QString title_;
+    QIcon icon_;
+    Source source_;
+    QTimer* restoreTimer_;
+};
+
+} // namespace tindrel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "TindrelHistory/HistoryEntry.h"
+
+#include <QWidget>
+#include <vector>
+
+class QListWidget;
+class QPushButton;
+class QLabel;
+
+namespace tindrel {
+
+// "RECENT" with a Clear button, then one row per entry: the input on one elided line and the shape of
+// its decoding; a notice instead when there is nothing yet.
+class HistoryList final : public QWidget {
+    Q_OBJECT
+public:
+    explicit HistoryList(QWidget* parent = nullptr);
+
+    // Shows at most `limit` entries, in the given order.
+    void setEntries(const std::vector<HistoryEntry>& entries, int limit);
+
+    QListWidget* rows() const { return rows_; }
+
+signals:
+    // The index among the entries given to setEntries.
+    void entryChosen(int index);
+    void clearRequested();
+
+private:
+    std::vector<HistoryEntry> entries_;
+    QListWidget* rows_;
+    QLabel* emptyNotice_;
+    QPushButton* clear_;
+};
+
+} // namespace tindrel
