@@ -7,8 +7,11 @@
 #include "TindrelAppUI/views/SourceStrip.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/TindrelJSON.h"
 #include "WidgetTexts.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -177,7 +180,11 @@ TEST_F(MainWindowScreens, InsightFollowsTheExplanationState) {
     EXPECT_TRUE(texts.contains(QString::fromUtf8("Thinking on-device\u2026")));
     EXPECT_TRUE(window.insight()->followUps()->isVisibleTo(window.insight()));
     EXPECT_NE(buttonTitled(window.insight(), "Copy explanation"), nullptr);
-    EXPECT_NE(buttonTitled(window.insight(), "Copy JSON"), nullptr);
+    QAbstractButton* copyJSON = buttonTitled(window.insight(), "Copy JSON");
+    ASSERT_NE(copyJSON, nullptr);
+    copyJSON->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              TindrelJSON::string(Tindrel::inspect(Samples::token)));
 }
 
 TEST_F(MainWindowScreens, HistoryShowsInThePopupAndTheEmptyState) {

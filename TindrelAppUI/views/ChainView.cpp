@@ -52,7 +52,7 @@ QWidget* finalValueCard(const DecodeChain& chain) {
     top->addWidget(makeLabel(QStringLiteral("FINAL VALUE"), "meta"));
     top->addStretch();
     const QString value = QString::fromStdString(chain.finalValue());
-    top->addWidget(new CopyButton(QStringLiteral("Copy"), [value] { return value; }));
+    top->addWidget(new CopyButton(QStringLiteral("Copy"), [value]() -> const QString& { return value; }));
     layout->addLayout(top);
     layout->addWidget(new CodeBlock(value));
     return card;

@@ -7,6 +7,7 @@
 #include "TindrelAppUI/views/PulsingDot.h"
 #include "TindrelAppUI/views/Widgets.h"
 #include "TindrelCore/Explainer.h"
+#include "TindrelCore/TindrelJSON.h"
 #include "TindrelReport/InsightHeadline.h"
 
 #include <QHBoxLayout>
@@ -128,8 +129,10 @@ void InsightPane::showReady(const DecodeChain& chain, const QString& explanation
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(
         new CopyButton(QStringLiteral("Copy explanation"), [explanation] { return explanation; }));
-    const QString finalValue = QString::fromStdString(chain.finalValue());
-    buttons->addWidget(new CopyButton(QStringLiteral("Copy JSON"), [finalValue] { return finalValue; }));
+    // The JSON export document of the chain, as the export menu's "Copy as JSON".
+    const QString json = QString::fromStdString(TindrelJSON::string(chain));
+    buttons->addWidget(
+        new CopyButton(QStringLiteral("Copy JSON"), [json]() -> const QString& { return json; }));
     buttons->addStretch();
     body_->addLayout(buttons);
     followUps_->setVisible(true);
