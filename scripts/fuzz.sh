@@ -2,9 +2,12 @@
 # Builds the libFuzzer harnesses with clang in build-fuzz/ and runs each for SECONDS (default 20)
 # on its seed corpus. A crash, a hang (-timeout) or a memory blow-up (-rss_limit_mb) fails the run.
 #   scripts/fuzz.sh [SECONDS] [HARNESS…]
+# FUZZ_RUNS=N also stops a harness after N executions; FUZZ_MAX_LEN caps the input size (65536).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
+runs=${FUZZ_RUNS:--1}
+max_len=${FUZZ_MAX_LEN:-65536}
 [ $# -gt 0 ] && shift
 
 cmake --preset fuzz >/dev/null
@@ -25,7 +28,7 @@ for name in "${harnesses[@]}"; do
   status=0
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "build-fuzz/bin/fuzz-$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=65536 -print_final_stats=1 -artifact_prefix="build-fuzz/" "$corpus" "${seeds[@]}" >"$log" 2>&1 ||
+    -runs="$runs" -max_len="$max_len" -print_final_stats=1 -artifact_prefix="build-fuzz/" "$corpus" "${seeds[@]}" >"$log" 2>&1 ||
     status=$?
   grep -E '^(stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)' "$log" || true
   if [ "$status" -ne 0 ]; then
