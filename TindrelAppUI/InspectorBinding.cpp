@@ -47,6 +47,7 @@ ScreenState screenStateOf(const InspectorModel& model) {
     ScreenState state;
     state.input = model.inputText();
     addPresentation(state, model.presentation());
+    if (model.decoding()) state.scene = ScreenState::Scene::decoding;
     state.selectedFinding = model.selectedFinding();
     state.singleResultAvailable = model.singleResultAvailable();
     if (const SharedChain focus = model.insightChain()) state.insightChain = *focus;
@@ -94,6 +95,7 @@ void InspectorBinding::connectModel() {
     connect(&model_, &InspectorModel::selectedFindingChanged, this, schedule);
     connect(&model_, &InspectorModel::chainChanged, this, schedule);
     connect(&model_, &InspectorModel::findingsChanged, this, schedule);
+    connect(&model_, &InspectorModel::decodingChanged, this, schedule);
     connect(&model_, &InspectorModel::explanationChanged, this, schedule);
     connect(&model_, &InspectorModel::followUpsChanged, this, schedule);
     connect(&model_, &InspectorModel::historyChanged, this, schedule);

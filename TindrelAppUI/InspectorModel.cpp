@@ -47,6 +47,17 @@ template <typename T, typename Done> void whenFinished(QObject* owner, QFuture<T
     watcher->setFuture(std::move(future));
 }
 
+// Decodes run one at a time: a newer paste makes the queued ones pointless, and one core is enough
+// to keep the window responsive while the rest of the machine is free.
+QThreadPool& decoders() {
+    static QThreadPool& pool = *[] {
+        static QThreadPool made;
+        made.setMaxThreadCount(1);
+        return &made;
+    }();
+    return pool;
+}
+
 SharedFindings noFindings() {
     static const SharedFindings none = std::make_shared<const std::vector<ScanFinding>>();
     return none;
@@ -88,6 +99,7 @@ InspectorModel::~InspectorModel() {
 }
 
 void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
+    decodeInBackground_ = false;
     if (flags.seedHistory) seedDemoHistory();
     if (flags.autoloadSample) {
         setInput(std::string(flags.scan ? Samples::log : Samples::token));
@@ -100,6 +112,7 @@ void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
         QTimer::singleShot(services_.askDelayMilliseconds, this,
                            [this, question = flags.askQuestion->toStdString()] { ask(question); });
     }
+    decodeInBackground_ = true;
 }
 
 void InspectorModel::dumpExport(const QString& path) const {
@@ -109,7 +122,7 @@ void InspectorModel::dumpExport(const QString& path) const {
 }
 
 InspectorModel::Presentation InspectorModel::presentation() const {
-    if (isBlank(input_)) return Presentation::empty();
+    if (decoding_ || isBlank(input_)) return Presentation::empty();
     if (forcedLogScan_ && !findings_->empty()) return Presentation::scan(findings_);
     if (chain_ && chain_->isRecognized()) {
         int count = static_cast<int>(findings_->size());
@@ -158,14 +171,49 @@ void InspectorModel::recompute() {
     cancelExplanation();
     setForcedLogScan(false);
     setSelectedFinding(0);
+    ++*latestDecode_;
     if (isBlank(input_)) {
-        setChain(nullptr);
-        setFindings(noFindings());
+        setDecoding(false);
+        commitDecode({nullptr, noFindings()});
+        return;
+    }
+    if (decodeInBackground_ && input_.size() >= backgroundDecodeBytes) {
+        decodeInBackground();
+        return;
+    }
+    setDecoding(false);
+    commitDecode({std::make_shared<const DecodeChain>(Tindrel::inspect(input_)),
+                  std::make_shared<const std::vector<ScanFinding>>(Tindrel::scan(input_))});
+}
+
+void InspectorModel::decodeInBackground() {
+    setChain(nullptr);
+    setFindings(noFindings());
+    setExplanation(Explanation::none());
+    setFollowUps({});
+    setDecoding(true);
+    const std::uint64_t generation = latestDecode_->load();
+    QFuture<Decoded> task =
+        QtConcurrent::run(&decoders(), [text = std::make_shared<const std::string>(input_),
+                                        latest = latestDecode_, generation] {
+            if (latest->load() != generation) return Decoded{};
+            return Decoded{std::make_shared<const DecodeChain>(Tindrel::inspect(*text)),
+                           std::make_shared<const std::vector<ScanFinding>>(Tindrel::scan(*text))};
+        });
+    whenFinished(this, std::move(task), [this, generation](Decoded decoded) {
+        if (latestDecode_->load() != generation) return;
+        setDecoding(false);
+        commitDecode(std::move(decoded));
+    });
+}
+
+void InspectorModel::commitDecode(Decoded decoded) {
+    setChain(std::move(decoded.chain));
+    setFindings(std::move(decoded.findings));
+    if (!chain_) {
         setExplanation(Explanation::none());
         return;
     }
-    setChain(std::make_shared<const DecodeChain>(Tindrel::inspect(input_)));
-    setFindings(std::make_shared<const std::vector<ScanFinding>>(Tindrel::scan(input_)));
     if (chain_->isRecognized()) {
         auto now = static_cast<std::int64_t>(Clock::now());
         history_.record(HistoryEntry(input_, *chain_, now));
@@ -313,6 +361,12 @@ void InspectorModel::copyMarkdown() {
 void InspectorModel::copyJSON() {
     if (std::optional<std::string> text = jsonExport())
         services_.pasteboard->setText(QString::fromStdString(*text));
+}
+
+void InspectorModel::setDecoding(bool on) {
+    if (decoding_ == on) return;
+    decoding_ = on;
+    emit decodingChanged();
 }
 
 void InspectorModel::setChain(SharedChain chain) {

@@ -14,6 +14,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,6 +42,7 @@ class InspectorModel : public QObject {
     Q_PROPERTY(QString input READ inputText WRITE setInputText NOTIFY inputChanged)
     Q_PROPERTY(bool forcedLogScan READ forcedLogScan NOTIFY forcedLogScanChanged)
     Q_PROPERTY(int selectedFinding READ selectedFinding NOTIFY selectedFindingChanged)
+    Q_PROPERTY(bool decoding READ decoding NOTIFY decodingChanged)
 
 public:
     struct Explanation {
@@ -84,12 +87,18 @@ public:
     ~InspectorModel() override;
 
     static constexpr const char* historyKey = "tindrel.history.v1";
+    // Inputs this long are decoded on a worker so a huge paste never freezes the window; shorter ones
+    // are decoded at once, which keeps typing and the common case free of flicker.
+    static constexpr std::size_t backgroundDecodeBytes = 256 * 1024;
 
     int historyLimit() const { return historyLimit_; }
     const std::string& input() const { return input_; }
     QString inputText() const { return QString::fromStdString(input_); }
     bool forcedLogScan() const { return forcedLogScan_; }
     int selectedFinding() const { return selectedFinding_; }
+    // A long input is being decoded: until it is done the model shows nothing for it (an empty
+    // presentation, no chain, no findings).
+    bool decoding() const { return decoding_; }
     // Nothing while the input is blank.
     const SharedChain& chain() const { return chain_; }
     // Never null; empty while the input is blank.
@@ -130,6 +139,7 @@ signals:
     void inputChanged();
     void forcedLogScanChanged();
     void selectedFindingChanged();
+    void decodingChanged();
     void chainChanged();
     void findingsChanged();
     void explanationChanged();
@@ -137,7 +147,15 @@ signals:
     void historyChanged();
 
 private:
+    struct Decoded {
+        SharedChain chain;
+        SharedFindings findings;
+    };
+
     void recompute();
+    void decodeInBackground();
+    void commitDecode(Decoded decoded);
+    void setDecoding(bool on);
     void refreshExplanation();
     void startExplanation(const SharedChain& chain);
     void persistHistory();
@@ -166,6 +184,12 @@ private:
     std::vector<FollowUpItem> followUps_;
     InspectionHistory history_;
     int followUpCounter_ = 0;
+    bool decoding_ = false;
+    // Launch flags act on their result at once, so they decode in the foreground.
+    bool decodeInBackground_ = true;
+    // The newest decode; a worker's result for an older one is dropped, and a queued one never runs.
+    std::shared_ptr<std::atomic<std::uint64_t>> latestDecode_ =
+        std::make_shared<std::atomic<std::uint64_t>>(0);
     std::optional<Cancellation> explainTask_;
     SharedChain explainingChain_;
     Defaults& defaults_;

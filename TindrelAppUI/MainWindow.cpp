@@ -10,7 +10,9 @@
 #include "TindrelAppUI/views/ResultPages.h"
 #include "TindrelAppUI/views/ScanList.h"
 #include "TindrelAppUI/views/SourceStrip.h"
+#include "TindrelAppUI/views/Widgets.h"
 
+#include <QLabel>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -27,6 +29,15 @@ QScrollArea* scrolling(QWidget* content) {
     area->setFrameShape(QFrame::NoFrame);
     area->setWidget(content);
     return area;
+}
+
+QWidget* decodingPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    QLabel* label = makeLabel(QString::fromUtf8(ScreenTexts::decoding), "meta");
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+    return page;
 }
 
 } // namespace
@@ -55,6 +66,7 @@ MainWindow::MainWindow(bool offerShare, QWidget* parent)
     pages_->addWidget(buildScanPage());
     pages_->addWidget(empty_);
     pages_->addWidget(unrecognized_);
+    pages_->addWidget(decodingPage());
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(pages_);
     split->addWidget(scrolling(insight_));
@@ -121,6 +133,9 @@ void MainWindow::render(const ScreenState& state) {
         break;
     case ScreenState::Scene::unrecognized:
         pages_->setCurrentIndex(3);
+        break;
+    case ScreenState::Scene::decoding:
+        pages_->setCurrentIndex(4);
         break;
     }
     renderInsight(state);

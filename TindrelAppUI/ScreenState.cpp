@@ -12,6 +12,7 @@ std::optional<QString> ScreenState::chip() const {
         return ScreenTexts::scanChip(findings.size());
     case Scene::empty:
     case Scene::unrecognized:
+    case Scene::decoding:
         return std::nullopt;
     }
     return std::nullopt;

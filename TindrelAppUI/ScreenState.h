@@ -13,7 +13,7 @@ namespace tindrel {
 // Everything the main window shows, read from the inspector model in one go. The window draws only
 // from this, so each screen can be checked from a state without running decodes or explanations.
 struct ScreenState {
-    enum class Scene { single, scan, empty, unrecognized };
+    enum class Scene { single, scan, empty, unrecognized, decoding };
     enum class Insight { none, loading, ready };
 
     Scene scene = Scene::empty;

@@ -19,6 +19,7 @@ inline const char* const emptyHint =
     "Paste anything above \u2014 a token, error, certificate, log, or payload \u2014 and "
     "Tindrel figures out what it is.";
 inline const char* const notRecognized = "Not recognized";
+inline const char* const decoding = "Decoding\u2026";
 inline const char* const notRecognizedDetail =
     "This looks like plain text, an unsupported format, or only a fragment. Try pasting more context.";
 inline const char* const technicalNotRecognized = "Not recognized \u2014 plain text or unsupported format.";

@@ -155,6 +155,15 @@ TEST_F(MainWindowScreens, UnrecognizedInputSaysSo) {
                                              "fragment. Try pasting more context."}));
 }
 
+TEST_F(MainWindowScreens, LongInputBeingDecodedSaysSo) {
+    ScreenState state;
+    state.scene = ScreenState::Scene::decoding;
+    state.input = "{";
+    window.render(state);
+    EXPECT_FALSE(window.source()->chipVisible());
+    EXPECT_EQ(visibleLabelTexts(window.currentPage()), QStringList({QString::fromUtf8("Decoding\u2026")}));
+}
+
 TEST_F(MainWindowScreens, InsightFollowsTheExplanationState) {
     ScreenState state = singleState(std::string(Samples::token));
     window.render(state);
