@@ -26,12 +26,8 @@ QStringList titlesOf(const std::vector<PaletteCommand>& commands) {
 
 class PaletteCommandList : public ::testing::Test {
 protected:
-    PaletteCommandList() {
-        services_.explanations = explanations_;
-        services_.pasteboard = clipboard_;
-        // Explanations stay loading unless a test lets them through.
-        explanations_->explanations.close();
-    }
+    // Explanations stay loading unless a test lets them through.
+    PaletteCommandList() { explanations_->explanations.close(); }
 
     ~PaletteCommandList() override {
         explanations_->releaseAll();
@@ -54,8 +50,7 @@ protected:
     std::shared_ptr<testing::FakeExplanations> explanations_ = std::make_shared<testing::FakeExplanations>();
     std::shared_ptr<testing::FakePasteboard> clipboard_ = std::make_shared<testing::FakePasteboard>();
     testing::FakePasteboard copies_;
-    InspectorServices services_;
-    InspectorModel model_{defaults_, {}, services_};
+    InspectorModel model_{defaults_, {}, InspectorServices{explanations_, clipboard_}};
     int settingsOpened_ = 0;
 };
 
