@@ -132,13 +132,6 @@ TEST_F(PaletteWindow, ClickOnTheBackdropClosesButNotOnTheCard) {
     EXPECT_TRUE(runs.empty());
 }
 
-TEST_F(PaletteWindow, FollowsTheWindowSize) {
-    openStandard();
-    window.resize(1000, 700);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(palette->geometry(), window.rect());
-}
-
 struct Host : ::testing::Test {
     QWidget window;
     int built = 0;
