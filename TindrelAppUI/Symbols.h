@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QIcon>
+#include <QStringView>
+#include <optional>
 
 namespace tindrel {
 
@@ -21,8 +23,22 @@ enum class Symbol {
     check,
     send,
     logScan,
+    sample,
+    clearInput,
+    quote,
+    richText,
+    braces,
+    undo,
+    clearHistory,
+    search,
 };
 
 QIcon symbol(Symbol which);
+
+// The symbol behind a portable symbol name such as "doc.on.clipboard", as commands name their icons;
+// nothing for a name the app does not draw.
+std::optional<Symbol> symbolNamed(QStringView name);
+// That symbol's icon; a null icon for an unknown name.
+QIcon symbol(QStringView name);
 
 } // namespace tindrel

@@ -139,6 +139,9 @@ QString Theme::styleSheet(Appearance a) {
         QStringLiteral("QPushButton[role=\"link\"], QToolButton[role=\"link\"] { color: %1; border: none; "
                        "background: transparent; %2 }")
             .arg(brandPrimary.css(a), TindrelFont::meta.css()),
+        QStringLiteral("*[role=\"backdrop\"] { background: %1; }").arg(rgba(appBackground, a, 0.6)),
+        QStringLiteral("*[role=\"palette\"] { background: %1; border: 1px solid %2; border-radius: 12px; }")
+            .arg(surface.css(a), border.css(a)),
         QStringLiteral("*[role=\"dot\"] { background: %1; border-radius: 5px; }").arg(brandPrimary.css(a)),
         QStringLiteral("*[role=\"bar\"] { background: %1; border-radius: 4px; }").arg(border.css(a)),
         QStringLiteral("*[role=\"brandMark\"] { background: %1; border-radius: 7px; }")
