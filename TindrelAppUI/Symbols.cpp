@@ -41,6 +41,8 @@ SymbolSource sourceOf(Symbol which) {
         return {"mail-send", QStyle::SP_ArrowUp};
     case Symbol::logScan:
         return {"edit-find", QStyle::SP_FileDialogContentsView};
+    case Symbol::appearance:
+        return {"preferences-desktop-theme", QStyle::SP_DesktopIcon};
     }
     return {"", QStyle::SP_FileIcon};
 }

@@ -21,6 +21,7 @@ enum class Symbol {
     check,
     send,
     logScan,
+    appearance,
 };
 
 QIcon symbol(Symbol which);
