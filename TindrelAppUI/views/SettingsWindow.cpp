@@ -29,7 +29,8 @@ SettingsWindow::SettingsWindow(HotKeyManager& hotKeys, Defaults& defaults,
                   symbol(Symbol::settings), QStringLiteral("General"));
     tabs_->addTab(new AppearanceSettingsPage(defaults), symbol(Symbol::appearance),
                   QStringLiteral("Appearance"));
-    tabs_->addTab(new AboutSettingsPage, symbol(Symbol::lock), QStringLiteral("Privacy & About"));
+    // "&&" draws one ampersand; a single one would mark a mnemonic.
+    tabs_->addTab(new AboutSettingsPage, symbol(Symbol::lock), QStringLiteral("Privacy && About"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(defaultSize);
