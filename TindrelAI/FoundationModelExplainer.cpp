@@ -8,7 +8,7 @@ namespace tindrel {
 namespace {
 
 ModelProbe probeNow() {
-    return LocalModel::probe(ModelSettings::fromEnvironment(), ModelLimits{}, Cancellation{});
+    return LocalModel::probe(ModelSettings::current(), ModelLimits{}, Cancellation{});
 }
 
 } // namespace

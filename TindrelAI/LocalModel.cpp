@@ -86,7 +86,7 @@ std::optional<std::string> chat(const ModelConnection& connection, std::string_v
 
 std::optional<std::string> respond(std::string_view instructions, std::string_view prompt,
                                    const ModelLimits& limits, const Cancellation& cancellation) {
-    ModelProbe found = probe(ModelSettings::fromEnvironment(), limits, cancellation);
+    ModelProbe found = probe(ModelSettings::current(), limits, cancellation);
     if (!found.connection) return std::nullopt;
     return chat(*found.connection, instructions, prompt, limits, cancellation);
 }

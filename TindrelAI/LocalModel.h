@@ -42,7 +42,7 @@ std::optional<std::string> chat(const ModelConnection& connection, std::string_v
                                 std::string_view prompt, const ModelLimits& limits,
                                 const Cancellation& cancellation);
 
-// probe with the environment's settings, then chat.
+// probe with the current settings, then chat.
 std::optional<std::string> respond(std::string_view instructions, std::string_view prompt,
                                    const ModelLimits& limits, const Cancellation& cancellation);
 

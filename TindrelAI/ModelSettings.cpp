@@ -1,6 +1,7 @@
 #include "TindrelAI/ModelSettings.h"
 
 #include <cstdlib>
+#include <mutex>
 
 namespace tindrel {
 namespace {
@@ -21,6 +22,22 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
         if (c != suffix[i]) return false;
     }
     return true;
+}
+
+std::optional<std::string> nonEmpty(std::optional<std::string> value) {
+    if (value && value->empty()) return std::nullopt;
+    return value;
+}
+
+struct Configured {
+    std::mutex mutex;
+    std::optional<std::string> url;
+    std::optional<std::string> model;
+};
+
+Configured& configured() {
+    static Configured values;
+    return values;
 }
 
 ModelEndpoint fixedEndpoint(int port, ModelAPI api) {
@@ -46,6 +63,22 @@ std::optional<ModelEndpoint> ollamaHostEndpoint(std::string host) {
 
 ModelSettings ModelSettings::fromEnvironment() {
     return {variable("TINDREL_MODEL_URL"), variable("TINDREL_MODEL"), variable("OLLAMA_HOST")};
+}
+
+void ModelSettings::configure(std::optional<std::string> url, std::optional<std::string> model) {
+    Configured& values = configured();
+    std::lock_guard lock(values.mutex);
+    values.url = nonEmpty(std::move(url));
+    values.model = nonEmpty(std::move(model));
+}
+
+ModelSettings ModelSettings::current() {
+    ModelSettings settings = fromEnvironment();
+    Configured& values = configured();
+    std::lock_guard lock(values.mutex);
+    if (values.url) settings.url = values.url;
+    if (values.model) settings.model = values.model;
+    return settings;
 }
 
 std::variant<std::vector<ModelEndpoint>, ModelUnavailability>

@@ -8,7 +8,7 @@
 
 namespace tindrel {
 
-// Where the local model server is and which model to use; read from the environment at every call.
+// Where the local model server is and which model to use; read afresh at every call.
 struct ModelSettings {
     std::optional<std::string> url;        // TINDREL_MODEL_URL
     std::optional<std::string> model;      // TINDREL_MODEL
@@ -16,6 +16,12 @@ struct ModelSettings {
 
     // Empty variables count as unset. Variables that usually point at hosted services are never read.
     static ModelSettings fromEnvironment();
+
+    // What the app's own settings name replaces the matching variable for the whole process; an empty
+    // or absent value gives the variable back. Safe to call from any thread.
+    static void configure(std::optional<std::string> url, std::optional<std::string> model);
+    // The configured values first, then the environment. What every model call uses.
+    static ModelSettings current();
 };
 
 // The servers to try in order, or why none may be tried. An explicit URL is the only candidate;

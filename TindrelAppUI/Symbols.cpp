@@ -57,6 +57,8 @@ SymbolSource sourceOf(Symbol which) {
         return {"edit-clear-history", QStyle::SP_TrashIcon};
     case Symbol::search:
         return {"system-search", QStyle::SP_FileDialogContentsView};
+    case Symbol::appearance:
+        return {"preferences-desktop-theme", QStyle::SP_DesktopIcon};
     }
     return {"", QStyle::SP_FileIcon};
 }

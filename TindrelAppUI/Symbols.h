@@ -31,6 +31,7 @@ enum class Symbol {
     undo,
     clearHistory,
     search,
+    appearance,
 };
 
 QIcon symbol(Symbol which);

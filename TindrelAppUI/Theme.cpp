@@ -57,6 +57,11 @@ Appearance Theme::appearance() const {
     return override_.value_or(system_);
 }
 
+void Theme::setSystemAppearance(Appearance appearance) {
+    system_ = appearance;
+    apply();
+}
+
 void Theme::setOverride(std::optional<Appearance> appearance) {
     override_ = appearance;
     apply();
@@ -142,6 +147,12 @@ QString Theme::styleSheet(Appearance a) {
         QStringLiteral("*[role=\"backdrop\"] { background: %1; }").arg(rgba(appBackground, a, 0.6)),
         QStringLiteral("*[role=\"palette\"] { background: %1; border: 1px solid %2; border-radius: 12px; }")
             .arg(surface.css(a), border.css(a)),
+        QStringLiteral("QPushButton[role=\"segment\"] { background: %1; color: %2; border: 1px solid %3; "
+                       "padding: 4px 16px; %4 }")
+            .arg(surfaceRaised.css(a), textPrimary.css(a), border.css(a), TindrelFont::body.css()),
+        QStringLiteral(
+            "QPushButton[role=\"segment\"]:checked { background: %1; color: %2; border-color: %1; }")
+            .arg(brandPrimary.css(a), surface.css(a)),
         QStringLiteral("*[role=\"dot\"] { background: %1; border-radius: 5px; }").arg(brandPrimary.css(a)),
         QStringLiteral("*[role=\"bar\"] { background: %1; border-radius: 4px; }").arg(border.css(a)),
         QStringLiteral("*[role=\"brandMark\"] { background: %1; border-radius: 7px; }")

@@ -20,8 +20,11 @@ public:
     static Theme& shared();
 
     Appearance appearance() const;
+    // What the desktop prefers; in force while there is no override.
+    void setSystemAppearance(Appearance appearance);
     // Nothing follows the system's appearance.
     void setOverride(std::optional<Appearance> appearance);
+    std::optional<Appearance> overrideAppearance() const { return override_; }
 
     static QString styleSheet(Appearance appearance);
     static QPalette palette(Appearance appearance);

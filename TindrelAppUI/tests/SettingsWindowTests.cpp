@@ -1,0 +1,292 @@
+#include "SettingsFakes.h"
+#include "TindrelAI/ModelSettings.h"
+#include "TindrelAI/ModelUnavailability.h"
+#include "TindrelAppUI/ModelPref.h"
+#include "TindrelAppUI/ShortcutRecorder.h"
+#include "TindrelAppUI/views/AboutSettingsPage.h"
+#include "TindrelAppUI/views/LocalModelSection.h"
+#include "TindrelAppUI/views/SettingsWindow.h"
+#include "TindrelAppUI/views/ShortcutSection.h"
+#include "WidgetTexts.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace tindrel;
+using namespace tindrel::testing;
+using tindrel::testing_support::buttonTitled;
+using tindrel::testing_support::visibleLabelTexts;
+using M = KeyChord::Modifiers;
+
+namespace {
+
+const KeyChord optionS{1, M{M::option}, "S"};
+
+struct Window {
+    FakeHotKeys hotKeys;
+    MemoryDefaults defaults;
+    std::shared_ptr<ScriptedLoginItem> loginItem = std::make_shared<ScriptedLoginItem>();
+    std::shared_ptr<ModelStatusProbe> probe;
+    std::unique_ptr<SettingsWindow> window;
+
+    explicit Window(std::shared_ptr<ModelStatusProbe> modelProbe = std::make_shared<FixedProbe>(std::nullopt))
+        : probe(std::move(modelProbe)) {}
+    SettingsWindow& open() {
+        window = std::make_unique<SettingsWindow>(hotKeys.manager, defaults, loginItem, probe);
+        return *window;
+    }
+    QStringList labels() const { return visibleLabelTexts(window->tabs()->widget(0)); }
+};
+
+// A tab title as the tab bar draws it: "&&" is an ampersand, a lone "&" marks a mnemonic.
+QString drawn(const QString& title) {
+    QString text;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title[i] != '&')
+            text += title[i];
+        else if (i + 1 < title.size() && title[i + 1] == '&')
+            text += title[++i];
+    }
+    return text;
+}
+
+// Captures the addresses the app asks the desktop to open.
+class UrlCatcher final : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+// Clears the model configuration the section hands to the explanation layer.
+struct ModelConfigurationGuard {
+    ~ModelConfigurationGuard() { ModelSettings::configure(std::nullopt, std::nullopt); }
+};
+
+} // namespace
+
+TEST(SettingsWindow, HasTheThreeTabsInOrder) {
+    Window w;
+    SettingsWindow& window = w.open();
+    EXPECT_EQ(window.windowTitle(), "Settings");
+    QStringList titles;
+    for (int i = 0; i < window.tabs()->count(); ++i)
+        titles << drawn(window.tabs()->tabText(i));
+    EXPECT_EQ(titles, (QStringList{"General", "Appearance", "Privacy & About"}));
+    EXPECT_EQ(window.tabs()->currentIndex(), 0);
+}
+
+TEST(SettingsWindow, DescribesTheShortcutWithTheBoldPhrase) {
+    QTextDocument rendered;
+    rendered.setHtml(ShortcutSection::description(QStringLiteral("\u2325\u21e7Space")));
+    EXPECT_EQ(
+        rendered.toPlainText(),
+        "Press \u2325\u21e7Space anywhere to bring up Tindrel and inspect your clipboard. Tindrel needs "
+        "no Accessibility permission for this \u2014 it registers just that one key combo and reads "
+        "only the clipboard when fired.");
+    std::set<QString> bold;
+    for (QTextBlock::iterator it = rendered.begin().begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().fontWeight() >= QFont::Bold) bold.insert(it.fragment().text());
+    EXPECT_EQ(bold, std::set<QString>{"no Accessibility permission"});
+
+    rendered.setHtml(ShortcutSection::description("\u2303<"));
+    EXPECT_TRUE(rendered.toPlainText().startsWith("Press \u2303< anywhere"));
+}
+
+TEST(SettingsWindow, StatusRowFollowsTheManager) {
+    struct Case {
+        bool registered;
+        bool taken;
+        QString status;
+        bool offersWayOut;
+    } cases[] = {
+        {false, false, "Shortcut inactive", false},
+        {true, false, "Shortcut active", false},
+        {true, true, "This shortcut is unavailable", true},
+    };
+    const QStringList statuses = {"Shortcut inactive", "Shortcut active", "This shortcut is unavailable"};
+    for (const Case& c : cases) {
+        Window w;
+        if (c.taken) w.hotKeys.taken.push_back(KeyChord::defaultChord());
+        w.open();
+        // Registering after the window opened: the row must follow live.
+        if (c.registered) w.hotKeys.manager.registerHotKey([] {});
+        QStringList shown;
+        for (const QString& text : w.labels())
+            if (statuses.contains(text)) shown << text;
+        EXPECT_EQ(shown, QStringList{c.status});
+        QWidget* page = w.window->tabs()->widget(0);
+        QAbstractButton* tryButton = buttonTitled(page, "Try \u2325S");
+        QAbstractButton* recordAnother = buttonTitled(page, "Record another");
+        ASSERT_TRUE(tryButton && recordAnother);
+        EXPECT_EQ(tryButton->isVisibleTo(page), c.offersWayOut) << c.status.toStdString();
+        EXPECT_EQ(recordAnother->isVisibleTo(page), c.offersWayOut) << c.status.toStdString();
+    }
+}
+
+TEST(SettingsWindow, TryingTheAlternativeChangesTheChordAndTheRow) {
+    Window w;
+    w.hotKeys.taken.push_back(KeyChord::defaultChord());
+    w.hotKeys.manager.registerHotKey([] {});
+    w.open();
+    QWidget* page = w.window->tabs()->widget(0);
+    buttonTitled(page, "Try \u2325S")->click();
+    EXPECT_EQ(w.hotKeys.manager.chord(), optionS);
+    EXPECT_EQ(w.hotKeys.manager.status(), HotKeyManager::Status::active);
+    EXPECT_TRUE(w.labels().contains("Shortcut active"));
+    EXPECT_TRUE(w.labels().filter("Press \u2325S anywhere").size() == 1);
+    EXPECT_EQ(page->findChild<ShortcutRecorder*>()->chord(), optionS);
+    EXPECT_FALSE(buttonTitled(page, "Try \u2303\u2325V")->isVisibleTo(page));
+}
+
+TEST(SettingsWindow, RecordAnotherStartsTheRecorderAndARecordedChordIsApplied) {
+    Window w;
+    w.hotKeys.taken.push_back(KeyChord::defaultChord());
+    w.hotKeys.manager.registerHotKey([] {});
+    w.open();
+    QWidget* page = w.window->tabs()->widget(0);
+    auto* recorder = page->findChild<ShortcutRecorder*>();
+    ASSERT_FALSE(recorder->isRecording());
+    buttonTitled(page, "Record another")->click();
+    EXPECT_TRUE(recorder->isRecording());
+    const KeyChord commandK{40, M{M::command}, "K"};
+    emit recorder->recorded(commandK);
+    EXPECT_EQ(w.hotKeys.manager.chord(), commandK);
+    EXPECT_EQ(w.hotKeys.manager.status(), HotKeyManager::Status::active);
+    recorder->stopRecording();
+}
+
+TEST(SettingsWindow, AboutShowsTheVersionAndOpensTheLinks) {
+    QCoreApplication::setApplicationVersion("9.8.7");
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    Window w;
+    QWidget* about = w.open().tabs()->widget(2);
+    const QStringList labels = visibleLabelTexts(about);
+    EXPECT_TRUE(labels.contains("Everything you inspect stays on this Mac."));
+    EXPECT_TRUE(labels.contains(
+        "Decoding and the AI explanation run entirely on-device. Nothing you paste is ever uploaded."));
+    EXPECT_EQ(labels.indexOf("9.8.7"), labels.indexOf("Version") + 1);
+    buttonTitled(about, "Website")->click();
+    buttonTitled(about, "Privacy Policy")->click();
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(catcher.opened,
+              (QList<QUrl>{QUrl("https://tindrel.dev"), QUrl("https://tindrel.dev/privacy")}));
+}
+
+TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
+    struct Case {
+        std::optional<std::string> reason;
+        QStringList expected;
+    } cases[] = {
+        {std::nullopt, {"Local model available"}},
+        {"serverUnreachable",
+         {"No local model \u2014 explanations use built-in text",
+          "Nothing answers at the server address. Start Ollama or llama-server, or check the address."}},
+        {"nonLocalModel",
+         {"No local model \u2014 explanations use built-in text",
+          "That model would run on a remote service, so Tindrel won't use it."}},
+    };
+    for (const Case& c : cases) {
+        MemoryDefaults defaults;
+        LocalModelSection section(defaults, std::make_shared<FixedProbe>(c.reason));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !visibleLabelTexts(&section).contains("Checking\u2026"); }));
+        QStringList shown = visibleLabelTexts(&section);
+        shown.removeAll("Local model");
+        shown.removeAll("Server URL");
+        shown.removeAll("Model");
+        EXPECT_EQ(shown, c.expected) << c.reason.value_or("available");
+    }
+}
+
+TEST(LocalModelSection, EveryReasonHasASentenceOfItsOwn) {
+    const QString general = modelUnavailabilityText("somethingNew");
+    std::set<QString> seen;
+    for (ModelUnavailability reason :
+         {ModelUnavailability::invalidEndpoint, ModelUnavailability::nonLocalEndpoint,
+          ModelUnavailability::serverUnreachable, ModelUnavailability::unsupportedServer,
+          ModelUnavailability::noModelInstalled, ModelUnavailability::modelNotFound,
+          ModelUnavailability::nonLocalModel}) {
+        const QString text = modelUnavailabilityText(reasonName(reason));
+        EXPECT_NE(text, general) << reasonName(reason);
+        EXPECT_TRUE(seen.insert(text).second) << reasonName(reason);
+    }
+}
+
+TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnored) {
+    auto probe = std::make_shared<ScriptedProbe>();
+    MemoryDefaults defaults;
+    LocalModelSection section(defaults, probe);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 1; }));
+    EXPECT_TRUE(visibleLabelTexts(&section).contains("Checking\u2026"));
+    buttonTitled(&section, "Check again")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 2; }));
+
+    probe->answer(1, std::nullopt);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return visibleLabelTexts(&section).contains("Local model available"); }));
+    probe->answer(0, "serverUnreachable");
+    QTest::qWait(100);
+    EXPECT_TRUE(visibleLabelTexts(&section).contains("Local model available"));
+    EXPECT_FALSE(
+        visibleLabelTexts(&section).contains("No local model \u2014 explanations use built-in text"));
+}
+
+TEST(LocalModelSection, EditedFieldsAreStoredAndHandedToTheExplanationLayer) {
+    ModelConfigurationGuard guard;
+    MemoryDefaults defaults;
+    defaults.setString(ModelPref::nameKey, "llama3.2");
+    auto probe = std::make_shared<ScriptedProbe>();
+    LocalModelSection section(defaults, probe);
+    const QList<QLineEdit*> fields = section.findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 2);
+    EXPECT_EQ(fields[1]->text(), "llama3.2");
+
+    fields[0]->setText("  http://127.0.0.1:8081/v1 ");
+    emit fields[0]->editingFinished();
+    EXPECT_EQ(defaults.string(ModelPref::urlKey), "http://127.0.0.1:8081/v1");
+    EXPECT_EQ(ModelSettings::current().url, "http://127.0.0.1:8081/v1");
+    EXPECT_EQ(ModelSettings::current().model, "llama3.2");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 2; })) << "a changed field checks again";
+
+    fields[1]->clear();
+    emit fields[1]->editingFinished();
+    EXPECT_EQ(defaults.string(ModelPref::nameKey), std::nullopt);
+    probe->answer(0, std::nullopt);
+    probe->answer(1, std::nullopt);
+    probe->answer(2, std::nullopt);
+}
+
+TEST(ModelPref, StoredValuesReachTheExplanationLayerAtStart) {
+    ModelConfigurationGuard guard;
+    struct Case {
+        std::optional<QString> url, name;
+        std::optional<std::string> configuredURL, configuredModel;
+    } cases[] = {
+        {"http://127.0.0.1:9000", "qwen3:4b", "http://127.0.0.1:9000", "qwen3:4b"},
+        {std::nullopt, "  qwen3:4b  ", std::nullopt, "qwen3:4b"},
+        {"", "   ", std::nullopt, std::nullopt},
+    };
+    ScopedEnv url("TINDREL_MODEL_URL", std::nullopt);
+    ScopedEnv model("TINDREL_MODEL", std::nullopt);
+    for (const Case& c : cases) {
+        MemoryDefaults defaults;
+        if (c.url) defaults.setString(ModelPref::urlKey, *c.url);
+        if (c.name) defaults.setString(ModelPref::nameKey, *c.name);
+        ModelPref::applyStored(defaults);
+        EXPECT_EQ(ModelSettings::current().url, c.configuredURL);
+        EXPECT_EQ(ModelSettings::current().model, c.configuredModel);
+    }
+}
+
+#include "SettingsWindowTests.moc"
