@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxcb1-dev libxcb-keysyms1-dev libx11-dev
-  xvfb xauth xdotool dbus-daemon
+  xvfb xauth xdotool dbus-daemon trayer desktop-file-utils
   ca-certificates
 )
 

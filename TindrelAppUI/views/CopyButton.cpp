@@ -6,12 +6,24 @@
 #include <QTimer>
 
 namespace tindrel {
+namespace {
+
+Pasteboard& systemClipboard() {
+    static ClipboardPasteboard clipboard;
+    return clipboard;
+}
+
+} // namespace
 
 CopyButton::CopyButton(const QString& title, Source source, QWidget* parent)
+    : CopyButton(title, std::move(source), systemClipboard(), parent) {}
+
+CopyButton::CopyButton(const QString& title, Source source, Pasteboard& pasteboard, QWidget* parent)
     : QPushButton(title, parent)
     , title_(title)
     , icon_(symbol(Symbol::copy))
     , source_(std::move(source))
+    , pasteboard_(pasteboard)
     , restoreTimer_(new QTimer(this)) {
     setIcon(icon_);
     restoreTimer_->setSingleShot(true);
@@ -21,7 +33,7 @@ CopyButton::CopyButton(const QString& title, Source source, QWidget* parent)
 }
 
 void CopyButton::copyNow() {
-    ClipboardPasteboard().setText(source_());
+    pasteboard_.setText(source_());
     setText(QStringLiteral("Copied"));
     setIcon(symbol(Symbol::check));
     restoreTimer_->start();

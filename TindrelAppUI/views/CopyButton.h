@@ -7,6 +7,8 @@ class QTimer;
 
 namespace tindrel {
 
+class Pasteboard;
+
 // A button that copies the text its source gives at the moment of the press, then reads "Copied" with
 // a check mark for a moment before its own title comes back.
 class CopyButton final : public QPushButton {
@@ -14,7 +16,10 @@ class CopyButton final : public QPushButton {
 public:
     using Source = std::function<QString()>;
 
+    // Copies to the system clipboard.
     CopyButton(const QString& title, Source source, QWidget* parent = nullptr);
+    // Copies to `pasteboard`, which outlives the button.
+    CopyButton(const QString& title, Source source, Pasteboard& pasteboard, QWidget* parent = nullptr);
 
     static constexpr int confirmationMs = 1500;
 
@@ -25,6 +30,7 @@ private:
     QString title_;
     QIcon icon_;
     Source source_;
+    Pasteboard& pasteboard_;
     QTimer* restoreTimer_;
 };
 
