@@ -9,18 +9,23 @@ std::optional<QString> valueAfter(const QStringList& arguments, const QString& f
     return arguments[at + 1];
 }
 
+std::optional<int> countAfter(const QStringList& arguments, const QString& flag) {
+    const std::optional<QString> text = valueAfter(arguments, flag);
+    if (!text) return std::nullopt;
+    bool ok = false;
+    const int value = text->toInt(&ok);
+    if (!ok || value < 0) return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 DevFlags DevFlags::parse(const QStringList& arguments) {
     DevFlags flags;
-    flags.forceDark = arguments.contains(QStringLiteral("--force-dark"));
-    flags.openHistory = arguments.contains(QStringLiteral("--open-history"));
-    if (const auto ms = valueAfter(arguments, QStringLiteral("--quit-after-ms"))) {
-        bool ok = false;
-        const int value = ms->toInt(&ok);
-        if (ok && value >= 0) flags.quitAfterMs = value;
-    }
+    flags.quitAfterMs = countAfter(arguments, QStringLiteral("--quit-after-ms"));
     flags.screenshotPath = valueAfter(arguments, QStringLiteral("--screenshot"));
+    flags.settingsTab = countAfter(arguments, QStringLiteral("--settings-tab"));
+    flags.openTray = arguments.contains(QStringLiteral("--open-tray"));
     return flags;
 }
 

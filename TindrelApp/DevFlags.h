@@ -6,14 +6,15 @@
 
 namespace tindrel {
 
-// The window's own launch flags, besides those the inspector model reads. "--quit-after-ms N" and
-// "--screenshot PATH" exist for the smoke test and the screenshot script: the app quits by itself
-// after N milliseconds, saving a picture of the window first when a path is given.
+// Flags for the smoke test and the screenshot script, besides the launch flags the app's parts read:
+// "--quit-after-ms N" quits after N milliseconds, saving a picture of the screen first with
+// "--screenshot PATH"; "--settings-tab N" opens the settings window on its N-th tab (from 0);
+// "--open-tray" opens the tray panel.
 struct DevFlags {
-    bool forceDark = false;
-    bool openHistory = false;
     std::optional<int> quitAfterMs;
     std::optional<QString> screenshotPath;
+    std::optional<int> settingsTab;
+    bool openTray = false;
 
     static DevFlags parse(const QStringList& arguments);
 };

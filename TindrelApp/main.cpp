@@ -1,16 +1,19 @@
 #include "DevFlags.h"
 #include "Screenshot.h"
-#include "TindrelAppUI/InspectorBinding.h"
+#include "TindrelAppUI/AppShell.h"
+#include "TindrelAppUI/DesktopIdentity.h"
+#include "TindrelAppUI/HotKeyManager.h"
 #include "TindrelAppUI/InspectorModel.h"
-#include "TindrelAppUI/MainWindow.h"
 #include "TindrelAppUI/MediumDateText.h"
+#include "TindrelAppUI/ModelPref.h"
 #include "TindrelAppUI/SettingsDefaults.h"
-#include "TindrelAppUI/Theme.h"
-#include "TindrelAppUI/platform/MailHandler.h"
-#include "TindrelAppUI/views/HeaderBar.h"
+#include "TindrelAppUI/SingleInstance.h"
+#include "TindrelAppUI/TrayController.h"
+#include "TindrelAppUI/views/SettingsWindow.h"
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -20,12 +23,20 @@ namespace {
 
 constexpr int shutdownGraceMs = 5000;
 
-void scheduleQuit(MainWindow& window, const DevFlags& flags) {
+void scheduleQuit(AppShell& shell, const DevFlags& flags) {
     if (!flags.quitAfterMs) return;
-    QTimer::singleShot(*flags.quitAfterMs, &window, [&window, path = flags.screenshotPath] {
-        if (path) saveScreenshot(window, *path);
+    QTimer::singleShot(*flags.quitAfterMs, &shell, [&shell, path = flags.screenshotPath] {
+        if (path) saveScreenshot(shell.window(), *path);
         QApplication::quit();
     });
+}
+
+void applyDevFlags(AppShell& shell, const DevFlags& flags) {
+    if (flags.settingsTab) {
+        shell.openSettings();
+        if (shell.settings()) shell.settings()->tabs()->setCurrentIndex(*flags.settingsTab);
+    }
+    if (flags.openTray && shell.tray()) shell.tray()->togglePanel();
 }
 
 } // namespace
@@ -33,21 +44,29 @@ void scheduleQuit(MainWindow& window, const DevFlags& flags) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tindrel"));
+    QApplication::setApplicationVersion(QStringLiteral(TINDREL_VERSION));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    DesktopIdentity::apply();
     const QStringList arguments = QApplication::arguments();
     const DevFlags flags = DevFlags::parse(arguments);
 
+    // A second launch (a desktop key binding running "tindrel-app --inspect-clipboard", say) passes
+    // its command line to the running app instead of starting another.
+    SingleInstance instance;
+    if (instance.handOff(arguments)) return 0;
+
     SettingsDefaults defaults;
+    ModelPref::applyStored(defaults);
     InspectorServices services;
     services.mediumDate = MediumDateText::formatter();
     InspectorModel model(defaults, arguments, services);
-
-    Theme::shared().setOverride(flags.forceDark ? std::optional(Appearance::dark) : std::nullopt);
-    MainWindow window(MailHandler::available());
-    InspectorBinding binding(model, window);
-    window.show();
-    if (flags.openHistory) QTimer::singleShot(0, &window, [&window] { window.header()->openHistory(); });
-    scheduleQuit(window, flags);
+    AppShell shell(defaults, model, HotKeyManager::shared(), arguments, ShellServices::system());
+    instance.listen([&shell](const QStringList& handed) { shell.handOver(handed); });
+    shell.start();
+    // With a tray icon the app keeps running there after its windows close.
+    QApplication::setQuitOnLastWindowClosed(!shell.tray() || !shell.tray()->icon());
+    applyDevFlags(shell, flags);
+    scheduleQuit(shell, flags);
     const int status = QApplication::exec();
     // Explanations and answers still being produced finish before the process ends, so no worker
     // thread is cut off in the middle of a call.

@@ -1,0 +1,194 @@
+#include "ModelFakes.h"
+#include "SettingsFakes.h"
+#include "TindrelAppUI/AppShell.h"
+#include "TindrelAppUI/AppearancePref.h"
+#include "TindrelAppUI/HotKeyManager.h"
+#include "TindrelAppUI/MainWindow.h"
+#include "TindrelAppUI/OnboardingModel.h"
+#include "TindrelAppUI/PaletteCommands.h"
+#include "TindrelAppUI/Theme.h"
+#include "TindrelAppUI/views/CommandPalette.h"
+#include "TindrelAppUI/views/HeaderBar.h"
+#include "TindrelAppUI/views/OnboardingSheet.h"
+#include "TindrelAppUI/views/PaletteHost.h"
+#include "TindrelAppUI/views/SettingsWindow.h"
+
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace tindrel {
+namespace {
+
+// Grants every chord and lets the test press the registered one.
+class PressableBackend final : public HotKeyBackend {
+public:
+    void installHandler(PressHandler handler) override { handler_ = std::move(handler); }
+    std::optional<Handle> registerHotKey(const KeyChord&, HotKeyIdentifier identifier) override {
+        registered_ = identifier;
+        return ++handles_;
+    }
+    void unregisterHotKey(Handle) override { registered_.reset(); }
+
+    bool press() {
+        if (!handler_ || !registered_) return false;
+        handler_(*registered_);
+        return true;
+    }
+
+private:
+    PressHandler handler_;
+    std::optional<HotKeyIdentifier> registered_;
+    Handle handles_ = 0;
+};
+
+class AppShellTest : public ::testing::Test {
+protected:
+    AppShellTest() {
+        auto backend = std::make_unique<PressableBackend>();
+        backend_ = backend.get();
+        hotKeys_ = std::make_unique<HotKeyManager>(defaults_, std::move(backend));
+        services_.pasteboard = pasteboard_;
+        services_.explanations = std::make_shared<testing::FakeExplanations>();
+    }
+
+    ~AppShellTest() override { Theme::shared().setOverride(std::nullopt); }
+
+    std::unique_ptr<AppShell> start(const QStringList& arguments = {}) {
+        model_ = std::make_unique<InspectorModel>(defaults_, arguments, services_);
+        ShellServices shell;
+        shell.pasteboard = pasteboard_;
+        shell.tray = false;
+        shell.makeSettings = [this](HotKeyManager& hotKeys, Defaults& defaults) {
+            ++settingsMade_;
+            return std::make_unique<SettingsWindow>(hotKeys, defaults,
+                                                    std::make_shared<testing::ScriptedLoginItem>(),
+                                                    std::make_shared<testing::FixedProbe>(std::nullopt));
+        };
+        auto app = std::make_unique<AppShell>(defaults_, *model_, *hotKeys_, arguments, std::move(shell));
+        app->start();
+        return app;
+    }
+
+    static bool sheetShown(const AppShell& app) {
+        return app.onboardingSheet() != nullptr && app.onboardingSheet()->isVisible();
+    }
+
+    MemoryDefaults defaults_;
+    PressableBackend* backend_ = nullptr;
+    std::unique_ptr<HotKeyManager> hotKeys_;
+    std::shared_ptr<testing::FakePasteboard> pasteboard_ = std::make_shared<testing::FakePasteboard>();
+    InspectorServices services_;
+    std::unique_ptr<InspectorModel> model_;
+    int settingsMade_ = 0;
+};
+
+TEST_F(AppShellTest, OnboardingShowsUntilStartUsingIsPressed) {
+    {
+        auto app = start();
+        EXPECT_TRUE(app->window().isVisible());
+        ASSERT_TRUE(sheetShown(*app));
+        app->onboardingSheet()->startButton()->click();
+        EXPECT_FALSE(sheetShown(*app));
+    }
+    auto again = start();
+    EXPECT_FALSE(sheetShown(*again));
+    auto forced = start({"tindrel-app", "--onboarding"});
+    EXPECT_TRUE(sheetShown(*forced));
+}
+
+TEST_F(AppShellTest, ShortcutBringsTheWindowWithTheClipboardAndCountsAUse) {
+    defaults_.setBoolean(OnboardingModel::completedKey, true);
+    auto app = start();
+    EXPECT_EQ(hotKeys_->status(), HotKeyManager::Status::active);
+    app->window().hide();
+    pasteboard_->contents = QStringLiteral("1733556842");
+    ASSERT_TRUE(backend_->press());
+    ASSERT_TRUE(testing::waitUntil([&] { return model_->input() == "1733556842"; }));
+    EXPECT_TRUE(app->window().isVisible());
+    EXPECT_EQ(app->onboarding().usageCount(), 1);
+}
+
+TEST_F(AppShellTest, OnlyTheShortcutAndTheTestButtonCountAsUses) {
+    defaults_.setBoolean(OnboardingModel::completedKey, true);
+    auto app = start();
+    pasteboard_->contents = QStringLiteral("1733556842");
+    app->window().header()->clipboardButton()->click();
+    for (const PaletteCommand& command : paletteCommands(*model_, *pasteboard_, [] {}))
+        if (command.title == "Inspect clipboard") command.run();
+    EXPECT_EQ(model_->input(), "1733556842");
+    EXPECT_EQ(app->onboarding().usageCount(), 0);
+    app->inspectClipboard();
+    EXPECT_EQ(app->onboarding().usageCount(), 1);
+}
+
+TEST_F(AppShellTest, AppearanceAtStart) {
+    struct Case {
+        const char* name;
+        std::optional<QString> stored;
+        QStringList arguments;
+        std::optional<Appearance> expected; // the override in force; nothing follows the desktop
+    };
+    const Case cases[] = {
+        {"nothingStored", std::nullopt, {}, std::nullopt},
+        {"darkStored", "dark", {}, Appearance::dark},
+        {"lightStored", "light", {}, Appearance::light},
+        {"unknownStored", "sepia", {}, std::nullopt},
+        {"forcedDarkOverLight", "light", {"tindrel-app", "--force-dark"}, Appearance::dark},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        defaults_.remove(AppearancePref::storeKey);
+        if (c.stored) defaults_.setString(AppearancePref::storeKey, *c.stored);
+        Theme::shared().setOverride(Appearance::light == c.expected ? Appearance::dark : Appearance::light);
+        auto app = start(c.arguments);
+        EXPECT_EQ(Theme::shared().overrideAppearance(), c.expected);
+    }
+}
+
+TEST_F(AppShellTest, ShowSettingsOpensSettingsInsteadOfTheInspector) {
+    auto app = start({"tindrel-app", "--show-settings"});
+    ASSERT_NE(app->settings(), nullptr);
+    EXPECT_TRUE(app->settings()->isVisible());
+    EXPECT_FALSE(app->window().isVisible());
+    EXPECT_FALSE(sheetShown(*app));
+    // Settings registered the shortcut itself so its status row shows a real outcome.
+    EXPECT_EQ(hotKeys_->status(), HotKeyManager::Status::active);
+    app->openSettings();
+    EXPECT_EQ(settingsMade_, 1);
+}
+
+TEST_F(AppShellTest, SettingsButtonAndPaletteOpenTheOneSettingsWindow) {
+    defaults_.setBoolean(OnboardingModel::completedKey, true);
+    auto app = start({"tindrel-app", "--open-palette"});
+    ASSERT_TRUE(app->palette().palette()->isOpen());
+    EXPECT_EQ(app->settings(), nullptr);
+    app->window().header()->settingsButton()->click();
+    ASSERT_NE(app->settings(), nullptr);
+    EXPECT_TRUE(app->settings()->isVisible());
+    app->settings()->hide();
+    for (const PaletteCommand& command : paletteCommands(*model_, *pasteboard_, [&] { app->openSettings(); }))
+        if (command.title == QString::fromUtf8("Settings\u2026")) command.run();
+    EXPECT_TRUE(app->settings()->isVisible());
+    EXPECT_EQ(settingsMade_, 1);
+}
+
+TEST_F(AppShellTest, HandedOverCommandLines) {
+    defaults_.setBoolean(OnboardingModel::completedKey, true);
+    auto app = start();
+    app->window().hide();
+    pasteboard_->contents = QStringLiteral("1733556842");
+    app->handOver({"tindrel-app", "--inspect-clipboard"});
+    EXPECT_EQ(model_->input(), "1733556842");
+    EXPECT_TRUE(app->window().isVisible());
+    EXPECT_EQ(app->onboarding().usageCount(), 1);
+    app->handOver({"tindrel-app", "--show-settings"});
+    ASSERT_NE(app->settings(), nullptr);
+    EXPECT_TRUE(app->settings()->isVisible());
+    app->window().hide();
+    app->handOver({"tindrel-app"});
+    EXPECT_TRUE(app->window().isVisible());
+}
+
+} // namespace
+} // namespace tindrel
