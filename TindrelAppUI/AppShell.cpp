@@ -83,7 +83,6 @@ void AppShell::followColorScheme() {
 void AppShell::start() {
     applyAppearance();
     if (flags_.showSettings) {
-        hotKeys_.prepareSettings(arguments_);
         openSettings();
         return;
     }
@@ -121,6 +120,7 @@ void AppShell::showMainWindow() {
 }
 
 void AppShell::openSettings() {
+    hotKeys_.prepareSettings(arguments_);
     if (!settings_ && services_.makeSettings) settings_ = services_.makeSettings(hotKeys_, defaults_);
     if (settings_) bringForward(*settings_);
 }
