@@ -13,14 +13,14 @@ namespace {
 const QString entryGroup = QStringLiteral("[Desktop Entry]");
 
 QString configHome() {
-    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!configured.isEmpty() && QDir::isAbsolutePath(configured)) return configured;
     return QDir::homePath() + QStringLiteral("/.config");
 }
 
 // An AppImage runs from a mount that is gone after the session; the image itself is what to start.
 QString runningProgram() {
-    const QString image = qEnvironmentVariable("APPIMAGE");
+    QString image = qEnvironmentVariable("APPIMAGE");
     if (!image.isEmpty() && QDir::isAbsolutePath(image)) return image;
     return QCoreApplication::applicationFilePath();
 }
