@@ -24,15 +24,26 @@ bool isBlank(std::string_view text) {
     return Text::trim(text).empty();
 }
 
+// A pool of `Threads` workers of its own, alive for the whole process.
+template <int Threads> QThreadPool& pool() {
+    static QThreadPool& made = *[] {
+        static QThreadPool created;
+        created.setMaxThreadCount(Threads);
+        return &created;
+    }();
+    return made;
+}
+
 // Explanations and answers wait on a local model for seconds; a pool of their own keeps them from
 // starving other work, and lets follow-ups run while an explanation is still generating.
 QThreadPool& workers() {
-    static QThreadPool& pool = *[] {
-        static QThreadPool made;
-        made.setMaxThreadCount(8);
-        return &made;
-    }();
-    return pool;
+    return pool<8>();
+}
+
+// Decodes run one at a time: a newer paste makes the queued ones pointless, and one core is enough
+// to keep the window responsive while the rest of the machine is free.
+QThreadPool& decoders() {
+    return pool<1>();
 }
 
 // Calls `done` with the task's result on the owner's thread, always from the event loop; never once the
@@ -45,17 +56,6 @@ template <typename T, typename Done> void whenFinished(QObject* owner, QFuture<T
                          done(watcher->result());
                      });
     watcher->setFuture(std::move(future));
-}
-
-// Decodes run one at a time: a newer paste makes the queued ones pointless, and one core is enough
-// to keep the window responsive while the rest of the machine is free.
-QThreadPool& decoders() {
-    static QThreadPool& pool = *[] {
-        static QThreadPool made;
-        made.setMaxThreadCount(1);
-        return &made;
-    }();
-    return pool;
 }
 
 SharedFindings noFindings() {
