@@ -2,9 +2,11 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/ScanDocument.h"
 #include "TindrelCore/Tindrel.h"
-#include "TindrelCore/TindrelJSON.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fmt/format.h>
 #include <memory>
 
@@ -30,16 +32,24 @@ std::string indented(std::string_view text, std::string_view indent) {
     return out;
 }
 
-std::string findingsReport(const std::vector<ScanFinding>& findings, bool verbose, const Style& style) {
-    if (findings.empty()) return "No artifacts found\n";
-    std::string out;
-    for (const ScanFinding& finding : findings) {
-        const DecodeResult& first = finding.chain.steps.front();
-        out += fmt::format("{}  {}  {}\n", style.dim(fmt::format("line {}", finding.line)),
-                           style.bold(detection_kind::displayName(first.kind)), first.summary);
-        if (verbose) out += indented(chainReport(finding.chain, style), "    ") + "\n";
-    }
+std::string findingReport(const ScanFinding& finding, bool verbose, const Style& style) {
+    const DecodeResult& first = finding.chain.steps.front();
+    std::string out = fmt::format("{}  {}  {}\n", style.dim(fmt::format("line {}", finding.line)),
+                                  style.bold(detection_kind::displayName(first.kind)), first.summary);
+    if (verbose) out += indented(chainReport(finding.chain, style), "    ") + "\n";
     return out;
+}
+
+// Findings are printed as the scanner settles them, so a huge log's findings are never all held.
+std::size_t writeReport(std::string_view text, bool verbose) {
+    Style style = Style::forStandardOutput();
+    std::size_t count = 0;
+    Tindrel::scan(text, [&](ScanFinding&& finding) {
+        writeOut(findingReport(finding, verbose, style));
+        ++count;
+    });
+    if (count == 0) writeOut("No artifacts found\n");
+    return count;
 }
 
 int runScan(const ScanOptions& options) {
@@ -48,10 +58,13 @@ int runScan(const ScanOptions& options) {
         writeError(read.error);
         return failure;
     }
-    std::vector<ScanFinding> findings = Tindrel::scan(*read.text);
-    writeOut(options.json ? TindrelJSON::string(findings) + "\n"
-                          : findingsReport(findings, options.verbose, Style::forStandardOutput()));
-    return findings.empty() ? notFound : found;
+    if (!options.json) return writeReport(*read.text, options.verbose) ? found : notFound;
+    std::optional<std::size_t> count = writeScanDocument(*read.text);
+    if (!count) {
+        writeError(fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
+        return failure;
+    }
+    return *count ? found : notFound;
 }
 
 } // namespace

@@ -6,9 +6,8 @@
 #include <algorithm>
 
 namespace tindrel {
-namespace {
 
-std::vector<TextSpan> matches(const ScanText& text, CandidatePattern pattern) {
+std::vector<TextSpan> findMatches(const ScanText& text, CandidatePattern pattern) {
     switch (pattern) {
     case CandidatePattern::pemBlock:
         return ScanMatchers::pemBlocks(text);
@@ -34,10 +33,7 @@ std::vector<TextSpan> matches(const ScanText& text, CandidatePattern pattern) {
     return {};
 }
 
-} // namespace
-
-std::vector<TextSpan> findCandidates(const ScanText& text, CandidatePattern pattern) {
-    std::vector<TextSpan> spans = matches(text, pattern);
+std::vector<TextSpan> wholeCharacterSpans(const ScanText& text, std::vector<TextSpan> spans) {
     if (!text.isASCII())
         std::erase_if(spans, [&](const TextSpan& span) {
             return !text.isCharacterBoundary(span.begin) || !text.isCharacterBoundary(span.end);

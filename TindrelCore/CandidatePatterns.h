@@ -29,8 +29,20 @@ inline constexpr std::array<CandidatePattern, 10> candidatePatterns = {
     CandidatePattern::secondTime,
 };
 
-// The pattern's candidates left to right; they never overlap one another. Matches that would
-// split a user-perceived character are dropped.
-std::vector<TextSpan> findCandidates(const ScanText& text, CandidatePattern pattern);
+// Whether a match of the pattern can run over a line feed. Matches of the other patterns stay
+// within one line, and a line feed always ends a character and a word.
+constexpr bool spansLines(CandidatePattern pattern) {
+    return pattern == CandidatePattern::pemBlock || pattern == CandidatePattern::jsonSpan;
+}
+
+// Every match of the pattern, left to right; they never overlap one another.
+std::vector<TextSpan> findMatches(const ScanText& text, CandidatePattern pattern);
+// The matches minus those that would split a user-perceived character.
+std::vector<TextSpan> wholeCharacterSpans(const ScanText& text, std::vector<TextSpan> matches);
+
+// The pattern's candidates: its matches on whole characters.
+inline std::vector<TextSpan> findCandidates(const ScanText& text, CandidatePattern pattern) {
+    return wholeCharacterSpans(text, findMatches(text, pattern));
+}
 
 } // namespace tindrel

@@ -54,6 +54,15 @@ ScanText::ScanText(std::string_view text)
     if (!ascii_) inside_ = insidePositions(*this);
 }
 
+ScanText::ScanText(const ScanText& whole, std::size_t begin, std::size_t end)
+    : text_(whole.text_.substr(begin, end - begin))
+    , ascii_(whole.ascii_ || Text::isASCII(text_)) {
+    if (!ascii_) {
+        auto first = whole.inside_.begin() + static_cast<std::ptrdiff_t>(begin);
+        inside_.assign(first, first + static_cast<std::ptrdiff_t>(end - begin + 1));
+    }
+}
+
 Text::Scalar ScanText::decodeAt(std::size_t pos) const {
     Text::Scalar scalar = Text::decodeScalar(text_, pos);
     if (scalar.value == Text::Scalar::invalid) scalar.value = 0xFFFD;

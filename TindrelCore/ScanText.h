@@ -21,6 +21,10 @@ struct TextSpan {
 class ScanText {
 public:
     explicit ScanText(std::string_view text);
+    // The part [begin, end) of `whole`, read as a text of its own. Both ends must fall right after
+    // a line feed or at an end of `whole`: no character, word or grapheme state crosses them, so
+    // the part answers exactly as a ScanText built from its bytes would.
+    ScanText(const ScanText& whole, std::size_t begin, std::size_t end);
 
     std::string_view text() const { return text_; }
     std::size_t size() const { return text_.size(); }

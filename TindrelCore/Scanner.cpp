@@ -1,7 +1,7 @@
 #include "TindrelCore/Scanner.h"
 
 #include "TindrelCore/CandidateInspector.h"
-#include "TindrelCore/CandidatePatterns.h"
+#include "TindrelCore/ScanPieces.h"
 
 #include <algorithm>
 #include <iterator>
@@ -29,9 +29,9 @@ std::vector<TextSpan> withoutOverlaps(std::vector<TextSpan> candidates,
 
 // The candidates of one pattern never overlap each other, so whether one is accepted depends only
 // on the spans accepted for earlier patterns: the whole list can be decoded as one batch.
-std::vector<Accepted> acceptPattern(const ScanText& text, CandidatePattern pattern,
+std::vector<Accepted> acceptPattern(const ScanText& text, std::vector<TextSpan> candidates,
                                     const std::vector<Accepted>& accepted, CandidateInspector& inspector) {
-    std::vector<TextSpan> candidates = withoutOverlaps(findCandidates(text, pattern), accepted);
+    candidates = withoutOverlaps(std::move(candidates), accepted);
     std::vector<std::string_view> texts;
     texts.reserve(candidates.size());
     for (const TextSpan& span : candidates)
@@ -44,10 +44,16 @@ std::vector<Accepted> acceptPattern(const ScanText& text, CandidatePattern patte
     return kept;
 }
 
-std::vector<Accepted> acceptAll(const ScanText& text, CandidateInspector& inspector) {
+// The spans accepted in the piece [begin, end) of the whole text, in piece positions.
+std::vector<Accepted> acceptAll(const ScanText& piece, const ScanPieces& pieces, std::size_t begin,
+                                CandidateInspector& inspector) {
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
-        std::vector<Accepted> kept = acceptPattern(text, pattern, accepted, inspector);
+        std::vector<TextSpan> candidates =
+            spansLines(pattern)
+                ? wholeCharacterSpans(piece, pieces.matchesWithin(pattern, begin, begin + piece.size()))
+                : findCandidates(piece, pattern);
+        std::vector<Accepted> kept = acceptPattern(piece, std::move(candidates), accepted, inspector);
         if (kept.empty()) continue;
         std::vector<Accepted> merged;
         merged.reserve(accepted.size() + kept.size());
@@ -58,6 +64,43 @@ std::vector<Accepted> acceptAll(const ScanText& text, CandidateInspector& inspec
     return accepted;
 }
 
+// Line numbers of positions asked for in ascending order.
+class LineCounter {
+public:
+    explicit LineCounter(std::string_view text)
+        : text_(text) {}
+
+    std::size_t lineAt(std::size_t pos) {
+        // A CR LF pair holds one line feed, so counting line feeds counts it once.
+        line_ += static_cast<std::size_t>(std::count(text_.begin() + counted_, text_.begin() + pos, '\n'));
+        counted_ = pos;
+        return line_;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t line_ = 1;
+    std::size_t counted_ = 0;
+};
+
+void scanPiece(const ScanText& piece, const ScanPieces& pieces, std::size_t begin, const ChainEngine& engine,
+               LineCounter& lines, const FindingSink& each) {
+    CandidateInspector inspector(engine);
+    std::vector<Accepted> accepted = acceptAll(piece, pieces, begin, inspector);
+
+    // A chain shared by findings of the same text is copied for all but its last finding.
+    std::vector<std::size_t> uses(inspector.chainCount(), 0);
+    for (const Accepted& found : accepted)
+        ++uses[found.chain];
+
+    for (const Accepted& found : accepted) {
+        std::string matched(piece.text().substr(found.span.begin, found.span.end - found.span.begin));
+        bool last = --uses[found.chain] == 0;
+        each({std::move(matched), lines.lineAt(begin + found.span.begin),
+              last ? inspector.release(found.chain) : inspector.chain(found.chain)});
+    }
+}
+
 } // namespace
 
 std::optional<DetectionKind> ScanFinding::kind() const {
@@ -66,30 +109,19 @@ std::optional<DetectionKind> ScanFinding::kind() const {
 }
 
 std::vector<ScanFinding> Scanner::scan(std::string_view text) const {
-    ScanText scanText(text);
-    CandidateInspector inspector(engine);
-    std::vector<Accepted> accepted = acceptAll(scanText, inspector);
-
-    // A chain shared by findings of the same text is copied for all but its last finding.
-    std::vector<std::size_t> uses(inspector.chainCount(), 0);
-    for (const Accepted& found : accepted)
-        ++uses[found.chain];
-
     std::vector<ScanFinding> findings;
-    findings.reserve(accepted.size());
-    std::size_t line = 1;
-    std::size_t counted = 0;
-    for (const Accepted& found : accepted) {
-        // A CR LF pair holds one line feed, so counting line feeds counts it once.
-        line += static_cast<std::size_t>(
-            std::count(text.begin() + counted, text.begin() + found.span.begin, '\n'));
-        counted = found.span.begin;
-        std::string matched(text.substr(found.span.begin, found.span.end - found.span.begin));
-        bool last = --uses[found.chain] == 0;
-        findings.push_back(
-            {std::move(matched), line, last ? inspector.release(found.chain) : inspector.chain(found.chain)});
-    }
+    scan(text, [&findings](ScanFinding&& finding) { findings.push_back(std::move(finding)); });
     return findings;
+}
+
+void Scanner::scan(std::string_view text, const FindingSink& each, std::size_t piece) const {
+    ScanText whole(text);
+    ScanPieces pieces(whole, piece);
+    LineCounter lines(text);
+    for (std::size_t begin = 0, end = 0; begin < text.size(); begin = end) {
+        end = pieces.endOf(begin);
+        scanPiece(ScanText(whole, begin, end), pieces, begin, engine, lines, each);
+    }
 }
 
 } // namespace tindrel

@@ -25,4 +25,8 @@ std::vector<ScanFinding> scan(std::string_view text) {
     return scanner().scan(text);
 }
 
+void scan(std::string_view text, const FindingSink& each) {
+    scanner().scan(text, each);
+}
+
 } // namespace tindrel::Tindrel

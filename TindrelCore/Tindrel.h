@@ -14,5 +14,8 @@ DecodeChain inspect(std::string_view text);
 // The shared scanner, on an engine with the same settings: every artifact embedded in the text,
 // in text order.
 std::vector<ScanFinding> scan(std::string_view text);
+// The same findings handed to `each` in text order, a piece of the text at a time: for logs too
+// large to hold every finding at once.
+void scan(std::string_view text, const FindingSink& each);
 
 } // namespace tindrel::Tindrel

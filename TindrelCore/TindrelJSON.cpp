@@ -44,17 +44,25 @@ nlohmann::json chainRecord(const DecodeChain& chain) {
 
 namespace {
 
+nlohmann::json findingRecord(const ScanFinding& finding) {
+    return {
+        {"line", finding.line},
+        {"matchedText", finding.matchedText},
+        {"shape", finding.chain.shape()},
+        {"chain", chainRecord(finding.chain)},
+    };
+}
+
 nlohmann::json scanRecord(const std::vector<ScanFinding>& findings) {
     nlohmann::json records = nlohmann::json::array();
     for (const ScanFinding& finding : findings)
-        records.push_back({
-            {"line", finding.line},
-            {"matchedText", finding.matchedText},
-            {"shape", finding.chain.shape()},
-            {"chain", chainRecord(finding.chain)},
-        });
+        records.push_back(findingRecord(finding));
     return {{"count", findings.size()}, {"findings", std::move(records)}};
 }
+
+// Each finding sits two levels deep in the scan document. Strings never hold a raw line break, so
+// every line break in the written record starts a line of it.
+constexpr std::string_view entryIndent = "    ";
 
 } // namespace
 
@@ -69,6 +77,27 @@ std::string string(const DecodeChain& chain) {
 
 std::string string(const std::vector<ScanFinding>& findings) {
     return writeRecord(scanRecord(findings), true);
+}
+
+std::optional<std::string> findingEntry(const ScanFinding& finding) {
+    nlohmann::json record = findingRecord(finding);
+    if (hasNonFiniteNumber(record)) return std::nullopt;
+    std::optional<std::string> text = JSONUtil::write(record, true);
+    if (!text) return std::nullopt;
+    std::string entry(entryIndent);
+    for (char c : *text) {
+        entry += c;
+        if (c == '\n') entry += entryIndent;
+    }
+    return entry;
+}
+
+std::string scanOpening(std::size_t count) {
+    return "{\n  \"count\": " + std::to_string(count) + ",\n  \"findings\": [" + (count ? "\n" : "");
+}
+
+std::string scanClosing(std::size_t count) {
+    return count ? "\n  ]\n}" : "]\n}";
 }
 
 std::string compactString(const DecodeChain& chain) {

@@ -4,7 +4,9 @@
 #include "TindrelCore/Scanner.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The JSON export: a document other tools can read, keys sorted, slashes unescaped.
@@ -16,6 +18,14 @@ std::string string(const DecodeChain& chain);
 std::string compactString(const DecodeChain& chain);
 // The scan document: the number of findings and each finding with its line, text, shape and chain.
 std::string string(const std::vector<ScanFinding>& findings);
+
+// The scan document in parts, for findings written as they come: scanOpening(count), the entries
+// joined by entrySeparator, then scanClosing(count) give the text of string(findings). An entry
+// is nothing when its finding cannot be written; the whole document is then "{}".
+std::optional<std::string> findingEntry(const ScanFinding& finding);
+std::string scanOpening(std::size_t count);
+inline constexpr std::string_view entrySeparator = ",\n";
+std::string scanClosing(std::size_t count);
 
 // The chain record itself, for documents that embed chains.
 nlohmann::json chainRecord(const DecodeChain& chain);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Scanner figures: throughput of `tindrel scan` on a realistic log next to `grep -c eyJ` and
 # `wc -l` on the same file (same run, so the ratios hold on a busy machine), peak memory, and the
-# 10 MB / 1 MB time ratios of the scan benchmarks (linear scanning keeps them near 10).
+# 10 MB / 1 MB time ratios of the scan benchmarks (linear scanning keeps them near 10). The scan
+# may hold at most 4 bytes per input byte (plain and JSON output); more is flagged and fails.
 #   scripts/bench-scan.sh [MEGABYTES]   (default 100)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,9 @@ timing=$(mktemp)
 trap 'rm -f "$log" "$timing"' EXIT
 build/bin/tindrel-scan-log "$megabytes" >"$log"
 
+status=0
+max_memory_ratio=4
+
 # measure NAME COMMAND…: wall and CPU seconds, MB/s by each, peak resident memory.
 measure() {
   local name=$1
@@ -25,10 +29,22 @@ measure() {
     cpu = u + s; if (w < 0.001) w = 0.001; if (cpu < 0.001) cpu = 0.001
     printf "%-16s %7.2f s wall %8.1f MB/s   %7.2f s CPU %8.1f MB/s   peak %6.0f MB (%.1fx input)\n",
            n, w, mb / w, cpu, mb / cpu, p / 1024, p / 1024 / mb }'
+  last_peak=$peak
+}
+
+# limit_memory NAME: fails the run when the last measured command held too much per input byte.
+limit_memory() {
+  if awk -v p="$last_peak" -v mb="$megabytes" -v r="$max_memory_ratio" 'BEGIN { exit !(p / 1024 / mb > r) }'; then
+    echo "$1: peak memory above ${max_memory_ratio}x the input  TOO HIGH"
+    status=1
+  fi
 }
 
 echo "== ${megabytes} MB realistic log"
 measure "tindrel scan" build/bin/tindrel scan "$log"
+limit_memory "tindrel scan"
+measure "tindrel scan json" build/bin/tindrel scan --json "$log"
+limit_memory "tindrel scan json"
 measure "tindrel scan 1c" taskset -c 0 build/bin/tindrel scan "$log"
 measure "grep -c eyJ" grep -c eyJ "$log"
 measure "wc -l" wc -l "$log"
@@ -40,4 +56,5 @@ build/bin/tindrel-bench --benchmark_filter='BM_Scan' --benchmark_format=csv 2>/d
            END { status = 0
                  for (n in names) { r = cpu[n, 10] / cpu[n, 1]; flag = r <= 12 ? "" : "  TOO HIGH"; if (r > 12) status = 1
                                     printf "%-28s %8.1f ms %9.1f ms  ratio %5.1f%s\n", n, cpu[n, 1], cpu[n, 10], r, flag }
-                 exit status }'
+                 exit status }' || status=1
+exit "$status"
