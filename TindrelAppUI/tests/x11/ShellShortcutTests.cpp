@@ -1,3 +1,4 @@
+#include "../ModelFakes.h"
 #include "TindrelAppUI/AppShell.h"
 #include "TindrelAppUI/HotKeyManager.h"
 #include "TindrelAppUI/InspectorModel.h"
@@ -27,7 +28,10 @@ TEST(ShellShortcut, BringsTheWindowForwardWithTheClipboardLoaded) {
     MemoryDefaults defaults;
     defaults.setBoolean(OnboardingModel::completedKey, true);
     HotKeyManager hotKeys(defaults, makeX11HotKeyBackend());
-    InspectorModel model(defaults);
+    InspectorServices modelServices;
+    modelServices.explanations =
+        std::make_shared<tindrel::testing::FakeExplanations>(); // no model server probe
+    InspectorModel model(defaults, {}, modelServices);
     ShellServices services;
     services.pasteboard = std::make_shared<ClipboardPasteboard>();
     services.tray = false;
