@@ -65,7 +65,7 @@ int runInspect(const InspectOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
     if (options.eachLine) return inspectEachLine(*text, options.json);
-    DecodeChain chain = Tindrel::inspect(*text);
+    DecodeChain chain = Tindrel::inspectOwned(std::move(*text));
     writeOut(render(chain, options));
     return chain.isRecognized() ? found : notFound;
 }
