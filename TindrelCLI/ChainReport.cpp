@@ -46,7 +46,13 @@ std::string chainReport(const DecodeChain& chain, const Style& style) {
         for (const std::string& text : nextSteps)
             out += "  \u2022 " + text + "\n";
     }
-    out += "\n" + style.bold("Final value") + "\n" + chain.finalValue() + "\n";
+    // The final value can be most of a huge input: appended once, never through a temporary.
+    const std::string& value = chain.finalValue();
+    std::string title = "\n" + style.bold("Final value") + "\n";
+    out.reserve(out.size() + title.size() + value.size() + 1);
+    out += title;
+    out += value;
+    out += "\n";
     return out;
 }
 
