@@ -33,8 +33,12 @@ void appendStep(std::string& out, std::size_t number, const DecodeResult& step, 
 
 } // namespace
 
-std::string chainReport(const DecodeChain& chain, const Style& style) {
-    if (!chain.isRecognized()) return "Not recognized\n";
+void writeChainReport(const DecodeChain& chain, const Style& style,
+                      const std::function<void(std::string_view)>& write) {
+    if (!chain.isRecognized()) {
+        write("Not recognized\n");
+        return;
+    }
     std::string out = fmt::format("{}\nRisk: {}\n\n", style.bold(chain.shapeText()),
                                   riskText(Explainer::riskLevel(chain), style));
     for (std::size_t i = 0; i < chain.steps.size(); ++i)
@@ -46,13 +50,15 @@ std::string chainReport(const DecodeChain& chain, const Style& style) {
         for (const std::string& text : nextSteps)
             out += "  \u2022 " + text + "\n";
     }
-    // The final value can be most of a huge input: appended once, never through a temporary.
-    const std::string& value = chain.finalValue();
-    std::string title = "\n" + style.bold("Final value") + "\n";
-    out.reserve(out.size() + title.size() + value.size() + 1);
-    out += title;
-    out += value;
-    out += "\n";
+    out += "\n" + style.bold("Final value") + "\n";
+    write(out);
+    write(chain.finalValue());
+    write("\n");
+}
+
+std::string chainReport(const DecodeChain& chain, const Style& style) {
+    std::string out;
+    writeChainReport(chain, style, [&out](std::string_view piece) { out += piece; });
     return out;
 }
 
