@@ -33,8 +33,12 @@ void appendStep(std::string& out, std::size_t number, const DecodeResult& step, 
 
 } // namespace
 
-std::string chainReport(const DecodeChain& chain, const Style& style) {
-    if (!chain.isRecognized()) return "Not recognized\n";
+void writeChainReport(const DecodeChain& chain, const Style& style,
+                      const std::function<void(std::string_view)>& write) {
+    if (!chain.isRecognized()) {
+        write("Not recognized\n");
+        return;
+    }
     std::string out = fmt::format("{}\nRisk: {}\n\n", style.bold(chain.shapeText()),
                                   riskText(Explainer::riskLevel(chain), style));
     for (std::size_t i = 0; i < chain.steps.size(); ++i)
@@ -46,7 +50,15 @@ std::string chainReport(const DecodeChain& chain, const Style& style) {
         for (const std::string& text : nextSteps)
             out += "  \u2022 " + text + "\n";
     }
-    out += "\n" + style.bold("Final value") + "\n" + chain.finalValue() + "\n";
+    out += "\n" + style.bold("Final value") + "\n";
+    write(out);
+    write(chain.finalValue());
+    write("\n");
+}
+
+std::string chainReport(const DecodeChain& chain, const Style& style) {
+    std::string out;
+    writeChainReport(chain, style, [&out](std::string_view piece) { out += piece; });
     return out;
 }
 

@@ -3,12 +3,18 @@
 #include "TindrelCLI/Style.h"
 #include "TindrelCore/DecodeModel.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace tindrel::cli {
 
 // The human-readable account of a chain: shape and risk, each step with its facts, next steps, final value.
 std::string chainReport(const DecodeChain& chain, const Style& style);
+// The same account handed to `write` in pieces; the final value, which can be most of a huge
+// input, is handed over as it is rather than copied into the account.
+void writeChainReport(const DecodeChain& chain, const Style& style,
+                      const std::function<void(std::string_view)>& write);
 
 // One line for a chain: its shape and the first step's summary, or "not recognized".
 std::string chainLine(const DecodeChain& chain);

@@ -55,18 +55,21 @@ std::string markdownReport(const DecodeChain& chain) {
                                   MediumDate::fromCLibrary);
 }
 
-std::string render(const DecodeChain& chain, const InspectOptions& options) {
-    if (options.json) return TindrelJSON::string(chain) + "\n";
-    if (options.markdown) return markdownReport(chain);
-    return chainReport(chain, Style::forStandardOutput());
+void writeReport(const DecodeChain& chain, const InspectOptions& options) {
+    if (options.json)
+        writeOut(TindrelJSON::string(chain) + "\n");
+    else if (options.markdown)
+        writeOut(markdownReport(chain));
+    else
+        writeChainReport(chain, Style::forStandardOutput(), writeOut);
 }
 
 int runInspect(const InspectOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
     if (options.eachLine) return inspectEachLine(*text, options.json);
-    DecodeChain chain = Tindrel::inspect(*text);
-    writeOut(render(chain, options));
+    DecodeChain chain = Tindrel::inspectOwned(std::move(*text));
+    writeReport(chain, options);
     return chain.isRecognized() ? found : notFound;
 }
 

@@ -4,21 +4,63 @@
 #include "TindrelCore/Text.h"
 
 #include <array>
+#include <cstdint>
 
 namespace tindrel::Bytes {
 namespace {
 
 constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-constexpr std::array<int, 256> makeBase64Values() {
+// Values of the standard alphabet, plus "-" and "_" as the URL-safe alphabet's 62 and 63 when
+// `urlSafe`: the URL-safe reading takes characters of both alphabets.
+constexpr std::array<int, 256> makeBase64Values(bool urlSafe) {
     std::array<int, 256> values{};
     for (int& v : values)
         v = -1;
     for (std::size_t i = 0; i < alphabet.size(); ++i)
         values[static_cast<unsigned char>(alphabet[i])] = int(i);
+    if (urlSafe) {
+        values['-'] = 62;
+        values['_'] = 63;
+    }
     return values;
 }
-constexpr std::array<int, 256> base64Values = makeBase64Values();
+constexpr std::array<int, 256> standardValues = makeBase64Values(false);
+constexpr std::array<int, 256> urlSafeValues = makeBase64Values(true);
+
+// The "=" at the end of `s`, at most `limit` of them.
+std::size_t trailingPadding(std::string_view s, std::size_t limit) {
+    std::size_t padding = 0;
+    while (padding < limit && padding < s.size() && s[s.size() - 1 - padding] == '=')
+        ++padding;
+    return padding;
+}
+
+// Base64 without its padding; nothing at a character outside `values`. A lone character in the
+// last group carries no whole byte and fails too.
+std::optional<Buffer> decodeBody(std::string_view body, const std::array<int, 256>& values) {
+    if (body.size() % 4 == 1) return std::nullopt;
+    Buffer out;
+    out.reserve(body.size() / 4 * 3 + 2);
+    std::uint32_t accumulator = 0;
+    int bits = 0;
+    for (char c : body) {
+        int value = values[static_cast<unsigned char>(c)];
+        if (value < 0) return std::nullopt;
+        accumulator = (accumulator << 6) | std::uint32_t(value);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out += static_cast<char>((accumulator >> bits) & 0xFF);
+        }
+    }
+    return out;
+}
+
+bool leadPasses(const std::optional<Buffer>& lead, std::size_t count,
+                const std::function<bool(std::string_view)>& accepts) {
+    return lead && accepts(std::string_view(*lead).substr(0, count));
+}
 
 bool isAlnum(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -55,51 +97,14 @@ std::optional<Buffer> hex(std::string_view s) {
 
 std::optional<Buffer> base64Decode(std::string_view s) {
     if (s.size() % 4 != 0) return std::nullopt;
-    std::size_t padding = 0;
-    while (padding < 2 && padding < s.size() && s[s.size() - 1 - padding] == '=')
-        ++padding;
-    std::size_t dataLength = s.size() - padding;
-    Buffer out;
-    out.reserve(s.size() / 4 * 3);
-    std::uint32_t accumulator = 0;
-    int bits = 0;
-    for (std::size_t i = 0; i < dataLength; ++i) {
-        int value = base64Values[static_cast<unsigned char>(s[i])];
-        if (value < 0) return std::nullopt;
-        accumulator = (accumulator << 6) | std::uint32_t(value);
-        bits += 6;
-        if (bits >= 8) {
-            bits -= 8;
-            out += static_cast<char>((accumulator >> bits) & 0xFF);
-        }
-    }
-    // A lone character in the last group carries no whole byte.
-    if (dataLength % 4 == 1) return std::nullopt;
-    return out;
+    return decodeBody(s.substr(0, s.size() - trailingPadding(s, 2)), standardValues);
 }
 
+// The padding a short last group lacks counts towards the two "=" allowed, without copying the text.
 std::optional<Buffer> base64URLDecode(std::string_view s) {
-    std::string standard(s);
-    for (char& c : standard) {
-        if (c == '-')
-            c = '+';
-        else if (c == '_')
-            c = '/';
-    }
-    // Outside the ASCII alphabet decoding fails anyway, so bytes count as characters here.
-    switch (standard.size() % 4) {
-    case 1:
-        return std::nullopt;
-    case 2:
-        standard += "==";
-        break;
-    case 3:
-        standard += "=";
-        break;
-    default:
-        break;
-    }
-    return base64Decode(standard);
+    if (s.size() % 4 == 1) return std::nullopt;
+    std::size_t missing = (4 - s.size() % 4) % 4;
+    return decodeBody(s.substr(0, s.size() - trailingPadding(s, 2 - missing)), urlSafeValues);
 }
 
 std::string base64Encode(std::string_view bytes) {
@@ -141,7 +146,7 @@ bool isHexText(std::string_view s) {
 
 std::optional<Wrapped> fromWrapper(std::string_view s) {
     std::string_view t = Text::trim(s);
-    if (Text::characterCount(t) < 8) return std::nullopt;
+    if (!Text::hasAtLeastCharacters(t, 8)) return std::nullopt;
     if (isBase64Text(t))
         if (auto data = base64Decode(t)) return Wrapped{std::move(*data), "base64"};
     if (isBase64URLText(t))
@@ -149,6 +154,18 @@ std::optional<Wrapped> fromWrapper(std::string_view s) {
     if (isHexText(t) && t.size() % 2 == 0)
         if (auto data = hex(t)) return Wrapped{std::move(*data), "hex"};
     return std::nullopt;
+}
+
+// Two "=" at most end a Base64 text, so the characters before its last two are all data: one
+// outside both alphabets rules both readings out, and they alone fix the first bytes of either.
+bool mayBeginWith(std::string_view s, std::size_t count,
+                  const std::function<bool(std::string_view)>& accepts) {
+    std::string_view t = Text::trim(s);
+    std::size_t base64Length = (count + 2) / 3 * 4;
+    bool base64 = t.size() < base64Length + 2 ||
+                  leadPasses(decodeBody(t.substr(0, base64Length), urlSafeValues), count, accepts);
+    bool hexadecimal = t.size() < 2 * count || leadPasses(hex(t.substr(0, 2 * count)), count, accepts);
+    return base64 || hexadecimal;
 }
 
 } // namespace tindrel::Bytes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,5 +31,12 @@ bool isHexText(std::string_view s);
 
 // The bytes carried by a Base64, URL-safe Base64 or hex wrapper, tried in that order.
 std::optional<Wrapped> fromWrapper(std::string_view s);
+
+// False when no reading of `s` as Base64 (either alphabet) or hex, trimmed as fromWrapper trims it,
+// can start with `count` bytes that `accepts` takes. Only the first characters are decoded, so a
+// long text that cannot be a container is ruled out before being decoded in full. True when the
+// text is too short to tell.
+bool mayBeginWith(std::string_view s, std::size_t count,
+                  const std::function<bool(std::string_view)>& accepts);
 
 } // namespace tindrel::Bytes

@@ -3,6 +3,7 @@
 #include "TindrelCore/DecodeModel.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct ChainEngine {
     int maxDepth;
 
     DecodeChain inspect(std::string_view text) const;
+    // The same, keeping `text` itself as the chain's input rather than a copy of it.
+    DecodeChain inspectOwned(std::string text) const;
 };
 
 // The nineteen detectors in their fixed order; built once, read-only afterwards.

@@ -21,10 +21,24 @@ std::size_t skipZeroTerminated(std::string_view bytes, std::size_t pos) {
 
 } // namespace
 
+bool beginsGzip(std::string_view bytes) {
+    return bytes.size() >= gzipLeadLength && byteAt(bytes, 0) == 0x1F && byteAt(bytes, 1) == 0x8B &&
+           byteAt(bytes, 2) == 8;
+}
+
+bool beginsZlib(std::string_view bytes) {
+    if (bytes.size() < zlibLeadLength) return false;
+    const std::uint8_t cmf = byteAt(bytes, 0);
+    const std::uint8_t flg = byteAt(bytes, 1);
+    const bool deflate = (cmf & 0x0F) == 8;
+    const bool checked = (cmf * 256 + flg) % 31 == 0;
+    const bool presetDictionary = flg & 0x20;
+    return deflate && checked && !presetDictionary;
+}
+
 std::optional<GzipMember> stripGzip(std::string_view bytes) {
     const std::size_t count = bytes.size();
-    if (count < 18 || byteAt(bytes, 0) != 0x1F || byteAt(bytes, 1) != 0x8B || byteAt(bytes, 2) != 8)
-        return std::nullopt;
+    if (count < 18 || !beginsGzip(bytes)) return std::nullopt;
     const std::uint8_t flags = byteAt(bytes, 3);
     std::size_t pos = 10;
     if (flags & flagExtra) pos = 12 + (std::size_t(byteAt(bytes, 10)) | std::size_t(byteAt(bytes, 11)) << 8);
@@ -40,13 +54,7 @@ std::optional<GzipMember> stripGzip(std::string_view bytes) {
 }
 
 std::optional<Bytes::Buffer> stripZlib(std::string_view bytes) {
-    if (bytes.size() < 6) return std::nullopt;
-    const std::uint8_t cmf = byteAt(bytes, 0);
-    const std::uint8_t flg = byteAt(bytes, 1);
-    const bool deflate = (cmf & 0x0F) == 8;
-    const bool checked = (cmf * 256 + flg) % 31 == 0;
-    const bool presetDictionary = flg & 0x20;
-    if (!deflate || !checked || presetDictionary) return std::nullopt;
+    if (bytes.size() < 6 || !beginsZlib(bytes)) return std::nullopt;
     return Bytes::Buffer(bytes.substr(2, bytes.size() - 6));
 }
 

@@ -17,6 +17,13 @@ struct GzipMember {
 // Decompressed output of this many bytes or more is refused, whatever a size field claims.
 inline constexpr std::size_t outputLimit = 16777216;
 
+// The magic and method that open a gzip member, in its first gzipLeadLength bytes.
+inline constexpr std::size_t gzipLeadLength = 3;
+bool beginsGzip(std::string_view bytes);
+// A zlib header for DEFLATE without a preset dictionary, in its first zlibLeadLength bytes.
+inline constexpr std::size_t zlibLeadLength = 2;
+bool beginsZlib(std::string_view bytes);
+
 // Header flags are walked, the header and trailer checksums are not verified.
 std::optional<GzipMember> stripGzip(std::string_view bytes);
 // Refuses streams that need a preset dictionary; the Adler-32 trailer is not verified.

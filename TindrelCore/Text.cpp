@@ -31,6 +31,12 @@ template <typename Visit> void forEachCharacter(std::string_view s, Visit visit)
     if (!first) visit(start, pos);
 }
 
+// The first byte of a two- to four-byte sequence.
+bool isLead(char byte) {
+    auto value = static_cast<unsigned char>(byte);
+    return value >= 0xC2 && value <= 0xF4;
+}
+
 } // namespace
 
 Scalar decodeScalar(std::string_view s, std::size_t pos) {
@@ -99,6 +105,16 @@ bool isValidUTF8(std::string_view s) {
         }
         Scalar scalar = decodeScalar(s, pos);
         if (scalar.value == Scalar::invalid) return false;
+        pos += scalar.length;
+    }
+    return true;
+}
+
+bool beginsValidUTF8(std::string_view s) {
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        Scalar scalar = decodeScalar(s, pos);
+        if (scalar.value == Scalar::invalid) return pos + scalar.length == s.size() && isLead(s[pos]);
         pos += scalar.length;
     }
     return true;
@@ -177,6 +193,13 @@ std::size_t characterCount(std::string_view s) {
         return true;
     });
     return count;
+}
+
+bool hasAtLeastCharacters(std::string_view s, std::size_t count) {
+    if (count == 0) return true;
+    std::size_t seen = 0;
+    forEachCharacter(s, [&](std::size_t, std::size_t) { return ++seen < count; });
+    return seen >= count;
 }
 
 std::string_view prefixCharacters(std::string_view s, std::size_t count) {

@@ -18,6 +18,8 @@ Scalar decodeScalar(std::string_view s, std::size_t pos);
 void appendUTF8(std::string& out, char32_t scalar);
 
 bool isValidUTF8(std::string_view s);
+// Whether some valid UTF-8 text starts with `s`: valid, or valid but for a sequence cut off at the end.
+bool beginsValidUTF8(std::string_view s);
 // Every ill-formed sequence becomes U+FFFD; everything else is kept byte for byte.
 std::string sanitizeUTF8(std::string_view s);
 // The same in place; costs one validating pass when `s` is already valid.
@@ -31,6 +33,8 @@ bool isBlank(std::string_view s);
 
 // User-perceived characters (extended grapheme clusters).
 std::size_t characterCount(std::string_view s);
+// characterCount(s) >= count, walking no further than the count-th character.
+bool hasAtLeastCharacters(std::string_view s, std::size_t count);
 // The first `count` user-perceived characters of `s`.
 std::string_view prefixCharacters(std::string_view s, std::size_t count);
 

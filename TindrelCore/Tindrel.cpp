@@ -21,6 +21,10 @@ DecodeChain inspect(std::string_view text) {
     return engine().inspect(text);
 }
 
+DecodeChain inspectOwned(std::string text) {
+    return engine().inspectOwned(std::move(text));
+}
+
 std::vector<ScanFinding> scan(std::string_view text) {
     return scanner().scan(text);
 }

@@ -3,6 +3,7 @@
 #include "TindrelCore/DecodeModel.h"
 #include "TindrelCore/Scanner.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +11,8 @@ namespace tindrel::Tindrel {
 
 // The shared engine: the default detectors, threshold 0.5, at most 12 steps. Never throws.
 DecodeChain inspect(std::string_view text);
+// The same, taking over `text` as the chain's input instead of copying it.
+DecodeChain inspectOwned(std::string text);
 
 // The shared scanner, on an engine with the same settings: every artifact embedded in the text,
 // in text order.

@@ -18,10 +18,10 @@ namespace tindrel::YAML {
 // stack out on hostile input. The same bound as the JSON reader's.
 inline constexpr int maxDepth = 512;
 
-// One significant source line.
+// One significant source line, viewing the text it was read from: that text must outlive it.
 struct Line {
-    std::size_t indent; // leading space characters
-    std::string text;   // the rest, trailing white space removed
+    std::size_t indent;    // leading space characters
+    std::string_view text; // the rest, trailing white space removed
 
     bool operator==(const Line&) const = default;
 };
@@ -31,7 +31,25 @@ struct Lines {
     bool sawMarker = false; // a "---" or "..." line was seen
 };
 
-// Blank and "#" comment lines are dropped; nothing when a tab indents a significant line.
+// The significant lines of a text one at a time, so a text can be judged without holding them all.
+// Blank and "#" comment lines are skipped; a tab indenting a significant line ends the reading.
+class LineReader {
+public:
+    explicit LineReader(std::string_view s);
+
+    // The next significant line; nothing at the end of the text or at a tab-indented line.
+    std::optional<Line> next();
+    bool tabbed() const { return tabbed_; }
+    bool sawMarker() const { return sawMarker_; } // in the lines read so far
+
+private:
+    std::string_view s_;
+    std::size_t begin_ = 0;
+    bool tabbed_ = false;
+    bool sawMarker_ = false;
+};
+
+// Every significant line; nothing when a tab indents one.
 std::optional<Lines> preprocess(std::string_view s);
 
 // The key and value around the first ": " (or final ":") outside quotes; nothing without one or

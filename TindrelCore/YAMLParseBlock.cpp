@@ -46,7 +46,7 @@ std::optional<json> itemValue(const Block& block, std::size_t i, std::size_t end
                               int depth) {
     if (item.empty()) return nestedValue(block, i + 1, end, depth);
     if (!splitMapping(item)) return scalar(item);
-    Line first{block[i].indent + 2, std::string(item)};
+    Line first{block[i].indent + 2, item};
     Block inlineMapping = block.slice(i + 1, end);
     inlineMapping.head = &first;
     std::size_t start = 0;

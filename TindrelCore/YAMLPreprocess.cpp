@@ -51,26 +51,36 @@ Indent measureIndent(std::string_view line) {
 
 } // namespace
 
-std::optional<Lines> preprocess(std::string_view s) {
-    Lines result;
-    std::size_t begin = 0;
-    while (begin <= s.size()) {
-        std::size_t end = s.find('\n', begin);
-        if (end == std::string_view::npos) end = s.size();
-        std::string_view raw = s.substr(begin, end - begin);
-        begin = end + 1;
+LineReader::LineReader(std::string_view s)
+    : s_(s) {}
+
+std::optional<Line> LineReader::next() {
+    while (!tabbed_ && begin_ <= s_.size()) {
+        std::size_t end = s_.find('\n', begin_);
+        if (end == std::string_view::npos) end = s_.size();
+        std::string_view raw = s_.substr(begin_, end - begin_);
+        begin_ = end + 1;
 
         std::string_view t = trimmed(raw, isBlankFiller, true);
         if (t.empty() || t.front() == '#') continue;
         if (t == "---" || t == "...") {
-            result.sawMarker = true;
+            sawMarker_ = true;
             continue;
         }
         Indent indent = measureIndent(raw);
-        if (indent.tabbed) return std::nullopt;
-        std::string_view rest = raw.substr(indent.spaces);
-        result.lines.push_back({indent.spaces, std::string(trimmed(rest, isTrailingSpace, false))});
+        tabbed_ = indent.tabbed;
+        if (!tabbed_) return Line{indent.spaces, trimmed(raw.substr(indent.spaces), isTrailingSpace, false)};
     }
+    return std::nullopt;
+}
+
+std::optional<Lines> preprocess(std::string_view s) {
+    Lines result;
+    LineReader reader(s);
+    while (std::optional<Line> line = reader.next())
+        result.lines.push_back(*line);
+    if (reader.tabbed()) return std::nullopt;
+    result.sawMarker = reader.sawMarker();
     return result;
 }
 

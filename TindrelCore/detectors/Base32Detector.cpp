@@ -50,6 +50,7 @@ std::optional<DecodeResult> Base32Detector::decode(std::string_view text) const 
     std::string_view t = Text::trim(text);
     // The shape test admits only ASCII, where bytes and characters coincide.
     if (!isBase32Text(t) || t.size() < 8) return std::nullopt;
+    if (!headMayBeText(t, 0, base32Decode)) return std::nullopt;
     std::optional<Bytes::Buffer> bytes = base32Decode(t);
     if (!bytes) return std::nullopt;
     return decodedTextStep(DetectionKind::base32, "Base32", 0.55, std::move(*bytes));

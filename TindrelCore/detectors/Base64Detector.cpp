@@ -2,6 +2,7 @@
 
 #include "TindrelCore/Bytes.h"
 #include "TindrelCore/Text.h"
+#include "TindrelCore/detectors/DecodedText.h"
 
 #include <fmt/format.h>
 
@@ -18,12 +19,14 @@ bool isDigitsOnly(std::string_view t) {
 
 std::optional<DecodeResult> Base64Detector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
-    if (Text::characterCount(t) < 8) return std::nullopt;
+    if (!Text::hasAtLeastCharacters(t, 8)) return std::nullopt;
     bool urlSafe = t.find_first_of("-_") != std::string_view::npos;
     if (urlSafe ? !Bytes::isBase64URLText(t) : !Bytes::isBase64Text(t)) return std::nullopt;
     if (isDigitsOnly(t)) return std::nullopt;
+    auto decoder = urlSafe ? &Bytes::base64URLDecode : &Bytes::base64Decode;
+    if (!headMayBeText(t, 2, decoder)) return std::nullopt;
 
-    std::optional<Bytes::Buffer> bytes = urlSafe ? Bytes::base64URLDecode(t) : Bytes::base64Decode(t);
+    std::optional<Bytes::Buffer> bytes = decoder(t);
     if (!bytes || bytes->empty()) return std::nullopt;
     if (!Text::isValidUTF8(*bytes) || !Text::looksLikePrintableText(*bytes)) return std::nullopt;
     if (*bytes == t) return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "TindrelCore/Bytes.h"
 #include "TindrelCore/DecodeModel.h"
+#include "TindrelCore/Text.h"
 
 #include <string_view>
 
@@ -12,5 +13,16 @@ namespace tindrel {
 // characters: binary payloads belong to the detectors that read them through their wrapper.
 std::optional<DecodeResult> decodedTextStep(DetectionKind kind, std::string_view label, double confidence,
                                             Bytes::Buffer bytes);
+
+// Random bytes stop being UTF-8 within their first few bytes, so the decoded head of a long text
+// rules most binary payloads out before the whole is decoded. `decode` must read the head as the
+// prefix of the whole text it is, and fail wherever the whole would: the last `margin` characters,
+// which alone may be padding, are kept out of the head for that.
+template <typename Decode> bool headMayBeText(std::string_view t, std::size_t margin, Decode decode) {
+    constexpr std::size_t headLength = 4096;
+    if (t.size() < headLength + margin) return true;
+    std::optional<Bytes::Buffer> head = decode(t.substr(0, headLength));
+    return head && Text::beginsValidUTF8(*head);
+}
 
 } // namespace tindrel

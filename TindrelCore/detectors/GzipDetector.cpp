@@ -6,6 +6,7 @@
 namespace tindrel {
 
 std::optional<DecodeResult> GzipDetector::decode(std::string_view text) const {
+    if (!Bytes::mayBeginWith(text, Deflate::gzipLeadLength, Deflate::beginsGzip)) return std::nullopt;
     for (Bytes::Wrapped& reading : CompressedPayload::readings(text)) {
         std::optional<Deflate::GzipMember> member = Deflate::stripGzip(reading.data);
         if (!member) continue;

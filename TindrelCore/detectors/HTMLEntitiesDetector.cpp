@@ -86,32 +86,32 @@ private:
 } // namespace
 
 // Works on the text as given and never rescans what it decoded: "&amp;amp;" loses one level.
+// The output is only built from the first decoded reference on, so a text with none costs nothing.
 std::optional<DecodeResult> HTMLEntitiesDetector::decode(std::string_view text) const {
     if (text.find('&') == std::string_view::npos) return std::nullopt;
     std::string out;
-    out.reserve(text.size());
     std::size_t count = 0;
+    std::size_t copied = 0; // the text before this is already in `out`
     SemicolonFinder semicolons(text);
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t amp = text.find('&', i);
-        out.append(text.substr(i, amp - i));
-        if (amp == std::string_view::npos) break;
-        i = amp + 1;
+    std::size_t amp = 0;
+    while ((amp = text.find('&', amp)) != std::string_view::npos) {
         std::size_t end =
             Text::isLoneCharacter(text, amp) ? semicolons.next(amp + 1) : std::string_view::npos;
         std::optional<char32_t> character =
             end == std::string_view::npos ? std::nullopt : entity(text.substr(amp + 1, end - amp - 1));
         if (!character) {
-            out += '&';
+            ++amp;
             continue;
         }
+        if (count == 0) out.reserve(text.size());
+        out.append(text.substr(copied, amp - copied));
         Text::appendUTF8(out, *character);
         ++count;
-        i = end + 1;
+        copied = amp = end + 1;
     }
     // Every reference is longer than what it decodes to, so one replacement already changes the text.
     if (count == 0) return std::nullopt;
+    out.append(text.substr(copied));
     std::string counted = std::to_string(count);
     return DecodeResult{
         DetectionKind::htmlEntities, std::move(out), 0.85, "HTML entities (" + counted + " decoded)",

@@ -18,6 +18,8 @@ bool namesPlist(std::string_view t) {
 // Hex digits are Base64 characters too, so the wrapper reading takes an even run of hex digits
 // as Base64 and never reaches "hex"; a hex reading is tried when the Base64 bytes are not a list.
 std::optional<Bytes::Wrapped> binaryPlistBytes(std::string_view t) {
+    auto isBinaryList = [](std::string_view lead) { return lead == binaryMagic; };
+    if (!Bytes::mayBeginWith(t, binaryMagic.size(), isBinaryList)) return std::nullopt;
     std::optional<Bytes::Wrapped> wrapped = Bytes::fromWrapper(t);
     if (wrapped && wrapped->data.starts_with(binaryMagic)) return wrapped;
     if (!Bytes::isHexText(t)) return std::nullopt;

@@ -19,22 +19,31 @@ bool isEntryOrItem(const YAML::Line& line) {
 
 // Every top-level line is an entry or an item, and there is some structure: nesting, a second
 // top-level line or a document marker. One "key: value" line alone is too weak a sign.
-bool looksLikeBlockYAML(const YAML::Lines& lines) {
-    std::size_t top = std::min_element(lines.lines.begin(), lines.lines.end(), [](auto& a, auto& b) {
-                          return a.indent < b.indent;
-                      })->indent;
+// Judged in one walk that keeps no lines, so a long text that is not YAML costs no memory; the
+// top level is the least indent, so a lower line makes every line before it nested.
+bool looksLikeBlockYAML(std::string_view t) {
+    YAML::LineReader reader(t);
+    std::optional<std::size_t> top;
     std::size_t topLevel = 0;
+    bool entries = true; // every line at the least indent so far is an entry or an item
     bool nested = false;
-    for (const YAML::Line& line : lines.lines) {
-        if (line.indent > top) {
+    while (std::optional<YAML::Line> line = reader.next()) {
+        if (top && line->indent > *top) {
             nested = true;
-        } else if (!isEntryOrItem(line)) {
-            return false;
-        } else {
-            ++topLevel;
+            continue;
         }
+        if (!top || line->indent < *top) {
+            nested = nested || top.has_value();
+            top = line->indent;
+            entries = true;
+            topLevel = 0;
+        }
+        entries = entries && isEntryOrItem(*line);
+        ++topLevel;
+        if (!entries && *top == 0) return false; // no line can sit lower
     }
-    return nested || topLevel >= 2 || lines.sawMarker;
+    if (reader.tabbed() || !top || !entries) return false;
+    return nested || topLevel >= 2 || reader.sawMarker();
 }
 
 // JSON has no infinity; a scalar such as 1e999 makes the whole value unwritable.
@@ -56,8 +65,9 @@ std::optional<DecodeResult> YAMLDetector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
     if (t.empty() || t.front() == '{' || t.front() == '[' || t.front() == '<') return std::nullopt;
 
+    if (!looksLikeBlockYAML(t)) return std::nullopt;
     std::optional<YAML::Lines> lines = YAML::preprocess(t);
-    if (!lines || lines->lines.empty() || !looksLikeBlockYAML(*lines)) return std::nullopt;
+    if (!lines) return std::nullopt;
 
     std::size_t position = 0;
     std::optional<json> value = YAML::parseBlock(lines->lines, position);

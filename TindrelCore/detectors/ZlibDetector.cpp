@@ -6,6 +6,7 @@
 namespace tindrel {
 
 std::optional<DecodeResult> ZlibDetector::decode(std::string_view text) const {
+    if (!Bytes::mayBeginWith(text, Deflate::zlibLeadLength, Deflate::beginsZlib)) return std::nullopt;
     for (Bytes::Wrapped& reading : CompressedPayload::readings(text)) {
         std::optional<Bytes::Buffer> body = Deflate::stripZlib(reading.data);
         if (!body) continue;

@@ -61,3 +61,45 @@ TEST(Text, InvalidSequencesBecomeOneReplacementEach) {
         EXPECT_EQ(Text::isValidUTF8(c.input), c.input == c.expected);
     }
 }
+
+TEST(Text, BeginsValidUTF8AllowsOnlyACutAtTheEnd) {
+    struct Case {
+        std::string input;
+        bool begins;
+    } cases[] = {
+        {"", true},
+        {"plain", true},
+        {"caf\u00E9", true},
+        {"\xE2\x82", true},       // the first two bytes of the euro sign
+        {"ab\xF0\x9F\x98", true}, // a four-byte emoji missing its last byte
+        {"\xE0", true},
+        {"\xC0", false}, // never a first byte
+        {"\xFF", false},
+        {"\x80", false},      // a continuation with nothing before it
+        {"\xE2\x82z", false}, // cut off, then more text
+        {"\xE0\x80", false},  // overlong, though short
+        {"\xED\xA0", false},  // a surrogate's first bytes
+        {"\xC3\xA9\xC3", true},
+        {"\xC3\xA9\xC3 x", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Text::beginsValidUTF8(c.input), c.begins) << testing::PrintToString(c.input);
+        if (Text::isValidUTF8(c.input)) {
+            EXPECT_TRUE(Text::beginsValidUTF8(c.input));
+        }
+    }
+}
+
+TEST(Text, HasAtLeastCharactersAgreesWithTheCount) {
+    const std::string texts[] = {"",
+                                 "abc",
+                                 "a\r\nb",
+                                 "e\u0301e\u0301",
+                                 "\U0001F1EB\U0001F1F7\U0001F1E9\U0001F1EA",
+                                 "\U0001F469\u200D\U0001F4BB!",
+                                 "12345678"};
+    for (const std::string& text : texts)
+        for (std::size_t count = 0; count <= 9; ++count)
+            EXPECT_EQ(Text::hasAtLeastCharacters(text, count), Text::characterCount(text) >= count)
+                << text << " " << count;
+}
