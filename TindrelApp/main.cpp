@@ -68,8 +68,9 @@ int main(int argc, char** argv) {
     applyDevFlags(shell, flags);
     scheduleQuit(shell, flags);
     const int status = QApplication::exec();
-    // Explanations and answers still being produced finish before the process ends, so no worker
-    // thread is cut off in the middle of a call.
+    // Decodes, explanations and answers still being produced finish before the process ends, so no
+    // worker thread is cut off in the middle of a call.
+    InspectorModel::waitForWorkers(shutdownGraceMs);
     QThreadPool::globalInstance()->waitForDone(shutdownGraceMs);
     return status;
 }

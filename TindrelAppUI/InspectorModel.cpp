@@ -10,6 +10,7 @@
 #include "TindrelCore/TindrelJSON.h"
 #include "TindrelReport/ResultExport.h"
 
+#include <QDeadlineTimer>
 #include <QFutureWatcher>
 #include <QThreadPool>
 #include <QTimer>
@@ -69,6 +70,12 @@ template <typename T> bool samePointee(const std::shared_ptr<const T>& a, const 
 }
 
 } // namespace
+
+bool InspectorModel::waitForWorkers(int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    const bool decoded = decoders().waitForDone(milliseconds);
+    return workers().waitForDone(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))) && decoded;
+}
 
 InspectorModel::Presentation InspectorModel::Presentation::single(SharedChain chain, int embeddedCount) {
     return {Kind::single, std::move(chain), embeddedCount, nullptr};

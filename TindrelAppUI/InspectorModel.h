@@ -87,6 +87,10 @@ public:
     ~InspectorModel() override;
 
     static constexpr const char* historyKey = "tindrel.history.v1";
+    // Waits for decodes, explanations and answers still running on the models' workers, which outlive
+    // their model; the process calls it before it exits so no worker meets torn-down statics. False
+    // when some were still running after `milliseconds`.
+    static bool waitForWorkers(int milliseconds);
     // Inputs this long are decoded on a worker so a huge paste never freezes the window; shorter ones
     // are decoded at once, which keeps typing and the common case free of flicker.
     static constexpr std::size_t backgroundDecodeBytes = 256 * 1024;

@@ -150,12 +150,12 @@ TEST(ColorSchemePortal, ChangesArriveLiveAndOtherSettingsAreIgnored) {
     bus.portal->announce("org.freedesktop.appearance", "accent-color", 1);
     bus.portal->announce("org.gnome.desktop.interface", "color-scheme", 1);
     bus.portal->announce("org.freedesktop.appearance", "color-scheme", 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() == 1; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() == 1; }, 10000));
     EXPECT_EQ(changes.at(0).at(0).value<Appearance>(), Appearance::dark);
     EXPECT_EQ(source->current(), Appearance::dark);
 
     bus.portal->announce("org.freedesktop.appearance", "color-scheme", 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() == 2; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() == 2; }, 10000));
     EXPECT_EQ(source->current(), Appearance::light);
     source.reset();
     QDBusConnection::disconnectFromBus("live-client");

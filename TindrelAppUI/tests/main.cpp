@@ -1,3 +1,5 @@
+#include "TindrelAppUI/InspectorModel.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,5 +10,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("TindrelTests");
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Models a test let go of may have left work running; it must end before the statics it uses.
+    tindrel::InspectorModel::waitForWorkers(30000);
+    return result;
 }
