@@ -34,6 +34,9 @@ class PortalColorScheme final : public ColorSchemeSource {
 public:
     explicit PortalColorScheme(const QDBusConnection& bus)
         : bus_(bus) {
+        // The slot is found by its signature, which names QDBusVariant: a process that has not used the
+        // type yet must make it known first, or the connection silently fails.
+        qRegisterMetaType<QDBusVariant>();
         bus_.connect(service, desktopPath, settingsInterface, QStringLiteral("SettingChanged"), this,
                      SLOT(settingChanged(QString, QString, QDBusVariant)));
         current_ = appearanceOf(read());
