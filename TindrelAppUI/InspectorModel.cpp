@@ -2,6 +2,7 @@
 
 #include "TindrelAppUI/DemoHistory.h"
 #include "TindrelAppUI/ExportDump.h"
+#include "TindrelAppUI/ModelWorkers.h"
 #include "TindrelCore/Clock.h"
 #include "TindrelCore/Explainer.h"
 #include "TindrelCore/Samples.h"
@@ -10,9 +11,6 @@
 #include "TindrelCore/TindrelJSON.h"
 #include "TindrelReport/ResultExport.h"
 
-#include <QDeadlineTimer>
-#include <QFutureWatcher>
-#include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -23,40 +21,6 @@ namespace {
 
 bool isBlank(std::string_view text) {
     return Text::trim(text).empty();
-}
-
-// A pool of `Threads` workers of its own, alive for the whole process.
-template <int Threads> QThreadPool& pool() {
-    static QThreadPool& made = *[] {
-        static QThreadPool created;
-        created.setMaxThreadCount(Threads);
-        return &created;
-    }();
-    return made;
-}
-
-// Explanations and answers wait on a local model for seconds; a pool of their own keeps them from
-// starving other work, and lets follow-ups run while an explanation is still generating.
-QThreadPool& workers() {
-    return pool<8>();
-}
-
-// Decodes run one at a time: a newer paste makes the queued ones pointless, and one core is enough
-// to keep the window responsive while the rest of the machine is free.
-QThreadPool& decoders() {
-    return pool<1>();
-}
-
-// Calls `done` with the task's result on the owner's thread, always from the event loop; never once the
-// owner is gone. (A context-bound QFuture::then trips an assertion when its context dies first.)
-template <typename T, typename Done> void whenFinished(QObject* owner, QFuture<T> future, Done done) {
-    auto* watcher = new QFutureWatcher<T>(owner);
-    QObject::connect(watcher, &QFutureWatcherBase::finished, owner,
-                     [watcher, done = std::move(done)]() mutable {
-                         watcher->deleteLater();
-                         done(watcher->result());
-                     });
-    watcher->setFuture(std::move(future));
 }
 
 SharedFindings noFindings() {
@@ -72,9 +36,7 @@ template <typename T> bool samePointee(const std::shared_ptr<const T>& a, const 
 } // namespace
 
 bool InspectorModel::waitForWorkers(int milliseconds) {
-    QDeadlineTimer deadline(milliseconds);
-    const bool decoded = decoders().waitForDone(milliseconds);
-    return workers().waitForDone(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))) && decoded;
+    return ModelWorkers::waitForDone(milliseconds);
 }
 
 InspectorModel::Presentation InspectorModel::Presentation::single(SharedChain chain, int embeddedCount) {
@@ -201,13 +163,13 @@ void InspectorModel::decodeInBackground() {
     setDecoding(true);
     const std::uint64_t generation = latestDecode_->load();
     QFuture<Decoded> task =
-        QtConcurrent::run(&decoders(), [text = std::make_shared<const std::string>(input_),
-                                        latest = latestDecode_, generation] {
+        QtConcurrent::run(&ModelWorkers::decoders(), [text = std::make_shared<const std::string>(input_),
+                                                      latest = latestDecode_, generation] {
             if (latest->load() != generation) return Decoded{};
             return Decoded{std::make_shared<const DecodeChain>(Tindrel::inspect(*text)),
                            std::make_shared<const std::vector<ScanFinding>>(Tindrel::scan(*text))};
         });
-    whenFinished(this, std::move(task), [this, generation](Decoded decoded) {
+    ModelWorkers::whenFinished(this, std::move(task), [this, generation](Decoded decoded) {
         if (latestDecode_->load() != generation) return;
         setDecoding(false);
         commitDecode(std::move(decoded));
@@ -262,14 +224,14 @@ void InspectorModel::startExplanation(const SharedChain& chain) {
         std::string text;
         ExplainerSource source;
     };
-    QFuture<Written> task = QtConcurrent::run(&workers(), [service, chain, cancellation] {
+    QFuture<Written> task = QtConcurrent::run(&ModelWorkers::explainers(), [service, chain, cancellation] {
         // Deciding the source probes for a local model, which may take a while,
         // so it happens here, just before the explanation is asked for.
         ExplainerSource source =
             service->modelAvailable() ? ExplainerSource::onDeviceAI : ExplainerSource::deterministic;
         return Written{service->explain(*chain, cancellation), source};
     });
-    whenFinished(this, std::move(task), [this, chain, cancellation](Written written) {
+    ModelWorkers::whenFinished(this, std::move(task), [this, chain, cancellation](Written written) {
         if (cancellation.isCancelled()) return;
         finishExplanation(chain, std::move(written.text), written.source);
     });
@@ -293,11 +255,11 @@ void InspectorModel::ask(const std::string& question) {
     followUps_.push_back({id, trimmed, std::nullopt});
     emit followUpsChanged();
     std::shared_ptr<const ExplanationService> service = services_.explanations;
-    QFuture<std::string> task = QtConcurrent::run(&workers(), [service, focus, trimmed] {
+    QFuture<std::string> task = QtConcurrent::run(&ModelWorkers::explainers(), [service, focus, trimmed] {
         return service->answer(trimmed, *focus, service->modelAvailable());
     });
-    whenFinished(this, std::move(task),
-                 [this, id](std::string answer) { answerFollowUp(id, std::move(answer)); });
+    ModelWorkers::whenFinished(this, std::move(task),
+                               [this, id](std::string answer) { answerFollowUp(id, std::move(answer)); });
 }
 
 void InspectorModel::answerFollowUp(int id, std::string answer) {
