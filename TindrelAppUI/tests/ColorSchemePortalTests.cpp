@@ -1,10 +1,10 @@
+#include "PrivateSessionBus.h"
 #include "TindrelAppUI/platform/ColorScheme.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace tindrel;
+using namespace tindrel::testing;
 
 namespace {
 
@@ -70,33 +71,26 @@ private:
     QDBusConnection bus_;
 };
 
-QString startBus(QProcess& daemon) {
-    daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--print-address=1", "--nofork"});
-    if (!daemon.waitForStarted(3000) || !daemon.waitForReadyRead(3000)) return {};
-    return QString::fromLatin1(daemon.readLine()).trimmed();
-}
-
 // A bus, the portal answering from its own thread (the app's first read blocks) and a client connection.
 struct PortalBus {
-    QProcess daemon;
-    QString address = startBus(daemon);
+    PrivateSessionBus bus;
     std::unique_ptr<FakeSettingsPortal> portal;
     QThread thread;
 
     bool start() {
-        if (address.isEmpty()) return false;
-        portal = std::make_unique<FakeSettingsPortal>(address);
+        if (bus.address().isEmpty()) return false;
+        portal = std::make_unique<FakeSettingsPortal>(bus.address());
         portal->moveToThread(&thread);
         thread.start();
         return true;
     }
-    QDBusConnection client(const QString& name) const { return QDBusConnection::connectToBus(address, name); }
+    QDBusConnection client(const QString& name) const {
+        return QDBusConnection::connectToBus(bus.address(), name);
+    }
     ~PortalBus() {
         thread.quit();
         thread.wait();
         portal.reset();
-        daemon.kill();
-        daemon.waitForFinished();
     }
 };
 
@@ -128,14 +122,11 @@ TEST(ColorSchemePortal, TheDesktopPreferenceIsReadFromEitherPortalGeneration) {
 }
 
 TEST(ColorSchemePortal, NoPortalOnTheBusMeansLight) {
-    QProcess daemon;
-    const QString address = startBus(daemon);
-    if (address.isEmpty()) GTEST_SKIP() << "dbus-daemon could not be started";
-    EXPECT_EQ(makePortalColorScheme(QDBusConnection::connectToBus(address, "lonely-client"))->current(),
+    PrivateSessionBus bus;
+    if (bus.address().isEmpty()) GTEST_SKIP() << "dbus-daemon could not be started";
+    EXPECT_EQ(makePortalColorScheme(QDBusConnection::connectToBus(bus.address(), "lonely-client"))->current(),
               Appearance::light);
     QDBusConnection::disconnectFromBus("lonely-client");
-    daemon.kill();
-    daemon.waitForFinished();
 }
 
 TEST(ColorSchemePortal, ChangesArriveLiveAndOtherSettingsAreIgnored) {

@@ -1,3 +1,5 @@
+#include "PrivateSessionBus.h"
+#include "SettingsFakes.h"
 #include "TindrelAppUI/HotKeyManager.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
 
@@ -6,12 +8,12 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
-#include <QProcess>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
 using namespace tindrel;
+using namespace tindrel::testing;
 
 namespace {
 
@@ -104,20 +106,13 @@ private:
     }
 };
 
-QString startSessionBus(QProcess& daemon) {
-    daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--print-address=1", "--nofork"});
-    if (!daemon.waitForStarted(3000) || !daemon.waitForReadyRead(3000)) return {};
-    return QString::fromLatin1(daemon.readLine()).trimmed();
-}
-
 } // namespace
 
 TEST(PortalHotKey, BindsThroughThePortalAndDeliversActivations) {
-    QProcess daemon;
-    QString address = startSessionBus(daemon);
-    if (address.isEmpty()) GTEST_SKIP() << "dbus-daemon could not be started";
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toLatin1());
-    FakePortal portal(address);
+    PrivateSessionBus bus;
+    if (bus.address().isEmpty()) GTEST_SKIP() << "dbus-daemon could not be started";
+    ScopedEnv sessionBus("DBUS_SESSION_BUS_ADDRESS", bus.address().toLatin1());
+    FakePortal portal(bus.address());
     // The app blocks on its calls, so the portal answers from a thread of its own.
     QThread thread;
     portal.moveToThread(&thread);
@@ -144,6 +139,4 @@ TEST(PortalHotKey, BindsThroughThePortalAndDeliversActivations) {
     EXPECT_GE(portal.calls.count("Close"), 2) << "the old session is closed before binding again";
     thread.quit();
     thread.wait();
-    daemon.kill();
-    daemon.waitForFinished();
 }

@@ -1,3 +1,4 @@
+#include "EncodingFixtures.h"
 #include "TindrelCore/detectors/Base58Detector.h"
 
 #include <cstdint>
@@ -54,11 +55,7 @@ std::string referenceDecode(std::string_view text) {
 }
 
 std::string hexOf(const std::optional<Bytes::Buffer>& bytes) {
-    if (!bytes) return "<nothing>";
-    std::string out;
-    for (unsigned char byte : *bytes)
-        out += "0123456789abcdef"[byte >> 4], out += "0123456789abcdef"[byte & 15];
-    return out;
+    return bytes ? fixtures::hexOf(*bytes) : "<nothing>";
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CompressionFixtures.h"
+#include "EncodingFixtures.h"
 #include "SourceFiles.h"
 #include "TindrelCore/Bytes.h"
 #include "TindrelCore/Tindrel.h"
@@ -14,29 +15,9 @@ namespace {
 
 const std::string json = R"({"user":"ada","roles":["admin","ops"],"active":true,"note":"ok"})";
 
-std::string hexText(std::string_view bytes) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string out;
-    for (unsigned char b : bytes) {
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
-}
-
 std::string upper(std::string text) {
     for (char& c : text)
         if (c >= 'a' && c <= 'f') c = char(c - 'a' + 'A');
-    return text;
-}
-
-// URL-safe Base64 without padding, of a length that standard Base64 cannot take.
-std::string base64URLText(std::string_view bytes) {
-    std::string text = Bytes::base64Encode(bytes);
-    while (!text.empty() && text.back() == '=')
-        text.pop_back();
-    for (char& c : text)
-        c = c == '+' ? '-' : c == '/' ? '_' : c;
     return text;
 }
 
@@ -58,13 +39,13 @@ TEST(CompressedDetectors, ChainsContinueIntoTheDecompressedText) {
         std::string shape, wrapper;
     } cases[] = {
         {"gzip in Base64", Bytes::base64Encode(fixtures::gzipMember(json)), "gzip \u2192 json", "base64"},
-        {"gzip in URL-safe Base64", base64URLText(gzipSized(3, 1)), "gzip \u2192 json", "base64url"},
-        {"gzip in hex, length 0 mod 4", hexText(gzipSized(2, 0)), "gzip \u2192 json", "hex"},
-        {"gzip in hex, length 2 mod 4", hexText(gzipSized(2, 1)), "gzip \u2192 json", "hex"},
-        {"gzip in hex, capitals and blanks", "  " + upper(hexText(fixtures::gzipMember(json))) + "\n",
+        {"gzip in URL-safe Base64", fixtures::base64URLOf(gzipSized(3, 1)), "gzip \u2192 json", "base64url"},
+        {"gzip in hex, length 0 mod 4", fixtures::hexOf(gzipSized(2, 0)), "gzip \u2192 json", "hex"},
+        {"gzip in hex, length 2 mod 4", fixtures::hexOf(gzipSized(2, 1)), "gzip \u2192 json", "hex"},
+        {"gzip in hex, capitals and blanks", "  " + upper(fixtures::hexOf(fixtures::gzipMember(json))) + "\n",
          "gzip \u2192 json", "hex"},
         {"zlib in Base64", Bytes::base64Encode(fixtures::zlibStream(json)), "zlib \u2192 json", "base64"},
-        {"zlib in hex", hexText(fixtures::zlibStream(json)), "zlib \u2192 json", "hex"},
+        {"zlib in hex", fixtures::hexOf(fixtures::zlibStream(json)), "zlib \u2192 json", "hex"},
         {"size field 0", Bytes::base64Encode(fixtures::gzipMember(json, GzipOptions::sized(0))),
          "gzip \u2192 json", "base64"},
         {"size field too small", Bytes::base64Encode(fixtures::gzipMember(json, GzipOptions::sized(3))),
@@ -86,7 +67,7 @@ TEST(CompressedDetectors, StepsNameTheWrapperAndTheSize) {
     EXPECT_EQ(gzip->summary, "gzip (base64) \u2192 " + size + " bytes");
     EXPECT_EQ(gzip->details, (Details{{"wrapper", "base64"}, {"bytes", size}}));
     EXPECT_EQ(gzip->confidence, 0.92);
-    std::optional<DecodeResult> zlib = ZlibDetector().decode(hexText(fixtures::zlibStream(json)));
+    std::optional<DecodeResult> zlib = ZlibDetector().decode(fixtures::hexOf(fixtures::zlibStream(json)));
     ASSERT_TRUE(zlib);
     EXPECT_EQ(zlib->summary, "zlib (hex) \u2192 " + size + " bytes");
     EXPECT_EQ(zlib->confidence, 0.88);

@@ -1,3 +1,4 @@
+#include "EncodingFixtures.h"
 #include "MarkupTestData.h"
 #include "TindrelCore/Bytes.h"
 #include "TindrelCore/Tindrel.h"
@@ -11,25 +12,6 @@ namespace {
 
 std::optional<DecodeResult> decode(const std::string& text) {
     return PlistDetector().decode(text);
-}
-
-std::string base64URL(std::string_view bytes) {
-    std::string text = Bytes::base64Encode(bytes);
-    while (!text.empty() && text.back() == '=')
-        text.pop_back();
-    for (char& c : text)
-        c = c == '+' ? '-' : c == '/' ? '_' : c;
-    return text;
-}
-
-std::string hexDigits(std::string_view bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string text;
-    for (unsigned char byte : bytes) {
-        text += digits[byte >> 4];
-        text += digits[byte & 0xF];
-    }
-    return text;
 }
 
 std::string xmlPlist(const std::string& body) {
@@ -92,10 +74,12 @@ TEST(PlistDetector, BinaryListsThroughEveryWrapper) {
         std::string root;
     } cases[] = {
         {"info.bplist", Bytes::base64Encode, "base64", "dict"},
-        {"info.bplist", base64URL, "base64url", "dict"},
-        {"array.bplist", hexDigits, "hex", "array"},  // hex length a multiple of 4: reads as Base64 first
-        {"number.bplist", hexDigits, "hex", "value"}, // hex length 2 mod 4: reads as URL-safe Base64 first
-        {"data.bplist", base64URL, "base64url", "data"},
+        {"info.bplist", fixtures::base64URLOf, "base64url", "dict"},
+        {"array.bplist", fixtures::hexOf, "hex",
+         "array"}, // hex length a multiple of 4: reads as Base64 first
+        {"number.bplist", fixtures::hexOf, "hex",
+         "value"}, // hex length 2 mod 4: reads as URL-safe Base64 first
+        {"data.bplist", fixtures::base64URLOf, "base64url", "data"},
         {"date.bplist", Bytes::base64Encode, "base64", "date"},
         {"string.bplist", Bytes::base64Encode, "base64", "string"},
         {"shared.bplist", Bytes::base64Encode, "base64", "dict"},
@@ -127,7 +111,7 @@ TEST(PlistDetector, RefusesWhatIsNotAList) {
     for (std::string text : {
              xmlListInBase64,
              notAList,
-             hexDigits("bplist00") + "zz",
+             fixtures::hexOf("bplist00") + "zz",
              Bytes::base64Encode("plain text, no magic"),
              std::string("<doc>see <plist> in the manual</doc>"),
              std::string("hello <plist"),

@@ -1,3 +1,4 @@
+#include "EncodingFixtures.h"
 #include "TindrelCore/Bytes.h"
 #include "TindrelCore/Tindrel.h"
 
@@ -7,13 +8,6 @@
 using namespace tindrel;
 
 namespace {
-
-std::string hexEncode(std::string_view bytes) {
-    std::string out;
-    for (unsigned char byte : bytes)
-        out += "0123456789abcdef"[byte >> 4], out += "0123456789abcdef"[byte & 15];
-    return out;
-}
 
 // Escapes everything but letters and digits, as a form encoder would for a token in a URL.
 std::string percentEncode(std::string_view text) {
@@ -42,8 +36,8 @@ TEST(TextEncodingChains, LayersPeelInOrder) {
         {"%257B%2522user%2522%253A%2522ada%2522%257D", "url \u2192 url \u2192 json"},
         {"{&quot;user&quot;:&quot;ada&quot;}", "htmlEntities \u2192 json"},
         {percentEncode(Bytes::base64Encode(token)), "url \u2192 base64 \u2192 jwt \u2192 json"},
-        {hexEncode(uuid), "hex \u2192 uuid"},
-        {"0x" + hexEncode("{\"user\":\"ada\"}"), "hex \u2192 json"},
+        {fixtures::hexOf(uuid), "hex \u2192 uuid"},
+        {"0x" + fixtures::hexOf("{\"user\":\"ada\"}"), "hex \u2192 json"},
         {"\\u007B\\u0022user\\u0022:\\u0022ada\\u0022\\u007D", "unicodeEscape \u2192 json"},
         {"PMRHK43FOIRDUITBMRQSE7I=", "base32 \u2192 json"},
         {"%26lt%3Bb%26gt%3B", "url \u2192 htmlEntities"},
