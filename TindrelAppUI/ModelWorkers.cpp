@@ -6,24 +6,22 @@
 namespace tindrel::ModelWorkers {
 namespace {
 
-// A pool of `Threads` workers of its own, alive for the whole process.
-template <int Threads> QThreadPool& pool() {
-    static QThreadPool& made = *[] {
-        static QThreadPool created;
-        created.setMaxThreadCount(Threads);
-        return &created;
-    }();
-    return made;
-}
+// A pool of its own size, alive for the whole process.
+class SizedPool final : public QThreadPool {
+public:
+    explicit SizedPool(int threads) { setMaxThreadCount(threads); }
+};
 
 } // namespace
 
 QThreadPool& explainers() {
-    return pool<8>();
+    static SizedPool pool(8);
+    return pool;
 }
 
 QThreadPool& decoders() {
-    return pool<1>();
+    static SizedPool pool(1);
+    return pool;
 }
 
 bool waitForDone(int milliseconds) {
