@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TindrelAI/Cancellation.h"
-#include "TindrelCore/DecodeModel.h"
+#include "TindrelCore/model/DecodeModel.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "TindrelAI/ExplanationRequest.h"
 
 #include "TindrelAI/DetailCategorizer.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/Text.h"
 
 namespace tindrel {
 namespace {

@@ -1,6 +1,6 @@
 #include "TindrelAI/FollowUp.h"
 
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/Text.h"
 
 namespace tindrel::FollowUp {
 

@@ -1,8 +1,8 @@
 #include "TindrelAI/TindrelExplain.h"
 
 #include "TindrelAI/FollowUp.h"
-#include "TindrelAI/FoundationModelExplainer.h"
 #include "TindrelAI/TemplateExplainer.h"
+#include "TindrelAI/model/FoundationModelExplainer.h"
 
 namespace tindrel::TindrelExplain {
 

@@ -1,7 +1,7 @@
 #include "Screenshot.h"
 
-#include "TindrelAppUI/MainWindow.h"
-#include "TindrelAppUI/views/HeaderBar.h"
+#include "TindrelAppUI/shell/MainWindow.h"
+#include "TindrelAppUI/views/result/HeaderBar.h"
 
 #include <QFrame>
 #include <QGuiApplication>

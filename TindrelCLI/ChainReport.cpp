@@ -1,6 +1,6 @@
 #include "TindrelCLI/ChainReport.h"
 
-#include "TindrelCore/Explainer.h"
+#include "TindrelCore/knowledge/Explainer.h"
 
 #include <fmt/format.h>
 

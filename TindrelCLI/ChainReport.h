@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TindrelCLI/Style.h"
-#include "TindrelCore/DecodeModel.h"
+#include "TindrelCore/model/DecodeModel.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "TindrelCLI/Input.h"
 
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/Text.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -3,10 +3,10 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
-#include "TindrelCore/Explainer.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
+#include "TindrelCore/knowledge/Explainer.h"
 #include "TindrelReport/MediumDate.h"
 #include "TindrelReport/ResultExport.h"
 

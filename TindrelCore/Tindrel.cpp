@@ -1,6 +1,6 @@
 #include "TindrelCore/Tindrel.h"
 
-#include "TindrelCore/ChainEngine.h"
+#include "TindrelCore/engine/ChainEngine.h"
 
 namespace tindrel::Tindrel {
 namespace {

@@ -1,6 +1,6 @@
 #include "TindrelCore/TindrelJSON.h"
 
-#include "TindrelCore/JSONUtil.h"
+#include "TindrelCore/formats/JSONUtil.h"
 
 #include <cmath>
 

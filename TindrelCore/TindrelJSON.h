@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TindrelCore/DecodeModel.h"
-#include "TindrelCore/Scanner.h"
+#include "TindrelCore/model/DecodeModel.h"
+#include "TindrelCore/scan/Scanner.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>

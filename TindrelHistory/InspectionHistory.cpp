@@ -1,7 +1,7 @@
 #include "TindrelHistory/InspectionHistory.h"
 
-#include "TindrelCore/JSONUtil.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/text/Text.h"
 #include "TindrelHistory/StoredEntries.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "TindrelHistory/StoredEntries.h"
 
-#include "TindrelCore/JSONUtil.h"
+#include "TindrelCore/formats/JSONUtil.h"
 
 #include <bitset>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "TindrelReport/DecodedSummary.h"
 
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/Text.h"
 
 namespace tindrel {
 namespace {

@@ -1,6 +1,6 @@
 #include "TindrelReport/InsightHeadline.h"
 
-#include "TindrelCore/TextCase.h"
+#include "TindrelCore/text/TextCase.h"
 #include "TindrelReport/DecodedSummary.h"
 
 namespace tindrel {

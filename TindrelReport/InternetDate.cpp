@@ -1,6 +1,6 @@
 #include "TindrelReport/InternetDate.h"
 
-#include "TindrelCore/DateText.h"
+#include "TindrelCore/text/DateText.h"
 
 namespace tindrel::InternetDate {
 namespace {

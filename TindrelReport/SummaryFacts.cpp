@@ -1,5 +1,5 @@
 #include "TindrelAI/DetailCategorizer.h"
-#include "TindrelCore/TextCase.h"
+#include "TindrelCore/text/TextCase.h"
 #include "TindrelReport/DecodedSummary.h"
 #include "TindrelReport/InternetDate.h"
 #include "TindrelReport/RandomID.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TindrelCore/Bytes.h"
+#include "TindrelCore/text/Bytes.h"
 
 #include <cstdint>
 #include <initializer_list>

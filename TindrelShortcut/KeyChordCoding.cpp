@@ -1,4 +1,4 @@
-#include "TindrelCore/JSONUtil.h"
+#include "TindrelCore/formats/JSONUtil.h"
 #include "TindrelShortcut/KeyChord.h"
 
 #include <limits>

@@ -1,5 +1,5 @@
-#include "TindrelCore/Text.h"
-#include "TindrelCore/TextCase.h"
+#include "TindrelCore/text/Text.h"
+#include "TindrelCore/text/TextCase.h"
 #include "TindrelShortcut/KeyChord.h"
 
 #include <array>

@@ -1,6 +1,6 @@
-#include "TindrelCore/Bytes.h"
 #include "TindrelCore/detectors/GzipDetector.h"
 #include "TindrelCore/tests/CompressionFixtures.h"
+#include "TindrelCore/text/Bytes.h"
 
 #include <benchmark/benchmark.h>
 

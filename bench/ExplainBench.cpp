@@ -1,6 +1,6 @@
 #include "TindrelAI/ExplanationRequest.h"
-#include "TindrelAI/FoundationModelExplainer.h"
 #include "TindrelAI/TemplateExplainer.h"
+#include "TindrelAI/model/FoundationModelExplainer.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 

@@ -1,6 +1,6 @@
-#include "TindrelCore/Bytes.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/text/Bytes.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -1,6 +1,6 @@
-#include "TindrelCore/Explainer.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/knowledge/Explainer.h"
 #include "TindrelReport/InsightHeadline.h"
 #include "TindrelReport/ResultExport.h"
 

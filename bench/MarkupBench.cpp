@@ -1,5 +1,5 @@
-#include "TindrelCore/Bytes.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/text/Bytes.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>

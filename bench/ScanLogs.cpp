@@ -1,6 +1,6 @@
 #include "ScanLogs.h"
 
-#include "TindrelCore/Bytes.h"
+#include "TindrelCore/text/Bytes.h"
 
 #include <cstdio>
 #include <random>

@@ -1,4 +1,4 @@
-#include "TindrelCore/Deflate.h"
+#include "TindrelCore/formats/Deflate.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "TindrelCore/Text.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
+#include "TindrelCore/text/Text.h"
 
 #include <cstdint>
 #include <string>

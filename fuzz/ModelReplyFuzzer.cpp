@@ -1,5 +1,5 @@
-#include "TindrelAI/ChatProtocol.h"
-#include "TindrelAI/LoopbackEndpoint.h"
+#include "TindrelAI/model/ChatProtocol.h"
+#include "TindrelAI/model/LoopbackEndpoint.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/Text.h"
 #include "TindrelCore/detectors/PlistDetector.h"
+#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/Text.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
-#include "TindrelCore/JSONUtil.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/text/Text.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "TindrelCore/X509.h"
+#include "TindrelCore/formats/X509.h"
 
 #include <cstdint>
 #include <string_view>

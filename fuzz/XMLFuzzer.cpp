@@ -1,5 +1,5 @@
-#include "TindrelCore/Text.h"
 #include "TindrelCore/detectors/XMLDetector.h"
+#include "TindrelCore/text/Text.h"
 
 #include <cstdint>
 #include <string>

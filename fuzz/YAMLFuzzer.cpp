@@ -1,7 +1,7 @@
-#include "TindrelCore/JSONUtil.h"
-#include "TindrelCore/Text.h"
-#include "TindrelCore/YAML.h"
 #include "TindrelCore/detectors/YAMLDetector.h"
+#include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/formats/YAML.h"
+#include "TindrelCore/text/Text.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
-#include "TindrelAI/ChatProtocol.h"
-#include "TindrelCore/JSONUtil.h"
+#include "TindrelAI/model/ChatProtocol.h"
+#include "TindrelCore/formats/JSONUtil.h"
 
 #include <gtest/gtest.h>
 

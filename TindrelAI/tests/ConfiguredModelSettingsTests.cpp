@@ -1,7 +1,7 @@
 #include "ModelEnvironment.h"
 #include "ModelScripts.h"
-#include "TindrelAI/FoundationModelExplainer.h"
-#include "TindrelAI/ModelSettings.h"
+#include "TindrelAI/model/FoundationModelExplainer.h"
+#include "TindrelAI/model/ModelSettings.h"
 
 #include <gtest/gtest.h>
 

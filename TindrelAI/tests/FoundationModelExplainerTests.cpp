@@ -4,8 +4,8 @@
 #include "ModelScripts.h"
 #include "TindrelAI/ExplanationRequest.h"
 #include "TindrelAI/FollowUp.h"
-#include "TindrelAI/FoundationModelExplainer.h"
 #include "TindrelAI/TemplateExplainer.h"
+#include "TindrelAI/model/FoundationModelExplainer.h"
 #include "TindrelCore/Tindrel.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "TindrelAI/LoopbackEndpoint.h"
-#include "TindrelAI/ModelSettings.h"
+#include "TindrelAI/model/LoopbackEndpoint.h"
+#include "TindrelAI/model/ModelSettings.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "TindrelAI/LoopbackSocket.h"
+#include "TindrelAI/model/LoopbackSocket.h"
 
 #include <arpa/inet.h>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeModelServer.h"
-#include "TindrelAI/LoopbackEndpoint.h"
+#include "TindrelAI/model/LoopbackEndpoint.h"
 
 #include <nlohmann/json.hpp>
 #include <string>

@@ -2,9 +2,9 @@
 #include "ModelEnvironment.h"
 #include "ModelScripts.h"
 #include "TindrelAI/FollowUp.h"
-#include "TindrelAI/FoundationModelExplainer.h"
 #include "TindrelAI/TemplateExplainer.h"
 #include "TindrelAI/TindrelExplain.h"
+#include "TindrelAI/model/FoundationModelExplainer.h"
 #include "TindrelCore/Tindrel.h"
 
 #include <gtest/gtest.h>

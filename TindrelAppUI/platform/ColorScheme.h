@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TindrelAppUI/TindrelColor.h"
+#include "TindrelAppUI/style/TindrelColor.h"
 
 #include <QDBusConnection>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
 
-#include "TindrelAppUI/KeyCodes.h"
+#include "TindrelAppUI/hotkey/KeyCodes.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

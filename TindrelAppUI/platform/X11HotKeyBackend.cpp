@@ -1,6 +1,6 @@
 #include "TindrelAppUI/platform/X11HotKeyBackend.h"
 
-#include "TindrelAppUI/KeyCodes.h"
+#include "TindrelAppUI/hotkey/KeyCodes.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "TindrelAppUI/AppearancePref.h"
-#include "TindrelAppUI/Theme.h"
 #include "TindrelAppUI/platform/ColorScheme.h"
-#include "TindrelAppUI/views/AppearanceSettingsPage.h"
+#include "TindrelAppUI/settings/AppearancePref.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/views/settings/AppearanceSettingsPage.h"
 #include "WidgetTexts.h"
 
 #include <QApplication>

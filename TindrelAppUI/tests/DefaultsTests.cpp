@@ -1,4 +1,4 @@
-#include "TindrelAppUI/SettingsDefaults.h"
+#include "TindrelAppUI/settings/SettingsDefaults.h"
 
 #include <QFile>
 #include <QFileInfo>

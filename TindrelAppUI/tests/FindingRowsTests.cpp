@@ -1,4 +1,4 @@
-#include "TindrelAppUI/views/FindingRows.h"
+#include "TindrelAppUI/views/result/FindingRows.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 

@@ -1,5 +1,5 @@
 #include "ModelFakes.h"
-#include "TindrelAppUI/InspectorModel.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
 
 #include <QDir>
 #include <QFile>

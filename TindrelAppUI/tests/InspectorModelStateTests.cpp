@@ -1,8 +1,8 @@
 #include "ModelFakes.h"
-#include "TindrelAppUI/InspectorModel.h"
-#include "TindrelCore/Clock.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/text/Clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "ModelFakes.h"
-#include "TindrelAppUI/ExportDump.h"
-#include "TindrelAppUI/InspectorModel.h"
-#include "TindrelAppUI/LaunchFlags.h"
-#include "TindrelCore/JSONUtil.h"
+#include "TindrelAppUI/inspector/ExportDump.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
+#include "TindrelAppUI/inspector/LaunchFlags.h"
 #include "TindrelCore/Samples.h"
+#include "TindrelCore/formats/JSONUtil.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "SettingsFakes.h"
 #include "TindrelAppUI/platform/LoginItem.h"
-#include "TindrelAppUI/views/GeneralSettingsPage.h"
+#include "TindrelAppUI/views/settings/GeneralSettingsPage.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "TindrelAppUI/DesktopIdentity.h"
-#include "TindrelAppUI/MenuBarIcon.h"
+#include "TindrelAppUI/shell/DesktopIdentity.h"
+#include "TindrelAppUI/tray/MenuBarIcon.h"
 
 #include <QImage>
 #include <QTransform>

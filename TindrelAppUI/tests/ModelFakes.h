@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TindrelAppUI/ExplanationService.h"
-#include "TindrelAppUI/InspectorModel.h"
-#include "TindrelAppUI/Pasteboard.h"
+#include "TindrelAppUI/inspector/ExplanationService.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
+#include "TindrelAppUI/platform/Pasteboard.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #include "ModelFakes.h"
-#include "TindrelAppUI/InspectorModel.h"
-#include "TindrelAppUI/PaletteCommands.h"
-#include "TindrelAppUI/Symbols.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
+#include "TindrelAppUI/shell/PaletteCommands.h"
+#include "TindrelAppUI/style/Symbols.h"
 #include "TindrelCore/Samples.h"
 
 #include <QSet>

@@ -1,6 +1,6 @@
 #include "PrivateSessionBus.h"
 #include "SettingsFakes.h"
-#include "TindrelAppUI/HotKeyManager.h"
+#include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
 
 #include <QDBusArgument>

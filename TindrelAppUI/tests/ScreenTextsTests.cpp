@@ -1,4 +1,4 @@
-#include "TindrelAppUI/ScreenTexts.h"
+#include "TindrelAppUI/inspector/ScreenTexts.h"
 
 #include <gtest/gtest.h>
 

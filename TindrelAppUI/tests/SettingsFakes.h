@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TindrelAppUI/HotKeyManager.h"
-#include "TindrelAppUI/ModelStatusProbe.h"
+#include "TindrelAppUI/hotkey/HotKeyManager.h"
+#include "TindrelAppUI/inspector/ModelStatusProbe.h"
 #include "TindrelAppUI/platform/LoginItem.h"
 
 #include <QByteArray>

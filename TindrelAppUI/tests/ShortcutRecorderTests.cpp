@@ -1,5 +1,5 @@
-#include "TindrelAppUI/KeyCodes.h"
-#include "TindrelAppUI/ShortcutRecorder.h"
+#include "TindrelAppUI/hotkey/KeyCodes.h"
+#include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
 
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "TindrelAppUI/SingleInstance.h"
+#include "TindrelAppUI/shell/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "TindrelAppUI/Theme.h"
-#include "TindrelAppUI/TindrelColor.h"
-#include "TindrelAppUI/TindrelFont.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/style/TindrelColor.h"
+#include "TindrelAppUI/style/TindrelFont.h"
 
 #include <QApplication>
 #include <QFontInfo>

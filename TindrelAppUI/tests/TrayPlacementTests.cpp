@@ -1,4 +1,4 @@
-#include "TindrelAppUI/TrayPlacement.h"
+#include "TindrelAppUI/tray/TrayPlacement.h"
 
 #include <gtest/gtest.h>
 

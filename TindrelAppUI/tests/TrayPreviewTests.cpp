@@ -1,4 +1,4 @@
-#include "TindrelAppUI/TrayPreview.h"
+#include "TindrelAppUI/tray/TrayPreview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TindrelAppUI/InspectorModel.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

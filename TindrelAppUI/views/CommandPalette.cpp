@@ -1,7 +1,7 @@
 #include "TindrelAppUI/views/CommandPalette.h"
 
-#include "TindrelAppUI/Symbols.h"
-#include "TindrelAppUI/Theme.h"
+#include "TindrelAppUI/style/Symbols.h"
+#include "TindrelAppUI/style/Theme.h"
 #include "TindrelAppUI/views/Widgets.h"
 
 #include <QFrame>

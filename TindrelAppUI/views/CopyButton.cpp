@@ -1,7 +1,7 @@
 #include "TindrelAppUI/views/CopyButton.h"
 
-#include "TindrelAppUI/Pasteboard.h"
-#include "TindrelAppUI/Symbols.h"
+#include "TindrelAppUI/platform/Pasteboard.h"
+#include "TindrelAppUI/style/Symbols.h"
 
 #include <QTimer>
 

@@ -1,10 +1,10 @@
 #include "TindrelAppUI/views/OnboardingSheet.h"
 
-#include "TindrelAppUI/HotKeyManager.h"
-#include "TindrelAppUI/OnboardingModel.h"
-#include "TindrelAppUI/OnboardingTexts.h"
-#include "TindrelAppUI/Symbols.h"
-#include "TindrelAppUI/Theme.h"
+#include "TindrelAppUI/hotkey/HotKeyManager.h"
+#include "TindrelAppUI/shell/OnboardingModel.h"
+#include "TindrelAppUI/shell/OnboardingTexts.h"
+#include "TindrelAppUI/style/Symbols.h"
+#include "TindrelAppUI/style/Theme.h"
 #include "TindrelAppUI/views/Widgets.h"
 
 #include <QGridLayout>

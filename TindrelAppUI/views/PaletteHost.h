@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TindrelAppUI/PaletteCommands.h"
+#include "TindrelAppUI/shell/PaletteCommands.h"
 
 #include <QObject>
 #include <functional>

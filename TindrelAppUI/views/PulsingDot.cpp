@@ -1,6 +1,6 @@
 #include "TindrelAppUI/views/PulsingDot.h"
 
-#include "TindrelAppUI/Theme.h"
+#include "TindrelAppUI/style/Theme.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QPropertyAnimation>

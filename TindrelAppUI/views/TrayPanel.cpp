@@ -1,10 +1,10 @@
 #include "TindrelAppUI/views/TrayPanel.h"
 
-#include "TindrelAppUI/InspectorModel.h"
-#include "TindrelAppUI/ScreenTexts.h"
-#include "TindrelAppUI/Symbols.h"
-#include "TindrelAppUI/Theme.h"
-#include "TindrelAppUI/TrayPreview.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
+#include "TindrelAppUI/inspector/ScreenTexts.h"
+#include "TindrelAppUI/style/Symbols.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/tray/TrayPreview.h"
 #include "TindrelAppUI/views/CopyButton.h"
 #include "TindrelAppUI/views/Widgets.h"
 

@@ -1,6 +1,6 @@
 #include "TindrelAppUI/views/Widgets.h"
 
-#include "TindrelAppUI/Theme.h"
+#include "TindrelAppUI/style/Theme.h"
 
 #include <QFrame>
 #include <QLayout>

@@ -1,7 +1,7 @@
 #include "TindrelCore/detectors/Base32Detector.h"
 
-#include "TindrelCore/Text.h"
 #include "TindrelCore/detectors/DecodedText.h"
+#include "TindrelCore/text/Text.h"
 
 #include <cstdint>
 

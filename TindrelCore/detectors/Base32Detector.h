@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/DecodeModel.h"
+#include "TindrelCore/model/DecodeModel.h"
+#include "TindrelCore/text/Bytes.h"
 
 namespace tindrel {
 

@@ -1,7 +1,7 @@
 #include "TindrelCore/detectors/Base58Detector.h"
 
-#include "TindrelCore/Text.h"
 #include "TindrelCore/detectors/DecodedText.h"
+#include "TindrelCore/text/Text.h"
 
 #include <array>
 #include <cstdint>

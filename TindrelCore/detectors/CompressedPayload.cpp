@@ -1,6 +1,6 @@
 #include "TindrelCore/detectors/CompressedPayload.h"
 
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/Text.h"
 
 namespace tindrel::CompressedPayload {
 

@@ -1,6 +1,6 @@
 #include "TindrelCore/detectors/DecodedText.h"
 
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/Text.h"
 
 #include <fmt/format.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/DecodeModel.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/model/DecodeModel.h"
+#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/Text.h"
 
 #include <string_view>
 

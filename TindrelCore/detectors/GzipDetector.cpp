@@ -1,7 +1,7 @@
 #include "TindrelCore/detectors/GzipDetector.h"
 
-#include "TindrelCore/Deflate.h"
 #include "TindrelCore/detectors/CompressedPayload.h"
+#include "TindrelCore/formats/Deflate.h"
 
 namespace tindrel {
 

@@ -1,8 +1,8 @@
 #include "TindrelCore/detectors/HTMLEntitiesDetector.h"
 
-#include "TindrelCore/CharacterBoundary.h"
-#include "TindrelCore/HexDigit.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/CharacterBoundary.h"
+#include "TindrelCore/text/HexDigit.h"
+#include "TindrelCore/text/Text.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "TindrelCore/detectors/HashDetector.h"
 
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/Explainer.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/knowledge/Explainer.h"
+#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/Text.h"
 
 #include <algorithm>
 #include <cctype>

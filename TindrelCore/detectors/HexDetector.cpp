@@ -1,8 +1,8 @@
 #include "TindrelCore/detectors/HexDetector.h"
 
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/Text.h"
 #include "TindrelCore/detectors/DecodedText.h"
+#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/Text.h"
 
 namespace tindrel {
 

@@ -1,6 +1,6 @@
 #include "TindrelCore/detectors/JSONDetector.h"
 
-#include "TindrelCore/JSONUtil.h"
+#include "TindrelCore/formats/JSONUtil.h"
 
 namespace tindrel {
 

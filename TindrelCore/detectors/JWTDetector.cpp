@@ -1,11 +1,11 @@
 #include "TindrelCore/detectors/JWTDetector.h"
 
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/Clock.h"
-#include "TindrelCore/DateText.h"
-#include "TindrelCore/Explainer.h"
-#include "TindrelCore/JSONUtil.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/knowledge/Explainer.h"
+#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/Clock.h"
+#include "TindrelCore/text/DateText.h"
+#include "TindrelCore/text/Text.h"
 
 #include <array>
 

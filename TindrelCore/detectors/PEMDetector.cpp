@@ -1,10 +1,10 @@
 #include "TindrelCore/detectors/PEMDetector.h"
 
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/Clock.h"
-#include "TindrelCore/DateText.h"
-#include "TindrelCore/PEMBlock.h"
-#include "TindrelCore/X509.h"
+#include "TindrelCore/formats/PEMBlock.h"
+#include "TindrelCore/formats/X509.h"
+#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/Clock.h"
+#include "TindrelCore/text/DateText.h"
 
 namespace tindrel {
 namespace {

@@ -1,8 +1,8 @@
 #include "TindrelCore/detectors/PlistDetector.h"
 
-#include "TindrelCore/Bytes.h"
-#include "TindrelCore/PlistTree.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/formats/PlistTree.h"
+#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/Text.h"
 
 #include <fmt/format.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TindrelCore/DecodeModel.h"
+#include "TindrelCore/model/DecodeModel.h"
 
 namespace tindrel {
 

@@ -1,8 +1,8 @@
 #include "TindrelCore/detectors/QueryStringDetector.h"
 
-#include "TindrelCore/OAuthErrors.h"
-#include "TindrelCore/Percent.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/knowledge/OAuthErrors.h"
+#include "TindrelCore/text/Percent.h"
+#include "TindrelCore/text/Text.h"
 
 #include <algorithm>
 #include <fmt/format.h>

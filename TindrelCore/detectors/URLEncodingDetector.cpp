@@ -1,6 +1,6 @@
 #include "TindrelCore/detectors/URLEncodingDetector.h"
 
-#include "TindrelCore/Percent.h"
+#include "TindrelCore/text/Percent.h"
 
 #include <algorithm>
 #include <fmt/format.h>

@@ -1,7 +1,7 @@
 #include "TindrelCore/detectors/UUIDDetector.h"
 
-#include "TindrelCore/HexDigit.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/HexDigit.h"
+#include "TindrelCore/text/Text.h"
 
 namespace tindrel {
 namespace {

@@ -1,7 +1,7 @@
 #include "TindrelCore/detectors/UnixTimestampDetector.h"
 
-#include "TindrelCore/DateText.h"
-#include "TindrelCore/Text.h"
+#include "TindrelCore/text/DateText.h"
+#include "TindrelCore/text/Text.h"
 
 #include <cstdint>
 #include <fmt/format.h>

@@ -1,7 +1,7 @@
 #include "TindrelCore/detectors/XMLDetector.h"
 
-#include "TindrelCore/Text.h"
-#include "TindrelCore/XMLTree.h"
+#include "TindrelCore/formats/XMLTree.h"
+#include "TindrelCore/text/Text.h"
 
 #include <fmt/format.h>
 

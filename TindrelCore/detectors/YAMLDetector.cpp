@@ -1,8 +1,8 @@
 #include "TindrelCore/detectors/YAMLDetector.h"
 
-#include "TindrelCore/JSONUtil.h"
-#include "TindrelCore/Text.h"
-#include "TindrelCore/YAML.h"
+#include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/formats/YAML.h"
+#include "TindrelCore/text/Text.h"
 
 #include <algorithm>
 #include <cmath>

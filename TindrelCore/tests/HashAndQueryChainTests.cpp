@@ -1,6 +1,6 @@
-#include "TindrelCore/ChainEngine.h"
-#include "TindrelCore/Explainer.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/engine/ChainEngine.h"
+#include "TindrelCore/knowledge/Explainer.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

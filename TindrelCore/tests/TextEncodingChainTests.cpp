@@ -1,6 +1,6 @@
 #include "EncodingFixtures.h"
-#include "TindrelCore/Bytes.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/text/Bytes.h"
 
 #include <cctype>
 #include <gtest/gtest.h>

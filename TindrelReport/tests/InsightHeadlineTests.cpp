@@ -1,6 +1,6 @@
-#include "TindrelCore/Clock.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/text/Clock.h"
 #include "TindrelReport/InsightHeadline.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "TindrelCore/Clock.h"
-#include "TindrelCore/Explainer.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/knowledge/Explainer.h"
+#include "TindrelCore/text/Clock.h"
 #include "TindrelReport/ResultExport.h"
 #include "TindrelReport/tests/InZone.h"
 

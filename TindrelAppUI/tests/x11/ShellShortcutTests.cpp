@@ -1,10 +1,10 @@
 #include "../ModelFakes.h"
-#include "TindrelAppUI/AppShell.h"
-#include "TindrelAppUI/HotKeyManager.h"
-#include "TindrelAppUI/InspectorModel.h"
-#include "TindrelAppUI/MainWindow.h"
-#include "TindrelAppUI/OnboardingModel.h"
+#include "TindrelAppUI/hotkey/HotKeyManager.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
 #include "TindrelAppUI/platform/X11HotKeyBackend.h"
+#include "TindrelAppUI/shell/AppShell.h"
+#include "TindrelAppUI/shell/MainWindow.h"
+#include "TindrelAppUI/shell/OnboardingModel.h"
 #include "XServer.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
-#include "TindrelAppUI/Defaults.h"
-#include "TindrelAppUI/InspectorModel.h"
-#include "TindrelAppUI/TrayController.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
+#include "TindrelAppUI/settings/Defaults.h"
 #include "TindrelAppUI/tests/ModelFakes.h"
+#include "TindrelAppUI/tray/TrayController.h"
 #include "TindrelAppUI/views/TrayPanel.h"
 #include "XServer.h"
 

@@ -1,4 +1,4 @@
-#include "TindrelAppUI/HotKeyManager.h"
+#include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/platform/X11HotKeyBackend.h"
 #include "XServer.h"
 

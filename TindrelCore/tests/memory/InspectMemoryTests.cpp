@@ -1,6 +1,6 @@
 #include "HeapCounter.h"
-#include "TindrelCore/Bytes.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/text/Bytes.h"
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>

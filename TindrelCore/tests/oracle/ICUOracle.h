@@ -2,7 +2,7 @@
 
 // ICU's own regular-expression engine and grapheme iterator, as an oracle for short texts.
 
-#include "TindrelCore/ScanText.h"
+#include "TindrelCore/scan/ScanText.h"
 
 #include <string_view>
 #include <vector>

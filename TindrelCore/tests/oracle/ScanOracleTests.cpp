@@ -1,12 +1,12 @@
-#include "../ScanReference.h"
-#include "../ScanTestEngines.h"
 #include "ICUOracle.h"
 #include "TextGenerator.h"
-#include "TindrelCore/CandidatePatterns.h"
-#include "TindrelCore/CharacterClasses.h"
-#include "TindrelCore/JSONSpans.h"
-#include "TindrelCore/Text.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/JSONSpans.h"
+#include "TindrelCore/scan/tests/ScanReference.h"
+#include "TindrelCore/scan/tests/ScanTestEngines.h"
+#include "TindrelCore/text/CharacterClasses.h"
+#include "TindrelCore/text/Text.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,0 +1,140 @@
+#include "TindrelAppUI/shell/AppShell.h"
+
+#include "TindrelAppUI/hotkey/HotKeyManager.h"
+#include "TindrelAppUI/inspector/InspectorBinding.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
+#include "TindrelAppUI/platform/ColorScheme.h"
+#include "TindrelAppUI/platform/MailHandler.h"
+#include "TindrelAppUI/platform/Pasteboard.h"
+#include "TindrelAppUI/settings/AppearancePref.h"
+#include "TindrelAppUI/shell/MainWindow.h"
+#include "TindrelAppUI/shell/OnboardingModel.h"
+#include "TindrelAppUI/shell/PaletteCommands.h"
+#include "TindrelAppUI/shell/ShortcutTip.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/tray/MenuBarIcon.h"
+#include "TindrelAppUI/tray/TrayController.h"
+#include "TindrelAppUI/views/OnboardingSheet.h"
+#include "TindrelAppUI/views/PaletteHost.h"
+#include "TindrelAppUI/views/result/HeaderBar.h"
+#include "TindrelAppUI/views/settings/SettingsWindow.h"
+
+#include <QApplication>
+
+namespace tindrel {
+namespace {
+
+void bringForward(QWidget& window) {
+    if (window.isMinimized()) window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+ShellServices ShellServices::system() {
+    ShellServices services;
+    services.pasteboard = std::make_shared<ClipboardPasteboard>();
+    services.makeSettings = &SettingsWindow::withSystemServices;
+    services.colorScheme = makeSystemColorScheme();
+    services.offerShare = MailHandler::available();
+    services.registerHotKey = qEnvironmentVariable("XCODE_RUNNING_FOR_PREVIEWS") != QStringLiteral("1");
+    return services;
+}
+
+AppShell::AppShell(Defaults& defaults, InspectorModel& model, HotKeyManager& hotKeys,
+                   const QStringList& arguments, ShellServices services, QObject* parent)
+    : QObject(parent)
+    , defaults_(defaults)
+    , model_(model)
+    , hotKeys_(hotKeys)
+    , arguments_(arguments)
+    , flags_(ShellFlags::parse(arguments))
+    , services_(std::move(services))
+    , onboarding_(std::make_unique<OnboardingModel>(defaults, arguments))
+    , window_(std::make_unique<MainWindow>(services_.offerShare))
+    , binding_(std::make_unique<InspectorBinding>(model, *window_)) {
+    feedShortcutTip(*binding_, *onboarding_, hotKeys_);
+    palette_ = std::make_unique<PaletteHost>(*window_, [this] {
+        return paletteCommands(model_, *services_.pasteboard, [this] { openSettings(); });
+    });
+    connect(window_.get(), &MainWindow::settingsRequested, this, &AppShell::openSettings);
+    if (services_.tray) {
+        tray_ = std::make_unique<TrayController>(model_, *services_.pasteboard);
+        connect(tray_.get(), &TrayController::openRequested, this, &AppShell::showMainWindow);
+        connect(tray_.get(), &TrayController::quitRequested, qApp, &QApplication::quit, Qt::QueuedConnection);
+    }
+    followColorScheme();
+}
+
+AppShell::~AppShell() = default;
+
+void AppShell::followColorScheme() {
+    ColorSchemeSource* scheme = services_.colorScheme.get();
+    if (!scheme) return;
+    AppearancePref::followSystem(*scheme);
+    if (!tray_) return;
+    tray_->setInk(MenuBarIcon::inkFor(scheme->current()));
+    connect(scheme, &ColorSchemeSource::changed, tray_.get(),
+            [tray = tray_.get()](Appearance panel) { tray->setInk(MenuBarIcon::inkFor(panel)); });
+}
+
+void AppShell::start() {
+    applyAppearance();
+    if (flags_.showSettings) {
+        openSettings();
+        return;
+    }
+    window_->show();
+    if (services_.registerHotKey) hotKeys_.registerHotKey([this] { inspectClipboard(); });
+    if (!onboarding_->completed()) showOnboarding();
+    if (flags_.openHistory) window_->header()->openHistory();
+    if (flags_.openPalette) palette_->open();
+}
+
+void AppShell::applyAppearance() {
+    if (flags_.forceDark) {
+        Theme::shared().setOverride(Appearance::dark);
+        return;
+    }
+    AppearancePref::applyStored(defaults_);
+}
+
+void AppShell::showOnboarding() {
+    if (!sheet_) {
+        sheet_ = new OnboardingSheet(
+            *onboarding_, hotKeys_, [this] { inspectClipboard(); }, window_.get());
+    }
+    sheet_->open();
+}
+
+void AppShell::inspectClipboard() {
+    showMainWindow();
+    model_.loadClipboard();
+    onboarding_->recordUsage();
+}
+
+void AppShell::showMainWindow() {
+    bringForward(*window_);
+}
+
+void AppShell::openSettings() {
+    hotKeys_.prepareSettings(arguments_);
+    if (!settings_ && services_.makeSettings) settings_ = services_.makeSettings(hotKeys_, defaults_);
+    if (settings_) bringForward(*settings_);
+}
+
+void AppShell::handOver(const QStringList& arguments) {
+    const ShellFlags flags = ShellFlags::parse(arguments);
+    if (arguments.contains(QStringLiteral("--inspect-clipboard"))) {
+        inspectClipboard();
+    } else if (flags.showSettings) {
+        openSettings();
+    } else {
+        showMainWindow();
+    }
+    if (flags.openPalette) palette_->open();
+}
+
+} // namespace tindrel

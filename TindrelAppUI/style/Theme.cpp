@@ -1,0 +1,182 @@
+#include "TindrelAppUI/style/Theme.h"
+
+#include "TindrelAppUI/style/TindrelFont.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QWidget>
+
+namespace tindrel {
+namespace {
+
+Appearance appearanceOf(const QPalette& platformPalette) {
+    return platformPalette.color(QPalette::Window).lightness() < 128 ? Appearance::dark : Appearance::light;
+}
+
+QString rgba(const DynamicColor& token, Appearance appearance, double alpha) {
+    const QColor c = token.resolved(appearance);
+    return QStringLiteral("rgba(%1, %2, %3, %4)").arg(c.red()).arg(c.green()).arg(c.blue()).arg(alpha);
+}
+
+QString textRules() {
+    struct Rule {
+        const char* role;
+        const FontToken& font;
+    };
+    const Rule rules[] = {
+        {"wordmark", TindrelFont::wordmark},
+        {"verdict", TindrelFont::verdict},
+        {"insightVerdict", TindrelFont::insightVerdict},
+        {"paneTitle", TindrelFont::paneTitle},
+        {"section", TindrelFont::section},
+        {"body", TindrelFont::body},
+        {"kvKey", TindrelFont::kvKey},
+        {"kvValue", TindrelFont::kvValue},
+        {"meta", TindrelFont::meta},
+        {"code", TindrelFont::code},
+        {"codeSmall", TindrelFont::codeSmall},
+        {"kvValueMono", TindrelFont::code},
+    };
+    QString css;
+    for (const Rule& rule : rules)
+        css += QStringLiteral("*[role=\"%1\"] { %2 }\n").arg(rule.role, rule.font.css());
+    return css;
+}
+
+} // namespace
+
+Theme& Theme::shared() {
+    static Theme* theme = new Theme; // lives as long as the application's widgets
+    return *theme;
+}
+
+Theme::Theme()
+    : system_(appearanceOf(QApplication::palette())) {}
+
+Appearance Theme::appearance() const {
+    return override_.value_or(system_);
+}
+
+void Theme::setSystemAppearance(Appearance appearance) {
+    system_ = appearance;
+    apply();
+}
+
+void Theme::setOverride(std::optional<Appearance> appearance) {
+    override_ = appearance;
+    apply();
+}
+
+void Theme::apply() {
+    const Appearance now = appearance();
+    QApplication::setPalette(palette(now));
+    qApp->setStyleSheet(styleSheet(now));
+    emit changed(now);
+}
+
+void Theme::setRole(QWidget* widget, const char* role) {
+    widget->setProperty("role", QString::fromLatin1(role));
+}
+
+QPalette Theme::palette(Appearance a) {
+    using namespace TindrelColor;
+    QPalette p;
+    p.setColor(QPalette::Window, appBackground.resolved(a));
+    p.setColor(QPalette::WindowText, textPrimary.resolved(a));
+    p.setColor(QPalette::Base, surface.resolved(a));
+    p.setColor(QPalette::AlternateBase, surfaceRaised.resolved(a));
+    p.setColor(QPalette::Text, textPrimary.resolved(a));
+    p.setColor(QPalette::PlaceholderText, textSecondary.resolved(a));
+    p.setColor(QPalette::Button, surfaceRaised.resolved(a));
+    p.setColor(QPalette::ButtonText, textPrimary.resolved(a));
+    p.setColor(QPalette::Highlight, brandPrimary.resolved(a));
+    p.setColor(QPalette::HighlightedText, surface.resolved(a));
+    p.setColor(QPalette::ToolTipBase, surfaceRaised.resolved(a));
+    p.setColor(QPalette::ToolTipText, textPrimary.resolved(a));
+    p.setColor(QPalette::Link, brandPrimary.resolved(a));
+    p.setColor(QPalette::Mid, border.resolved(a));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, textSecondary.resolved(a));
+    p.setColor(QPalette::Disabled, QPalette::Text, textSecondary.resolved(a));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, textSecondary.resolved(a));
+    return p;
+}
+
+QString Theme::styleSheet(Appearance a) {
+    using namespace TindrelColor;
+    const QStringList rules = {
+        QStringLiteral("QMainWindow, *[role=\"root\"] { background: %1; }").arg(appBackground.css(a)),
+        QStringLiteral("QLabel { color: %1; }").arg(textPrimary.css(a)),
+        QStringLiteral("*[role=\"surface\"] { background: %1; border: 1px solid %2; border-radius: 10px; }")
+            .arg(surface.css(a), border.css(a)),
+        QStringLiteral("*[role=\"raised\"] { background: %1; border: 1px solid %2; border-radius: 8px; }")
+            .arg(surfaceRaised.css(a), border.css(a)),
+        QStringLiteral("*[role=\"insight\"] { background: %1; border: 1px solid %2; border-radius: 10px; }")
+            .arg(insightBg.css(a), insightBorder.css(a)),
+        QStringLiteral("*[role=\"notes\"] { background: %1; border: 1px solid %2; border-radius: 8px; }")
+            .arg(rgba(warning, a, 0.10), rgba(warning, a, 0.35)),
+        QStringLiteral("*[role=\"codeBlock\"] { background: %1; border: 1px solid %2; border-radius: 8px; "
+                       "color: %3; %4 }")
+            .arg(codeBg.css(a), border.css(a), textPrimary.css(a), TindrelFont::code.css()),
+        QStringLiteral(
+            "QLabel[role=\"meta\"], QLabel[role=\"kvKey\"], QLabel[role=\"secondary\"] { color: %1; }")
+            .arg(textSecondary.css(a)),
+        QStringLiteral("QLabel[role=\"secondary\"] { %1 }").arg(TindrelFont::body.css()),
+        QStringLiteral("QLabel[role=\"notesTitle\"] { color: %1; %2 }")
+            .arg(warning.css(a), TindrelFont::meta.css()),
+        QStringLiteral("QLabel[role=\"brand\"] { color: %1; %2 }")
+            .arg(brandPrimary.css(a), TindrelFont::section.css()),
+        QStringLiteral(
+            "QLabel[role=\"chip\"] { color: %1; background: %2; border-radius: 9px; padding: 2px 8px; %3 }")
+            .arg(brandPrimary.css(a), rgba(brandPrimary, a, 0.14), TindrelFont::meta.css()),
+        QStringLiteral("QLabel[role=\"pathChip\"] { color: %1; background: %2; border: 1px solid %3; "
+                       "border-radius: 6px; padding: 1px 6px; %4 }")
+            .arg(textPrimary.css(a), surfaceRaised.css(a), border.css(a), TindrelFont::codeSmall.css()),
+        QStringLiteral("QLabel[tone=\"good\"] { color: %1; background: %2; }")
+            .arg(success.css(a), rgba(success, a, 0.15)),
+        QStringLiteral("QLabel[tone=\"warn\"] { color: %1; background: %2; }")
+            .arg(warning.css(a), rgba(warning, a, 0.15)),
+        QStringLiteral("QLabel[tone=\"bad\"] { color: %1; background: %2; }")
+            .arg(danger.css(a), rgba(danger, a, 0.15)),
+        QStringLiteral("QLabel[tone] { border-radius: 9px; padding: 2px 8px; %1 }")
+            .arg(TindrelFont::meta.css()),
+        QStringLiteral("*[role=\"banner\"] { background: %1; border: 1px solid %2; border-radius: 8px; }")
+            .arg(rgba(brandPrimary, a, 0.10), rgba(brandPrimary, a, 0.35)),
+        QStringLiteral("QPushButton[role=\"link\"], QToolButton[role=\"link\"] { color: %1; border: none; "
+                       "background: transparent; %2 }")
+            .arg(brandPrimary.css(a), TindrelFont::meta.css()),
+        QStringLiteral("*[role=\"backdrop\"] { background: %1; }").arg(rgba(appBackground, a, 0.6)),
+        QStringLiteral("*[role=\"palette\"] { background: %1; border: 1px solid %2; border-radius: 12px; }")
+            .arg(surface.css(a), border.css(a)),
+        QStringLiteral("QPushButton[role=\"segment\"] { background: %1; color: %2; border: 1px solid %3; "
+                       "padding: 4px 16px; %4 }")
+            .arg(surfaceRaised.css(a), textPrimary.css(a), border.css(a), TindrelFont::body.css()),
+        QStringLiteral(
+            "QPushButton[role=\"segment\"]:checked { background: %1; color: %2; border-color: %1; }")
+            .arg(brandPrimary.css(a), surface.css(a)),
+        QStringLiteral("*[role=\"dot\"] { background: %1; border-radius: 5px; }").arg(brandPrimary.css(a)),
+        QStringLiteral("*[role=\"bar\"] { background: %1; border-radius: 4px; }").arg(border.css(a)),
+        QStringLiteral("*[role=\"brandMark\"] { background: %1; border-radius: 7px; }")
+            .arg(brandGradientCss(a)),
+        QStringLiteral("QPlainTextEdit, QLineEdit { background: %1; color: %2; border: 1px solid %3; "
+                       "border-radius: 8px; padding: 4px; }")
+            .arg(surface.css(a), textPrimary.css(a), border.css(a)),
+        QStringLiteral("QPlainTextEdit { %1 }").arg(TindrelFont::code.css()),
+        QStringLiteral(
+            "QListView[role=\"findings\"] { background: %1; border: 1px solid %2; border-radius: 10px; "
+            "color: %3; %4 }")
+            .arg(surface.css(a), border.css(a), textPrimary.css(a), TindrelFont::body.css()),
+        QStringLiteral("QListView[role=\"findings\"]::item { padding: 6px; border-bottom: 1px solid %1; }")
+            .arg(border.css(a)),
+        QStringLiteral("QListView::item:selected { background: %1; color: %2; }")
+            .arg(rgba(brandPrimary, a, 0.18), textPrimary.css(a)),
+        QStringLiteral("QListWidget { background: %1; border: none; color: %2; }")
+            .arg(surface.css(a), textPrimary.css(a)),
+        QStringLiteral("QListWidget::item:selected { background: %1; color: %2; }")
+            .arg(rgba(brandPrimary, a, 0.18), textPrimary.css(a)),
+        QStringLiteral("QScrollArea { background: transparent; border: none; }"),
+        QStringLiteral("QScrollArea > QWidget > QWidget { background: transparent; }"),
+    };
+    return rules.join(QLatin1Char('\n')) + QLatin1Char('\n') + textRules();
+}
+
+} // namespace tindrel

@@ -1,0 +1,78 @@
+#include "TindrelAppUI/views/result/ChainView.h"
+
+#include "TindrelAppUI/inspector/ScreenTexts.h"
+#include "TindrelAppUI/style/Symbols.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/views/CopyButton.h"
+#include "TindrelAppUI/views/Widgets.h"
+#include "TindrelAppUI/views/result/CodeBlock.h"
+#include "TindrelAppUI/views/result/StepCard.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace tindrel {
+namespace {
+
+QLabel* iconLabel(Symbol which) {
+    auto* label = new QLabel;
+    label->setPixmap(symbol(which).pixmap(14, 14));
+    return label;
+}
+
+QWidget* notRecognizedRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(iconLabel(Symbol::question));
+    layout->addWidget(makeLabel(QString::fromUtf8(ScreenTexts::technicalNotRecognized), "secondary"), 1);
+    return row;
+}
+
+QWidget* shapeRow(const DecodeChain& chain) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    bool first = true;
+    for (const std::string& kind : chain.shape()) {
+        if (!first) layout->addWidget(iconLabel(Symbol::arrowRight));
+        QLabel* chip = makeLabel(QString::fromStdString(kind), "pathChip");
+        chip->setWordWrap(false);
+        layout->addWidget(chip);
+        first = false;
+    }
+    layout->addStretch();
+    return row;
+}
+
+QWidget* finalValueCard(const DecodeChain& chain) {
+    QWidget* card = makeFrame("surface");
+    auto* layout = new QVBoxLayout(card);
+    auto* top = new QHBoxLayout;
+    top->addWidget(makeLabel(QStringLiteral("FINAL VALUE"), "meta"));
+    top->addStretch();
+    const QString value = QString::fromStdString(chain.finalValue());
+    top->addWidget(new CopyButton(QStringLiteral("Copy"), [value]() -> const QString& { return value; }));
+    layout->addLayout(top);
+    layout->addWidget(new CodeBlock(value));
+    return card;
+}
+
+} // namespace
+
+ChainView::ChainView(const DecodeChain& chain, QWidget* parent)
+    : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (!chain.isRecognized()) {
+        layout->addWidget(notRecognizedRow());
+        return;
+    }
+    layout->addWidget(shapeRow(chain));
+    int number = 1;
+    for (const DecodeResult& step : chain.steps)
+        layout->addWidget(new StepCard(number++, step));
+    layout->addWidget(finalValueCard(chain));
+}
+
+} // namespace tindrel

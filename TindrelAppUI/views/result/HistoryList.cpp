@@ -1,0 +1,76 @@
+#include "TindrelAppUI/views/result/HistoryList.h"
+
+#include "TindrelAppUI/inspector/ScreenTexts.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/views/Widgets.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tindrel {
+namespace {
+
+// Entries can hold whole logs; a row only ever shows the start of one line.
+constexpr qsizetype rowPreviewLength = 300;
+
+QWidget* rowWidget(const HistoryEntry& entry) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(6, 3, 6, 3);
+    const QString input = ScreenTexts::oneLine(QString::fromStdString(entry.input).left(rowPreviewLength));
+    QLabel* text = makeLabel(input, "codeSmall");
+    text->setWordWrap(false);
+    text->setMinimumWidth(40);
+    text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    text->setToolTip(input);
+    layout->addWidget(text, 1);
+    QLabel* shape = makeLabel(QString::fromStdString(entry.shapeLabel()), "meta");
+    shape->setWordWrap(false);
+    layout->addWidget(shape);
+    return row;
+}
+
+} // namespace
+
+HistoryList::HistoryList(QWidget* parent)
+    : QWidget(parent)
+    , rows_(new QListWidget)
+    , emptyNotice_(makeLabel(QString::fromUtf8(ScreenTexts::noHistory), "secondary"))
+    , clear_(new QPushButton(QStringLiteral("Clear"))) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* header = new QHBoxLayout;
+    header->addWidget(makeLabel(QString::fromUtf8(ScreenTexts::recent), "meta"));
+    header->addStretch();
+    Theme::setRole(clear_, "link");
+    header->addWidget(clear_);
+    layout->addLayout(header);
+    emptyNotice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(emptyNotice_, 1);
+    layout->addWidget(rows_, 1);
+    connect(clear_, &QPushButton::clicked, this, &HistoryList::clearRequested);
+    connect(rows_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int index = rows_->row(item);
+        if (index >= 0 && index < static_cast<int>(entries_.size())) emit entryChosen(index);
+    });
+    setEntries({}, 0);
+}
+
+void HistoryList::setEntries(const std::vector<HistoryEntry>& entries, int limit) {
+    const auto count = std::min(entries.size(), static_cast<std::size_t>(std::max(limit, 0)));
+    entries_.assign(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count));
+    rows_->clear();
+    for (const HistoryEntry& entry : entries_) {
+        auto* item = new QListWidgetItem(rows_);
+        QWidget* row = rowWidget(entry);
+        item->setSizeHint(row->sizeHint());
+        rows_->setItemWidget(item, row);
+    }
+    emptyNotice_->setVisible(entries_.empty());
+    rows_->setVisible(!entries_.empty());
+}
+
+} // namespace tindrel

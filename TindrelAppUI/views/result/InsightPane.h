@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TindrelAppUI/views/result/FollowUpSection.h"
+#include "TindrelCore/model/DecodeModel.h"
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace tindrel {
+
+// The explanation of the artifact in focus: nothing to explain, an explanation being built, or the
+// headline, risk, explanation, next steps, copy buttons and follow-up questions.
+class InsightPane final : public QWidget {
+    Q_OBJECT
+public:
+    explicit InsightPane(QWidget* parent = nullptr);
+
+    void showNone();
+    void showLoading();
+    void showReady(const DecodeChain& chain, const QString& explanation);
+    void setFollowUps(const std::vector<FollowUpSection::Item>& items) { followUps_->setItems(items); }
+    FollowUpSection* followUps() const { return followUps_; }
+
+signals:
+    void askRequested(const QString& question);
+
+private:
+    void resetBody();
+
+    QVBoxLayout* body_;
+    FollowUpSection* followUps_;
+};
+
+} // namespace tindrel

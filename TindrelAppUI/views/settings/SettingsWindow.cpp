@@ -1,0 +1,44 @@
+#include "TindrelAppUI/views/settings/SettingsWindow.h"
+
+#include "TindrelAppUI/inspector/ModelStatusProbe.h"
+#include "TindrelAppUI/platform/LoginItem.h"
+#include "TindrelAppUI/style/Symbols.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/views/settings/AboutSettingsPage.h"
+#include "TindrelAppUI/views/settings/AppearanceSettingsPage.h"
+#include "TindrelAppUI/views/settings/GeneralSettingsPage.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tindrel {
+namespace {
+
+constexpr QSize defaultSize{560, 520};
+
+} // namespace
+
+SettingsWindow::SettingsWindow(HotKeyManager& hotKeys, Defaults& defaults,
+                               std::shared_ptr<LoginItemService> loginItem,
+                               std::shared_ptr<ModelStatusProbe> probe, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , tabs_(new QTabWidget) {
+    setWindowTitle(QStringLiteral("Settings"));
+    Theme::setRole(this, "root");
+    tabs_->addTab(new GeneralSettingsPage(hotKeys, defaults, std::move(loginItem), std::move(probe)),
+                  symbol(Symbol::settings), QStringLiteral("General"));
+    tabs_->addTab(new AppearanceSettingsPage(defaults), symbol(Symbol::appearance),
+                  QStringLiteral("Appearance"));
+    // "&&" draws one ampersand; a single one would mark a mnemonic.
+    tabs_->addTab(new AboutSettingsPage, symbol(Symbol::lock), QStringLiteral("Privacy && About"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    resize(defaultSize);
+}
+
+std::unique_ptr<SettingsWindow> SettingsWindow::withSystemServices(HotKeyManager& hotKeys,
+                                                                   Defaults& defaults) {
+    return std::make_unique<SettingsWindow>(hotKeys, defaults, makeSystemLoginItem(), makeLocalModelProbe());
+}
+
+} // namespace tindrel

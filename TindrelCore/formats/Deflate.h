@@ -1,0 +1,36 @@
+#pragma once
+
+#include "TindrelCore/text/Bytes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// Gzip (RFC 1952) and zlib (RFC 1950) containers around raw DEFLATE (RFC 1951), and a bounded inflater.
+namespace tindrel::Deflate {
+
+struct GzipMember {
+    Bytes::Buffer body;  // the DEFLATE stream
+    std::uint32_t isize; // the trailer's size field: uncompressed length modulo 2^32
+};
+
+// Decompressed output of this many bytes or more is refused, whatever a size field claims.
+inline constexpr std::size_t outputLimit = 16777216;
+
+// The magic and method that open a gzip member, in its first gzipLeadLength bytes.
+inline constexpr std::size_t gzipLeadLength = 3;
+bool beginsGzip(std::string_view bytes);
+// A zlib header for DEFLATE without a preset dictionary, in its first zlibLeadLength bytes.
+inline constexpr std::size_t zlibLeadLength = 2;
+bool beginsZlib(std::string_view bytes);
+
+// Header flags are walked, the header and trailer checksums are not verified.
+std::optional<GzipMember> stripGzip(std::string_view bytes);
+// Refuses streams that need a preset dictionary; the Adler-32 trailer is not verified.
+std::optional<Bytes::Buffer> stripZlib(std::string_view bytes);
+
+// Raw DEFLATE to bytes. Nothing for an empty body, a corrupt or truncated stream, an empty result or
+// output that reaches `outputLimit`. The hint only sizes the first buffer, and never beyond the limit.
+std::optional<Bytes::Buffer> inflate(std::string_view body, std::optional<std::uint64_t> hint = std::nullopt);
+
+} // namespace tindrel::Deflate

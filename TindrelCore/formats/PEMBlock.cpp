@@ -1,0 +1,75 @@
+#include "TindrelCore/formats/PEMBlock.h"
+
+#include "TindrelCore/text/Text.h"
+
+namespace tindrel {
+namespace {
+
+constexpr std::string_view begin = "-----BEGIN ";
+constexpr std::string_view dashes = "-----";
+
+bool isLabelCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
+}
+
+bool isBase64Character(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' ||
+           c == '/' || c == '=';
+}
+
+// Tab, line feed, form feed, carriage return and the space separators (general category Z).
+bool isSpace(char32_t c) {
+    return c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ' || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+// Appends the Base64 characters of the body that starts at `pos`; answers where the body ends.
+std::size_t scanBody(std::string_view text, std::size_t pos, std::string& body) {
+    while (pos < text.size()) {
+        if (isBase64Character(text[pos])) {
+            body += text[pos++];
+            continue;
+        }
+        Text::Scalar scalar = Text::decodeScalar(text, pos);
+        if (scalar.value == Text::Scalar::invalid || !isSpace(scalar.value)) break;
+        pos += scalar.length;
+    }
+    return pos;
+}
+
+std::string_view trimSpaces(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+std::optional<PEMBlock> blockAt(std::string_view text, std::size_t start) {
+    std::size_t labelStart = start + begin.size();
+    std::size_t labelEnd = labelStart;
+    while (labelEnd < text.size() && isLabelCharacter(text[labelEnd]))
+        ++labelEnd;
+    if (labelEnd == labelStart || text.substr(labelEnd, dashes.size()) != dashes) return std::nullopt;
+    std::string_view label = text.substr(labelStart, labelEnd - labelStart);
+
+    std::string body;
+    std::size_t bodyEnd = scanBody(text, labelEnd + dashes.size(), body);
+    std::string_view rest = text.substr(bodyEnd);
+    if (!rest.starts_with("-----END ")) return std::nullopt;
+    rest.remove_prefix(9);
+    if (!rest.starts_with(label) || !rest.substr(label.size()).starts_with(dashes)) return std::nullopt;
+    return PEMBlock{std::string(trimSpaces(label)), std::move(body)};
+}
+
+} // namespace
+
+std::optional<PEMBlock> firstPEMBlock(std::string_view text) {
+    for (std::size_t start = text.find(begin); start != std::string_view::npos;
+         start = text.find(begin, start + 1))
+        if (auto block = blockAt(text, start)) return block;
+    return std::nullopt;
+}
+
+} // namespace tindrel

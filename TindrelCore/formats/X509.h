@@ -1,0 +1,38 @@
+#pragma once
+
+#include "TindrelCore/formats/DER.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The few facts of an X.509 certificate a developer asks about first, read by position from the DER.
+// No general ASN.1 decoding and no signature or chain validation.
+namespace tindrel::X509 {
+
+struct CertificateFacts {
+    std::optional<std::string> subjectCN;
+    std::optional<std::string> issuerCN;
+    std::optional<double> notBefore; // seconds since 1970, UTC
+    std::optional<double> notAfter;
+    std::vector<std::string> sanDNS; // stored order
+
+    bool operator==(const CertificateFacts&) const = default;
+};
+
+// Nothing unless the bytes start with a Certificate SEQUENCE whose TBSCertificate reaches the subject.
+std::optional<CertificateFacts> parse(std::string_view der);
+
+// The first common name in the Name whose content is `name`. The first one found decides: when its
+// value cannot be read as text there is no name.
+std::optional<std::string> commonName(std::string_view buffer, DER::Range name);
+
+// A UTCTime (0x17) or GeneralizedTime (0x18), read leniently: out-of-range fields roll over, anything
+// after the seconds is ignored.
+std::optional<double> parseTime(std::string_view buffer, const DER::Node& time);
+
+// The dNSName entries of the first subject-alternative-name extension, in stored order.
+std::vector<std::string> subjectAltDNSNames(std::string_view buffer, DER::Range tbsCertificate);
+
+} // namespace tindrel::X509

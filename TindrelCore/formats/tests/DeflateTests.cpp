@@ -1,0 +1,146 @@
+#include "TindrelCore/formats/Deflate.h"
+#include "TindrelCore/tests/CompressionFixtures.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace tindrel;
+using fixtures::GzipOptions;
+
+namespace {
+
+const std::string json = R"({"user":"ada","roles":["admin","ops"],"active":true})";
+
+std::string withByte(std::string s, std::size_t at, char value) {
+    s[at] = value;
+    return s;
+}
+
+long peakResidentKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+TEST(Deflate, StripGzipWalksTheHeaderFlags) {
+    struct Case {
+        const char* name;
+        std::string member;
+    } cases[] = {
+        {"plain", fixtures::gzipMember(json)},
+        {"file name", fixtures::gzipMember(json, GzipOptions::named("payload.json"))},
+        {"comment", fixtures::gzipMember(json, GzipOptions{"", "made for a test", "", false, {}, {}})},
+        {"extra field",
+         fixtures::gzipMember(json, GzipOptions{"", "", std::string("AB\x02\x00hi", 6), false, {}, {}})},
+        {"header CRC", fixtures::gzipMember(json, GzipOptions{"", "", "", true, {}, {}})},
+        {"every flag", fixtures::gzipMember(json, GzipOptions{"n", "c", "xyz", true, {}, {}})},
+        {"wrong CRC-32", fixtures::gzipMember(json, GzipOptions{"", "", "", false, {}, 0x12345678})},
+    };
+    const std::string body = fixtures::rawDeflate(json);
+    for (const Case& c : cases) {
+        std::optional<Deflate::GzipMember> member = Deflate::stripGzip(c.member);
+        ASSERT_TRUE(member) << c.name;
+        EXPECT_EQ(member->body, body) << c.name;
+        EXPECT_EQ(member->isize, json.size()) << c.name;
+    }
+}
+
+TEST(Deflate, StripGzipRefusesWhatIsNotAMember) {
+    const std::string member = fixtures::gzipMember(json);
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"17 bytes", member.substr(0, 17)},
+        {"first magic byte", withByte(member, 0, 0x1E)},
+        {"second magic byte", withByte(member, 1, '\x8A')},
+        {"method not deflate", withByte(member, 2, 7)},
+        {"name running past the end", withByte(member.substr(0, 18), 3, 8)},
+        {"extra field longer than the data", withByte(withByte(member, 3, 4), 11, '\xFF')},
+        {"zlib stream", fixtures::zlibStream(json)},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(Deflate::stripGzip(c.bytes)) << c.name;
+}
+
+TEST(Deflate, StripZlibChecksTheHeader) {
+    const std::string stream = fixtures::zlibStream(json);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool accepted;
+    } cases[] = {
+        {"best compression header", stream, true},
+        {"default header", withByte(withByte(stream, 0, 0x78), 1, '\x9C'), true},
+        {"small window, not examined", withByte(withByte(stream, 0, 0x08), 1, 0x1D), true},
+        {"check fails", withByte(stream, 1, '\xDB'), false},
+        {"preset dictionary", withByte(withByte(stream, 0, 0x78), 1, '\xBB'), false},
+        {"method not deflate", withByte(withByte(stream, 0, 0x79), 1, 0x18), false},
+        {"5 bytes", stream.substr(0, 5), false},
+    };
+    for (const Case& c : cases) {
+        std::optional<Bytes::Buffer> body = Deflate::stripZlib(c.bytes);
+        ASSERT_EQ(body.has_value(), c.accepted) << c.name;
+        if (body) {
+            EXPECT_EQ(*body, fixtures::rawDeflate(json)) << c.name;
+        }
+    }
+}
+
+TEST(Deflate, InflateGivesTheWholeOutputWhateverTheHint) {
+    std::string text;
+    for (int i = 0; text.size() < 300000; ++i)
+        text += "line " + std::to_string(i * 7919 % 100003) + "\n";
+    const std::string body = fixtures::rawDeflate(text);
+    const std::optional<std::uint64_t> hints[] = {
+        std::nullopt, 0, 1, 64, 65, text.size() - 1, text.size(), text.size() + 1, 0xFFFFFFFF};
+    for (std::optional<std::uint64_t> hint : hints)
+        EXPECT_EQ(Deflate::inflate(body, hint), text) << hint.value_or(12345);
+}
+
+TEST(Deflate, InflateRefusesBrokenAndEmptyStreams) {
+    const std::string body = fixtures::rawDeflate(json);
+    struct Case {
+        const char* name;
+        std::string body;
+    } cases[] = {
+        {"empty body", ""},
+        {"inflates to nothing", fixtures::rawDeflate("")},
+        {"truncated", body.substr(0, body.size() / 2)},
+        {"reserved block type", "\x07\x00"},
+        {"zlib header left on", fixtures::zlibStream(json)},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(Deflate::inflate(c.body)) << c.name;
+}
+
+TEST(Deflate, OutputIsCappedJustBelowSixteenMebibytes) {
+    const std::string largest(Deflate::outputLimit - 1, 'a');
+    const std::string tooLarge(Deflate::outputLimit, 'a');
+    std::optional<Bytes::Buffer> fits = Deflate::inflate(fixtures::rawDeflate(largest));
+    ASSERT_TRUE(fits);
+    EXPECT_EQ(fits->size(), largest.size());
+    EXPECT_FALSE(Deflate::inflate(fixtures::rawDeflate(tooLarge)));
+    EXPECT_FALSE(Deflate::inflate(fixtures::rawDeflate(tooLarge), tooLarge.size()));
+}
+
+TEST(Deflate, BombsAreRefusedWithoutFollowingTheirSizeField) {
+    const long before = peakResidentKilobytes();
+    // About 1 MB of deflate that really expands to 1 GiB, with an honest size field.
+    const std::string gigabyte = fixtures::gzipAround(fixtures::zeroBomb(1024), 1u << 30);
+    std::optional<Deflate::GzipMember> member = Deflate::stripGzip(gigabyte);
+    ASSERT_TRUE(member);
+    EXPECT_FALSE(Deflate::inflate(member->body, member->isize));
+    // About 10 KB that claims 4 GiB; it holds 10 MiB, which is within the cap.
+    const std::string claim = fixtures::gzipAround(fixtures::zeroBomb(10), 0xFFFFFFFF);
+    member = Deflate::stripGzip(claim);
+    ASSERT_TRUE(member);
+    EXPECT_LT(member->body.size(), 12000u);
+    std::optional<Bytes::Buffer> out = Deflate::inflate(member->body, member->isize);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->size(), 10u << 20);
+    out.reset();
+    EXPECT_LT(peakResidentKilobytes() - before, 200 * 1024);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "TindrelCore/scan/ScanText.h"
+
+#include <array>
+#include <vector>
+
+namespace tindrel {
+
+// The kinds of span the scanner proposes, in priority order: an earlier pattern's accepted span
+// wins over any later candidate that overlaps it.
+enum class CandidatePattern {
+    pemBlock,
+    cryptHash,
+    jwt,
+    jsonSpan,
+    uuid,
+    queryString,
+    base64Run,
+    hexRun,
+    millisecondTime,
+    secondTime,
+};
+
+inline constexpr std::array<CandidatePattern, 10> candidatePatterns = {
+    CandidatePattern::pemBlock,   CandidatePattern::cryptHash, CandidatePattern::jwt,
+    CandidatePattern::jsonSpan,   CandidatePattern::uuid,      CandidatePattern::queryString,
+    CandidatePattern::base64Run,  CandidatePattern::hexRun,    CandidatePattern::millisecondTime,
+    CandidatePattern::secondTime,
+};
+
+// Whether a match of the pattern can run over a line feed. Matches of the other patterns stay
+// within one line, and a line feed always ends a character and a word.
+constexpr bool spansLines(CandidatePattern pattern) {
+    return pattern == CandidatePattern::pemBlock || pattern == CandidatePattern::jsonSpan;
+}
+
+// Every match of the pattern, left to right; they never overlap one another.
+std::vector<TextSpan> findMatches(const ScanText& text, CandidatePattern pattern);
+// The matches minus those that would split a user-perceived character.
+std::vector<TextSpan> wholeCharacterSpans(const ScanText& text, std::vector<TextSpan> matches);
+
+// The pattern's candidates: its matches on whole characters.
+inline std::vector<TextSpan> findCandidates(const ScanText& text, CandidatePattern pattern) {
+    return wholeCharacterSpans(text, findMatches(text, pattern));
+}
+
+} // namespace tindrel

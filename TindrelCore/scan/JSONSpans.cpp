@@ -1,0 +1,66 @@
+#include "TindrelCore/scan/JSONSpans.h"
+
+#include "TindrelCore/scan/BracketEvents.h"
+#include "TindrelCore/scan/UnclosedBrackets.h"
+
+namespace tindrel::JSONSpans {
+namespace {
+
+std::size_t nextOpener(const ScanText& text, std::size_t pos) {
+    pos = BracketEvents::next(text, pos);
+    while (pos < text.size() && !BracketEvents::isOpener(text.byte(pos)))
+        pos = BracketEvents::next(text, pos + 1);
+    return pos;
+}
+
+} // namespace
+
+std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open) {
+    long depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    std::size_t previous = open;
+    for (std::size_t pos = BracketEvents::next(text, open); pos < text.size();
+         previous = pos, pos = BracketEvents::next(text, pos + 1)) {
+        unsigned char byte = text.byte(pos);
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+                if (pos == previous + 1) continue; // this is the escaped character
+            }
+            if (byte == '\\') escaped = true;
+            if (byte == '"') inString = false;
+        } else if (byte == '"') {
+            inString = true;
+        } else if (BracketEvents::isOpener(byte)) {
+            ++depth;
+        } else if (BracketEvents::isCloser(byte) && --depth == 0) {
+            return pos;
+        }
+    }
+    return std::nullopt;
+}
+
+// A walk that finds its end costs the length of its span, which the outer walk then skips. Only
+// walks that run off the end of the text could add up, so at the first of them every opening
+// bracket still ahead is classified in one pass, and the doomed ones are passed over.
+std::vector<TextSpan> find(const ScanText& text) {
+    std::vector<TextSpan> spans;
+    std::optional<UnclosedBrackets> unclosed;
+    for (std::size_t pos = nextOpener(text, 0); pos < text.size(); pos = nextOpener(text, pos)) {
+        if (unclosed && unclosed->contains(pos)) {
+            ++pos;
+            continue;
+        }
+        if (std::optional<std::size_t> end = balancedEnd(text, pos)) {
+            spans.push_back({pos, *end + 1});
+            pos = *end + 1;
+            continue;
+        }
+        if (!unclosed) unclosed.emplace(text, pos);
+        ++pos;
+    }
+    return spans;
+}
+
+} // namespace tindrel::JSONSpans

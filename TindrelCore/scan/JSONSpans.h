@@ -1,0 +1,18 @@
+#pragma once
+
+#include "TindrelCore/scan/ScanText.h"
+
+#include <optional>
+#include <vector>
+
+namespace tindrel::JSONSpans {
+
+// Walking the text character by character, every "{" or "[" that has a balanced end gives the
+// span up to and including that end, and the walk goes on after it. Brackets of either type close
+// each other; brackets inside double-quoted strings (with backslash escapes) do not count.
+std::vector<TextSpan> find(const ScanText& text);
+
+// The position of the bracket that balances the opening bracket at `open`, if the text has one.
+std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open);
+
+} // namespace tindrel::JSONSpans

@@ -1,0 +1,48 @@
+#include "TindrelCore/scan/ScanPieces.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace tindrel {
+
+ScanPieces::ScanPieces(const ScanText& whole, std::size_t pieceBytes)
+    : whole_(whole)
+    , pieceBytes_(std::max<std::size_t>(pieceBytes, 1))
+    , pemBlocks_(findMatches(whole, CandidatePattern::pemBlock))
+    , jsonSpans_(findMatches(whole, CandidatePattern::jsonSpan)) {
+    spanning_.reserve(pemBlocks_.size() + jsonSpans_.size());
+    std::merge(pemBlocks_.begin(), pemBlocks_.end(), jsonSpans_.begin(), jsonSpans_.end(),
+               std::back_inserter(spanning_),
+               [](const TextSpan& a, const TextSpan& b) { return a.begin < b.begin; });
+}
+
+// The position after the first line feed at or after `target` - 1, so never before `target`.
+std::size_t ScanPieces::lineEndFrom(std::size_t target) const {
+    if (target >= whole_.size()) return whole_.size();
+    std::size_t feed = whole_.text().find('\n', target - 1);
+    return feed == std::string_view::npos ? whole_.size() : feed + 1;
+}
+
+std::size_t ScanPieces::endOf(std::size_t begin) {
+    std::size_t target = whole_.size() - begin > pieceBytes_ ? begin + pieceBytes_ : whole_.size();
+    for (;;) {
+        std::size_t cut = lineEndFrom(target);
+        for (; passed_ < spanning_.size() && spanning_[passed_].begin < cut; ++passed_)
+            reach_ = std::max(reach_, spanning_[passed_].end);
+        if (reach_ <= cut) return cut;
+        target = reach_; // a match runs over the cut: the piece takes all of it
+    }
+}
+
+std::vector<TextSpan> ScanPieces::matchesWithin(CandidatePattern pattern, std::size_t begin,
+                                                std::size_t end) const {
+    const std::vector<TextSpan>& all = pattern == CandidatePattern::pemBlock ? pemBlocks_ : jsonSpans_;
+    auto first = std::lower_bound(all.begin(), all.end(), begin,
+                                  [](const TextSpan& span, std::size_t pos) { return span.begin < pos; });
+    std::vector<TextSpan> spans;
+    for (auto it = first; it != all.end() && it->begin < end; ++it)
+        spans.push_back({it->begin - begin, it->end - begin});
+    return spans;
+}
+
+} // namespace tindrel

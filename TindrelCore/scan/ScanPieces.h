@@ -1,0 +1,38 @@
+#pragma once
+
+#include "TindrelCore/scan/CandidatePatterns.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace tindrel {
+
+// Cuts a text for the scanner into pieces of about a given size that scan, one after another, to
+// the same findings as the whole text: every piece ends right after a line feed or at the end of
+// the text, and no match of a line-spanning pattern runs over a cut. Matches of the other patterns
+// never hold a line feed, and a line feed ends every character and word, so no candidate, overlap
+// or boundary test reaches from one piece into the next.
+class ScanPieces {
+public:
+    // Finds the line-spanning matches of the whole text; `whole` must outlive the pieces.
+    ScanPieces(const ScanText& whole, std::size_t pieceBytes);
+
+    // The end of the piece that begins at `begin`. Pieces are asked for in text order, each
+    // beginning where the one before ended.
+    std::size_t endOf(std::size_t begin);
+    // The matches of a line-spanning pattern inside the piece [begin, end), relative to `begin`.
+    std::vector<TextSpan> matchesWithin(CandidatePattern pattern, std::size_t begin, std::size_t end) const;
+
+private:
+    std::size_t lineEndFrom(std::size_t target) const;
+
+    const ScanText& whole_;
+    std::size_t pieceBytes_;
+    std::vector<TextSpan> pemBlocks_;
+    std::vector<TextSpan> jsonSpans_;
+    std::vector<TextSpan> spanning_; // both lists merged by begin
+    std::size_t passed_ = 0;         // spanning matches that begin before the last cut
+    std::size_t reach_ = 0;          // the furthest end among them
+};
+
+} // namespace tindrel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "TindrelCore/engine/ChainEngine.h"
+#include "TindrelCore/model/DecodeModel.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tindrel {
+
+// One artifact found inside a scanned text.
+struct ScanFinding {
+    std::string matchedText; // the exact span that was decoded, untrimmed
+    std::size_t line;        // 1-based line on which the span begins
+    DecodeChain chain;       // the engine's chain for matchedText; never empty
+
+    // The kind of the chain's first step.
+    std::optional<DetectionKind> kind() const;
+
+    bool operator==(const ScanFinding&) const = default;
+};
+
+// Receives findings one at a time.
+using FindingSink = std::function<void(ScanFinding&&)>;
+
+// Finds every embedded artifact in a text (typically a log): candidate spans proposed by a fixed
+// list of patterns in priority order, kept when the engine recognises them and they overlap no span
+// kept before, returned in text order. Time grows linearly with the text.
+struct Scanner {
+    ChainEngine engine;
+
+    // About this much text is scanned at a time; the findings of one piece are held together.
+    static constexpr std::size_t pieceBytes = std::size_t{4} << 20;
+
+    std::vector<ScanFinding> scan(std::string_view text) const;
+    // The same findings, handed to `each` in text order as soon as the piece of text that holds
+    // them is done, so that the findings of a huge log need not all be held at once.
+    void scan(std::string_view text, const FindingSink& each, std::size_t piece = pieceBytes) const;
+};
+
+} // namespace tindrel

@@ -1,0 +1,123 @@
+#include "TindrelCore/scan/JSONSpans.h"
+#include "TindrelCore/scan/UnclosedBrackets.h"
+#include "TindrelCore/scan/tests/ScanReference.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <utf8proc.h>
+
+using namespace tindrel;
+
+namespace {
+
+std::vector<std::string> spanTexts(const std::string& text) {
+    std::vector<std::string> out;
+    for (const TextSpan& span : JSONSpans::find(ScanText(text)))
+        out.push_back(text.substr(span.begin, span.end - span.begin));
+    return out;
+}
+
+// Positions between user-perceived characters, found with the grapheme rules directly.
+std::vector<std::size_t> characterBoundaries(const std::string& text) {
+    std::vector<std::size_t> boundaries{0};
+    utf8proc_int32_t state = 0, previous = -1;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        utf8proc_int32_t scalar;
+        auto length = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data() + pos),
+                                       static_cast<utf8proc_ssize_t>(text.size() - pos), &scalar);
+        if (previous >= 0 && utf8proc_grapheme_break_stateful(previous, scalar, &state))
+            boundaries.push_back(pos);
+        previous = scalar;
+        pos += static_cast<std::size_t>(length);
+    }
+    if (!text.empty()) boundaries.push_back(text.size());
+    return boundaries;
+}
+
+std::string randomText(std::mt19937& random, const std::vector<std::string>& pieces, std::size_t count) {
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += pieces[pick(random)];
+    return text;
+}
+
+} // namespace
+
+TEST(JSONSpans, BalancedBracketsOutsideStrings) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"", {}},
+        {"{}", {"{}"}},
+        {"{", {}},
+        {"{]", {"{]"}},
+        {R"(x [{"a":"}"}] y)", {R"([{"a":"}"}])"}},
+        {R"({"\"}"})", {R"({"\"}"})"}},
+        {R"({"\\"})", {R"({"\\"})"}},
+        {"{ {}", {"{}"}},
+        {"a}{b}}", {"{b}"}},
+        {"\"{\"}", {}},
+        {"\\{}", {"{}"}},
+        {"{\u0301}", {}},
+        {"{\"\\\u0600\"}", {}}, // the escape takes the whole character "\u0600\"", quote included
+        {"{}[]", {"{}", "[]"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(spanTexts(c.text), c.expected) << c.text;
+}
+
+TEST(JSONSpans, AgreesWithTheRetryingWalk) {
+    const std::vector<std::string> pieces = {"{", "}", "[",      "]",      "\"",   "\\",
+                                             "a", " ", "\u0301", "\u00E9", "\r\n", "{\"k\":"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text = randomText(random, pieces, 1 + static_cast<std::size_t>(round % 40));
+        std::vector<TextSpan> expected = reference::jsonSpans(text, characterBoundaries(text));
+        ASSERT_EQ(JSONSpans::find(ScanText(text)), expected) << text;
+    }
+}
+
+TEST(JSONSpans, BalancedEndAndUnclosedAgreeForEveryOpeningBracket) {
+    // Runs of brackets, with backslashes between, inside and outside strings.
+    const std::vector<std::string> pieces = {"{", "}",   "[",    "]",    "\"",   "\\",
+                                             "x", "{{{", "[\\[", "\\\"", "{{{{", "}}"};
+    std::mt19937 random(11);
+    for (int round = 0; round < 5000; ++round) {
+        std::string text = randomText(random, pieces, 10 + static_cast<std::size_t>(round % 60));
+        std::vector<std::size_t> boundaries = characterBoundaries(text);
+        ScanText scanText(text);
+        UnclosedBrackets unclosed(scanText, 0);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '{' && text[i] != '[') continue;
+            std::optional<std::size_t> expected = reference::balancedEnd(text, boundaries, i);
+            ASSERT_EQ(JSONSpans::balancedEnd(scanText, i), expected) << text << " at " << i;
+            ASSERT_EQ(unclosed.contains(i), !expected) << text << " at " << i;
+        }
+    }
+}
+
+TEST(UnclosedBrackets, FindsTheOpeningBracketsThatNeverClose) {
+    struct Case {
+        std::string text;
+        std::vector<std::size_t> unclosed;
+    } cases[] = {
+        {"{{{}", {0, 1}},
+        {"[\\[\\[]", {0, 2}},
+        {"{\"}\"", {0}},
+        {"{\"{\\\"}\"", {0, 2}},
+        // A run of four brackets meets, inside a string, a run of two that began there: the two
+        // shallow walks of the first run join the second run's, and the deeper two keep their depths.
+        {"{{{{\"{{\\\"\"}}}", {0}},
+    };
+    for (const Case& c : cases) {
+        ScanText text(c.text);
+        UnclosedBrackets unclosed(text, 0);
+        std::vector<std::size_t> found;
+        for (std::size_t i = 0; i < c.text.size(); ++i)
+            if (unclosed.contains(i)) found.push_back(i);
+        EXPECT_EQ(found, c.unclosed) << c.text;
+    }
+}

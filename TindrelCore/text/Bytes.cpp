@@ -1,0 +1,171 @@
+#include "TindrelCore/text/Bytes.h"
+
+#include "TindrelCore/text/HexDigit.h"
+#include "TindrelCore/text/Text.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tindrel::Bytes {
+namespace {
+
+constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Values of the standard alphabet, plus "-" and "_" as the URL-safe alphabet's 62 and 63 when
+// `urlSafe`: the URL-safe reading takes characters of both alphabets.
+constexpr std::array<int, 256> makeBase64Values(bool urlSafe) {
+    std::array<int, 256> values{};
+    for (int& v : values)
+        v = -1;
+    for (std::size_t i = 0; i < alphabet.size(); ++i)
+        values[static_cast<unsigned char>(alphabet[i])] = int(i);
+    if (urlSafe) {
+        values['-'] = 62;
+        values['_'] = 63;
+    }
+    return values;
+}
+constexpr std::array<int, 256> standardValues = makeBase64Values(false);
+constexpr std::array<int, 256> urlSafeValues = makeBase64Values(true);
+
+// The "=" at the end of `s`, at most `limit` of them.
+std::size_t trailingPadding(std::string_view s, std::size_t limit) {
+    std::size_t padding = 0;
+    while (padding < limit && padding < s.size() && s[s.size() - 1 - padding] == '=')
+        ++padding;
+    return padding;
+}
+
+// Base64 without its padding; nothing at a character outside `values`. A lone character in the
+// last group carries no whole byte and fails too.
+std::optional<Buffer> decodeBody(std::string_view body, const std::array<int, 256>& values) {
+    if (body.size() % 4 == 1) return std::nullopt;
+    Buffer out;
+    out.reserve(body.size() / 4 * 3 + 2);
+    std::uint32_t accumulator = 0;
+    int bits = 0;
+    for (char c : body) {
+        int value = values[static_cast<unsigned char>(c)];
+        if (value < 0) return std::nullopt;
+        accumulator = (accumulator << 6) | std::uint32_t(value);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out += static_cast<char>((accumulator >> bits) & 0xFF);
+        }
+    }
+    return out;
+}
+
+bool leadPasses(const std::optional<Buffer>& lead, std::size_t count,
+                const std::function<bool(std::string_view)>& accepts) {
+    return lead && accepts(std::string_view(*lead).substr(0, count));
+}
+
+bool isAlnum(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// One or more characters accepted by `body`, then zero to two "=".
+template <typename Body> bool matchesPadded(std::string_view s, Body body) {
+    std::size_t end = s.size();
+    std::size_t padding = 0;
+    while (end > 0 && s[end - 1] == '=' && padding < 2) {
+        --end;
+        ++padding;
+    }
+    if (end == 0) return false;
+    for (std::size_t i = 0; i < end; ++i)
+        if (!body(s[i])) return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<Buffer> hex(std::string_view s) {
+    if (s.size() % 2 != 0) return std::nullopt;
+    Buffer out;
+    out.reserve(s.size() / 2);
+    for (std::size_t i = 0; i < s.size(); i += 2) {
+        int high = hexDigitValue(s[i]);
+        int low = hexDigitValue(s[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        out += static_cast<char>(high * 16 + low);
+    }
+    return out;
+}
+
+std::optional<Buffer> base64Decode(std::string_view s) {
+    if (s.size() % 4 != 0) return std::nullopt;
+    return decodeBody(s.substr(0, s.size() - trailingPadding(s, 2)), standardValues);
+}
+
+// The padding a short last group lacks counts towards the two "=" allowed, without copying the text.
+std::optional<Buffer> base64URLDecode(std::string_view s) {
+    if (s.size() % 4 == 1) return std::nullopt;
+    std::size_t missing = (4 - s.size() % 4) % 4;
+    return decodeBody(s.substr(0, s.size() - trailingPadding(s, 2 - missing)), urlSafeValues);
+}
+
+std::string base64Encode(std::string_view bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    std::size_t i = 0;
+    for (; i + 2 < bytes.size(); i += 3) {
+        std::uint32_t n = (std::uint32_t(std::uint8_t(bytes[i])) << 16) |
+                          (std::uint32_t(std::uint8_t(bytes[i + 1])) << 8) | std::uint8_t(bytes[i + 2]);
+        for (int shift = 18; shift >= 0; shift -= 6)
+            out += alphabet[(n >> shift) & 0x3F];
+    }
+    std::size_t rest = bytes.size() - i;
+    if (rest > 0) {
+        std::uint32_t n = std::uint32_t(std::uint8_t(bytes[i])) << 16;
+        if (rest == 2) n |= std::uint32_t(std::uint8_t(bytes[i + 1])) << 8;
+        out += alphabet[(n >> 18) & 0x3F];
+        out += alphabet[(n >> 12) & 0x3F];
+        out += rest == 2 ? alphabet[(n >> 6) & 0x3F] : '=';
+        out += '=';
+    }
+    return out;
+}
+
+bool isBase64Text(std::string_view s) {
+    return matchesPadded(s, [](char c) { return isAlnum(c) || c == '+' || c == '/'; });
+}
+
+bool isBase64URLText(std::string_view s) {
+    return matchesPadded(s, [](char c) { return isAlnum(c) || c == '-' || c == '_'; });
+}
+
+bool isHexText(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (hexDigitValue(c) < 0) return false;
+    return true;
+}
+
+std::optional<Wrapped> fromWrapper(std::string_view s) {
+    std::string_view t = Text::trim(s);
+    if (!Text::hasAtLeastCharacters(t, 8)) return std::nullopt;
+    if (isBase64Text(t))
+        if (auto data = base64Decode(t)) return Wrapped{std::move(*data), "base64"};
+    if (isBase64URLText(t))
+        if (auto data = base64URLDecode(t)) return Wrapped{std::move(*data), "base64url"};
+    if (isHexText(t) && t.size() % 2 == 0)
+        if (auto data = hex(t)) return Wrapped{std::move(*data), "hex"};
+    return std::nullopt;
+}
+
+// Two "=" at most end a Base64 text, so the characters before its last two are all data: one
+// outside both alphabets rules both readings out, and they alone fix the first bytes of either.
+bool mayBeginWith(std::string_view s, std::size_t count,
+                  const std::function<bool(std::string_view)>& accepts) {
+    std::string_view t = Text::trim(s);
+    std::size_t base64Length = (count + 2) / 3 * 4;
+    bool base64 = t.size() < base64Length + 2 ||
+                  leadPasses(decodeBody(t.substr(0, base64Length), urlSafeValues), count, accepts);
+    bool hexadecimal = t.size() < 2 * count || leadPasses(hex(t.substr(0, 2 * count)), count, accepts);
+    return base64 || hexadecimal;
+}
+
+} // namespace tindrel::Bytes
