@@ -2,6 +2,8 @@
 
 #include "TindrelReport/DecodedSummary.h"
 
+#include <algorithm>
+
 namespace tindrel::ResultExport {
 namespace {
 
@@ -33,10 +35,29 @@ void appendFacts(std::string& out, const DecodedSummary& summary) {
     out += "\n";
 }
 
+// Longer than every run of backticks in `text`, and at least three, so that nothing inside can close
+// the block early.
+std::string fenceAround(std::string_view text) {
+    std::size_t longest = 0;
+    std::size_t run = 0;
+    for (char c : text) {
+        run = c == '`' ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return std::string(std::max<std::size_t>(3, longest + 1), '`');
+}
+
+void appendFenced(std::string& out, std::string_view text) {
+    const std::string fence = fenceAround(text);
+    out += fence + "\n";
+    out += text;
+    out += "\n" + fence + "\n\n";
+}
+
 void appendPayload(std::string& out, const DecodedSummary& summary) {
     if (summary.payload.empty()) return;
     out += summary.payloadIsStructured ? "## Decoded payload\n" : "## Final value\n";
-    out += "```\n" + summary.payload + "\n```\n\n";
+    appendFenced(out, summary.payload);
 }
 
 void appendInsight(std::string& out, std::optional<std::string_view> explanation) {

@@ -11,8 +11,9 @@
 // Text that leaves the app for people: the Markdown report of a result.
 namespace tindrel::ResultExport {
 
-// Title with status, decode path (two steps or more), curated facts, the payload fenced as is, the
-// explanation when there is one, the next steps and the on-device footer.
+// Title with status, decode path (two steps or more), curated facts, the payload as is in a fence that
+// no backtick run inside it can close, the explanation when there is one, the next steps and the
+// on-device footer.
 std::string markdown(const DecodeChain& chain, std::optional<std::string_view> explanation,
                      const std::vector<std::string>& nextSteps, const MediumDateFormatter& mediumDate);
 

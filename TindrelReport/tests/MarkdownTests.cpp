@@ -22,6 +22,46 @@ DecodeResult step(DetectionKind kind, std::string output, Details details = {}) 
     return DecodeResult{kind, std::move(output), 0.9, "summary", std::move(details), false};
 }
 
+std::size_t backtickRun(std::string_view line) {
+    return std::min(line.find_first_not_of('`'), line.size());
+}
+
+// A closing fence as a Markdown reader sees it: up to three spaces, at least as many backticks as the
+// opening fence, then only blanks.
+bool closesFence(std::string_view line, std::size_t openingLength) {
+    const std::size_t indent = std::min(line.find_first_not_of(' '), line.size());
+    if (indent > 3) return false;
+    line.remove_prefix(indent);
+    const std::size_t run = backtickRun(line);
+    return run >= openingLength && line.find_first_not_of(" \t", run) == std::string_view::npos;
+}
+
+struct FencedBlock {
+    std::string_view fence, content, after;
+};
+
+// The first backtick-fenced block of `text`, with what follows its closing line; nothing when it
+// never closes.
+std::optional<FencedBlock> firstFencedBlock(std::string_view text) {
+    std::optional<FencedBlock> block;
+    std::size_t contentStart = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t end = std::min(text.find('\n', pos), text.size());
+        const std::string_view line = text.substr(pos, end - pos);
+        const std::size_t next = std::min(end + 1, text.size());
+        if (!block && backtickRun(line) >= 3) {
+            block = FencedBlock{line.substr(0, backtickRun(line)), {}, {}};
+            contentStart = next;
+        } else if (block && closesFence(line, block->fence.size())) {
+            block->content = text.substr(contentStart, pos - contentStart);
+            block->after = text.substr(next);
+            return block;
+        }
+        pos = next;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 TEST(Markdown, FullReportOfAnExpiredToken) {
@@ -50,10 +90,6 @@ TEST(Markdown, SectionsAppearOnlyWhenTheyHaveContent) {
     } cases[] = {
         {{"hello", {}}, {}, {}, "# Unknown\n\n## Final value\n```\nhello\n```\n\n"},
         {{"", {}}, {}, {}, "# Unknown\n\n"},
-        {{"t", {step(DetectionKind::hex, "Hi ```\n")}},
-         {},
-         {},
-         "# Hex\n\n## Final value\n```\nHi ```\n\n```\n\n"},
         {{"t", {step(DetectionKind::jwt, "", {{"expired", "false"}})}}, {}, {}, "# JWT \u2014 Valid\n\n"},
         {{"t", {step(DetectionKind::hex, "")}}, "", {}, "# Hex\n\n"},
         {{"t", {step(DetectionKind::hex, "")}}, "Why.", {}, "# Hex\n\n## Insight\nWhy.\n\n"},
@@ -62,6 +98,36 @@ TEST(Markdown, SectionsAppearOnlyWhenTheyHaveContent) {
     for (const Case& c : cases)
         EXPECT_EQ(ResultExport::markdown(c.chain, c.explanation, c.nextSteps, instantText),
                   c.expected + footer);
+}
+
+TEST(Markdown, PayloadFenceOutrunsEveryBacktickRunInside) {
+    struct Case {
+        const char* name;
+        std::string payload;
+        std::string fence;
+    } cases[] = {
+        {"no backticks", "plain text", "```"},
+        {"inline code spans", "use `a` or ``b``", "```"},
+        {"three inside", "Hi ``` there", "````"},
+        {"three on a line of their own", "line\n```\nmore", "````"},
+        {"four inside", "a ```` b ``` c", "`````"},
+        {"run at the start", "```start", "````"},
+        {"run at the end", "end````", "`````"},
+        {"longest run in the middle", "`` ``````` `", "````````"},
+        {"trailing line feed", "Hi ```\n", "````"},
+    };
+    for (const Case& c : cases) {
+        DecodeChain chain{"t", {step(DetectionKind::hex, c.payload)}};
+        const std::string report = ResultExport::markdown(chain, {}, {}, instantText);
+        EXPECT_EQ(report,
+                  "# Hex\n\n## Final value\n" + c.fence + "\n" + c.payload + "\n" + c.fence + "\n\n" + footer)
+            << c.name;
+        std::optional<FencedBlock> block = firstFencedBlock(report);
+        ASSERT_TRUE(block) << c.name;
+        EXPECT_EQ(block->fence, c.fence) << c.name;
+        EXPECT_EQ(block->content, c.payload + "\n") << c.name;
+        EXPECT_EQ(block->after, "\n" + footer) << c.name;
+    }
 }
 
 TEST(Markdown, InspectedTextsEndToEnd) {
