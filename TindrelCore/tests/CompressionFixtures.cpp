@@ -79,6 +79,16 @@ std::string zlibStream(std::string_view data) {
     return out;
 }
 
+std::string repetitiveText(std::size_t size) {
+    const std::string_view line = "2024-03-14T12:00:00Z INFO request served path=/api/v1/items took 3 ms\n";
+    std::string text;
+    text.reserve(size + line.size());
+    while (text.size() < size)
+        text += line;
+    text.resize(size);
+    return text;
+}
+
 // The first mebibyte starts the window; every further one is the same block of back-references
 // into a window of zeros, so it can be repeated as often as wanted.
 std::string zeroBomb(std::size_t mebibytes) {

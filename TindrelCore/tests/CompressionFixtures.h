@@ -35,6 +35,9 @@ std::string gzipAround(std::string_view deflated, std::uint32_t isize);
 
 std::string zlibStream(std::string_view data);
 
+// Exactly `size` bytes of printable text that deflates to about a three-hundredth of that.
+std::string repetitiveText(std::size_t size);
+
 // A raw DEFLATE stream of `mebibytes` MiB of zero bytes, about 1 KB per MiB.
 std::string zeroBomb(std::size_t mebibytes);
 

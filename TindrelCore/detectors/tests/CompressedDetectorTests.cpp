@@ -107,6 +107,31 @@ TEST(CompressedDetectors, RefuseWhatTheyCannotReadAsText) {
     }
 }
 
+TEST(CompressedDetectors, TextBeyondTheCapDecodesOnlyWithAnExactGzipSizeField) {
+    const std::string text = fixtures::repetitiveText(17000000);
+    const std::string deflated = fixtures::rawDeflate(text);
+    const auto size = std::uint32_t(text.size());
+    struct Case {
+        const char* name;
+        std::string text;
+        bool accepted;
+    } cases[] = {
+        {"accurate size field", Bytes::base64Encode(fixtures::gzipAround(deflated, size)), true},
+        {"size field lying low", Bytes::base64Encode(fixtures::gzipAround(deflated, size - 1)), false},
+        {"size field lying high", Bytes::base64Encode(fixtures::gzipAround(deflated, size + 1)), false},
+        {"zlib, no size field", Bytes::base64Encode("\x78\xDA" + deflated + std::string(4, '\0')), false},
+    };
+    for (const Case& c : cases) {
+        std::optional<DecodeResult> step = GzipDetector().decode(c.text);
+        if (!step) step = ZlibDetector().decode(c.text);
+        ASSERT_EQ(step.has_value(), c.accepted) << c.name;
+        if (step) {
+            EXPECT_TRUE(step->output == text) << c.name;
+            EXPECT_EQ(step->details.at("bytes"), "17000000") << c.name;
+        }
+    }
+}
+
 TEST(CompressedDetectors, EachTakesOnlyItsOwnContainer) {
     const std::string gzip = Bytes::base64Encode(fixtures::gzipMember(json));
     const std::string zlib = Bytes::base64Encode(fixtures::zlibStream(json));

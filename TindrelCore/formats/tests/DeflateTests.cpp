@@ -95,7 +95,7 @@ TEST(Deflate, InflateGivesTheWholeOutputWhateverTheHint) {
         text += "line " + std::to_string(i * 7919 % 100003) + "\n";
     const std::string body = fixtures::rawDeflate(text);
     const std::optional<std::uint64_t> hints[] = {
-        std::nullopt, 0, 1, 64, 65, text.size() - 1, text.size(), text.size() + 1, 0xFFFFFFFF};
+        std::nullopt, 0, 1, 64, 65, text.size() - 1, text.size(), text.size() + 1, Deflate::outputLimit - 1};
     for (std::optional<std::uint64_t> hint : hints)
         EXPECT_EQ(Deflate::inflate(body, hint), text) << hint.value_or(12345);
 }
@@ -116,14 +116,40 @@ TEST(Deflate, InflateRefusesBrokenAndEmptyStreams) {
         EXPECT_FALSE(Deflate::inflate(c.body)) << c.name;
 }
 
-TEST(Deflate, OutputIsCappedJustBelowSixteenMebibytes) {
+TEST(Deflate, OutputIsCappedJustBelowSixteenMebibytesUnlessASizeFieldVouches) {
     const std::string largest(Deflate::outputLimit - 1, 'a');
     const std::string tooLarge(Deflate::outputLimit, 'a');
     std::optional<Bytes::Buffer> fits = Deflate::inflate(fixtures::rawDeflate(largest));
     ASSERT_TRUE(fits);
     EXPECT_EQ(fits->size(), largest.size());
     EXPECT_FALSE(Deflate::inflate(fixtures::rawDeflate(tooLarge)));
-    EXPECT_FALSE(Deflate::inflate(fixtures::rawDeflate(tooLarge), tooLarge.size()));
+    std::optional<Bytes::Buffer> vouched = Deflate::inflate(fixtures::rawDeflate(tooLarge), tooLarge.size());
+    ASSERT_TRUE(vouched);
+    EXPECT_EQ(vouched->size(), tooLarge.size());
+}
+
+TEST(Deflate, ASizeFieldBeyondTheCapMustBeExact) {
+    const std::string text = fixtures::repetitiveText(17000000);
+    const std::string body = fixtures::rawDeflate(text);
+    struct Case {
+        const char* name;
+        std::optional<std::uint64_t> hint;
+        bool accepted;
+    } cases[] = {
+        {"accurate", text.size(), true},
+        {"no size field", std::nullopt, false},
+        {"lying low, below the cap", 100, false},
+        {"lying low by one", text.size() - 1, false},
+        {"lying high by one", text.size() + 1, false},
+        {"lying high, at the bound", Deflate::vouchedOutputLimit, false},
+    };
+    for (const Case& c : cases) {
+        std::optional<Bytes::Buffer> out = Deflate::inflate(body, c.hint);
+        ASSERT_EQ(out.has_value(), c.accepted) << c.name;
+        if (out) {
+            EXPECT_TRUE(*out == text) << c.name;
+        }
+    }
 }
 
 TEST(Deflate, BombsAreRefusedWithoutFollowingTheirSizeField) {
@@ -133,14 +159,21 @@ TEST(Deflate, BombsAreRefusedWithoutFollowingTheirSizeField) {
     std::optional<Deflate::GzipMember> member = Deflate::stripGzip(gigabyte);
     ASSERT_TRUE(member);
     EXPECT_FALSE(Deflate::inflate(member->body, member->isize));
-    // About 10 KB that claims 4 GiB; it holds 10 MiB, which is within the cap.
+    // About 10 KB that holds 10 MiB but claims 4 GiB.
     const std::string claim = fixtures::gzipAround(fixtures::zeroBomb(10), 0xFFFFFFFF);
     member = Deflate::stripGzip(claim);
     ASSERT_TRUE(member);
     EXPECT_LT(member->body.size(), 12000u);
-    std::optional<Bytes::Buffer> out = Deflate::inflate(member->body, member->isize);
-    ASSERT_TRUE(out);
-    EXPECT_EQ(out->size(), 10u << 20);
-    out.reset();
+    EXPECT_FALSE(Deflate::inflate(member->body, member->isize));
     EXPECT_LT(peakResidentKilobytes() - before, 200 * 1024);
+}
+
+TEST(Deflate, ASizeFieldVouchesForAtMostTwoHundredFiftySixMebibytes) {
+    const std::size_t mebibyte = 1 << 20;
+    std::optional<Bytes::Buffer> largest =
+        Deflate::inflate(fixtures::zeroBomb(256), Deflate::vouchedOutputLimit);
+    ASSERT_TRUE(largest);
+    EXPECT_EQ(largest->size(), 256 * mebibyte);
+    largest.reset();
+    EXPECT_FALSE(Deflate::inflate(fixtures::zeroBomb(257), 257 * mebibyte));
 }

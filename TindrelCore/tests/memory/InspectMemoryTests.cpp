@@ -1,5 +1,7 @@
 #include "HeapCounter.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/formats/Deflate.h"
+#include "TindrelCore/tests/CompressionFixtures.h"
 #include "TindrelCore/text/Bytes.h"
 
 #include <fmt/format.h>
@@ -102,4 +104,23 @@ TEST(InspectMemory, OwnedInspectionKeepsTheCallersText) {
     EXPECT_EQ(chain.input.data(), buffer);
     EXPECT_EQ(chain.input, copy);
     EXPECT_LE(HeapCounter::peak() - before, copy.size() / 4);
+}
+
+// Buffers grow as output arrives, so a gzip member that falls short of its size field never costs the
+// size it claims, even when its body is long enough that the claim could be true.
+TEST(InspectMemory, AGzipSizeFieldIsNotAllocatedAhead) {
+    Tindrel::inspect("warm the shared engine up");
+    struct Case {
+        const char* name;
+        std::string body;
+    } cases[] = {
+        {"1 MiB stored", fixtures::rawDeflate(randomBytes(1 << 20))},
+        {"20 MiB of zeros", fixtures::zeroBomb(20)},
+    };
+    for (Case& c : cases) {
+        const std::string text =
+            Bytes::base64Encode(fixtures::gzipAround(c.body, std::uint32_t(Deflate::vouchedOutputLimit)));
+        std::size_t peak = peakDuring([&] { return Tindrel::inspect(text); });
+        EXPECT_LT(peak, Deflate::vouchedOutputLimit / 2) << c.name;
+    }
 }
