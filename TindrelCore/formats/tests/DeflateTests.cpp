@@ -109,7 +109,7 @@ TEST(Deflate, InflateRefusesBrokenAndEmptyStreams) {
         {"empty body", ""},
         {"inflates to nothing", fixtures::rawDeflate("")},
         {"truncated", body.substr(0, body.size() / 2)},
-        {"reserved block type", "\x07\x00"},
+        {"reserved block type", std::string("\x07\x00", 2)},
         {"zlib header left on", fixtures::zlibStream(json)},
     };
     for (const Case& c : cases)
