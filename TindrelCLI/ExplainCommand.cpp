@@ -1,4 +1,5 @@
 #include "TindrelAI/TindrelExplain.h"
+#include "TindrelAI/model/ModelSettings.h"
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
@@ -13,6 +14,7 @@ struct ExplainOptions {
     std::string question;
     std::string text;
     bool textGiven = false;
+    bool noModel = false;
 };
 
 std::optional<std::string> inputText(const ExplainOptions& options) {
@@ -43,6 +45,9 @@ int runAsk(const ExplainOptions& options) {
     return report(chain, TindrelExplain::answerWithSource(argumentText(options.question), chain));
 }
 
+constexpr const char* noModelHelp = "Contact no model server at all: the text comes from the templates "
+                                    "(the same as TINDREL_NO_MODEL=1)";
+
 constexpr const char* sourceFooter = "The text goes to standard output; \"on-device AI\" or "
                                      "\"deterministic\" on standard error says who wrote "
                                      "it. A language model is used only when one is served on this machine "
@@ -55,9 +60,11 @@ void addExplainCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ExplainOptions>();
     CLI::App* command = app.add_subcommand("explain", "Explain in plain English what a text is");
     command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)");
+    command->add_flag("--no-model", options->noModel, noModelHelp);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
+        if (options->noModel) ModelSettings::configureNoModel(true);
         status = runExplain(*options);
     });
 }
@@ -68,9 +75,11 @@ void addAskCommand(CLI::App& app, int& status) {
         app.add_subcommand("ask", "Answer a question about what a text is, from its verified facts");
     command->add_option("QUESTION", options->question, "The question")->required();
     command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)");
+    command->add_flag("--no-model", options->noModel, noModelHelp);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
+        if (options->noModel) ModelSettings::configureNoModel(true);
         status = runAsk(*options);
     });
 }

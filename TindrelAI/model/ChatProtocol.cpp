@@ -25,6 +25,19 @@ std::optional<std::string> stringMember(const json& object, const char* key) {
     return value->get<std::string>();
 }
 
+bool isLlamaServerProperties(const json& properties) {
+    const json* settings = member(properties, "default_generation_settings");
+    const json* slots = member(properties, "total_slots");
+    const json* build = member(properties, "build_info");
+    return settings != nullptr && settings->is_object() &&
+           ((slots != nullptr && slots->is_number_integer()) || (build != nullptr && build->is_string()));
+}
+
+bool isOllamaVersion(const json& version) {
+    std::optional<std::string> number = stringMember(version, "version");
+    return number && !number->empty();
+}
+
 std::optional<ListedModel> listedModel(ModelAPI api, const json& entry) {
     std::optional<std::string> name = stringMember(entry, api == ModelAPI::ollama ? "name" : "id");
     if (!name && api == ModelAPI::ollama) name = stringMember(entry, "model");
@@ -62,6 +75,18 @@ std::optional<std::string_view> withoutReasoning(std::string_view text) {
 }
 
 } // namespace
+
+std::string identityPath(ServerIdentity identity) {
+    return identity == ServerIdentity::ollama ? "/api/version" : "/props";
+}
+
+bool identifies(ServerIdentity identity, std::string_view body) {
+    if (identity == ServerIdentity::named) return true;
+    std::optional<json> document = JSONUtil::parse(body);
+    if (!document) return false;
+    return identity == ServerIdentity::ollama ? isOllamaVersion(*document)
+                                              : isLlamaServerProperties(*document);
+}
 
 std::string modelsPath(ModelAPI api, std::string_view basePath) {
     return api == ModelAPI::ollama ? "/api/tags" : openAIRoot(basePath) + "/models";

@@ -18,8 +18,14 @@ struct ListedModel {
 };
 
 // Paths below the endpoint's base path.
+std::string identityPath(ServerIdentity identity); // for a server that must show what it is
 std::string modelsPath(ModelAPI api, std::string_view basePath);
 std::string chatPath(ModelAPI api, std::string_view basePath);
+
+// Whether the body is that server's own answer to identityPath: Ollama's version object, or llama-server's
+// properties with their default generation settings and its slot count or build (a router instance
+// shows no slots). Any body will do for a server the person named.
+bool identifies(ServerIdentity identity, std::string_view body);
 
 // Nothing when the body is not that API's model list.
 std::optional<std::vector<ListedModel>> parseModelList(ModelAPI api, std::string_view body);

@@ -20,13 +20,30 @@ ConnectionOrReason connectionFor(const ModelEndpoint& endpoint,
     return ModelConnection{endpoint, chosen->name};
 }
 
-ConnectionOrReason probeEndpoint(ModelEndpoint endpoint, const ModelSettings& settings,
+HttpCall probeCall(std::string path, const ModelLimits& limits) {
+    return HttpCall{std::move(path), std::nullopt, limits.probeTimeout, limits.probeTimeout,
+                    limits.maxResponseBytes};
+}
+
+// Nothing when the server showed itself to be what the endpoint expects; why not otherwise.
+std::optional<ModelUnavailability> identityRefusal(const ModelEndpoint& endpoint, const ModelLimits& limits,
+                                                   const Cancellation& cancellation) {
+    if (endpoint.identity == ServerIdentity::named) return std::nullopt;
+    HttpCall call = probeCall(ChatProtocol::identityPath(endpoint.identity), limits);
+    HttpResponse response = LoopbackHTTP::send(endpoint, call, cancellation);
+    if (response.outcome == HttpResponse::Outcome::unreachable) return ModelUnavailability::serverUnreachable;
+    if (response.isSuccess() && ChatProtocol::identifies(endpoint.identity, response.body))
+        return std::nullopt;
+    return ModelUnavailability::unsupportedServer;
+}
+
+ConnectionOrReason probeEndpoint(ModelEndpoint endpoint, const std::optional<std::string>& wanted,
                                  const ModelLimits& limits, const Cancellation& cancellation) {
+    if (auto refusal = identityRefusal(endpoint, limits, cancellation)) return *refusal;
     std::vector<ModelAPI> apis = {endpoint.api};
     if (endpoint.api == ModelAPI::unknown) apis = {ModelAPI::ollama, ModelAPI::openAI};
     for (ModelAPI api : apis) {
-        HttpCall call{ChatProtocol::modelsPath(api, endpoint.basePath), std::nullopt, limits.probeTimeout,
-                      limits.probeTimeout, limits.maxResponseBytes};
+        HttpCall call = probeCall(ChatProtocol::modelsPath(api, endpoint.basePath), limits);
         HttpResponse response = LoopbackHTTP::send(endpoint, call, cancellation);
         if (response.outcome == HttpResponse::Outcome::unreachable)
             return ModelUnavailability::serverUnreachable;
@@ -34,7 +51,7 @@ ConnectionOrReason probeEndpoint(ModelEndpoint endpoint, const ModelSettings& se
         if (response.isSuccess()) models = ChatProtocol::parseModelList(api, response.body);
         if (!models) continue;
         endpoint.api = api;
-        return connectionFor(endpoint, *models, settings.model);
+        return connectionFor(endpoint, *models, wanted);
     }
     return ModelUnavailability::unsupportedServer;
 }
@@ -55,14 +72,22 @@ int weight(ModelUnavailability reason) {
 } // namespace
 
 ModelProbe probe(const ModelSettings& settings, const ModelLimits& limits, const Cancellation& cancellation) {
-    // Refused before anything is contacted.
+    // Both refused before anything is contacted.
+    if (settings.noModel) return {std::nullopt, ModelUnavailability::modelTurnedOff};
     if (settings.model && isCloudModelName(*settings.model))
         return {std::nullopt, ModelUnavailability::nonLocalModel};
     auto candidates = endpointCandidates(settings);
     if (auto* refusal = std::get_if<ModelUnavailability>(&candidates)) return {std::nullopt, *refusal};
+    return probeEndpoints(std::get<std::vector<ModelEndpoint>>(candidates), settings.model, limits,
+                          cancellation);
+}
+
+ModelProbe probeEndpoints(const std::vector<ModelEndpoint>& candidates,
+                          const std::optional<std::string>& model, const ModelLimits& limits,
+                          const Cancellation& cancellation) {
     std::optional<ModelUnavailability> reason;
-    for (const ModelEndpoint& endpoint : std::get<std::vector<ModelEndpoint>>(candidates)) {
-        ConnectionOrReason found = probeEndpoint(endpoint, settings, limits, cancellation);
+    for (const ModelEndpoint& endpoint : candidates) {
+        ConnectionOrReason found = probeEndpoint(endpoint, model, limits, cancellation);
         if (auto* connection = std::get_if<ModelConnection>(&found))
             return ModelProbe{std::move(*connection)};
         ModelUnavailability why = std::get<ModelUnavailability>(found);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tindrel {
 
@@ -33,8 +34,15 @@ struct ModelProbe {
 // The local model server: found afresh at every call, one stateless chat per question.
 namespace LocalModel {
 
-// Asks each candidate server for its model list (one short request each) and picks the model.
+// With the model turned off or a cloud model named, answers at once without contacting anything;
+// otherwise probes the candidates of endpointCandidates.
 ModelProbe probe(const ModelSettings& settings, const ModelLimits& limits, const Cancellation& cancellation);
+
+// Asks each candidate in turn for what it is, where it must show that, and for its model list (short
+// GETs without a body), and picks the model from the first that answers as a model server.
+ModelProbe probeEndpoints(const std::vector<ModelEndpoint>& candidates,
+                          const std::optional<std::string>& model, const ModelLimits& limits,
+                          const Cancellation& cancellation);
 
 // One fresh exchange: the instructions as the system message, the prompt as the user message.
 // The trimmed answer, or nothing on any failure, an empty answer or cancellation.

@@ -18,6 +18,15 @@ enum class ModelAPI {
     openAI,  // /v1/models and /v1/chat/completions (llama-server, LM Studio, LocalAI, vLLM)
 };
 
+// What a server must first show of itself before it is asked for its models. A port that model
+// servers use by default may just as well hold a developer's own service or a proxy to a hosted API,
+// so a server found there is taken only when it answers a request that only that server answers.
+enum class ServerIdentity {
+    named,       // the person named this address: taken at its word
+    ollama,      // GET /api/version answers with Ollama's version object
+    llamaServer, // GET /props answers with llama.cpp's server properties
+};
+
 // A model server on this machine: parseEndpoint builds one only for a loopback address or a name
 // that maps only to loopback addresses.
 struct ModelEndpoint {
@@ -27,6 +36,7 @@ struct ModelEndpoint {
     std::string basePath;               // "" or "/…" without a trailing "/"
     std::vector<std::string> addresses; // the loopback addresses the host stands for
     ModelAPI api = ModelAPI::unknown;
+    ServerIdentity identity = ServerIdentity::named;
 
     std::string url(std::string_view path) const;
 };

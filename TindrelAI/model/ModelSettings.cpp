@@ -1,5 +1,7 @@
 #include "TindrelAI/model/ModelSettings.h"
 
+#include "TindrelCore/text/TextCase.h"
+
 #include <cstdlib>
 #include <mutex>
 
@@ -14,14 +16,14 @@ std::optional<std::string> variable(const char* name) {
     return std::string(value);
 }
 
-bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    text = text.substr(text.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != suffix[i]) return false;
-    }
-    return true;
+// Any value but "0" turns the model off: "true" or "yes" mean what "1" means.
+bool noModelVariable() {
+    std::optional<std::string> value = variable("TINDREL_NO_MODEL");
+    return value && *value != "0";
+}
+
+bool isWordCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
 std::optional<std::string> nonEmpty(std::optional<std::string> value) {
@@ -33,6 +35,7 @@ struct Configured {
     std::mutex mutex;
     std::optional<std::string> url;
     std::optional<std::string> model;
+    bool noModel = false;
 };
 
 Configured& configured() {
@@ -40,8 +43,8 @@ Configured& configured() {
     return values;
 }
 
-ModelEndpoint fixedEndpoint(int port, ModelAPI api) {
-    return ModelEndpoint{"http", "127.0.0.1", port, "", {"127.0.0.1"}, api};
+ModelEndpoint fixedEndpoint(int port, ModelAPI api, ServerIdentity identity) {
+    return ModelEndpoint{"http", "127.0.0.1", port, "", {"127.0.0.1"}, api, identity};
 }
 
 // OLLAMA_HOST is often a listening address such as "0.0.0.0"; the client side of that is loopback.
@@ -56,13 +59,15 @@ std::optional<ModelEndpoint> ollamaHostEndpoint(std::string host) {
     auto* endpoint = std::get_if<ModelEndpoint>(&parsed);
     if (endpoint == nullptr) return std::nullopt;
     endpoint->api = ModelAPI::ollama;
+    endpoint->identity = ServerIdentity::ollama;
     return *endpoint;
 }
 
 } // namespace
 
 ModelSettings ModelSettings::fromEnvironment() {
-    return {variable("TINDREL_MODEL_URL"), variable("TINDREL_MODEL"), variable("OLLAMA_HOST")};
+    return {variable("TINDREL_MODEL_URL"), variable("TINDREL_MODEL"), variable("OLLAMA_HOST"),
+            noModelVariable()};
 }
 
 void ModelSettings::configure(std::optional<std::string> url, std::optional<std::string> model) {
@@ -72,12 +77,19 @@ void ModelSettings::configure(std::optional<std::string> url, std::optional<std:
     values.model = nonEmpty(std::move(model));
 }
 
+void ModelSettings::configureNoModel(bool noModel) {
+    Configured& values = configured();
+    std::lock_guard lock(values.mutex);
+    values.noModel = noModel;
+}
+
 ModelSettings ModelSettings::current() {
     ModelSettings settings = fromEnvironment();
     Configured& values = configured();
     std::lock_guard lock(values.mutex);
     if (values.url) settings.url = values.url;
     if (values.model) settings.model = values.model;
+    settings.noModel = settings.noModel || values.noModel;
     return settings;
 }
 
@@ -93,13 +105,24 @@ endpointCandidates(const ModelSettings& settings) {
     }
     std::optional<ModelEndpoint> ollama;
     if (settings.ollamaHost) ollama = ollamaHostEndpoint(*settings.ollamaHost);
-    return std::vector<ModelEndpoint>{ollama.value_or(fixedEndpoint(ollamaPort, ModelAPI::ollama)),
-                                      fixedEndpoint(8080, ModelAPI::openAI),
-                                      fixedEndpoint(9931, ModelAPI::openAI)};
+    return std::vector<ModelEndpoint>{
+        ollama.value_or(fixedEndpoint(ollamaPort, ModelAPI::ollama, ServerIdentity::ollama)),
+        fixedEndpoint(8080, ModelAPI::openAI, ServerIdentity::llamaServer),
+        fixedEndpoint(9931, ModelAPI::openAI, ServerIdentity::llamaServer)};
 }
 
 bool isCloudModelName(std::string_view model) {
-    return endsWithIgnoringCase(model, ":cloud") || endsWithIgnoringCase(model, "-cloud");
+    while (!model.empty()) {
+        std::size_t start = 0;
+        while (start < model.size() && !isWordCharacter(model[start]))
+            ++start;
+        std::size_t end = start;
+        while (end < model.size() && isWordCharacter(model[end]))
+            ++end;
+        if (TextCase::lowercased(model.substr(start, end - start)) == "cloud") return true;
+        model.remove_prefix(end);
+    }
+    return false;
 }
 
 } // namespace tindrel

@@ -16,6 +16,8 @@ std::string_view reasonName(ModelUnavailability reason) {
         return "noModelInstalled";
     case ModelUnavailability::modelNotFound:
         return "modelNotFound";
+    case ModelUnavailability::modelTurnedOff:
+        return "modelTurnedOff";
     case ModelUnavailability::nonLocalModel:
         break;
     }

@@ -13,6 +13,7 @@ enum class ModelUnavailability {
     noModelInstalled,  // the server lists no model at all
     modelNotFound,     // the configured model is not among those the server lists
     nonLocalModel,     // the model would be run by a remote service
+    modelTurnedOff,    // TINDREL_NO_MODEL or --no-model: nothing is contacted
 };
 
 // The case name, e.g. "serverUnreachable".

@@ -15,6 +15,35 @@ TEST(ChatProtocol, PathsPerAPI) {
     EXPECT_EQ(chatPath(ModelAPI::openAI, "/lmstudio/v1"), "/chat/completions");
 }
 
+TEST(ChatProtocol, KnowsOllamaAndLlamaServerByTheirOwnAnswers) {
+    EXPECT_EQ(identityPath(ServerIdentity::ollama), "/api/version");
+    EXPECT_EQ(identityPath(ServerIdentity::llamaServer), "/props");
+    constexpr auto ollama = ServerIdentity::ollama, llama = ServerIdentity::llamaServer;
+    struct Case {
+        ServerIdentity identity;
+        std::string body;
+        bool identified;
+    } cases[] = {
+        {ollama, R"({"version":"0.12.6"})", true},
+        {ollama, R"({"version":""})", false},
+        {ollama, R"({"version":12})", false},
+        {ollama, R"({"models":[]})", false},
+        {llama, R"({"default_generation_settings":{"n_ctx":4096},"total_slots":1,"build_info":"b1"})", true},
+        {llama, R"({"default_generation_settings":{"n_ctx":2048},"total_slots":4})", true},
+        {llama, R"({"default_generation_settings":{"n_ctx":0},"build_info":"b1"})", true},
+        {llama, R"({"default_generation_settings":{}})", false},
+        {llama, R"({"default_generation_settings":"x","total_slots":1})", false},
+        {llama, R"({"total_slots":1,"build_info":"b1","model_path":"/m.gguf"})", false},
+        {llama, R"({"default_generation_settings":{},"total_slots":"1"})", false},
+        {llama, R"({"version":"0.12.6"})", false},
+        {ollama, "<html>hello</html>", false},
+        {llama, "", false},
+        {ServerIdentity::named, "<html>anything</html>", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(identifies(c.identity, c.body), c.identified) << c.body;
+}
+
 TEST(ChatProtocol, ReadsModelLists) {
     using Models = std::vector<ListedModel>;
     struct Case {
@@ -24,11 +53,14 @@ TEST(ChatProtocol, ReadsModelLists) {
     } cases[] = {
         {ModelAPI::ollama,
          R"({"models":[{"name":"llama3.2:latest","size":1},{"model":"qwen3:4b"},{"name":"gpt-oss:120b-cloud"},)"
-         R"({"name":"deepseek","remote_host":"https://ollama.com:443"},{"size":3}]})",
+         R"({"name":"deepseek","remote_host":"https://ollama.com:443"},{"size":3},)"
+         R"({"name":"kimi-k2:1t-cloud:latest"},{"name":"big","remote_model":"big"}]})",
          Models{{"llama3.2:latest", false},
                 {"qwen3:4b", false},
                 {"gpt-oss:120b-cloud", true},
-                {"deepseek", true}}},
+                {"deepseek", true},
+                {"kimi-k2:1t-cloud:latest", true},
+                {"big", true}}},
         {ModelAPI::ollama, R"({"models":[]})", Models{}},
         {ModelAPI::openAI, R"({"object":"list","data":[{"id":"ggml-model-q4_0.gguf","object":"model"}]})",
          Models{{"ggml-model-q4_0.gguf", false}}},

@@ -111,6 +111,11 @@ std::vector<RecordedRequest> FakeModelServer::requests() const {
     return requests_;
 }
 
+std::size_t FakeModelServer::connections() const {
+    std::lock_guard lock(mutex_);
+    return connections_;
+}
+
 bool FakeModelServer::waitOrStop(std::chrono::milliseconds delay) {
     std::unique_lock lock(mutex_);
     return !stopped_.wait_for(lock, delay, [this] { return stopping_; });
@@ -122,6 +127,10 @@ void FakeModelServer::serve() {
         if (::poll(&p, 1, pollMilliseconds) <= 0) continue;
         int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
         if (connection < 0) continue;
+        {
+            std::lock_guard lock(mutex_);
+            ++connections_;
+        }
         answer(connection);
         ::close(connection);
     }

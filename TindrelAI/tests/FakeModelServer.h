@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -60,6 +61,8 @@ public:
     int port() const { return port_; }
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port_); }
     std::vector<RecordedRequest> requests() const;
+    // Every connection accepted, whether or not a request followed on it.
+    std::size_t connections() const;
 
 private:
     void serve();
@@ -73,6 +76,7 @@ private:
     std::condition_variable stopped_;
     bool stopping_ = false;
     std::vector<RecordedRequest> requests_;
+    std::size_t connections_ = 0;
     std::thread thread_;
 };
 

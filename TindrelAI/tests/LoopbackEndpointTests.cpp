@@ -138,29 +138,45 @@ TEST(ModelSettings, CandidatesFollowTheConfiguration) {
         if (auto* reason = std::get_if<ModelUnavailability>(&candidates))
             return std::vector<std::string>{std::string(reasonName(*reason))};
         for (const ModelEndpoint& e : std::get<std::vector<ModelEndpoint>>(candidates))
-            out.push_back(e.url("") + (e.api == ModelAPI::ollama   ? " ollama"
-                                       : e.api == ModelAPI::openAI ? " openai"
-                                                                   : " ?"));
+            out.push_back(e.url("") +
+                          (e.api == ModelAPI::ollama   ? " ollama"
+                           : e.api == ModelAPI::openAI ? " openai"
+                                                       : " ?") +
+                          (e.identity == ServerIdentity::ollama        ? " shown by /api/version"
+                           : e.identity == ServerIdentity::llamaServer ? " shown by /props"
+                                                                       : ""));
         return out;
     };
-    const std::vector<std::string> defaults = {
-        "http://127.0.0.1:11434 ollama", "http://127.0.0.1:8080 openai", "http://127.0.0.1:9931 openai"};
+    const std::vector<std::string> defaults = {"http://127.0.0.1:11434 ollama shown by /api/version",
+                                               "http://127.0.0.1:8080 openai shown by /props",
+                                               "http://127.0.0.1:9931 openai shown by /props"};
+    auto settings = [](std::optional<std::string> url, std::optional<std::string> ollamaHost) {
+        ModelSettings out;
+        out.url = std::move(url);
+        out.ollamaHost = std::move(ollamaHost);
+        return out;
+    };
     struct Case {
         ModelSettings settings;
         std::vector<std::string> expected;
     } cases[] = {
         {{}, defaults},
-        {{"http://127.0.0.1:5000", {}, "0.0.0.0"}, {"http://127.0.0.1:5000 ?"}},
-        {{"http://localhost:1234/v1", {}, {}}, {"http://localhost:1234/v1 openai"}},
-        {{"http://192.0.2.7:11434", {}, {}}, {"nonLocalEndpoint"}},
-        {{"not a url", {}, {}}, {"invalidEndpoint"}},
-        {{{}, {}, "0.0.0.0"}, defaults},
-        {{{}, {}, "0.0.0.0:11500"}, {"http://127.0.0.1:11500 ollama", defaults[1], defaults[2]}},
-        {{{}, {}, ":11600"}, {"http://127.0.0.1:11600 ollama", defaults[1], defaults[2]}},
-        {{{}, {}, "http://[::]:11700"}, {"http://[::1]:11700 ollama", defaults[1], defaults[2]}},
-        {{{}, {}, "localhost"}, {"http://localhost:11434 ollama", defaults[1], defaults[2]}},
-        {{{}, {}, "https://ollama.example.com"}, defaults},
-        {{{}, {}, "192.0.2.1:11434"}, defaults},
+        {settings("http://127.0.0.1:5000", "0.0.0.0"), {"http://127.0.0.1:5000 ?"}},
+        {settings("http://localhost:1234/v1", {}), {"http://localhost:1234/v1 openai"}},
+        {settings("http://127.0.0.1:8080", {}), {"http://127.0.0.1:8080 ?"}},
+        {settings("http://192.0.2.7:11434", {}), {"nonLocalEndpoint"}},
+        {settings("not a url", {}), {"invalidEndpoint"}},
+        {settings({}, "0.0.0.0"), defaults},
+        {settings({}, "0.0.0.0:11500"),
+         {"http://127.0.0.1:11500 ollama shown by /api/version", defaults[1], defaults[2]}},
+        {settings({}, ":11600"),
+         {"http://127.0.0.1:11600 ollama shown by /api/version", defaults[1], defaults[2]}},
+        {settings({}, "http://[::]:11700"),
+         {"http://[::1]:11700 ollama shown by /api/version", defaults[1], defaults[2]}},
+        {settings({}, "localhost"),
+         {"http://localhost:11434 ollama shown by /api/version", defaults[1], defaults[2]}},
+        {settings({}, "https://ollama.example.com"), defaults},
+        {settings({}, "192.0.2.1:11434"), defaults},
     };
     for (const Case& c : cases)
         EXPECT_EQ(urls(c.settings), c.expected)
@@ -174,12 +190,20 @@ TEST(ModelSettings, CloudModelNames) {
     } cases[] = {
         {"gpt-oss:120b-cloud", true},
         {"kimi-k2:1t-cloud", true},
+        {"kimi-k2:1t-cloud:latest", true},
+        {"x:cloud@sha256:4f5e", true},
         {"qwen3-coder:cloud", true},
-        {"model:CLOUD", true},
+        {"glm-4.6:CLOUD", true},
+        {"deepseek-v3.1:671b_cloud", true},
+        {"library/cloud:7b", true},
+        {"cloud", true},
+        {"my-cloud-model", true},
         {"llama3.2", false},
         {"cloudy:7b", false},
-        {"cloud", false},
-        {"my-cloud-model", false},
+        {"llama-cloudy", false},
+        {"soundcloud-tagger:latest", false},
+        {"icloud:3b", false},
+        {"clou-d", false},
         {"", false},
     };
     for (const Case& c : cases)

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 
 namespace tindrel::testing {
 
@@ -36,7 +37,7 @@ inline std::string answerBody(ModelAPI api, const std::string& text) {
 // A server of one API: its model list, the given reply to every chat, 404 for anything else.
 inline FakeModelServer::Handler modelServer(ModelAPI api, CannedReply chat, std::string models = {}) {
     if (models.empty()) models = modelList(api);
-    return [api, chat, models](const RecordedRequest& request) {
+    return [api, chat = std::move(chat), models = std::move(models)](const RecordedRequest& request) {
         if (request.method == "GET" && request.path == modelsPath(api)) return CannedReply{200, models};
         if (request.method == "POST" && request.path == chatPath(api)) return chat;
         return CannedReply{404, R"({"error":"not found"})"};
@@ -45,6 +46,26 @@ inline FakeModelServer::Handler modelServer(ModelAPI api, CannedReply chat, std:
 
 inline FakeModelServer::Handler answering(ModelAPI api, const std::string& text) {
     return modelServer(api, CannedReply{200, answerBody(api, text)});
+}
+
+// A server that shows what it is by answering GET `path` with `body`, and otherwise answers as `server`.
+inline FakeModelServer::Handler identifiedBy(std::string path, std::string body,
+                                             FakeModelServer::Handler server) {
+    return [path = std::move(path), body = std::move(body),
+            server = std::move(server)](const RecordedRequest& request) {
+        if (request.method == "GET" && request.path == path) return CannedReply{200, body};
+        return server(request);
+    };
+}
+
+// Some other program that speaks both model APIs, like a proxy to a hosted service: it lists models
+// and answers chats, but has neither Ollama's version nor llama-server's properties to show.
+inline FakeModelServer::Handler impostor(const std::string& text) {
+    FakeModelServer::Handler ollama = answering(ModelAPI::ollama, text);
+    FakeModelServer::Handler openAI = answering(ModelAPI::openAI, text);
+    return [ollama, openAI](const RecordedRequest& request) {
+        return request.path.starts_with("/api/") ? ollama(request) : openAI(request);
+    };
 }
 
 } // namespace tindrel::testing

@@ -20,7 +20,7 @@ struct ReasonText {
     const char* text;
 };
 
-constexpr std::array<ReasonText, 7> reasonTexts = {{
+constexpr std::array<ReasonText, 8> reasonTexts = {{
     {ModelUnavailability::invalidEndpoint,
      "The server address can't be read. Use a form like http://127.0.0.1:11434."},
     {ModelUnavailability::nonLocalEndpoint,
@@ -33,6 +33,8 @@ constexpr std::array<ReasonText, 7> reasonTexts = {{
     {ModelUnavailability::modelNotFound, "The model server doesn't have the model named here."},
     {ModelUnavailability::nonLocalModel,
      "That model would run on a remote service, so Tindrel won't use it."},
+    {ModelUnavailability::modelTurnedOff,
+     "TINDREL_NO_MODEL is set, so Tindrel contacts no model and explains from its templates."},
 }};
 
 } // namespace

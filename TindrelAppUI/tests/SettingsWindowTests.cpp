@@ -216,7 +216,7 @@ TEST(LocalModelSection, EveryReasonHasASentenceOfItsOwn) {
          {ModelUnavailability::invalidEndpoint, ModelUnavailability::nonLocalEndpoint,
           ModelUnavailability::serverUnreachable, ModelUnavailability::unsupportedServer,
           ModelUnavailability::noModelInstalled, ModelUnavailability::modelNotFound,
-          ModelUnavailability::nonLocalModel}) {
+          ModelUnavailability::nonLocalModel, ModelUnavailability::modelTurnedOff}) {
         const QString text = modelUnavailabilityText(reasonName(reason));
         EXPECT_NE(text, general) << reasonName(reason);
         EXPECT_TRUE(seen.insert(text).second) << reasonName(reason);

@@ -73,6 +73,42 @@ out=$(printf 'eyJ1c2VyIjoiYWRhIn0=' | TINDREL_MODEL_URL=http://localhost:9 "$tin
 check "ask exit" 0 "$status"
 check "ask answers" "1" "$([ -n "$out" ] && echo 1)"
 
+# --no-model and TINDREL_NO_MODEL=1 contact nothing, not even a server that was named.
+connections=$(mktemp)
+python3 - "$connections" <<'PY' &
+import socket, sys
+listener = socket.socket()
+listener.bind(("127.0.0.1", 0))
+listener.listen(16)
+with open(sys.argv[1], "w") as log:
+    log.write("%d\n" % listener.getsockname()[1])
+while True:
+    connection, _ = listener.accept()
+    with open(sys.argv[1], "a") as log:
+        log.write("connection\n")
+    connection.close()
+PY
+listener=$!
+for _ in $(seq 50); do [ -s "$connections" ] && break; sleep 0.1; done
+listening=http://127.0.0.1:$(head -1 "$connections")
+while IFS='|' read -r no_model flag command; do
+  # shellcheck disable=SC2086  # $command holds the subcommand and its question as separate words
+  out=$(TINDREL_MODEL_URL=$listening TINDREL_NO_MODEL=$no_model "$tindrel" $command $flag "$token" </dev/null 2>/tmp/tindrel-cli-source); status=$?
+  check "$command $flag TINDREL_NO_MODEL=$no_model exit" 0 "$status"
+  check "$command $flag TINDREL_NO_MODEL=$no_model source" "deterministic" "$(cat /tmp/tindrel-cli-source)"
+done <<'CASES'
+|--no-model|explain
+|--no-model|ask why
+0|--no-model|explain
+1||explain
+1||ask why
+CASES
+check "no connection without a model" 0 "$(grep -c connection "$connections")"
+TINDREL_MODEL_URL=$listening "$tindrel" explain "$token" >/dev/null 2>&1
+check "the named server is contacted otherwise" 1 "$(grep -q connection "$connections" && echo 1)"
+kill "$listener"
+rm -f "$connections"
+
 # Layered inputs peel fully: input, expected exit status, expected shape.
 while IFS='|' read -r input expected_status expected_shape; do
   out=$(printf '%s' "$input" | "$tindrel" inspect --json); status=$?
