@@ -1,6 +1,7 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Output.h"
 
+#include <csignal>
 #include <exception>
 #include <string>
 
@@ -30,13 +31,16 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away shows up as a failed write, which ends the run quietly.
+    std::signal(SIGPIPE, SIG_IGN);
+    int status = tindrel::cli::failure;
     try {
-        return run(argc, argv);
+        status = run(argc, argv);
     } catch (const std::exception& error) {
         // Out of memory on a huge input, say: one clear line and a failure status, never an abort.
         tindrel::cli::writeError(std::string("tindrel: ") + error.what());
     } catch (...) {
         tindrel::cli::writeError("tindrel: unexpected failure");
     }
-    return tindrel::cli::failure;
+    return tindrel::cli::finishOutput(status);
 }

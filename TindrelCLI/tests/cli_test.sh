@@ -93,5 +93,21 @@ fish & chips|1|
 999999999|1|
 CASES
 
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export TINDREL_MODEL_URL=http://127.0.0.1:9 # no model: explanations come from the templates
+
+# A write that fails is an error; a reader that goes away ends the run quietly, as for cat.
+for _ in $(seq 3000); do printf 'token %s\n' "$token"; done >"$work/big.log"
+for command in "inspect --sample" "inspect --sample --json" "scan $work/big.log" "scan --json $work/big.log" "--help"; do
+  read -ra words <<<"$command"
+  "$tindrel" "${words[@]}" >/dev/full 2>"$work/err"; status=$?
+  check "$command >/dev/full: exit" 2 "$status"
+  check "$command >/dev/full: message" "tindrel: cannot write the output: No space left on device" "$(cat "$work/err")"
+done
+"$tindrel" scan "$work/big.log" 2>"$work/err" | head -1 >/dev/null; status=${PIPESTATUS[0]}
+check "closed pipe: exit" 141 "$status"
+check "closed pipe: quiet" "" "$(cat "$work/err")"
+
 echo "cli: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
