@@ -1,7 +1,9 @@
 #include "TindrelAI/TindrelExplain.h"
+#include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
 
 #include <memory>
@@ -24,7 +26,7 @@ std::optional<std::string> inputText(const ExplainOptions& options) {
 
 // The text on standard output, who wrote it on standard error.
 int report(const DecodeChain& chain, const TindrelExplain::Explanation& explanation) {
-    writeOut(explanation.text + "\n");
+    writeOut(shown(explanation.text) + "\n");
     writeError(explainer_source::rawValue(explanation.source));
     return chain.isRecognized() ? found : notFound;
 }
@@ -55,6 +57,7 @@ void addExplainCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ExplainOptions>();
     CLI::App* command = app.add_subcommand("explain", "Explain in plain English what a text is");
     command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)");
+    addRawFlag(*command);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
@@ -68,6 +71,7 @@ void addAskCommand(CLI::App& app, int& status) {
         app.add_subcommand("ask", "Answer a question about what a text is, from its verified facts");
     command->add_option("QUESTION", options->question, "The question")->required();
     command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)");
+    addRawFlag(*command);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;

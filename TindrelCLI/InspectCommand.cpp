@@ -1,8 +1,10 @@
 #include "TindrelAI/TemplateExplainer.h"
+#include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/ChainReport.h"
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
@@ -59,7 +61,7 @@ void writeReport(const DecodeChain& chain, const InspectOptions& options) {
     if (options.json)
         writeOut(TindrelJSON::string(chain) + "\n");
     else if (options.markdown)
-        writeOut(markdownReport(chain));
+        writeOut(shown(markdownReport(chain)));
     else
         writeChainReport(chain, Style::forStandardOutput(), writeOut);
 }
@@ -90,6 +92,7 @@ void addInspectCommand(CLI::App& app, int& status) {
     command->add_flag("--sample", options->sample, "Inspect the built-in sample token");
     command->add_option("TEXT", options->text,
                         "The text to inspect (default or \"-\": standard input; with --each-line: a file)");
+    addRawFlag(*command)->excludes(json);
     command->footer("Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.");
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;

@@ -1,6 +1,7 @@
 #include "TindrelCLI/Output.h"
 
 #include "TindrelCLI/Commands.h"
+#include "TindrelCLI/TerminalSafe.h"
 
 #include <cerrno>
 #include <csignal>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unistd.h>
 
 namespace tindrel::cli {
 namespace {
@@ -33,8 +35,10 @@ int finishOutput(int status) {
 }
 
 void writeError(std::string_view line) {
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fputc('\n', stderr);
+    static const bool terminal = isatty(STDERR_FILENO) == 1;
+    std::string text = terminal ? escapeControls(line) : std::string(line);
+    text += '\n';
+    std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 } // namespace tindrel::cli

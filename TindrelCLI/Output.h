@@ -11,6 +11,7 @@ void writeOut(std::string_view text);
 // Flushes and closes standard output, ending the process the same way when that fails; answers `status`.
 int finishOutput(int status);
 
+// One line on standard error, its control characters escaped when that is a terminal.
 void writeError(std::string_view line);
 
 } // namespace tindrel::cli
