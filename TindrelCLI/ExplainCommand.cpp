@@ -56,7 +56,8 @@ constexpr const char* sourceFooter = "The text goes to standard output; \"on-dev
 void addExplainCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ExplainOptions>();
     CLI::App* command = app.add_subcommand("explain", "Explain in plain English what a text is");
-    command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)");
+    command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)")
+        ->check(notEmpty());
     addRawFlag(*command);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
@@ -69,8 +70,9 @@ void addAskCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ExplainOptions>();
     CLI::App* command =
         app.add_subcommand("ask", "Answer a question about what a text is, from its verified facts");
-    command->add_option("QUESTION", options->question, "The question")->required();
-    command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)");
+    command->add_option("QUESTION", options->question, "The question")->required()->check(notBlank());
+    command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)")
+        ->check(notEmpty());
     addRawFlag(*command);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {

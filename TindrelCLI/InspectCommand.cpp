@@ -83,15 +83,20 @@ void addInspectCommand(CLI::App& app, int& status) {
         app.add_subcommand("inspect", "Tell what a text is: peel its layers and print the chain");
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the chain as the JSON export document");
+    CLI::Option* markdown = command
+                                ->add_flag("--markdown", options->markdown,
+                                           "Print the Markdown report with the explanation and next steps")
+                                ->excludes(json);
     command
-        ->add_flag("--markdown", options->markdown,
-                   "Print the Markdown report with the explanation and next steps")
-        ->excludes(json);
-    command->add_flag("--each-line", options->eachLine,
-                      "Inspect every line of the input on its own (with --json: JSON Lines)");
-    command->add_flag("--sample", options->sample, "Inspect the built-in sample token");
-    command->add_option("TEXT", options->text,
-                        "The text to inspect (default or \"-\": standard input; with --each-line: a file)");
+        ->add_flag("--each-line", options->eachLine,
+                   "Inspect every line of the input on its own (with --json: JSON Lines)")
+        ->excludes(markdown);
+    CLI::Option* sample = command->add_flag("--sample", options->sample, "Inspect the built-in sample token");
+    command
+        ->add_option("TEXT", options->text,
+                     "The text to inspect (default or \"-\": standard input; with --each-line: a file)")
+        ->check(notEmpty())
+        ->excludes(sample);
     addRawFlag(*command)->excludes(json);
     command->footer("Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.");
     command->callback([options, command, &status] {

@@ -76,8 +76,9 @@ void addScanCommand(CLI::App& app, int& status) {
     CLI::App* command = app.add_subcommand("scan", "Find and decode every artifact embedded in a log");
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the findings as the JSON scan document");
-    command->add_flag("--verbose", options->verbose, "Print each finding's chain below it");
-    command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)");
+    command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")->excludes(json);
+    command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)")
+        ->check(notEmpty());
     addRawFlag(*command)->excludes(json);
     command->footer("Exit status: 0 something found, 1 nothing found, 2 usage or I/O error.");
     command->callback([options, &status] { status = runScan(*options); });

@@ -4,8 +4,23 @@
 #include <csignal>
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace {
+
+// CLI11 reports a word it could not place before any command as a missing command; name the word instead.
+int reportParseError(const CLI::App& app, const CLI::ParseError& error) {
+    std::vector<std::string> unplaced = app.remaining();
+    if (!app.get_subcommands().empty() || unplaced.empty())
+        return app.exit(error) == 0 ? tindrel::cli::found : tindrel::cli::failure;
+    if (unplaced.front().rfind('-', 0) == 0) {
+        app.exit(CLI::ExtrasError(unplaced));
+    } else {
+        tindrel::cli::writeError("tindrel: " + unplaced.front() +
+                                 " is not a command; the commands are inspect, scan, explain and ask");
+    }
+    return tindrel::cli::failure;
+}
 
 int run(int argc, char** argv) {
     CLI::App app{"tindrel tells what an opaque piece of text is: a token, an encoded payload, a certificate, "
@@ -23,7 +38,7 @@ int run(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error) == 0 ? tindrel::cli::found : tindrel::cli::failure;
+        return reportParseError(app, error);
     }
     return status;
 }

@@ -137,5 +137,27 @@ done
 check "closed pipe: exit" 141 "$status"
 check "closed pipe: quiet" "" "$(cat "$work/err")"
 
+# Conflicting options and empty arguments are usage errors that name the fault.
+while IFS='|' read -r command message; do
+  eval "words=($command)"
+  "$tindrel" "${words[@]}" </dev/null >/dev/null 2>"$work/err"; status=$?
+  check "usage: $command" "2 $message" "$status $(head -1 "$work/err")"
+done <<'CASES'
+inspect --each-line --markdown x|--markdown excludes --each-line
+inspect --sample x|--sample excludes TEXT
+inspect --json --raw x|--json excludes --raw
+scan --json --verbose|--json excludes --verbose
+scan --json --raw|--json excludes --raw
+scan ''|FILE: must not be empty
+inspect ''|TEXT: must not be empty
+inspect --each-line ''|TEXT: must not be empty
+explain ''|TEXT: must not be empty
+ask '' x|QUESTION: must not be blank
+ask ' ' x|QUESTION: must not be blank
+ask 'Why?' ''|TEXT: must not be empty
+foo|tindrel: foo is not a command; the commands are inspect, scan, explain and ask
+--bogus|The following argument was not expected: --bogus
+CASES
+
 echo "cli: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
