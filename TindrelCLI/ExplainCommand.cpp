@@ -1,6 +1,7 @@
 #include "TindrelAI/TindrelExplain.h"
 #include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/Commands.h"
+#include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/TerminalSafe.h"
@@ -28,7 +29,9 @@ std::optional<std::string> inputText(const ExplainOptions& options) {
 int report(const DecodeChain& chain, const TindrelExplain::Explanation& explanation) {
     writeOut(shown(explanation.text) + "\n");
     writeError(explainer_source::rawValue(explanation.source));
-    return chain.isRecognized() ? found : notFound;
+    if (chain.isRecognized()) return found;
+    hintArtifactsInside(chain.input);
+    return notFound;
 }
 
 int runExplain(const ExplainOptions& options) {
@@ -63,6 +66,7 @@ void addExplainCommand(CLI::App& app, int& status) {
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
         status = runExplain(*options);
+        if (status == notFound && options->textGiven) hintFileContents(options->text, "tindrel explain");
     });
 }
 
@@ -78,6 +82,8 @@ void addAskCommand(CLI::App& app, int& status) {
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
         status = runAsk(*options);
+        if (status == notFound && options->textGiven)
+            hintFileContents(options->text, "tindrel ask " + shellWord(options->question));
     });
 }
 

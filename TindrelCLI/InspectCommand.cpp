@@ -2,6 +2,7 @@
 #include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/ChainReport.h"
 #include "TindrelCLI/Commands.h"
+#include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/TerminalSafe.h"
@@ -72,7 +73,10 @@ int runInspect(const InspectOptions& options) {
     if (options.eachLine) return inspectEachLine(*text, options.json);
     DecodeChain chain = Tindrel::inspectOwned(std::move(*text));
     writeReport(chain, options);
-    return chain.isRecognized() ? found : notFound;
+    if (chain.isRecognized()) return found;
+    if (options.textGiven) hintFileContents(options.text, "tindrel inspect");
+    hintArtifactsInside(chain.input);
+    return notFound;
 }
 
 } // namespace

@@ -159,5 +159,24 @@ foo|tindrel: foo is not a command; the commands are inspect, scan, explain and a
 --bogus|The following argument was not expected: --bogus
 CASES
 
+# An unrecognised text hints on stderr at the file it names and at the artifacts scan would find.
+printf 'hello\n' >"$work/notes.txt"
+embedded="id=550E8400-E29B-41D4-A716-446655440000 token=$token body={\"a\":1}"
+while IFS='|' read -r hint command; do
+  eval "words=($command)"
+  "$tindrel" "${words[@]}" </dev/null >/dev/null 2>"$work/err"; status=$?
+  check "hint: $command" "1 $hint" "$status $(grep -v '^deterministic$' "$work/err")"
+done <<CASES
+tindrel: $work/notes.txt is a file — to read what it holds: tindrel inspect - < $work/notes.txt|inspect $work/notes.txt
+tindrel: $work/notes.txt is a file — to read what it holds: tindrel explain - < $work/notes.txt|explain $work/notes.txt
+tindrel: $work/notes.txt is a file — to read what it holds: tindrel ask 'Is it old?' - < $work/notes.txt|ask 'Is it old?' $work/notes.txt
+3 artifacts inside — try \`tindrel scan\`|inspect '$embedded'
+1 artifact inside — try \`tindrel scan\`|explain 'user ada logged in with $token'
+|inspect 'plain words'
+|inspect $work
+CASES
+out=$(printf '%s' "$embedded" | "$tindrel" inspect --json 2>&1 >/dev/null)
+check "hint for standard input" "3 artifacts inside — try \`tindrel scan\`" "$out"
+
 echo "cli: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
