@@ -1,5 +1,6 @@
 #include "TindrelCLI/ChainReport.h"
 
+#include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/knowledge/Explainer.h"
 
 #include <fmt/format.h>
@@ -20,14 +21,18 @@ std::string riskText(Explainer::RiskLevel level, const Style& style) {
     return style.green(name);
 }
 
+// Summaries and details come from the input: shown() keeps them from driving a terminal.
 void appendStep(std::string& out, std::size_t number, const DecodeResult& step, const Style& style) {
     std::string kind(detection_kind::rawValue(step.kind));
     out += fmt::format("{}. {} {}  {}\n", number, style.bold(kind),
-                       style.dim(fmt::format("({:.0f}%)", step.confidence * 100)), step.summary);
+                       style.dim(fmt::format("({:.0f}%)", step.confidence * 100)), shown(step.summary));
+    std::vector<std::pair<std::string, std::string>> details;
     std::size_t width = 0;
-    for (const auto& [key, value] : step.details)
-        width = std::max(width, key.size());
-    for (const auto& [key, value] : step.details)
+    for (const auto& [key, value] : step.details) {
+        details.emplace_back(shown(key), shown(value));
+        width = std::max(width, details.back().first.size());
+    }
+    for (const auto& [key, value] : details)
         out += fmt::format("   {}  {}\n", style.cyan(fmt::format("{:<{}}", key, width)), value);
 }
 
@@ -48,11 +53,11 @@ void writeChainReport(const DecodeChain& chain, const Style& style,
     if (!nextSteps.empty()) {
         out += "\n" + style.bold("Next steps") + "\n";
         for (const std::string& text : nextSteps)
-            out += "  \u2022 " + text + "\n";
+            out += "  \u2022 " + shown(text) + "\n";
     }
     out += "\n" + style.bold("Final value") + "\n";
     write(out);
-    write(chain.finalValue());
+    writeShown(chain.finalValue(), write);
     write("\n");
 }
 
@@ -64,7 +69,7 @@ std::string chainReport(const DecodeChain& chain, const Style& style) {
 
 std::string chainLine(const DecodeChain& chain) {
     if (!chain.isRecognized()) return "not recognized";
-    return chain.shapeText() + "\t" + chain.steps.front().summary;
+    return chain.shapeText() + "\t" + shown(chain.steps.front().summary);
 }
 
 } // namespace tindrel::cli

@@ -1,8 +1,11 @@
 #include "TindrelAI/TindrelExplain.h"
 #include "TindrelAI/model/ModelSettings.h"
+#include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/Commands.h"
+#include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
 
 #include <memory>
@@ -26,9 +29,11 @@ std::optional<std::string> inputText(const ExplainOptions& options) {
 
 // The text on standard output, who wrote it on standard error.
 int report(const DecodeChain& chain, const TindrelExplain::Explanation& explanation) {
-    writeOut(explanation.text + "\n");
+    writeOut(shown(explanation.text) + "\n");
     writeError(explainer_source::rawValue(explanation.source));
-    return chain.isRecognized() ? found : notFound;
+    if (chain.isRecognized()) return found;
+    hintArtifactsInside(chain.input);
+    return notFound;
 }
 
 int runExplain(const ExplainOptions& options) {
@@ -59,13 +64,16 @@ constexpr const char* sourceFooter = "The text goes to standard output; \"on-dev
 void addExplainCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ExplainOptions>();
     CLI::App* command = app.add_subcommand("explain", "Explain in plain English what a text is");
-    command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)");
+    command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)")
+        ->check(notEmpty());
     command->add_flag("--no-model", options->noModel, noModelHelp);
+    addRawFlag(*command);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
         if (options->noModel) ModelSettings::configureNoModel(true);
         status = runExplain(*options);
+        if (status == notFound && options->textGiven) hintFileContents(options->text, "tindrel explain");
     });
 }
 
@@ -73,14 +81,18 @@ void addAskCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ExplainOptions>();
     CLI::App* command =
         app.add_subcommand("ask", "Answer a question about what a text is, from its verified facts");
-    command->add_option("QUESTION", options->question, "The question")->required();
-    command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)");
+    command->add_option("QUESTION", options->question, "The question")->required()->check(notBlank());
+    command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)")
+        ->check(notEmpty());
     command->add_flag("--no-model", options->noModel, noModelHelp);
+    addRawFlag(*command);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
         if (options->noModel) ModelSettings::configureNoModel(true);
         status = runAsk(*options);
+        if (status == notFound && options->textGiven)
+            hintFileContents(options->text, "tindrel ask " + shellWord(options->question));
     });
 }
 

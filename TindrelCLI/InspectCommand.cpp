@@ -1,8 +1,11 @@
 #include "TindrelAI/TemplateExplainer.h"
+#include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/ChainReport.h"
 #include "TindrelCLI/Commands.h"
+#include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
@@ -59,7 +62,7 @@ void writeReport(const DecodeChain& chain, const InspectOptions& options) {
     if (options.json)
         writeOut(TindrelJSON::string(chain) + "\n");
     else if (options.markdown)
-        writeOut(markdownReport(chain));
+        writeOut(shown(markdownReport(chain)));
     else
         writeChainReport(chain, Style::forStandardOutput(), writeOut);
 }
@@ -70,7 +73,10 @@ int runInspect(const InspectOptions& options) {
     if (options.eachLine) return inspectEachLine(*text, options.json);
     DecodeChain chain = Tindrel::inspectOwned(std::move(*text));
     writeReport(chain, options);
-    return chain.isRecognized() ? found : notFound;
+    if (chain.isRecognized()) return found;
+    if (options.textGiven) hintFileContents(options.text, "tindrel inspect");
+    hintArtifactsInside(chain.input);
+    return notFound;
 }
 
 } // namespace
@@ -81,15 +87,21 @@ void addInspectCommand(CLI::App& app, int& status) {
         app.add_subcommand("inspect", "Tell what a text is: peel its layers and print the chain");
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the chain as the JSON export document");
+    CLI::Option* markdown = command
+                                ->add_flag("--markdown", options->markdown,
+                                           "Print the Markdown report with the explanation and next steps")
+                                ->excludes(json);
     command
-        ->add_flag("--markdown", options->markdown,
-                   "Print the Markdown report with the explanation and next steps")
-        ->excludes(json);
-    command->add_flag("--each-line", options->eachLine,
-                      "Inspect every line of the input on its own (with --json: JSON Lines)");
-    command->add_flag("--sample", options->sample, "Inspect the built-in sample token");
-    command->add_option("TEXT", options->text,
-                        "The text to inspect (default or \"-\": standard input; with --each-line: a file)");
+        ->add_flag("--each-line", options->eachLine,
+                   "Inspect every line of the input on its own (with --json: JSON Lines)")
+        ->excludes(markdown);
+    CLI::Option* sample = command->add_flag("--sample", options->sample, "Inspect the built-in sample token");
+    command
+        ->add_option("TEXT", options->text,
+                     "The text to inspect (default or \"-\": standard input; with --each-line: a file)")
+        ->check(notEmpty())
+        ->excludes(sample);
+    addRawFlag(*command)->excludes(json);
     command->footer("Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.");
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;

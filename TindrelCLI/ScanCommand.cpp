@@ -1,8 +1,10 @@
+#include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/ChainReport.h"
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/ScanDocument.h"
+#include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
 
 #include <cerrno>
@@ -35,7 +37,7 @@ std::string indented(std::string_view text, std::string_view indent) {
 std::string findingReport(const ScanFinding& finding, bool verbose, const Style& style) {
     const DecodeResult& first = finding.chain.steps.front();
     std::string out = fmt::format("{}  {}  {}\n", style.dim(fmt::format("line {}", finding.line)),
-                                  style.bold(detection_kind::displayName(first.kind)), first.summary);
+                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary));
     if (verbose) out += indented(chainReport(finding.chain, style), "    ") + "\n";
     return out;
 }
@@ -72,9 +74,12 @@ int runScan(const ScanOptions& options) {
 void addScanCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ScanOptions>();
     CLI::App* command = app.add_subcommand("scan", "Find and decode every artifact embedded in a log");
-    command->add_flag("--json", options->json, "Print the findings as the JSON scan document");
-    command->add_flag("--verbose", options->verbose, "Print each finding's chain below it");
-    command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)");
+    CLI::Option* json =
+        command->add_flag("--json", options->json, "Print the findings as the JSON scan document");
+    command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")->excludes(json);
+    command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)")
+        ->check(notEmpty());
+    addRawFlag(*command)->excludes(json);
     command->footer("Exit status: 0 something found, 1 nothing found, 2 usage or I/O error.");
     command->callback([options, &status] { status = runScan(*options); });
 }

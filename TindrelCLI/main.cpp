@@ -1,10 +1,26 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Output.h"
 
+#include <csignal>
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace {
+
+// CLI11 reports a word it could not place before any command as a missing command; name the word instead.
+int reportParseError(const CLI::App& app, const CLI::ParseError& error) {
+    std::vector<std::string> unplaced = app.remaining();
+    if (!app.get_subcommands().empty() || unplaced.empty())
+        return app.exit(error) == 0 ? tindrel::cli::found : tindrel::cli::failure;
+    if (unplaced.front().rfind('-', 0) == 0) {
+        app.exit(CLI::ExtrasError(unplaced));
+    } else {
+        tindrel::cli::writeError("tindrel: " + unplaced.front() +
+                                 " is not a command; the commands are inspect, scan, explain and ask");
+    }
+    return tindrel::cli::failure;
+}
 
 int run(int argc, char** argv) {
     CLI::App app{"tindrel tells what an opaque piece of text is: a token, an encoded payload, a certificate, "
@@ -22,7 +38,7 @@ int run(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error) == 0 ? tindrel::cli::found : tindrel::cli::failure;
+        return reportParseError(app, error);
     }
     return status;
 }
@@ -30,13 +46,16 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away shows up as a failed write, which ends the run quietly.
+    std::signal(SIGPIPE, SIG_IGN);
+    int status = tindrel::cli::failure;
     try {
-        return run(argc, argv);
+        status = run(argc, argv);
     } catch (const std::exception& error) {
         // Out of memory on a huge input, say: one clear line and a failure status, never an abort.
         tindrel::cli::writeError(std::string("tindrel: ") + error.what());
     } catch (...) {
         tindrel::cli::writeError("tindrel: unexpected failure");
     }
-    return tindrel::cli::failure;
+    return tindrel::cli::finishOutput(status);
 }
