@@ -9,7 +9,12 @@
 
 namespace tindrel::cli {
 
+// Counting means a whole scan; past this size the hint would cost more than the inspection it
+// follows, so a huge text goes without it.
+constexpr std::size_t largestTextCounted = std::size_t{4} << 20;
+
 void hintArtifactsInside(std::string_view text) {
+    if (text.size() > largestTextCounted) return;
     std::size_t count = 0;
     Tindrel::scan(text, [&count](ScanFinding&&) { ++count; });
     if (count == 0) return;
