@@ -24,6 +24,8 @@ public:
     void setInteger(const QString& key, qint64 value) { store(key, value); }
     void setString(const QString& key, const QString& value) { store(key, value); }
     virtual void remove(const QString& key) = 0;
+    // True once the store on disk refused a change: changes then last only until the app quits.
+    virtual bool writeRefused() const { return false; }
 
 protected:
     virtual QVariant load(const QString& key) const = 0;

@@ -1,9 +1,11 @@
 #include "TindrelAppUI/settings/SettingsDefaults.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace tindrel;
@@ -14,6 +16,20 @@ unsigned mode(const QString& path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) return 0;
     return info.st_mode & 0777;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& text, unsigned permissions) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), permissions), 0);
 }
 
 void roundTrip(Defaults& defaults) {
@@ -67,4 +83,48 @@ TEST(Defaults, CorruptFileGivesDefaultsAndIsReplacedOnWrite) {
     EXPECT_FALSE(defaults.data("tindrel.history.v1"));
     defaults.setString("tindrel.appearance.v1", "light");
     EXPECT_EQ(SettingsDefaults(path).string("tindrel.appearance.v1"), QString("light"));
+}
+
+TEST(Defaults, SettingsFileKeepsThePermissionsThePersonChose) {
+    const QByteArray stored = "[General]\ntindrel.appearance.v1=light\ntindrel.usage.count.v1=5\n";
+    struct Case {
+        const char* name;
+        unsigned mode;
+        bool throughLink;
+        bool frozenWhileRunning;
+        bool refused;
+    } cases[] = {
+        {"read-only file", 0400, false, false, true},
+        {"file others may read", 0644, false, false, false},
+        {"made read-only while running", 0600, false, true, true},
+        {"link to a writable file", 0640, true, false, false},
+        {"link to a read-only file", 0444, true, false, true},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("config/Tindrel/Tindrel.conf");
+        const QString target = c.throughLink ? dir.filePath("dotfiles/tindrel.conf") : path;
+        writeFile(target, stored, c.mode);
+        if (c.throughLink) {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            ASSERT_TRUE(QFile::link(target, path));
+        }
+        {
+            SettingsDefaults defaults(path);
+            if (c.frozenWhileRunning) ::chmod(QFile::encodeName(path).constData(), 0400);
+            defaults.setString("tindrel.appearance.v1", "dark");
+            EXPECT_EQ(defaults.writeRefused(), c.refused) << c.name;
+            EXPECT_EQ(defaults.string("tindrel.appearance.v1"), QString("dark")) << c.name;
+            EXPECT_EQ(defaults.integer("tindrel.usage.count.v1"), 5) << c.name;
+            defaults.remove("tindrel.usage.count.v1");
+            EXPECT_FALSE(defaults.integer("tindrel.usage.count.v1")) << c.name;
+        }
+        EXPECT_EQ(QFileInfo(path).isSymLink(), c.throughLink) << c.name;
+        EXPECT_EQ(mode(target), c.frozenWhileRunning ? 0400u : c.mode) << c.name;
+        if (c.refused) {
+            EXPECT_EQ(contents(target), stored) << c.name;
+        } else {
+            EXPECT_EQ(SettingsDefaults(path).string("tindrel.appearance.v1"), QString("dark")) << c.name;
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include "TindrelAI/model/ModelUnavailability.h"
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 #include "TindrelAppUI/settings/ModelPref.h"
+#include "TindrelAppUI/settings/SettingsDefaults.h"
 #include "TindrelAppUI/views/settings/AboutSettingsPage.h"
 #include "TindrelAppUI/views/settings/LocalModelSection.h"
 #include "TindrelAppUI/views/settings/SettingsWindow.h"
@@ -11,8 +12,11 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileDevice>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -182,6 +186,42 @@ TEST(SettingsWindow, AboutShowsTheVersionAndOpensTheLinks) {
     QDesktopServices::unsetUrlHandler("https");
     EXPECT_EQ(catcher.opened,
               (QList<QUrl>{QUrl("https://tindrel.dev"), QUrl("https://tindrel.dev/privacy")}));
+}
+
+TEST(SettingsWindow, SaysOnceWhenTheSettingsFileIsReadOnly) {
+    const QString notice = "Your settings file is read-only \u2014 changes last until Tindrel quits.";
+    const QByteArray stored = "[General]\ntindrel.appearance.v1=light\n";
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner;
+    const QFileDevice::Permissions writable = readOnly | QFileDevice::WriteOwner;
+    // The file's own mode bits; Qt's "user" bits say what this process may do, root or not.
+    const auto mode = [](const QString& file) {
+        return QFile(file).permissions() &
+               ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+    };
+    for (const QFileDevice::Permissions permissions : {readOnly, writable}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Tindrel.conf");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(stored);
+        file.close();
+        ASSERT_TRUE(file.setPermissions(permissions));
+        SettingsDefaults defaults(path);
+        FakeHotKeys hotKeys;
+        SettingsWindow window(hotKeys.manager, defaults, std::make_shared<ScriptedLoginItem>(),
+                              std::make_shared<FixedProbe>(std::nullopt));
+        window.show();
+        // "System" rather than a fixed appearance, which would stay on the shared theme.
+        buttonTitled(window.tabs()->widget(1), "System")->click();
+
+        const bool frozen = permissions == readOnly;
+        EXPECT_EQ(visibleLabelTexts(&window).count(notice), frozen ? 1 : 0);
+        EXPECT_EQ(mode(path), permissions);
+        EXPECT_EQ(defaults.string("tindrel.appearance.v1"), QString("system"));
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll() == stored, frozen);
+    }
 }
 
 TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {

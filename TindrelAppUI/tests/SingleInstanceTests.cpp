@@ -1,34 +1,58 @@
+#include "SettingsFakes.h"
+#include "TindrelAppUI/platform/PeerCredentials.h"
 #include "TindrelAppUI/shell/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 using namespace tindrel;
+using tindrel::testing::ScopedEnv;
 
 namespace {
 
-QString uniqueName() {
-    return QStringLiteral("tindrel-test-") + QUuid::createUuid().toString(QUuid::Id128);
-}
+using UserId = PeerCredentials::UserId;
+
+const UserId me = PeerCredentials::currentUser();
+const UserId someoneElse = me + 1;
+
+// A socket path in a fresh owner-only folder (QTemporaryDir makes it 0700).
+struct SocketPlace {
+    QTemporaryDir dir;
+    QString path = dir.filePath("tindrel.sock");
+};
 
 // What a crashed instance leaves behind: the socket file with nobody listening.
-void leaveStaleSocket(const QString& name) {
-    QByteArray path = QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + name);
+void leaveStaleSocket(const QString& path) {
+    QByteArray name = QFile::encodeName(path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ::close(fd);
-    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(path)));
+    ASSERT_TRUE(QFile::exists(path));
+}
+
+unsigned mode(const QString& path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return 0;
+    return info.st_mode & 0777;
+}
+
+void makeDirectory(const QString& path, unsigned permissions) {
+    ASSERT_TRUE(QDir().mkpath(path));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), permissions), 0);
 }
 
 } // namespace
@@ -44,41 +68,146 @@ TEST(SingleInstance, ArgumentsSurviveTheRoundTrip) {
     EXPECT_TRUE(SingleInstance::decode({}).isEmpty());
 }
 
+TEST(SingleInstance, SocketLivesInAFolderOnlyTheUserCanEnter) {
+    enum class Expect { runtime, fallback, none };
+    struct Case {
+        const char* name;
+        std::optional<unsigned> runtimeMode;  // none: XDG_RUNTIME_DIR unset
+        std::optional<unsigned> fallbackMode; // the fallback folder already there with this mode
+        bool runtimeIsLink = false;
+        bool relativeRuntime = false;
+        UserId user = me;
+        Expect expect = Expect::runtime;
+    } cases[] = {
+        {"private runtime dir", 0700, std::nullopt},
+        {"runtime dir unset", std::nullopt, std::nullopt, false, false, me, Expect::fallback},
+        {"runtime dir readable by all", 0755, std::nullopt, false, false, me, Expect::fallback},
+        {"runtime dir open to the group", 0710, std::nullopt, false, false, me, Expect::fallback},
+        {"relative runtime dir", 0700, std::nullopt, false, true, me, Expect::fallback},
+        {"runtime dir through a link", 0700, std::nullopt, true, false, me, Expect::fallback},
+        {"fallback ours already", std::nullopt, 0700, false, false, me, Expect::fallback},
+        {"fallback open to others", std::nullopt, 0755, false, false, me, Expect::none},
+        {"wider fallback unused while runtime is fine", 0700, 0755},
+        {"folders of another user", 0700, std::nullopt, false, false, someoneElse, Expect::none},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir base;
+        const QString realRuntime = base.filePath("run");
+        QString runtime;
+        if (c.runtimeMode) {
+            makeDirectory(realRuntime, *c.runtimeMode);
+            runtime = realRuntime;
+            if (c.runtimeIsLink) {
+                runtime = base.filePath("run-link");
+                ASSERT_TRUE(QFile::link(realRuntime, runtime));
+            }
+            if (c.relativeRuntime) runtime = QDir::current().relativeFilePath(realRuntime);
+        }
+        const QString fallbackBase = base.filePath("tmp");
+        const QString fallback = fallbackBase + "/tindrel-" + QString::number(c.user);
+        makeDirectory(fallbackBase, 01777);
+        if (c.fallbackMode) makeDirectory(fallback, *c.fallbackMode);
+
+        const QString path = SingleInstance::socketPath(runtime, fallbackBase, c.user);
+        switch (c.expect) {
+        case Expect::runtime:
+            EXPECT_EQ(path, runtime + "/tindrel.sock") << c.name;
+            break;
+        case Expect::fallback:
+            EXPECT_EQ(path, fallback + "/tindrel.sock") << c.name;
+            EXPECT_EQ(mode(fallback), 0700u) << c.name;
+            break;
+        case Expect::none:
+            EXPECT_EQ(path, QString()) << c.name;
+            break;
+        }
+        if (c.fallbackMode) {
+            EXPECT_EQ(mode(fallback), *c.fallbackMode) << c.name << ": left as it was";
+        }
+    }
+}
+
+TEST(SingleInstance, PeerCheckNamesTheUserAtTheOtherEnd) {
+    int pair[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    struct Case {
+        qintptr descriptor;
+        UserId expected;
+        bool accepted;
+    } cases[] = {
+        {pair[0], me, true},      {pair[1], me, true}, {pair[0], someoneElse, false},
+        {pipeEnds[0], me, false}, {-1, me, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PeerCredentials::peerIs(c.descriptor, c.expected), c.accepted) << c.descriptor;
+    for (int fd : {pair[0], pair[1], pipeEnds[0], pipeEnds[1]})
+        ::close(fd);
+}
+
 TEST(SingleInstance, SecondLaunchHandsItsArgumentsToTheRunningInstance) {
-    QString name = uniqueName();
-    SingleInstance running(name);
+    SocketPlace runtimeDir;
+    ScopedEnv runtime("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.dir.path()));
+    ASSERT_EQ(SingleInstance::defaultPath(), runtimeDir.path);
+    SingleInstance running;
     std::vector<QStringList> received;
     ASSERT_TRUE(running.listen([&](const QStringList& arguments) { received.push_back(arguments); }));
 
-    SingleInstance second(name);
+    SingleInstance second;
     EXPECT_TRUE(second.handOff({"tindrel-app", "--inspect-clipboard"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !received.empty(); }, 3000));
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0], (QStringList{"tindrel-app", "--inspect-clipboard"}));
 }
 
+TEST(SingleInstance, EitherEndRefusesAPeerOfAnotherUser) {
+    const QStringList question = {"tindrel-app", "--ask", "what is this secret?"};
+    struct Case {
+        const char* name;
+        UserId server;
+        UserId client;
+        bool clientSends;
+        bool serverTakes;
+    } cases[] = {
+        {"same user at both ends", me, me, true, true},
+        {"client expects another user", me, someoneElse, false, false},
+        {"server expects another user", someoneElse, me, true, false},
+    };
+    for (const Case& c : cases) {
+        SocketPlace place;
+        SingleInstance running(place.path, c.server);
+        std::vector<QStringList> received;
+        ASSERT_TRUE(running.listen([&](const QStringList& arguments) { received.push_back(arguments); }));
+        EXPECT_EQ(SingleInstance(place.path, c.client).handOff(question), c.clientSends) << c.name;
+        QTest::qWait(200);
+        EXPECT_EQ(std::ranges::count(received, question), c.serverTakes ? 1 : 0) << c.name;
+    }
+}
+
 TEST(SingleInstance, NobodyRunningMeansNoHandOffAndAStaleSocketIsReplaced) {
-    QString name = uniqueName();
-    EXPECT_FALSE(SingleInstance(name).handOff({"x"}, 200));
-    leaveStaleSocket(name);
-    EXPECT_FALSE(SingleInstance(name).handOff({"x"}, 200));
-    SingleInstance next(name);
+    SocketPlace place;
+    EXPECT_FALSE(SingleInstance(place.path).handOff({"x"}, 200));
+    leaveStaleSocket(place.path);
+    EXPECT_FALSE(SingleInstance(place.path).handOff({"x"}, 200));
+    SingleInstance next(place.path);
     EXPECT_TRUE(next.listen([](const QStringList&) {}));
+    EXPECT_FALSE(SingleInstance(QString()).listen([](const QStringList&) {})) << "no safe place, no socket";
 }
 
 TEST(SingleInstance, OversizedMessagesAreDropped) {
-    QString name = uniqueName();
-    SingleInstance running(name);
+    SocketPlace place;
+    SingleInstance running(place.path);
     int received = 0;
     ASSERT_TRUE(running.listen([&](const QStringList&) { ++received; }));
 
     QLocalSocket socket;
-    socket.connectToServer(name);
+    socket.connectToServer(place.path);
     ASSERT_TRUE(socket.waitForConnected(1000));
     socket.write(QByteArray(SingleInstance::maxMessageBytes + 10, 'a'));
     socket.flush();
     EXPECT_TRUE(QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 3000));
-    SingleInstance(name).handOff({"small"});
+    SingleInstance(place.path).handOff({"small"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return received == 1; }, 3000));
     QTest::qWait(50);
     EXPECT_EQ(received, 1);

@@ -2,8 +2,10 @@
 
 #include "TindrelAppUI/inspector/ModelStatusProbe.h"
 #include "TindrelAppUI/platform/LoginItem.h"
+#include "TindrelAppUI/settings/Defaults.h"
 #include "TindrelAppUI/style/Symbols.h"
 #include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/views/Widgets.h"
 #include "TindrelAppUI/views/settings/AboutSettingsPage.h"
 #include "TindrelAppUI/views/settings/AppearanceSettingsPage.h"
 #include "TindrelAppUI/views/settings/GeneralSettingsPage.h"
@@ -22,6 +24,9 @@ SettingsWindow::SettingsWindow(HotKeyManager& hotKeys, Defaults& defaults,
                                std::shared_ptr<LoginItemService> loginItem,
                                std::shared_ptr<ModelStatusProbe> probe, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , defaults_(defaults)
+    , readOnlyNotice_(makeLabel(
+          QStringLiteral("Your settings file is read-only — changes last until Tindrel quits."), "secondary"))
     , tabs_(new QTabWidget) {
     setWindowTitle(QStringLiteral("Settings"));
     Theme::setRole(this, "root");
@@ -32,8 +37,21 @@ SettingsWindow::SettingsWindow(HotKeyManager& hotKeys, Defaults& defaults,
     // "&&" draws one ampersand; a single one would mark a mnemonic.
     tabs_->addTab(new AboutSettingsPage, symbol(Symbol::lock), QStringLiteral("Privacy && About"));
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(readOnlyNotice_);
     layout->addWidget(tabs_);
     resize(defaultSize);
+    showWhetherChangesAreSaved();
+    // A refusal can come from a change made on another tab, or while the window was closed.
+    connect(tabs_, &QTabWidget::currentChanged, this, &SettingsWindow::showWhetherChangesAreSaved);
+}
+
+void SettingsWindow::showEvent(QShowEvent* event) {
+    showWhetherChangesAreSaved();
+    QWidget::showEvent(event);
+}
+
+void SettingsWindow::showWhetherChangesAreSaved() {
+    readOnlyNotice_->setVisible(defaults_.writeRefused());
 }
 
 std::unique_ptr<SettingsWindow> SettingsWindow::withSystemServices(HotKeyManager& hotKeys,

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+class QLabel;
 class QTabWidget;
 
 namespace tindrel {
@@ -12,7 +13,8 @@ class HotKeyManager;
 class LoginItemService;
 class ModelStatusProbe;
 
-// The Settings window: "General", "Appearance" and "Privacy & About", General first.
+// The Settings window: "General", "Appearance" and "Privacy & About", General first. Above the tabs, one
+// line says so while the settings file refuses changes.
 class SettingsWindow final : public QWidget {
     Q_OBJECT
 
@@ -25,7 +27,14 @@ public:
 
     QTabWidget* tabs() const { return tabs_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showWhetherChangesAreSaved();
+
+    Defaults& defaults_;
+    QLabel* readOnlyNotice_;
     QTabWidget* tabs_;
 };
 
