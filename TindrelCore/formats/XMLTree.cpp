@@ -1,9 +1,11 @@
 #include "TindrelCore/formats/XMLTree.h"
 
+#include "TindrelCore/formats/MarkupDepth.h"
 #include "TindrelCore/formats/RenderBudget.h"
 
 #include <climits>
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xmlsave.h>
 #include <memory>
@@ -59,17 +61,59 @@ using DocPtr = std::unique_ptr<xmlDoc, FreeDoc>;
 
 // No NOENT (entities stay references, so neither "billion laughs" nor a file read through an
 // external entity can happen), no DTDLOAD, no HUGE (libxml2 keeps its depth and size limits).
-// Blanks are dropped because libxml2 re-indents only elements without whitespace text.
-constexpr int parseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+// Blanks are dropped because libxml2 re-indents only elements without whitespace text. NODICT keeps
+// short texts and attribute values out of the parser's dictionary, which slows down as it fills.
+// The text is already Unicode; a declared encoding must not reinterpret it.
+constexpr int parseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+                             XML_PARSE_NODICT | XML_PARSE_IGNORE_ENC;
 
+// libxml2 is slow, for each of these, with the square of the count; documents that are not built to
+// be slow stay far below them.
+// It stops a level or two past this itself (without HUGE).
+constexpr std::size_t maxDepth = 256;
+// Each attribute of an element is checked against the ones before it.
+constexpr std::size_t maxAttributesPerElement = 256;
+// A prefix is looked up through every namespace declaration in scope, and each declaration is
+// checked against the element's others.
+constexpr std::size_t maxNamespacesInScope = 256;
+// Names are interned in the parser's dictionary, whose table stops growing: past this many
+// distinct names its lookups grow longer with every new one.
+constexpr std::size_t maxDistinctNames = 16384;
+// Each attribute declared in the internal subset is checked against its element's others.
+constexpr std::size_t maxDeclaredAttributes = 256;
+// Declared defaults are checked against the attributes of every start tag of their element.
+constexpr std::size_t maxDefaultedAttributes = 16;
+// A parameter entity brings declarations that only its expansion shows.
+constexpr std::size_t maxParameterEntityReferences = 0;
+
+Markup::Limits documentLimits() {
+    Markup::Limits limits;
+    limits.depth = maxDepth;
+    limits.attributesPerElement = maxAttributesPerElement;
+    limits.namespacesInScope = maxNamespacesInScope;
+    limits.distinctNames = maxDistinctNames;
+    limits.declaredAttributes = maxDeclaredAttributes;
+    limits.defaultedAttributes = maxDefaultedAttributes;
+    limits.parameterEntityReferences = maxParameterEntityReferences;
+    return limits;
+}
+
+// The ID and reference tables are skipped (SKIP_IDS): nothing here looks IDs up, and filling them
+// slows down with the square of the number of IDs.
 DocPtr parse(std::string_view text) {
     if (text.size() > std::size_t(INT_MAX)) return nullptr;
-    std::unique_ptr<xmlParserCtxt, FreeContext> context(xmlNewParserCtxt());
+    std::unique_ptr<xmlParserCtxt, FreeContext> context(
+        xmlCreateMemoryParserCtxt(text.data(), int(text.size())));
     if (!context) return nullptr;
     context->sax->serror = ignoreStructuredError;
-    // The text is already Unicode; a declared encoding must not reinterpret it.
-    return DocPtr(
-        xmlCtxtReadMemory(context.get(), text.data(), int(text.size()), nullptr, "UTF-8", parseOptions));
+    xmlCtxtUseOptions(context.get(), parseOptions);
+    context->loadsubset |= XML_SKIP_IDS;
+    xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
+    xmlParseDocument(context.get());
+    DocPtr doc(context->myDoc);
+    context->myDoc = nullptr;
+    if (!context->wellFormed) return nullptr;
+    return doc;
 }
 
 struct Sink {
@@ -119,6 +163,7 @@ std::size_t elementChildren(const xmlNode* node) {
 } // namespace
 
 std::optional<Document> read(std::string_view text) {
+    if (!Markup::staysWithin(text, documentLimits())) return std::nullopt;
     initialiseOnce();
     QuietErrors quiet;
     DocPtr doc = parse(text);

@@ -15,8 +15,9 @@ struct Document {
     std::size_t childElements; // element children of the root
 };
 
-// Nothing for text that is not one whole well-formed document with a root element, or whose
-// pretty form would exceed the rendering budget.
+// Nothing for text that is not one whole well-formed document with a root element, whose pretty
+// form would exceed the rendering budget, or whose shape libxml2 handles slowly (too many
+// attributes on an element, namespaces in scope, distinct names or attribute declarations).
 std::optional<Document> read(std::string_view text);
 
 } // namespace tindrel::XMLTree

@@ -18,13 +18,15 @@ std::string xmlPlist(const std::string& body) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">" + body + "</plist>";
 }
 
-std::string nestedArrays(int levels) {
+std::string nestedArrays(int levels, std::string_view open = "<array>") {
+    return xmlPlist(repeated(open, levels) + repeated("</array>", levels));
+}
+
+std::string dictOfKeys(int count) {
     std::string body;
-    for (int i = 0; i < levels; ++i)
-        body += "<array>";
-    for (int i = 0; i < levels; ++i)
-        body += "</array>";
-    return xmlPlist(body);
+    for (int i = 0; i < count; ++i)
+        body += "<key>k" + std::to_string(i) + "</key><true/>";
+    return xmlPlist("<dict>" + body + "</dict>");
 }
 
 } // namespace
@@ -127,6 +129,49 @@ TEST(PlistDetector, DeepXMLListsAreRefusedBeforeTheReaderRecurses) {
     EXPECT_TRUE(decode(nestedArrays(100)));
     EXPECT_FALSE(decode(nestedArrays(600)));
     EXPECT_FALSE(decode(nestedArrays(100000)));
+}
+
+TEST(PlistDetector, HostileListsAreRefusedHoweverTheyArrive) {
+    std::string deep = repeated("<array>", 1000) + repeated("</array>", 1000);
+    struct Case {
+        std::string name;
+        std::string text;
+    } cases[] = {
+        {"\"/>\" in a quoted attribute value", nestedArrays(1000, "<array a=\"/>\">")},
+        {"\"/>\" in a single-quoted attribute value", nestedArrays(1000, "<array a='/>'>")},
+        {"'>' in a single-quoted DOCTYPE literal",
+         "<!DOCTYPE plist ' > " + xmlPlist(deep) + "'>" + xmlPlist("<true/>")},
+        {"\"]>\" in a single-quoted entity value",
+         "<!DOCTYPE plist [<!ENTITY e ']>" + xmlPlist(deep) + "'>]>" + xmlPlist("<true/>")},
+        {"\"]>\" in a comment of the internal subset",
+         "<!DOCTYPE plist [<!-- ]>" + xmlPlist(deep) + " -->]>" + xmlPlist("<true/>")},
+        {"too many keys in one dictionary", dictOfKeys(4097)},
+        {"long text full of references", xmlPlist("<string>" + repeated("&amp;", 20000) + "</string>")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(decode(c.text));
+        expectUnreadWhenEncoded(c.text, DetectionKind::plist);
+    }
+    EXPECT_FALSE(decode(nestedArrays(100000, "<array a=\"/>\">")));
+}
+
+TEST(PlistDetector, ShapesWithinTheBoundsAreRead) {
+    struct Case {
+        std::string text;
+        std::string root;
+    } cases[] = {
+        {nestedArrays(100, "<array a=\"/>\">"), "array"},
+        {dictOfKeys(4096), "dict"},
+        {xmlPlist("<array>" + repeated("<string>" + repeated("&amp;", 100) + "</string>", 1000) + "</array>"),
+         "array"},
+        {"<!DOCTYPE plist [<!ENTITY e \"]>\">]>" + xmlPlist("<true/>"), "value"},
+    };
+    for (const Case& c : cases) {
+        std::optional<DecodeResult> result = decode(c.text);
+        ASSERT_TRUE(result) << c.text.substr(0, 80);
+        EXPECT_EQ(result->details.at("root"), c.root);
+    }
 }
 
 TEST(PlistDetector, EngineReadsListsAndNeverCallsThemXML) {

@@ -41,6 +41,22 @@ std::string laughs(int levels) {
     return text + "]>\n<lolz>&lol" + std::to_string(levels) + ";</lolz>";
 }
 
+// `count` numbered copies of `unit`, each "{n}" in it replaced by the copy's number.
+std::string numbered(std::string_view unit, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        std::string copy(unit);
+        for (std::size_t at = copy.find("{n}"); at != std::string::npos; at = copy.find("{n}", at))
+            copy.replace(at, 3, std::to_string(i));
+        text += copy;
+    }
+    return text;
+}
+
+std::string withSubset(const std::string& declarations, const std::string& document) {
+    return "<!DOCTYPE r [" + declarations + "]>" + document;
+}
+
 } // namespace
 
 TEST(XMLDetector, SummaryNamesRootAndCountsElementChildren) {
@@ -169,4 +185,42 @@ TEST(XMLDetector, NestingBeyondTheParserLimitIsRefused) {
 TEST(XMLDetector, EngineReportsXMLAsOneTerminalStep) {
     DecodeChain chain = Tindrel::inspect("  <config><debug>true</debug></config>  ");
     EXPECT_EQ(chain.kinds(), std::vector<DetectionKind>{DetectionKind::xml});
+}
+
+TEST(XMLDetector, ShapesLibxml2HandlesSlowlyAreRefusedPastTheirBound) {
+    auto entityElement = [](int attributes) {
+        return withSubset("<!ENTITY e '&#60;b " + numbered("a{n}=\"\" ", attributes) + "/>'>", "<r>&e;</r>");
+    };
+    struct Case {
+        std::string name;
+        std::string within;
+        std::string past;
+    } cases[] = {
+        {"attributes of one element", "<r " + numbered("a{n}=\"1\" ", 256) + "/>",
+         "<r " + numbered("a{n}=\"1\" ", 257) + "/>"},
+        {"namespace declarations of one element", "<r " + numbered("xmlns:p{n}=\"urn:{n}\" ", 256) + "/>",
+         "<r " + numbered("xmlns:p{n}=\"urn:{n}\" ", 257) + "/>"},
+        {"namespace declarations in scope",
+         "<r " + numbered("xmlns:p{n}='u' ", 128) + "><s " + numbered("xmlns:q{n}='u' ", 128) + "/></r>",
+         "<r " + numbered("xmlns:p{n}='u' ", 128) + "><s " + numbered("xmlns:q{n}='u' ", 129) + "/></r>"},
+        {"distinct names", "<r>" + numbered("<e{n}/>", 16383) + "</r>",
+         "<r>" + numbered("<e{n}/>", 16384) + "</r>"},
+        {"attribute declarations",
+         withSubset("<!ATTLIST r " + numbered("a{n} CDATA #IMPLIED ", 256) + ">", "<r/>"),
+         withSubset("<!ATTLIST r " + numbered("a{n} ID #IMPLIED ", 257) + ">", "<r/>")},
+        {"attribute defaults", withSubset("<!ATTLIST r " + numbered("a{n} CDATA '1' ", 16) + ">", "<r/>"),
+         withSubset("<!ATTLIST r " + numbered("a{n} CDATA '1' ", 17) + ">", "<r/>")},
+        {"attributes hidden in an entity value", entityElement(256), entityElement(257)},
+        {"parameter entities", withSubset("<!ENTITY % p 'x'>", "<r/>"),
+         withSubset("<!ENTITY % p '<!ATTLIST r a CDATA \"1\">'> %p;", "<r/>")},
+        {"\"/>\" in attribute values hiding the depth",
+         repeated("<r v=\"/>\" w='/>'>", 200) + repeated("</r>", 200),
+         repeated("<r v=\"/>\" w='/>'>", 1000) + repeated("</r>", 1000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(decode(c.within));
+        EXPECT_FALSE(decode(c.past));
+        expectUnreadWhenEncoded(c.past, DetectionKind::xml);
+    }
 }
