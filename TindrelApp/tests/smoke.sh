@@ -7,6 +7,8 @@ app="$1"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config" HOME="$scratch" TMPDIR="$scratch"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 run() {
@@ -31,7 +33,7 @@ run --autoload-sample --screenshot "$scratch/shot.png"
 timeout 60 "$app" --quit-after-ms 6000 >"$scratch/first" 2>&1 &
 first=$!
 for _ in $(seq 100); do
-  compgen -G "$scratch/tindrel-*" >/dev/null && break
+  [ -S "$XDG_RUNTIME_DIR/tindrel.sock" ] && break
   sleep 0.1
 done
 if ! timeout 5 "$app" --inspect-clipboard >"$scratch/second" 2>&1; then
