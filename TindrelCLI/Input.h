@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tindrel::cli {
 
@@ -12,6 +14,27 @@ struct ReadResult {
 
 // Reads a whole file ("-" or empty: standard input) in as few reads as possible.
 ReadResult readAll(const std::string& path);
+
+// A file ("-" or empty: standard input) read a chunk at a time, for input too large or too long
+// lasting to hold: a pipe that never ends, a device.
+class ChunkReader {
+public:
+    explicit ChunkReader(const std::string& path); // opens the file
+    ~ChunkReader();
+    ChunkReader(const ChunkReader&) = delete;
+    ChunkReader& operator=(const ChunkReader&) = delete;
+
+    // One line for stderr once the file could not be opened or read; empty while all is well.
+    const std::string& error() const { return error_; }
+    // Reads to the end of the file, handing over the bytes as they come, cut anywhere (even inside
+    // a UTF-8 sequence). False when reading failed.
+    bool readAll(const std::function<void(std::string_view)>& each);
+
+private:
+    std::string path_;
+    int fd_;
+    std::string error_;
+};
 
 // The command-line text itself, made valid UTF-8.
 std::string argumentText(const std::string& argument);

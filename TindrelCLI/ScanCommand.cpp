@@ -4,6 +4,7 @@
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/ScanDocument.h"
+#include "TindrelCLI/StreamScan.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
 
@@ -43,27 +44,34 @@ std::string findingReport(const ScanFinding& finding, bool verbose, const Style&
 }
 
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held.
-std::size_t writeReport(std::string_view text, bool verbose) {
+// Answers their count, or nothing when the input could not be read to its end.
+std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose) {
     Style style = Style::forStandardOutput();
     std::size_t count = 0;
-    Tindrel::scan(text, [&](ScanFinding&& finding) {
+    bool read = scan([&](ScanFinding&& finding) {
         writeOut(findingReport(finding, verbose, style));
         ++count;
     });
+    if (!read) return std::nullopt;
     if (count == 0) writeOut("No artifacts found\n");
     return count;
 }
 
+// The log is scanned as it is read, so neither its text nor its findings are ever all held, and a
+// pipe that never ends is scanned for as long as it runs.
 int runScan(const ScanOptions& options) {
-    ReadResult read = readAll(options.path);
-    if (!read.text) {
-        writeError(read.error);
+    ChunkReader input(options.path);
+    if (!input.error().empty()) {
+        writeError(input.error());
         return failure;
     }
-    if (!options.json) return writeReport(*read.text, options.verbose) ? found : notFound;
-    std::optional<std::size_t> count = writeScanDocument(*read.text);
+    ScanRun scan = [&input](const FindingSink& each) { return scanAsRead(input, each); };
+    std::optional<std::size_t> count =
+        options.json ? writeScanDocument(scan) : writeReport(scan, options.verbose);
     if (!count) {
-        writeError(fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
+        writeError(!input.error().empty()
+                       ? input.error()
+                       : fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
         return failure;
     }
     return *count ? found : notFound;

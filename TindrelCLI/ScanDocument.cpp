@@ -1,7 +1,6 @@
 #include "TindrelCLI/ScanDocument.h"
 
 #include "TindrelCLI/Output.h"
-#include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
 
 #include <cstdio>
@@ -31,13 +30,13 @@ bool replay(std::FILE* spool) {
 
 } // namespace
 
-std::optional<std::size_t> writeScanDocument(std::string_view text) {
+std::optional<std::size_t> writeScanDocument(const ScanRun& scan) {
     File spool(std::tmpfile());
     if (!spool) return std::nullopt;
     std::size_t count = 0;
     bool writable = true; // one finding that cannot be written turns the document into "{}"
     bool spooled = true;
-    Tindrel::scan(text, [&](ScanFinding&& finding) {
+    bool read = scan([&](ScanFinding&& finding) {
         if (writable) {
             std::optional<std::string> entry = TindrelJSON::findingEntry(finding);
             writable = entry.has_value();
@@ -46,7 +45,7 @@ std::optional<std::size_t> writeScanDocument(std::string_view text) {
         }
         ++count;
     });
-    if (!spooled) return std::nullopt;
+    if (!read || !spooled) return std::nullopt;
     if (!writable) {
         writeOut("{}\n");
         return count;

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "TindrelCLI/StreamScan.h"
+
 #include <cstddef>
 #include <optional>
-#include <string_view>
 
 namespace tindrel::cli {
 
-// Writes the JSON scan document of a text to standard output without holding all its findings:
-// the entries wait in an unnamed temporary file until the count that heads the document is known.
-// Answers the number of findings, or nothing when the temporary file failed (errno tells why).
-std::optional<std::size_t> writeScanDocument(std::string_view text);
+// Writes the JSON scan document of the findings of `scan` to standard output without holding them
+// all: the entries wait in an unnamed temporary file until the count that heads the document is
+// known. Answers the number of findings, or nothing when the scan failed to read its input (then
+// nothing is written) or the temporary file failed (errno tells why).
+std::optional<std::size_t> writeScanDocument(const ScanRun& scan);
 
 } // namespace tindrel::cli

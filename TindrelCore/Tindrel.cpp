@@ -33,4 +33,8 @@ void scan(std::string_view text, const FindingSink& each) {
     scanner().scan(text, each);
 }
 
+ScanStream scanStream(FindingSink each) {
+    return ScanStream(scanner(), std::move(each), {});
+}
+
 } // namespace tindrel::Tindrel

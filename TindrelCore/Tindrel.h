@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/model/DecodeModel.h"
+#include "TindrelCore/scan/ScanStream.h"
 #include "TindrelCore/scan/Scanner.h"
 
 #include <string>
@@ -20,5 +21,9 @@ std::vector<ScanFinding> scan(std::string_view text);
 // The same findings handed to `each` in text order, a piece of the text at a time: for logs too
 // large to hold every finding at once.
 void scan(std::string_view text, const FindingSink& each);
+// A scan with the shared scanner of a text that arrives a chunk at a time (a file being read, a
+// pipe), in bounded memory: feed it the bytes, then finish it; the findings reach `each` in text
+// order while the text still comes.
+ScanStream scanStream(FindingSink each);
 
 } // namespace tindrel::Tindrel

@@ -34,15 +34,4 @@ std::size_t ScanPieces::endOf(std::size_t begin) {
     }
 }
 
-std::vector<TextSpan> ScanPieces::matchesWithin(CandidatePattern pattern, std::size_t begin,
-                                                std::size_t end) const {
-    const std::vector<TextSpan>& all = pattern == CandidatePattern::pemBlock ? pemBlocks_ : jsonSpans_;
-    auto first = std::lower_bound(all.begin(), all.end(), begin,
-                                  [](const TextSpan& span, std::size_t pos) { return span.begin < pos; });
-    std::vector<TextSpan> spans;
-    for (auto it = first; it != all.end() && it->begin < end; ++it)
-        spans.push_back({it->begin - begin, it->end - begin});
-    return spans;
-}
-
 } // namespace tindrel

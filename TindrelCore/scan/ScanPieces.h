@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/PieceScan.h"
 
 #include <cstddef>
 #include <vector>
@@ -20,8 +21,10 @@ public:
     // The end of the piece that begins at `begin`. Pieces are asked for in text order, each
     // beginning where the one before ended.
     std::size_t endOf(std::size_t begin);
-    // The matches of a line-spanning pattern inside the piece [begin, end), relative to `begin`.
-    std::vector<TextSpan> matchesWithin(CandidatePattern pattern, std::size_t begin, std::size_t end) const;
+    // The line-spanning matches inside the piece [begin, end).
+    SpanningMatches spanningWithin(std::size_t begin, std::size_t end) const {
+        return SpanningMatches::within(pemBlocks_, jsonSpans_, begin, end);
+    }
 
 private:
     std::size_t lineEndFrom(std::size_t target) const;

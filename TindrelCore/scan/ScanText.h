@@ -21,9 +21,10 @@ struct TextSpan {
 class ScanText {
 public:
     explicit ScanText(std::string_view text);
-    // The part [begin, end) of `whole`, read as a text of its own. Both ends must fall right after
-    // a line feed or at an end of `whole`: no character, word or grapheme state crosses them, so
-    // the part answers exactly as a ScanText built from its bytes would.
+    // The part [begin, end) of `whole`, read as a text of its own. When both ends fall where no
+    // character, word or grapheme state crosses (right after a line feed, at another safe cut of
+    // StreamCuts, at an end of `whole`), the part answers exactly as a ScanText built from its
+    // bytes would; elsewhere it answers as `whole` does.
     ScanText(const ScanText& whole, std::size_t begin, std::size_t end);
 
     std::string_view text() const { return text_; }

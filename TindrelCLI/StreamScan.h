@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TindrelCLI/Input.h"
+#include "TindrelCore/scan/Scanner.h"
+
+#include <functional>
+
+namespace tindrel::cli {
+
+// A scan of some input that hands its findings to the sink it is given, in text order, and answers
+// false when the input could not be read to its end.
+using ScanRun = std::function<bool(const FindingSink&)>;
+
+// Scans the input as it is read, in bounded memory, however long it lasts: the findings of each
+// part reach `each` while the rest is still being read. False when reading failed (the reader's
+// error tells why).
+bool scanAsRead(ChunkReader& input, const FindingSink& each);
+
+} // namespace tindrel::cli

@@ -1,0 +1,124 @@
+#include "TindrelCore/scan/ScanStream.h"
+
+#include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/PieceScan.h"
+#include "TindrelCore/scan/StreamCuts.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace tindrel {
+namespace {
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the UTF-8 sequence that `bytes` ends inside of and that later bytes may complete,
+// or 0. A lead byte never continues the sequence before it, so where it stands every reading of
+// the text starts a sequence, and reading the bytes before it alone changes nothing.
+std::size_t unfinishedTail(std::string_view bytes) {
+    for (std::size_t back = 1; back <= std::min<std::size_t>(3, bytes.size()); ++back) {
+        std::size_t pos = bytes.size() - back;
+        auto byte = static_cast<unsigned char>(bytes[pos]);
+        if (isContinuation(byte)) continue;
+        if (byte < 0xC2 || byte > 0xF4) return 0;
+        Text::Scalar scalar = Text::decodeScalar(bytes, pos);
+        return scalar.value == Text::Scalar::invalid && pos + scalar.length == bytes.size() ? back : 0;
+    }
+    return 0;
+}
+
+std::vector<TextSpan> mergedByBegin(const std::vector<TextSpan>& a, const std::vector<TextSpan>& b) {
+    std::vector<TextSpan> merged;
+    merged.reserve(a.size() + b.size());
+    std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(merged),
+               [](const TextSpan& x, const TextSpan& y) { return x.begin < y.begin; });
+    return merged;
+}
+
+// Where a stretch without a safe cut is cut anyway: about a piece on, never inside a UTF-8 sequence.
+std::size_t forcedCut(const ScanText& text, std::size_t begin, std::size_t end) {
+    while (end > begin && end < text.size() && isContinuation(text.byte(end)))
+        --end;
+    return end > begin ? end : begin + text.scalarAt(begin).length;
+}
+
+} // namespace
+
+ScanStream::ScanStream(const Scanner& scanner, FindingSink each, Limits limits)
+    : scanner_(scanner)
+    , each_(std::move(each))
+    , reach_(std::max<std::size_t>(limits.reachBytes, 4))
+    , piece_(std::clamp<std::size_t>(limits.pieceBytes, 1, reach_)) {}
+
+void ScanStream::feed(std::string_view bytes) {
+    while (!bytes.empty()) {
+        std::size_t take = std::min(bytes.size(), window() - std::min(held_.size(), window() - 1));
+        append(bytes.substr(0, take));
+        bytes.remove_prefix(take);
+        while (held_.size() >= window())
+            scanHeld(false);
+    }
+}
+
+void ScanStream::finish() {
+    held_ += Text::sanitizeUTF8(unfinished_);
+    unfinished_.clear();
+    while (!held_.empty())
+        scanHeld(true);
+}
+
+void ScanStream::append(std::string_view bytes) {
+    std::size_t start = held_.size();
+    held_ += unfinished_;
+    held_ += bytes;
+    std::size_t tail = unfinishedTail(std::string_view(held_).substr(start));
+    unfinished_.assign(held_, held_.size() - tail);
+    held_.resize(held_.size() - tail);
+    std::string_view added = std::string_view(held_).substr(start);
+    if (Text::isValidUTF8(added)) return;
+    std::string valid = Text::sanitizeUTF8(added);
+    held_.resize(start);
+    held_ += valid;
+}
+
+// Scans the held text piece by piece while the pieces are settled. Before the text ends, only the
+// first window is looked at, and a piece must end a reach before the window does: its line-spanning
+// matches, and the failed attempts at them, then never needed the text beyond. A window always
+// yields at least one piece, so the held text shrinks.
+void ScanStream::scanHeld(bool textEnds) {
+    // The window ends on a whole scalar, so that every character in it reads as in the text. The
+    // held text ends on one, so the window never outgrows it.
+    std::size_t size = textEnds ? held_.size() : window();
+    while (size < held_.size() && isContinuation(static_cast<unsigned char>(held_[size])))
+        ++size;
+    ScanText text(std::string_view(held_).substr(0, size));
+    std::vector<TextSpan> pemBlocks = findMatches(text, CandidatePattern::pemBlock);
+    std::vector<TextSpan> jsonSpans = findMatches(text, CandidatePattern::jsonSpan);
+    const StreamCuts cuts(text, mergedByBegin(pemBlocks, jsonSpans), textEnds);
+    std::size_t settled = textEnds ? size : size - reach_;
+
+    std::size_t begin = 0;
+    bool forcing = false;
+    while (begin < size) {
+        std::size_t limit = std::min(begin + reach_, settled);
+        if (limit <= begin) break;
+        std::optional<std::size_t> end = cuts.pick(begin, begin + piece_, limit);
+        bool forced = !end;
+        // No safe cut within reach. Before the text ends a piece that does not begin the window
+        // waits for the next window, which may hold its cut; otherwise the stretch is cut anyway.
+        if (forced && begin > 0 && !forcing && !textEnds) break;
+        if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
+        forcing = forced;
+        scanPiece(ScanText(text, begin, *end), SpanningMatches::within(pemBlocks, jsonSpans, begin, *end),
+                  line_, scanner_.engine, each_);
+        line_ += static_cast<std::size_t>(std::count(text.text().begin() + static_cast<std::ptrdiff_t>(begin),
+                                                     text.text().begin() + static_cast<std::ptrdiff_t>(*end),
+                                                     '\n'));
+        begin = *end;
+    }
+    held_.erase(0, begin);
+}
+
+} // namespace tindrel

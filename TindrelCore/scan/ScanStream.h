@@ -1,0 +1,55 @@
+#pragma once
+
+#include "TindrelCore/scan/Scanner.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tindrel {
+
+// Scans a text that arrives a chunk at a time (a file being read, a pipe that may never end) in
+// bounded memory: it holds less than a window of twice the reach, and hands the findings of each
+// piece to the sink as soon as the text after the piece can no longer change them.
+//
+// The findings, lines included, are those the scanner gives for the whole text, made valid UTF-8,
+// as long as every line-spanning match (a PEM block, a JSON span) is shorter than the reach, and so
+// is every stretch of text between two places where it may safely be cut (see StreamCuts): any log
+// has white space, line feeds or control characters far more often. Past that the stream keeps its
+// bound and gives up wholeness: a line-spanning match longer than the reach is not found, and a
+// stretch without a safe cut (a huge Base64 run, a query string of endless pairs) is cut every
+// piece, so a candidate in it longer than a piece is decoded in parts, not whole.
+class ScanStream {
+public:
+    struct Limits {
+        std::size_t pieceBytes = std::size_t{1} << 20; // about this much text is decoded at a time
+        std::size_t reachBytes = std::size_t{8} << 20; // the longest match sure to be found whole
+    };
+
+    ScanStream(const Scanner& scanner, FindingSink each, Limits limits);
+
+    // More bytes of the text, cut anywhere, even inside a UTF-8 sequence; ill-formed sequences
+    // become U+FFFD as they would in the whole text.
+    void feed(std::string_view bytes);
+    // The text is complete: scans what is still held. The stream is spent afterwards.
+    void finish();
+
+    // The text held for lack of what follows it: between calls, less than a window and the start
+    // of an unfinished UTF-8 sequence.
+    std::size_t heldBytes() const { return held_.size() + unfinished_.size(); }
+
+private:
+    std::size_t window() const { return 2 * reach_; }
+    void append(std::string_view bytes);
+    void scanHeld(bool textEnds);
+
+    const Scanner& scanner_;
+    FindingSink each_;
+    std::size_t reach_;
+    std::size_t piece_;
+    std::string held_;       // valid UTF-8, beginning at a cut
+    std::string unfinished_; // the bytes of a UTF-8 sequence that the next chunk may complete
+    std::size_t line_ = 1;   // the line on which held_ begins
+};
+
+} // namespace tindrel
