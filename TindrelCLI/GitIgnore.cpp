@@ -1,5 +1,7 @@
 #include "TindrelCLI/GitIgnore.h"
 
+#include <algorithm>
+
 namespace tindrel::cli {
 namespace {
 
@@ -120,9 +122,10 @@ bool GitIgnore::matches(const Rule& rule, std::string_view path, bool isDirector
 }
 
 bool GitIgnore::ignores(std::string_view path, bool isDirectory) const {
-    for (auto rule = rules_.rbegin(); rule != rules_.rend(); ++rule)
-        if (matches(*rule, path, isDirectory)) return !rule->negated;
-    return false;
+    // The last rule that matches decides.
+    auto rule = std::find_if(rules_.rbegin(), rules_.rend(),
+                             [&](const Rule& each) { return matches(each, path, isDirectory); });
+    return rule != rules_.rend() && !rule->negated;
 }
 
 } // namespace tindrel::cli
