@@ -6,6 +6,7 @@
 #include "TindrelCLI/ScanDocument.h"
 #include "TindrelCLI/StreamScan.h"
 #include "TindrelCLI/TerminalSafe.h"
+#include "TindrelCLI/TreeScan.h"
 #include "TindrelCore/Tindrel.h"
 
 #include <cerrno>
@@ -85,11 +86,21 @@ void addScanCommand(CLI::App& app, int& status) {
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the findings as the JSON scan document");
     command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")->excludes(json);
-    command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)")
-        ->check(notEmpty());
+    std::shared_ptr<TreeScanOptions> tree = addTreeScanOptions(*command, json);
     addRawFlag(*command)->excludes(json);
-    command->footer("Exit status: 0 something found, 1 nothing found, 2 usage or I/O error.");
-    command->callback([options, &status] { status = runScan(*options); });
+    command->footer("Columns count from 1 in user-perceived characters (grapheme clusters; a tab is one). "
+                    "Exit status: 0 something found, 1 nothing found, 2 usage or I/O error (with several "
+                    "files: none could be read).");
+    command->callback([options, tree, &status] {
+        tree->json = options->json;
+        tree->verbose = options->verbose;
+        if (scansTree(*tree)) {
+            status = runTreeScan(*tree);
+            return;
+        }
+        options->path = tree->paths.empty() ? "-" : tree->paths.front();
+        status = runScan(*options);
+    });
 }
 
 } // namespace tindrel::cli

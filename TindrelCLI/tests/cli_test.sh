@@ -184,7 +184,7 @@ inspect --sample x|--sample excludes TEXT
 inspect --json --raw x|--json excludes --raw
 scan --json --verbose|--json excludes --verbose
 scan --json --raw|--json excludes --raw
-scan ''|FILE: must not be empty
+scan ''|PATH: must not be empty
 inspect ''|TEXT: must not be empty
 inspect --each-line ''|TEXT: must not be empty
 explain ''|TEXT: must not be empty

@@ -108,7 +108,7 @@ SpanningMatches SpanningMatches::within(const std::vector<TextSpan>& pemBlocks,
     return {spansWithin(pemBlocks, begin, end), spansWithin(jsonSpans, begin, end)};
 }
 
-void scanPiece(const ScanText& piece, const SpanningMatches& spanning, std::size_t firstLine,
+void scanPiece(const ScanText& piece, const SpanningMatches& spanning, PiecePlace place,
                const ChainEngine& engine, const FindingSink& each) {
     CandidateInspector inspector(engine);
     std::vector<Accepted> accepted = acceptAll(piece, spanning, inspector);
@@ -118,12 +118,13 @@ void scanPiece(const ScanText& piece, const SpanningMatches& spanning, std::size
     for (const Accepted& found : accepted)
         ++uses[found.chain];
 
-    LineCounter lines(piece.text(), firstLine);
+    LineCounter lines(piece.text(), place.line);
     for (const Accepted& found : accepted) {
         std::string matched(piece.text().substr(found.span.begin, found.span.end - found.span.begin));
         bool last = --uses[found.chain] == 0;
         each({std::move(matched), lines.lineAt(found.span.begin),
-              last ? inspector.release(found.chain) : inspector.chain(found.chain)});
+              last ? inspector.release(found.chain) : inspector.chain(found.chain),
+              place.offset + found.span.begin});
     }
 }
 

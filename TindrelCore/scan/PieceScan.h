@@ -21,10 +21,16 @@ struct SpanningMatches {
                                   const std::vector<TextSpan>& jsonSpans, std::size_t begin, std::size_t end);
 };
 
-// Scans one piece of a text and hands its findings to `each` in text order, their lines counted on
-// from `firstLine`, the line on which the piece begins. The piece must begin and end where no
-// match of the other patterns, no character and no word runs across.
-void scanPiece(const ScanText& piece, const SpanningMatches& spanning, std::size_t firstLine,
+// Where a piece stands in the whole text: the line on which it begins and its byte position.
+struct PiecePlace {
+    std::size_t line;
+    std::size_t offset;
+};
+
+// Scans one piece of a text and hands its findings to `each` in text order, their lines and
+// offsets counted on from `place`. The piece must begin and end where no match of the other
+// patterns, no character and no word runs across.
+void scanPiece(const ScanText& piece, const SpanningMatches& spanning, PiecePlace place,
                const ChainEngine& engine, const FindingSink& each);
 
 } // namespace tindrel

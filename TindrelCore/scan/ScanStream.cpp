@@ -112,13 +112,14 @@ void ScanStream::scanHeld(bool textEnds) {
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
         scanPiece(ScanText(text, begin, *end), SpanningMatches::within(pemBlocks, jsonSpans, begin, *end),
-                  line_, scanner_.engine, each_);
+                  {line_, offset_ + begin}, scanner_.engine, each_);
         line_ += static_cast<std::size_t>(std::count(text.text().begin() + static_cast<std::ptrdiff_t>(begin),
                                                      text.text().begin() + static_cast<std::ptrdiff_t>(*end),
                                                      '\n'));
         begin = *end;
     }
     held_.erase(0, begin);
+    offset_ += begin;
 }
 
 } // namespace tindrel

@@ -50,6 +50,7 @@ private:
     std::string held_;       // valid UTF-8, beginning at a cut
     std::string unfinished_; // the bytes of a UTF-8 sequence that the next chunk may complete
     std::size_t line_ = 1;   // the line on which held_ begins
+    std::size_t offset_ = 0; // the byte position of held_ in the whole text
 };
 
 } // namespace tindrel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "TindrelCore/scan/Scanner.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tindrel::cli {
+
+struct LocatedFinding {
+    ScanFinding finding;
+    std::size_t column; // 1-based, in user-perceived characters
+};
+
+struct FileScan {
+    std::string path;
+    bool read = false;
+    bool binary = false; // left unscanned
+    std::string error;   // why it could not be read
+    std::vector<LocatedFinding> findings;
+};
+
+// The 1-based column of the byte at `offset`: user-perceived characters (grapheme clusters) from
+// the start of its line, so a tab or an accented letter counts as one.
+std::size_t columnAt(std::string_view text, std::size_t offset);
+
+// Whether a text is binary: a NUL byte within its first 8 KiB.
+bool looksBinary(std::string_view text);
+
+// Scans the files on a pool of threads and hands the results to `each` in the order of `paths`,
+// each as soon as it and all before it are done. With `skipBinary`, binary files are not scanned.
+void scanFiles(const std::vector<std::string>& paths, bool skipBinary,
+               const std::function<void(FileScan&&)>& each);
+
+} // namespace tindrel::cli

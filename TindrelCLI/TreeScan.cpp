@@ -1,0 +1,126 @@
+#include "TindrelCLI/TreeScan.h"
+
+#include "TindrelCLI/Arguments.h"
+#include "TindrelCLI/ChainReport.h"
+#include "TindrelCLI/Commands.h"
+#include "TindrelCLI/FileScans.h"
+#include "TindrelCLI/Output.h"
+#include "TindrelCLI/ScanTree.h"
+#include "TindrelCLI/Style.h"
+#include "TindrelCLI/TerminalSafe.h"
+#include "TindrelCore/TindrelJSON.h"
+
+#include <fmt/format.h>
+
+namespace tindrel::cli {
+namespace {
+
+std::string indentedChain(const DecodeChain& chain, const Style& style) {
+    std::string report = chainReport(chain, style);
+    std::string out;
+    std::size_t start = 0;
+    while (start < report.size()) {
+        std::size_t end = report.find('\n', start);
+        end = end == std::string::npos ? report.size() : end + 1;
+        if (end - start > 1) out += "    ";
+        out += report.substr(start, end - start);
+        start = end;
+    }
+    return out + "\n";
+}
+
+std::string findingLine(const std::string& path, const LocatedFinding& located, bool verbose,
+                        const Style& style) {
+    const ScanFinding& finding = located.finding;
+    const DecodeResult& first = finding.chain.steps.front();
+    std::string out = fmt::format("{}:{}:{}: {}  {}\n", shown(path), finding.line, located.column,
+                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary));
+    if (verbose) out += indentedChain(finding.chain, style);
+    return out;
+}
+
+nlohmann::json findingRecord(const LocatedFinding& located, const std::string* path) {
+    const ScanFinding& finding = located.finding;
+    nlohmann::json record = {{"line", finding.line},
+                             {"column", located.column},
+                             {"matchedText", finding.matchedText},
+                             {"shape", finding.chain.shape()},
+                             {"chain", TindrelJSON::chainRecord(finding.chain)}};
+    if (path) record["path"] = *path;
+    return record;
+}
+
+struct Tally {
+    std::size_t findings = 0;
+    std::size_t read = 0;
+    std::size_t unreadable = 0;
+
+    int status() const {
+        if (findings > 0) return found;
+        return read == 0 && unreadable > 0 ? failure : notFound;
+    }
+};
+
+void count(Tally& tally, const FileScan& scan) {
+    if (!scan.read) {
+        writeError(scan.error);
+        ++tally.unreadable;
+        return;
+    }
+    ++tally.read;
+    tally.findings += scan.findings.size();
+}
+
+} // namespace
+
+std::shared_ptr<TreeScanOptions> addTreeScanOptions(CLI::App& command, CLI::Option* json) {
+    auto options = std::make_shared<TreeScanOptions>();
+    command
+        .add_option("PATH", options->paths,
+                    "Files and directories to scan (default or \"-\": standard input); directories are "
+                    "walked, their files scanned in parallel and reported in path order")
+        ->check(notEmpty());
+    command.add_flag("--all", options->all,
+                     "In directories, scan binary files, .git/ and what .gitignore excludes too");
+    command
+        .add_flag("--extended", options->extended,
+                  "Give each finding its column in the JSON document, also for one file")
+        ->needs(json);
+    return options;
+}
+
+bool scansTree(const TreeScanOptions& options) {
+    return options.extended || options.paths.size() > 1 ||
+           (options.paths.size() == 1 && isDirectory(options.paths[0]));
+}
+
+int runTreeScan(const TreeScanOptions& options) {
+    std::vector<std::string> paths = options.paths.empty() ? std::vector<std::string>{"-"} : options.paths;
+    bool several = paths.size() > 1 || isDirectory(paths.front());
+    TreeFiles files = collectFiles(paths, options.all);
+    for (const std::string& error : files.errors)
+        writeError(error);
+
+    Tally tally;
+    tally.unreadable = files.errors.size();
+    Style style = Style::forStandardOutput();
+    nlohmann::json findings = nlohmann::json::array();
+    scanFiles(files.paths, several && !options.all, [&](FileScan&& scan) {
+        count(tally, scan);
+        for (const LocatedFinding& located : scan.findings) {
+            if (options.json)
+                findings.push_back(findingRecord(located, several ? &scan.path : nullptr));
+            else
+                writeOut(findingLine(scan.path, located, options.verbose, style));
+        }
+    });
+    if (options.json) {
+        nlohmann::json document = {{"count", findings.size()}, {"findings", std::move(findings)}};
+        writeOut(TindrelJSON::writeRecord(document, true) + "\n");
+    } else if (tally.findings == 0 && tally.read > 0) {
+        writeOut("No artifacts found\n");
+    }
+    return tally.status();
+}
+
+} // namespace tindrel::cli

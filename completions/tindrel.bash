@@ -1,0 +1,32 @@
+# bash completion for tindrel
+_tindrel() {
+    local cur prev command i
+    cur="${COMP_WORDS[COMP_CWORD]}"
+    prev="${COMP_WORDS[COMP_CWORD-1]}"
+    command=""
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        case "${COMP_WORDS[i]}" in
+            inspect|scan|explain|ask) command="${COMP_WORDS[i]}"; break ;;
+        esac
+    done
+
+    local options
+    case "$command" in
+        inspect) options="--json --markdown --each-line --sample --raw --help" ;;
+        scan) options="--json --verbose --all --extended --raw --help" ;;
+        explain|ask) options="--no-model --raw --help" ;;
+        *)
+            COMPREPLY=($(compgen -W "inspect scan explain ask --help --version" -- "$cur"))
+            return
+            ;;
+    esac
+
+    if [[ "$cur" == -* ]]; then
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    elif [[ "$command" == scan || "$command" == inspect ]]; then
+        # scan reads files; inspect --each-line does, and a file name is a fine text otherwise.
+        COMPREPLY=($(compgen -f -- "$cur"))
+        compopt -o filenames 2>/dev/null
+    fi
+}
+complete -F _tindrel tindrel
