@@ -17,15 +17,19 @@ std::string errorLine(const std::string& path, const std::error_code& error) {
     return "tindrel: " + path + ": " + error.message();
 }
 
+// The tree's real path, so links can be told to stay inside it; empty when it cannot be resolved.
+fs::path canonicalOrEmpty(const std::string& path) {
+    std::error_code error;
+    return fs::weakly_canonical(fs::path(path), error);
+}
+
 class TreeWalk {
 public:
     TreeWalk(const std::string& shownRoot, bool all, TreeFiles& out)
         : shownRoot_(shownRoot)
+        , root_(canonicalOrEmpty(shownRoot))
         , all_(all)
-        , out_(out) {
-        std::error_code error;
-        root_ = fs::weakly_canonical(fs::path(shownRoot), error);
-    }
+        , out_(out) {}
 
     void walk(const std::string& relative) {
         if (!all_) loadIgnoreFile(relative);
