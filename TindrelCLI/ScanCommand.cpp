@@ -3,6 +3,7 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/Readings.h"
 #include "TindrelCLI/ScanDocument.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
@@ -18,6 +19,7 @@ namespace {
 struct ScanOptions {
     bool json = false;
     bool verbose = false;
+    bool extended = false;
     std::string path = "-";
 };
 
@@ -61,7 +63,7 @@ int runScan(const ScanOptions& options) {
         return failure;
     }
     if (!options.json) return writeReport(*read.text, options.verbose) ? found : notFound;
-    std::optional<std::size_t> count = writeScanDocument(*read.text);
+    std::optional<std::size_t> count = writeScanDocument(*read.text, jsonMembers(options.extended));
     if (!count) {
         writeError(fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
         return failure;
@@ -77,6 +79,7 @@ void addScanCommand(CLI::App& app, int& status) {
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the findings as the JSON scan document");
     command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")->excludes(json);
+    addExtendedFlag(*command, options->extended, json);
     command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)")
         ->check(notEmpty());
     addRawFlag(*command)->excludes(json);

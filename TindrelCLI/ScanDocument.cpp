@@ -31,7 +31,7 @@ bool replay(std::FILE* spool) {
 
 } // namespace
 
-std::optional<std::size_t> writeScanDocument(std::string_view text) {
+std::optional<std::size_t> writeScanDocument(std::string_view text, TindrelJSON::Members members) {
     File spool(std::tmpfile());
     if (!spool) return std::nullopt;
     std::size_t count = 0;
@@ -39,7 +39,7 @@ std::optional<std::size_t> writeScanDocument(std::string_view text) {
     bool spooled = true;
     Tindrel::scan(text, [&](ScanFinding&& finding) {
         if (writable) {
-            std::optional<std::string> entry = TindrelJSON::findingEntry(finding);
+            std::optional<std::string> entry = TindrelJSON::findingEntry(finding, members);
             writable = entry.has_value();
             if (writable && count > 0) spooled = spooled && append(spool.get(), TindrelJSON::entrySeparator);
             if (writable) spooled = spooled && append(spool.get(), *entry);

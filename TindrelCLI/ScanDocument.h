@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TindrelCore/TindrelJSON.h"
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -9,6 +11,7 @@ namespace tindrel::cli {
 // Writes the JSON scan document of a text to standard output without holding all its findings:
 // the entries wait in an unnamed temporary file until the count that heads the document is known.
 // Answers the number of findings, or nothing when the temporary file failed (errno tells why).
-std::optional<std::size_t> writeScanDocument(std::string_view text);
+std::optional<std::size_t> writeScanDocument(std::string_view text,
+                                             TindrelJSON::Members members = TindrelJSON::Members::standard);
 
 } // namespace tindrel::cli
