@@ -75,7 +75,8 @@ StepCard::StepCard(int number, const DecodeResult& step, QWidget* parent)
                                       "notes", "notesTitle"));
 }
 
-// "Also possible: Hash (50%) · Hex (60%)", each reading a link that asks for the chain read that way.
+// "Also possible: Hex (60%) · Hash (50%)", most confident first; each reading is a link that asks
+// for the chain read that way.
 QWidget* StepCard::readingsRow(const std::vector<Alternative>& alternatives) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
