@@ -5,6 +5,7 @@
 #include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/Readings.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
@@ -24,6 +25,8 @@ struct InspectOptions {
     bool markdown = false;
     bool eachLine = false;
     bool sample = false;
+    bool extended = false;
+    std::vector<std::string> readings;
     std::string text; // the text itself, or with --each-line the file to read
     bool textGiven = false;
 };
@@ -36,7 +39,7 @@ std::optional<std::string> inputText(const InspectOptions& options) {
     return std::move(read.text);
 }
 
-int inspectEachLine(std::string_view text, bool json) {
+int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members members) {
     bool anyRecognized = false;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -46,7 +49,7 @@ int inspectEachLine(std::string_view text, bool json) {
         if (end > start && text[end - 1] == '\r') --end;
         DecodeChain chain = Tindrel::inspect(text.substr(start, end - start));
         anyRecognized = anyRecognized || chain.isRecognized();
-        writeOut((json ? TindrelJSON::compactString(chain) : chainLine(chain)) + "\n");
+        writeOut((json ? TindrelJSON::compactString(chain, members) : chainLine(chain)) + "\n");
         start = next;
     }
     return anyRecognized ? found : notFound;
@@ -60,7 +63,7 @@ std::string markdownReport(const DecodeChain& chain) {
 
 void writeReport(const DecodeChain& chain, const InspectOptions& options) {
     if (options.json)
-        writeOut(TindrelJSON::string(chain) + "\n");
+        writeOut(TindrelJSON::string(chain, jsonMembers(options.extended)) + "\n");
     else if (options.markdown)
         writeOut(shown(markdownReport(chain)));
     else
@@ -70,8 +73,12 @@ void writeReport(const DecodeChain& chain, const InspectOptions& options) {
 int runInspect(const InspectOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
-    if (options.eachLine) return inspectEachLine(*text, options.json);
-    DecodeChain chain = Tindrel::inspectOwned(std::move(*text));
+    if (options.eachLine) return inspectEachLine(*text, options.json, jsonMembers(options.extended));
+    std::optional<DecodeChain> inspected = options.readings.empty()
+                                               ? Tindrel::inspectOwned(std::move(*text))
+                                               : inspectWithReadings(std::move(*text), options.readings);
+    if (!inspected) return failure;
+    const DecodeChain& chain = *inspected;
     writeReport(chain, options);
     if (chain.isRecognized()) return found;
     if (options.textGiven) hintFileContents(options.text, "tindrel inspect");
@@ -91,10 +98,13 @@ void addInspectCommand(CLI::App& app, int& status) {
                                 ->add_flag("--markdown", options->markdown,
                                            "Print the Markdown report with the explanation and next steps")
                                 ->excludes(json);
-    command
-        ->add_flag("--each-line", options->eachLine,
-                   "Inspect every line of the input on its own (with --json: JSON Lines)")
-        ->excludes(markdown);
+    CLI::Option* eachLine =
+        command
+            ->add_flag("--each-line", options->eachLine,
+                       "Inspect every line of the input on its own (with --json: JSON Lines)")
+            ->excludes(markdown);
+    addExtendedFlag(*command, options->extended, json);
+    addReadingOption(*command, options->readings)->excludes(eachLine);
     CLI::Option* sample = command->add_flag("--sample", options->sample, "Inspect the built-in sample token");
     command
         ->add_option("TEXT", options->text,

@@ -23,24 +23,11 @@ struct ScanOptions {
     std::string path = "-";
 };
 
-std::string indented(std::string_view text, std::string_view indent) {
-    std::string out;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-        if (end - start > 1) out += indent;
-        out += text.substr(start, end - start);
-        start = end;
-    }
-    return out;
-}
-
 std::string findingReport(const ScanFinding& finding, bool verbose, const Style& style) {
     const DecodeResult& first = finding.chain.steps.front();
     std::string out = fmt::format("{}  {}  {}\n", style.dim(fmt::format("line {}", finding.line)),
                                   style.bold(detection_kind::displayName(first.kind)), shown(first.summary));
-    if (verbose) out += indented(chainReport(finding.chain, style), "    ") + "\n";
+    if (verbose) out += indentedChainReport(finding.chain, style);
     return out;
 }
 

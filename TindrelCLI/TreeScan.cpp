@@ -5,6 +5,7 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/FileScans.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/Readings.h"
 #include "TindrelCLI/ScanTree.h"
 #include "TindrelCLI/Style.h"
 #include "TindrelCLI/TerminalSafe.h"
@@ -15,37 +16,24 @@
 namespace tindrel::cli {
 namespace {
 
-std::string indentedChain(const DecodeChain& chain, const Style& style) {
-    std::string report = chainReport(chain, style);
-    std::string out;
-    std::size_t start = 0;
-    while (start < report.size()) {
-        std::size_t end = report.find('\n', start);
-        end = end == std::string::npos ? report.size() : end + 1;
-        if (end - start > 1) out += "    ";
-        out += report.substr(start, end - start);
-        start = end;
-    }
-    return out + "\n";
-}
-
 std::string findingLine(const std::string& path, const LocatedFinding& located, bool verbose,
                         const Style& style) {
     const ScanFinding& finding = located.finding;
     const DecodeResult& first = finding.chain.steps.front();
     std::string out = fmt::format("{}:{}:{}: {}  {}\n", shown(path), finding.line, located.column,
                                   style.bold(detection_kind::displayName(first.kind)), shown(first.summary));
-    if (verbose) out += indentedChain(finding.chain, style);
+    if (verbose) out += indentedChainReport(finding.chain, style);
     return out;
 }
 
-nlohmann::json findingRecord(const LocatedFinding& located, const std::string* path) {
+nlohmann::json findingRecord(const LocatedFinding& located, const std::string* path,
+                             TindrelJSON::Members members) {
     const ScanFinding& finding = located.finding;
     nlohmann::json record = {{"line", finding.line},
                              {"column", located.column},
                              {"matchedText", finding.matchedText},
                              {"shape", finding.chain.shape()},
-                             {"chain", TindrelJSON::chainRecord(finding.chain)}};
+                             {"chain", TindrelJSON::chainRecord(finding.chain, members)}};
     if (path) record["path"] = *path;
     return record;
 }
@@ -82,10 +70,7 @@ std::shared_ptr<TreeScanOptions> addTreeScanOptions(CLI::App& command, CLI::Opti
         ->check(notEmpty());
     command.add_flag("--all", options->all,
                      "In directories, scan binary files, .git/ and what .gitignore excludes too");
-    command
-        .add_flag("--extended", options->extended,
-                  "Give each finding its column in the JSON document, also for one file")
-        ->needs(json);
+    addExtendedFlag(command, options->extended, json);
     return options;
 }
 
@@ -109,7 +94,7 @@ int runTreeScan(const TreeScanOptions& options) {
         count(tally, scan);
         for (const LocatedFinding& located : scan.findings) {
             if (options.json)
-                findings.push_back(findingRecord(located, several ? &scan.path : nullptr));
+                findings.push_back(findingRecord(located, several ? &scan.path : nullptr, jsonMembers(options.extended)));
             else
                 writeOut(findingLine(scan.path, located, options.verbose, style));
         }

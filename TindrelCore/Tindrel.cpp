@@ -25,6 +25,14 @@ DecodeChain inspectOwned(std::string text) {
     return engine().inspectOwned(std::move(text));
 }
 
+ReadingOutcome inspect(std::string text, const ChosenReadings& chosen) {
+    return engine().inspect(std::move(text), chosen);
+}
+
+ReadingOutcome reread(const DecodeChain& chain, std::size_t step, DetectionKind kind) {
+    return engine().reread(chain, step, kind);
+}
+
 std::vector<ScanFinding> scan(std::string_view text) {
     return scanner().scan(text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TindrelCore/engine/ChainEngine.h"
 #include "TindrelCore/model/DecodeModel.h"
 #include "TindrelCore/scan/ScanStream.h"
 #include "TindrelCore/scan/Scanner.h"
@@ -14,6 +15,10 @@ namespace tindrel::Tindrel {
 DecodeChain inspect(std::string_view text);
 // The same, taking over `text` as the chain's input instead of copying it.
 DecodeChain inspectOwned(std::string text);
+// The same with some steps' readings chosen by a person rather than the engine.
+ReadingOutcome inspect(std::string text, const ChosenReadings& chosen);
+// `chain` read again from `step` on, that step taking the answer of `kind`.
+ReadingOutcome reread(const DecodeChain& chain, std::size_t step, DetectionKind kind);
 
 // The shared scanner, on an engine with the same settings: every artifact embedded in the text,
 // in text order.

@@ -15,11 +15,33 @@ bool hasNonFiniteNumber(const nlohmann::json& value) {
     return false;
 }
 
-nlohmann::json stepRecord(const DecodeResult& step) {
+nlohmann::json alternativeRecord(const Alternative& alternative) {
+    return {
+        {"kind", detection_kind::rawValue(alternative.kind)},
+        {"confidence", alternative.confidence},
+        {"summary", alternative.summary},
+    };
+}
+
+nlohmann::json alternativesRecord(const std::vector<Alternative>& alternatives) {
+    nlohmann::json records = nlohmann::json::array();
+    for (const Alternative& alternative : alternatives)
+        records.push_back(alternativeRecord(alternative));
+    return records;
+}
+
+// Nothing is ever written as null, so the closest answer is a list of at most one.
+nlohmann::json stopRecord(const StopReason& stop) {
+    nlohmann::json closest = nlohmann::json::array();
+    if (stop.closest) closest.push_back(alternativeRecord(*stop.closest));
+    return {{"cause", stopCauseName(stop.cause)}, {"closest", std::move(closest)}};
+}
+
+nlohmann::json stepRecord(const DecodeResult& step, Members members) {
     nlohmann::json details = nlohmann::json::object();
     for (const auto& [key, value] : step.details)
         details[key] = value;
-    return {
+    nlohmann::json record = {
         {"kind", detection_kind::rawValue(step.kind)},
         {"summary", step.summary},
         {"confidence", step.confidence},
@@ -27,36 +49,40 @@ nlohmann::json stepRecord(const DecodeResult& step) {
         {"terminal", step.terminal},
         {"details", std::move(details)},
     };
+    if (members == Members::extended) record["alternatives"] = alternativesRecord(step.alternatives);
+    return record;
 }
 
 } // namespace
 
-nlohmann::json chainRecord(const DecodeChain& chain) {
+nlohmann::json chainRecord(const DecodeChain& chain, Members members) {
     nlohmann::json steps = nlohmann::json::array();
     for (const DecodeResult& step : chain.steps)
-        steps.push_back(stepRecord(step));
-    return {
+        steps.push_back(stepRecord(step, members));
+    nlohmann::json record = {
         {"input", chain.input},      {"recognized", chain.isRecognized()},
         {"shape", chain.shape()},    {"finalValue", chain.finalValue()},
         {"steps", std::move(steps)},
     };
+    if (members == Members::extended) record["stopReason"] = stopRecord(chain.stop);
+    return record;
 }
 
 namespace {
 
-nlohmann::json findingRecord(const ScanFinding& finding) {
+nlohmann::json findingRecord(const ScanFinding& finding, Members members) {
     return {
         {"line", finding.line},
         {"matchedText", finding.matchedText},
         {"shape", finding.chain.shape()},
-        {"chain", chainRecord(finding.chain)},
+        {"chain", chainRecord(finding.chain, members)},
     };
 }
 
-nlohmann::json scanRecord(const std::vector<ScanFinding>& findings) {
+nlohmann::json scanRecord(const std::vector<ScanFinding>& findings, Members members) {
     nlohmann::json records = nlohmann::json::array();
     for (const ScanFinding& finding : findings)
-        records.push_back(findingRecord(finding));
+        records.push_back(findingRecord(finding, members));
     return {{"count", findings.size()}, {"findings", std::move(records)}};
 }
 
@@ -71,16 +97,16 @@ std::string writeRecord(const nlohmann::json& record, bool pretty) {
     return JSONUtil::write(record, pretty).value_or("{}");
 }
 
-std::string string(const DecodeChain& chain) {
-    return writeRecord(chainRecord(chain), true);
+std::string string(const DecodeChain& chain, Members members) {
+    return writeRecord(chainRecord(chain, members), true);
 }
 
-std::string string(const std::vector<ScanFinding>& findings) {
-    return writeRecord(scanRecord(findings), true);
+std::string string(const std::vector<ScanFinding>& findings, Members members) {
+    return writeRecord(scanRecord(findings, members), true);
 }
 
-std::optional<std::string> findingEntry(const ScanFinding& finding) {
-    nlohmann::json record = findingRecord(finding);
+std::optional<std::string> findingEntry(const ScanFinding& finding, Members members) {
+    nlohmann::json record = findingRecord(finding, members);
     if (hasNonFiniteNumber(record)) return std::nullopt;
     std::optional<std::string> text = JSONUtil::write(record, true);
     if (!text) return std::nullopt;
@@ -100,8 +126,8 @@ std::string scanClosing(std::size_t count) {
     return count ? "\n  ]\n}" : "]\n}";
 }
 
-std::string compactString(const DecodeChain& chain) {
-    return writeRecord(chainRecord(chain), false);
+std::string compactString(const DecodeChain& chain, Members members) {
+    return writeRecord(chainRecord(chain, members), false);
 }
 
 } // namespace tindrel::TindrelJSON

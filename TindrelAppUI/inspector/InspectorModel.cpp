@@ -270,6 +270,22 @@ void InspectorModel::answerFollowUp(int id, std::string answer) {
     emit followUpsChanged();
 }
 
+void InspectorModel::chooseReading(int step, DetectionKind kind) {
+    SharedChain focus = insightChain();
+    if (!focus || step < 0) return;
+    ReadingOutcome outcome = Tindrel::reread(*focus, static_cast<std::size_t>(step), kind);
+    if (outcome.refused) return;
+    auto reread = std::make_shared<const DecodeChain>(std::move(outcome.chain));
+    if (presentation().kind == Presentation::Kind::single) {
+        setChain(std::move(reread));
+    } else {
+        auto findings = std::make_shared<std::vector<ScanFinding>>(*findings_);
+        (*findings)[*clampedSelection()].chain = *reread;
+        setFindings(std::move(findings));
+    }
+    refreshExplanation();
+}
+
 void InspectorModel::loadClipboard() {
     std::optional<QString> text = services_.pasteboard->text();
     setInput(text ? text->toStdString() : std::string());

@@ -130,6 +130,11 @@ public:
     void loadHistoryEntry(const HistoryEntry& entry) { setInput(entry.input); }
     void loadSample();
     void clearInput() { setInput({}); }
+    // Reads the chain in focus again from the step at `step` (0 for the first), that step taking the
+    // reading of `kind`. The choice belongs to this result only: the history keeps the input, and
+    // the next assignment of the input decodes it the engine's way again. Nothing happens when
+    // there is no chain in focus or that kind does not answer for the step.
+    void chooseReading(int step, DetectionKind kind);
 
     // The Markdown report and the JSON document of the chain in focus; nothing without one.
     std::optional<std::string> markdownExport() const;

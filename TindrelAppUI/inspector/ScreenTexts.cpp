@@ -31,6 +31,12 @@ QString confidencePercent(double confidence) {
     return QStringLiteral("%1%").arg(static_cast<long long>(std::lround(confidence * 100)));
 }
 
+QString alternativeReading(DetectionKind kind, double confidence) {
+    const std::string_view name = detection_kind::displayName(kind);
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                                         confidencePercent(confidence));
+}
+
 QString lineLabel(int line) {
     return QStringLiteral("line %1").arg(line);
 }

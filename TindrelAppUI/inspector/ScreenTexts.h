@@ -31,6 +31,7 @@ inline const char* const building = "Building an explanation\u2026";
 inline const char* const buildingDetail = "Building an explanation from verified facts\u2026";
 inline const char* const thinking = "Thinking on-device\u2026";
 inline const char* const askPlaceholder = "Ask a follow-up\u2026";
+inline const char* const alsoPossible = "Also possible:";
 
 // The type chip of a single result: the first step's kind, "Possible " below 0.75 confidence; nothing
 // for a chain without steps.
@@ -43,6 +44,8 @@ QString findingCount(std::size_t findings);
 QString embeddedBanner(int count);
 // Confidence as a whole percentage: 0.95 → "95%".
 QString confidencePercent(double confidence);
+// Another reading of a step: "Hash (50%)".
+QString alternativeReading(DetectionKind kind, double confidence);
 // "line 12".
 QString lineLabel(int line);
 // "Tip: press ⌥⇧Space anywhere to inspect your clipboard."

@@ -103,6 +103,8 @@ void MainWindow::connectRequests() {
         connect(list, &HistoryList::clearRequested, this, &MainWindow::clearHistoryRequested);
     }
     connect(insight_, &InsightPane::askRequested, this, &MainWindow::askRequested);
+    connect(single_, &SingleResultPage::readingChosen, this, &MainWindow::readingChosen);
+    connect(scanPane_, &DecodedPane::readingChosen, this, &MainWindow::readingChosen);
 }
 
 QWidget* MainWindow::currentPage() const {

@@ -48,6 +48,8 @@ signals:
     void historyEntryChosen(int index);
     void clearHistoryRequested();
     void askRequested(const QString& question);
+    // Another reading for the step at `step` of the chain in focus.
+    void readingChosen(int step, DetectionKind kind);
 
 private:
     QWidget* buildScanPage();

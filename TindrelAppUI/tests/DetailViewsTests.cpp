@@ -1,10 +1,12 @@
 #include "TindrelAppUI/inspector/ResultHandover.h"
 #include "TindrelAppUI/views/result/ChainView.h"
+#include "TindrelAppUI/views/result/DecodedPane.h"
 #include "TindrelAppUI/views/result/StepCard.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 #include "WidgetTexts.h"
 
+#include <QToolButton>
 #include <QUrl>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
@@ -63,6 +65,35 @@ TEST(ChainView, RecognisedChainEndsWithTheFinalValueCard) {
     EXPECT_TRUE(texts.contains("FINAL VALUE"));
     EXPECT_EQ(texts.count("jwt"), 2); // the path and the first card
     EXPECT_NE(buttonTitled(&view, "Copy"), nullptr);
+}
+
+TEST(ChainView, OtherReadingsAreLinksThatAskForTheirStepAndKind) {
+    DecodeResult first{DetectionKind::base64, "3031", 0.7, "Base64", {}, false};
+    DecodeResult second{DetectionKind::hex, "01", 0.6, "Hex", {}, false};
+    second.alternatives = {{DetectionKind::hash, 0.5, "MD5 digest"},
+                           {DetectionKind::unixTimestamp, 0.456, "Time"}};
+    ChainView view(DecodeChain{"MzAzMQ==", {first, second}});
+    std::vector<std::pair<int, DetectionKind>> chosen;
+    QObject::connect(&view, &ChainView::readingChosen,
+                     [&chosen](int step, DetectionKind kind) { chosen.emplace_back(step, kind); });
+    EXPECT_EQ(visibleLabelTexts(&view).count("Also possible:"), 1); // the first step has none
+    ASSERT_NE(buttonTitled(&view, "Hash (50%)"), nullptr);
+    ASSERT_NE(buttonTitled(&view, "Timestamp (46%)"), nullptr);
+    buttonTitled(&view, "Timestamp (46%)")->click();
+    buttonTitled(&view, "Hash (50%)")->click();
+    EXPECT_EQ(chosen, (std::vector<std::pair<int, DetectionKind>>{{1, DetectionKind::unixTimestamp},
+                                                                  {1, DetectionKind::hash}}));
+}
+
+TEST(DecodedPane, TechnicalDetailsStayOpenOnlyForTheSameInput) {
+    DecodedPane pane;
+    const std::string hexText = "30313233343536373839616263646566";
+    pane.setChain(Tindrel::inspect(hexText));
+    buttonTitled(&pane, "Technical details")->click();
+    pane.setChain(Tindrel::reread(Tindrel::inspect(hexText), 0, DetectionKind::hash).chain);
+    EXPECT_TRUE(buttonTitled(&pane, "Technical details")->isChecked());
+    pane.setChain(Tindrel::inspect(Samples::token));
+    EXPECT_FALSE(buttonTitled(&pane, "Technical details")->isChecked());
 }
 
 TEST(ResultHandover, MailAddressCarriesTheWholeReportAsBody) {

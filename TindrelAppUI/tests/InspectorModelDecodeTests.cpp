@@ -87,6 +87,47 @@ TEST_F(InspectorModelDecoding, NewerInputWinsOverAPendingDecode) {
     }
 }
 
+TEST_F(InspectorModelDecoding, ChosenReadingRereadsTheChainInFocusButNotTheHistory) {
+    const std::string hexText =
+        "30313233343536373839616263646566"; // spells 0123456789abcdef; an MD5's length
+    auto model = makeModel();
+    model->setInput(hexText);
+    testing::settle(*fake_);
+    const std::vector<HistoryEntry> recorded = model->history().entries();
+    struct Case {
+        int step;
+        DetectionKind kind;
+        const char* shape;
+        bool explainedAgain;
+    } const cases[] = {
+        {0, DetectionKind::uuid, "hex", false}, // no UUID reading of that text
+        {2, DetectionKind::hash, "hex", false}, // no such step
+        {-1, DetectionKind::hash, "hex", false}, {0, DetectionKind::hash, "hash", true},
+        {0, DetectionKind::hex, "hex", true}, // the engine's own choice is now an alternative
+    };
+    for (const Case& c : cases) {
+        const int explained = fake_->explainCalls;
+        model->chooseReading(c.step, c.kind);
+        testing::settle(*fake_);
+        ASSERT_NE(model->chain(), nullptr);
+        EXPECT_EQ(model->chain()->shapeText(), c.shape) << c.step;
+        EXPECT_EQ(fake_->explainCalls > explained, c.explainedAgain) << c.step;
+        EXPECT_EQ(model->presentation().chain, model->chain()) << c.step;
+    }
+    EXPECT_EQ(model->history().entries(), recorded);
+    model->chooseReading(0, DetectionKind::hash);
+    model->setInput(hexText);
+    EXPECT_EQ(model->chain()->shapeText(), "hex");
+
+    // In the scan list the choice reads the selected finding again.
+    model->setInput("id " + hexText + " seen");
+    ASSERT_EQ(model->presentation().kind, InspectorModel::Presentation::Kind::scan);
+    model->chooseReading(0, DetectionKind::hash);
+    ASSERT_EQ(model->findings().size(), 1u);
+    EXPECT_EQ(model->findings()[0].chain.shapeText(), "hash");
+    EXPECT_EQ(model->insightChain()->shapeText(), "hash");
+}
+
 TEST_F(InspectorModelDecoding, ModelGoneWhileDecodingIsQuiet) {
     auto model = makeModel();
     model->setInput(longJSON('a'));

@@ -195,6 +195,62 @@ foo|tindrel: foo is not a command; the commands are inspect, scan, explain and a
 --bogus|The following argument was not expected: --bogus
 CASES
 
+# Other readings and why the chain stopped: for people under each step and at the end; in the JSON
+# document only with --extended, which leaves every standard member as it is.
+hex_text=30313233343536373839616263646566 # spells 0123456789abcdef, and has an MD5 digest's length
+nested=$(printf 'hello world' | base64 -w0)
+for _ in $(seq 12); do nested=$(printf '%s' "$nested" | base64 -w0); done
+while IFS='|' read -r input also stopped; do
+  out=$("$tindrel" inspect "$input")
+  check "also possible: $input" "$also" "$(printf '%s\n' "$out" | grep 'also possible' | head -1)"
+  check "stopped: $input" "$stopped" "$(printf '%s\n' "$out" | tail -1)"
+done <<CASES
+$hex_text|   also possible: Hash (50%)|stopped: nothing else recognised
+5d41402abc4b2a76b9719d911017c592||stopped: the last step is final
+$nested||stopped: 12 steps, the limit
+CASES
+members() { python3 -c '
+import json,sys
+d=json.load(sys.stdin)
+print(" ".join(sorted(d)), "/", " ".join(sorted(d["steps"][0])))'; }
+check "json members unchanged" "finalValue input recognized shape steps / confidence details kind output summary terminal" \
+  "$("$tindrel" inspect --json "$hex_text" | members)"
+out=$("$tindrel" inspect --json --extended "$hex_text" | python3 -c '
+import json,sys
+d=json.load(sys.stdin)
+print(json.dumps([d["steps"][0]["alternatives"], d["stopReason"]], separators=(",",":")))')
+check "json --extended" '[[{"confidence":0.5,"kind":"hash","summary":"MD5 / MD4 / NTLM digest (128-bit)"}],{"cause":"nothingRecognized","closest":[]}]' "$out"
+out=$(printf '%s\n' "$hex_text" 5d41402abc4b2a76b9719d911017c592 | "$tindrel" inspect --each-line --json --extended | python3 -c '
+import json,sys
+print(",".join(json.loads(l)["stopReason"]["cause"] for l in sys.stdin))')
+check "json lines --extended" "nothingRecognized,terminal" "$out"
+out=$(printf 'id %s\n' "$hex_text" | "$tindrel" scan --json --extended | python3 -c '
+import json,sys
+print(json.load(sys.stdin)["findings"][0]["chain"]["steps"][0]["alternatives"][0]["kind"])')
+check "scan --json --extended" "hash" "$out"
+check "scan --json stays standard" "False" "$(printf 'id %s\n' "$hex_text" | "$tindrel" scan --json | python3 -c '
+import json,sys
+print("stopReason" in json.load(sys.stdin)["findings"][0]["chain"])')"
+
+# --reading STEP:KIND overrules the engine for that step; a reading that cannot be taken is a usage error.
+out=$("$tindrel" inspect --json --reading 1:hash "$hex_text" | python3 -c 'import json,sys; print(",".join(json.load(sys.stdin)["shape"]))')
+check "reading taken" "hash" "$out"
+contains "reading: the engine's choice is now the alternative" "also possible: Hex (60%)" "$("$tindrel" inspect --reading 1:hash "$hex_text")"
+while IFS='|' read -r command message; do
+  eval "words=($command)"
+  "$tindrel" "${words[@]}" </dev/null >/dev/null 2>"$work/err"; status=$?
+  check "reading: $command" "2 $message" "$status $(head -1 "$work/err")"
+done <<CASES
+inspect --reading 1:uuid $hex_text|tindrel: --reading 1:uuid: step 1 cannot be read as uuid
+inspect --reading 3:hash $hex_text|tindrel: --reading 3:hash: the chain ends after 1 step (stopped: nothing else recognised)
+inspect --reading 1:hash --reading 1:hex $hex_text|tindrel: --reading: step 1 is given more than one reading
+inspect --reading 0:hash $hex_text|--reading: must be STEP:KIND, a step from 1 and a kind such as base64, jwt or unixTimestamp
+inspect --reading 1:Hash $hex_text|--reading: must be STEP:KIND, a step from 1 and a kind such as base64, jwt or unixTimestamp
+inspect --each-line --reading 1:hash x|--each-line excludes --reading
+inspect --extended $hex_text|--extended requires --json
+scan --extended|--extended requires --json
+CASES
+
 # An unrecognised text hints on stderr at the file it names and at the artifacts scan would find.
 printf 'hello\n' >"$work/notes.txt"
 embedded="id=550E8400-E29B-41D4-A716-446655440000 token=$token body={\"a\":1}"

@@ -2,6 +2,9 @@
 
 #include "TindrelCore/text/Text.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace tindrel {
 namespace {
 
@@ -14,17 +17,73 @@ std::optional<DecodeResult> safeDecode(const Detector& detector, std::string_vie
     }
 }
 
-std::optional<DecodeResult> bestCandidate(const DetectorList& detectors, double threshold,
-                                          std::string_view current) {
-    std::optional<DecodeResult> best;
-    for (const auto& detector : detectors) {
-        std::optional<DecodeResult> result = safeDecode(*detector, current);
-        if (!result || result->confidence < threshold) continue;
-        if (!result->terminal && result->output == current) continue;
-        if (!best || result->confidence > best->confidence) best = std::move(result);
-    }
-    return best;
+bool makesProgress(const DecodeResult& result, std::string_view current) {
+    return result.terminal || result.output != current;
 }
+
+Alternative alternativeOf(DecodeResult& result) {
+    return {result.kind, result.confidence, std::move(result.summary)};
+}
+
+// What offering one text to every detector gave. Losing answers are cut down to their kind,
+// confidence and summary as soon as they lose, so no more decoded outputs are held than before.
+class Round {
+public:
+    Round(double threshold, std::string_view current, std::optional<DetectionKind> chosenKind)
+        : threshold_(threshold)
+        , current_(current)
+        , chosenKind_(chosenKind) {}
+
+    // Answers arrive in detector order; ties go to the earlier one.
+    void offer(std::optional<DecodeResult> result, std::size_t position) {
+        if (!result) return;
+        if (eligible(*result) && (!chosen_ || result->confidence > chosen_->confidence)) {
+            if (chosen_ && isAlternative(*chosen_))
+                others_.emplace_back(chosenPosition_, alternativeOf(*chosen_));
+            chosen_ = std::move(result);
+            chosenPosition_ = position;
+        } else if (isAlternative(*result)) {
+            others_.emplace_back(position, alternativeOf(*result));
+        } else if (fellShort(*result) && (!closest_ || result->confidence > closest_->confidence)) {
+            closest_ = alternativeOf(*result);
+        }
+    }
+
+    // The chosen answer, carrying the alternatives most confident first, in detector order at equal
+    // confidence.
+    std::optional<DecodeResult> takeChosen() {
+        if (!chosen_) return std::nullopt;
+        std::stable_sort(others_.begin(), others_.end(), [](const auto& a, const auto& b) {
+            if (a.second.confidence != b.second.confidence) return a.second.confidence > b.second.confidence;
+            return a.first < b.first;
+        });
+        chosen_->alternatives.reserve(others_.size());
+        for (auto& [position, alternative] : others_)
+            chosen_->alternatives.push_back(std::move(alternative));
+        return std::move(chosen_);
+    }
+
+    std::optional<Alternative> takeClosest() { return std::move(closest_); }
+
+private:
+    bool isAlternative(const DecodeResult& result) const {
+        return result.confidence >= threshold_ && makesProgress(result, current_);
+    }
+    bool eligible(const DecodeResult& result) const {
+        return chosenKind_ ? result.kind == *chosenKind_ : isAlternative(result);
+    }
+    bool fellShort(const DecodeResult& result) const {
+        return !chosenKind_ && result.confidence < threshold_ && makesProgress(result, current_);
+    }
+
+    double threshold_;
+    std::string_view current_;
+    std::optional<DetectionKind> chosenKind_;
+    std::optional<DecodeResult> chosen_;
+    std::size_t chosenPosition_ = 0;
+    std::vector<std::pair<std::size_t, Alternative>> others_;
+    std::optional<Alternative> closest_;
+};
 
 // Whether the last step's output is a text the chain already worked on. The chain itself holds
 // every such text, so nothing is copied to remember them: inputs can be gigabytes.
@@ -36,6 +95,19 @@ bool repeatsEarlierText(const DecodeChain& chain) {
     return false;
 }
 
+std::optional<DetectionKind> chosenFor(const ChosenReadings& chosen, std::size_t step) {
+    auto found = chosen.find(step);
+    if (found == chosen.end()) return std::nullopt;
+    return found->second;
+}
+
+// The first chosen reading for a step the chain never got to.
+std::optional<RefusedReading> firstUnreached(const ChosenReadings& chosen, std::size_t stepCount) {
+    auto first = chosen.lower_bound(stepCount);
+    if (first == chosen.end()) return std::nullopt;
+    return RefusedReading{first->first, first->second, false};
+}
+
 } // namespace
 
 DecodeChain ChainEngine::inspect(std::string_view text) const {
@@ -44,20 +116,56 @@ DecodeChain ChainEngine::inspect(std::string_view text) const {
 
 DecodeChain ChainEngine::inspectOwned(std::string text) const {
     DecodeChain chain{std::move(text), {}};
-    if (maxDepth <= 0) return chain;
-
-    std::string_view current = Text::trim(chain.input);
-    for (;;) {
-        std::optional<DecodeResult> chosen = bestCandidate(detectors, threshold, current);
-        if (!chosen) break;
-        chain.steps.push_back(std::move(*chosen));
-        if (chain.steps.back().terminal) break;
-        if (chain.steps.size() >= static_cast<std::size_t>(maxDepth)) break;
-        if (repeatsEarlierText(chain)) break;
-        // Views into the chain are taken afresh each round: the step list may have moved.
-        current = chain.steps.back().output;
-    }
+    extend(chain, {});
     return chain;
+}
+
+ReadingOutcome ChainEngine::inspect(std::string text, const ChosenReadings& chosen) const {
+    ReadingOutcome outcome{DecodeChain{std::move(text), {}}, std::nullopt};
+    outcome.refused = extend(outcome.chain, chosen);
+    return outcome;
+}
+
+ReadingOutcome ChainEngine::reread(const DecodeChain& chain, std::size_t step, DetectionKind kind) const {
+    auto kept = static_cast<std::ptrdiff_t>(std::min(step, chain.steps.size()));
+    ReadingOutcome outcome{
+        DecodeChain{chain.input, std::vector<DecodeResult>(chain.steps.begin(), chain.steps.begin() + kept)},
+        std::nullopt};
+    outcome.refused = extend(outcome.chain, {{step, kind}});
+    return outcome;
+}
+
+// The stop conditions met before another step is tried, in the order they are tested.
+std::optional<StopReason> ChainEngine::stopBeforeNextStep(const DecodeChain& chain) const {
+    if (!chain.steps.empty() && chain.steps.back().terminal) return StopReason{StopReason::Cause::terminal};
+    if (maxDepth <= 0 || chain.steps.size() >= static_cast<std::size_t>(maxDepth))
+        return StopReason{StopReason::Cause::depthLimit};
+    if (!chain.steps.empty() && repeatsEarlierText(chain)) return StopReason{StopReason::Cause::repeatedText};
+    return std::nullopt;
+}
+
+std::optional<RefusedReading> ChainEngine::extend(DecodeChain& chain, const ChosenReadings& chosen) const {
+    for (;;) {
+        if (std::optional<StopReason> stop = stopBeforeNextStep(chain)) {
+            chain.stop = std::move(*stop);
+            return firstUnreached(chosen, chain.steps.size());
+        }
+        const std::size_t step = chain.steps.size();
+        const std::optional<DetectionKind> chosenKind = chosenFor(chosen, step);
+        // Views into the chain are taken afresh each round: the step list may have moved.
+        std::string_view current =
+            step == 0 ? Text::trim(chain.input) : std::string_view(chain.steps.back().output);
+        Round round(threshold, current, chosenKind);
+        for (std::size_t i = 0; i < detectors.size(); ++i)
+            round.offer(safeDecode(*detectors[i], current), i);
+        std::optional<DecodeResult> next = round.takeChosen();
+        if (!next) {
+            chain.stop = StopReason{StopReason::Cause::nothingRecognized, round.takeClosest()};
+            if (chosenKind) return RefusedReading{step, *chosenKind, true};
+            return firstUnreached(chosen, step);
+        }
+        chain.steps.push_back(std::move(*next));
+    }
 }
 
 } // namespace tindrel

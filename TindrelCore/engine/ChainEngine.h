@@ -2,7 +2,10 @@
 
 #include "TindrelCore/model/DecodeModel.h"
 
+#include <cstddef>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +14,29 @@ namespace tindrel {
 
 using DetectorList = std::vector<std::shared_ptr<const Detector>>;
 
+// Readings a person chose over the engine's: the step at each index (0 for the first) takes the
+// answer of that kind, whatever its confidence.
+using ChosenReadings = std::map<std::size_t, DetectionKind>;
+
+// A chosen reading that could not be taken: no detector answered with that kind for the step's
+// text, or the chain ended before that step.
+struct RefusedReading {
+    std::size_t step;
+    DetectionKind kind;
+    bool reached;
+
+    bool operator==(const RefusedReading&) const = default;
+};
+
+// A chain with chosen readings. When one is refused, `chain` holds the steps before it.
+struct ReadingOutcome {
+    DecodeChain chain;
+    std::optional<RefusedReading> refused;
+};
+
 // Offers the text to every detector, keeps the most confident progressing answer and repeats on
-// its output until a terminal step, a text seen before, no candidate, or maxDepth steps.
+// its output until a terminal step, a text seen before, no candidate, or maxDepth steps. Each step
+// records the other confident answers, and the chain why it stopped.
 struct ChainEngine {
     DetectorList detectors; // list order breaks ties
     double threshold;
@@ -21,6 +45,15 @@ struct ChainEngine {
     DecodeChain inspect(std::string_view text) const;
     // The same, keeping `text` itself as the chain's input rather than a copy of it.
     DecodeChain inspectOwned(std::string text) const;
+    // The same with some steps' readings chosen; the others are the engine's own.
+    ReadingOutcome inspect(std::string text, const ChosenReadings& chosen) const;
+    // `chain`'s steps before `step` as they are, then the reading of `kind` for that step, then the
+    // engine's own choices again.
+    ReadingOutcome reread(const DecodeChain& chain, std::size_t step, DetectionKind kind) const;
+
+private:
+    std::optional<RefusedReading> extend(DecodeChain& chain, const ChosenReadings& chosen) const;
+    std::optional<StopReason> stopBeforeNextStep(const DecodeChain& chain) const;
 };
 
 // The nineteen detectors in their fixed order; built once, read-only afterwards.

@@ -2,6 +2,29 @@
 
 namespace tindrel {
 
+bool DecodeResult::operator==(const DecodeResult& other) const {
+    return kind == other.kind && output == other.output && confidence == other.confidence &&
+           summary == other.summary && details == other.details && terminal == other.terminal;
+}
+
+std::string_view stopCauseName(StopReason::Cause cause) {
+    switch (cause) {
+    case StopReason::Cause::terminal:
+        return "terminal";
+    case StopReason::Cause::nothingRecognized:
+        return "nothingRecognized";
+    case StopReason::Cause::repeatedText:
+        return "repeatedText";
+    case StopReason::Cause::depthLimit:
+        return "depthLimit";
+    }
+    return "nothingRecognized";
+}
+
+bool DecodeChain::operator==(const DecodeChain& other) const {
+    return input == other.input && steps == other.steps;
+}
+
 std::vector<DetectionKind> DecodeChain::kinds() const {
     std::vector<DetectionKind> result;
     result.reserve(steps.size());

@@ -13,6 +13,15 @@ namespace tindrel {
 // Named facts about one step; std::map keeps them in key order for every reader.
 using Details = std::map<std::string, std::string>;
 
+// Another detector's answer for the same text: what the step could also have been read as.
+struct Alternative {
+    DetectionKind kind;
+    double confidence;
+    std::string summary;
+
+    bool operator==(const Alternative&) const = default;
+};
+
 // One decoding step.
 struct DecodeResult {
     DetectionKind kind;
@@ -21,14 +30,38 @@ struct DecodeResult {
     std::string summary;
     Details details;
     bool terminal;
+    // Set by the chain engine: the other confident answers that would have made progress, most
+    // confident first. Detectors leave it empty.
+    std::vector<Alternative> alternatives{};
 
-    bool operator==(const DecodeResult&) const = default;
+    // The six fields the step is made of: the alternatives only record how the engine chose it.
+    bool operator==(const DecodeResult& other) const;
 };
+
+// Why the chain engine added no further step.
+struct StopReason {
+    // The names are what the extended JSON export writes.
+    enum class Cause {
+        terminal,          // the last step is a final rendering
+        nothingRecognized, // no answer at or above the threshold made progress
+        repeatedText,      // the last step's output is a text the chain already worked on
+        depthLimit,        // the chain holds as many steps as the engine allows
+    };
+    Cause cause = Cause::nothingRecognized;
+    // nothingRecognized only: the most confident answer that fell short of the threshold.
+    std::optional<Alternative> closest{};
+
+    bool operator==(const StopReason&) const = default;
+};
+
+std::string_view stopCauseName(StopReason::Cause cause);
 
 // The result of inspecting one input: the caller's text, untrimmed, and the steps applied to it.
 struct DecodeChain {
     std::string input;
     std::vector<DecodeResult> steps;
+    // Set by the chain engine; a chain built by hand reads as one where nothing more was recognised.
+    StopReason stop{};
 
     bool isRecognized() const { return !steps.empty(); }
     const std::string& finalValue() const { return steps.empty() ? input : steps.back().output; }
@@ -38,7 +71,8 @@ struct DecodeChain {
     // The shape written with " → " between the kinds.
     std::string shapeText() const;
 
-    bool operator==(const DecodeChain&) const = default;
+    // Input and steps: the stop reason follows from them.
+    bool operator==(const DecodeChain& other) const;
 };
 
 // One stateless recogniser. decode answers a step, or nothing when the text is not of its kind.

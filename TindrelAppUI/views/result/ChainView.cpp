@@ -70,8 +70,13 @@ ChainView::ChainView(const DecodeChain& chain, QWidget* parent)
     }
     layout->addWidget(shapeRow(chain));
     int number = 1;
-    for (const DecodeResult& step : chain.steps)
-        layout->addWidget(new StepCard(number++, step));
+    for (const DecodeResult& step : chain.steps) {
+        auto* card = new StepCard(number, step);
+        connect(card, &StepCard::readingChosen, this,
+                [this, index = number - 1](DetectionKind kind) { emit readingChosen(index, kind); });
+        layout->addWidget(card);
+        ++number;
+    }
     layout->addWidget(finalValueCard(chain));
 }
 

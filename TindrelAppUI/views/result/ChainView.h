@@ -12,6 +12,10 @@ class ChainView final : public QWidget {
     Q_OBJECT
 public:
     explicit ChainView(const DecodeChain& chain, QWidget* parent = nullptr);
+
+signals:
+    // The user picked another reading for the step at `step` (0 for the first).
+    void readingChosen(int step, DetectionKind kind);
 };
 
 } // namespace tindrel

@@ -86,10 +86,12 @@ DecodedPane::DecodedPane(QWidget* parent)
 }
 
 void DecodedPane::setChain(const DecodeChain& chain) {
+    const bool open = shownInput_ == chain.input && detailsToggle_ && detailsToggle_->isChecked();
+    shownInput_ = chain.input;
     clearLayout(content_);
     content_->addWidget(makeLabel(QString::fromUtf8(ScreenTexts::decoded), "meta"));
     addSummary(chain);
-    addTechnicalDetails(chain);
+    addTechnicalDetails(chain, open);
     content_->addStretch();
 }
 
@@ -103,8 +105,9 @@ void DecodedPane::addSummary(const DecodeChain& chain) {
     content_->addWidget(new CodeBlock(qs(summary.payload)));
 }
 
-void DecodedPane::addTechnicalDetails(const DecodeChain& chain) {
+void DecodedPane::addTechnicalDetails(const DecodeChain& chain, bool open) {
     auto* toggle = new QToolButton;
+    detailsToggle_ = toggle;
     toggle->setText(QStringLiteral("Technical details"));
     toggle->setCheckable(true);
     toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -113,10 +116,12 @@ void DecodedPane::addTechnicalDetails(const DecodeChain& chain) {
     Theme::setRole(toggle, "section");
     auto* details = new ChainView(chain);
     details->setVisible(false);
-    connect(toggle, &QToolButton::toggled, details, [toggle, details](bool open) {
-        toggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
-        details->setVisible(open);
+    connect(toggle, &QToolButton::toggled, details, [toggle, details](bool shown) {
+        toggle->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+        details->setVisible(shown);
     });
+    connect(details, &ChainView::readingChosen, this, &DecodedPane::readingChosen);
+    toggle->setChecked(open);
     content_->addWidget(toggle);
     content_->addWidget(details);
 }

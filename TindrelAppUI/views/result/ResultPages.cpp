@@ -27,6 +27,7 @@ SingleResultPage::SingleResultPage(QWidget* parent)
     layout->addWidget(banner_);
     layout->addWidget(pane_, 1);
     connect(logScan_, &QPushButton::clicked, this, &SingleResultPage::logScanRequested);
+    connect(pane_, &DecodedPane::readingChosen, this, &SingleResultPage::readingChosen);
 }
 
 void SingleResultPage::show(const DecodeChain& chain, int embeddedCount) {

@@ -28,6 +28,7 @@ public:
 
 signals:
     void logScanRequested();
+    void readingChosen(int step, DetectionKind kind);
 
 private:
     QWidget* banner_;

@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tindrel {
@@ -49,6 +50,14 @@ QWidget* header(int number, const DecodeResult& step) {
     return row;
 }
 
+QPushButton* readingLink(const Alternative& alternative) {
+    auto* link = new QPushButton(ScreenTexts::alternativeReading(alternative.kind, alternative.confidence));
+    Theme::setRole(link, "link");
+    link->setCursor(Qt::PointingHandCursor);
+    link->setToolTip(qs(alternative.summary));
+    return link;
+}
+
 } // namespace
 
 StepCard::StepCard(int number, const DecodeResult& step, QWidget* parent)
@@ -57,12 +66,35 @@ StepCard::StepCard(int number, const DecodeResult& step, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(header(number, step));
     layout->addWidget(makeLabel(qs(step.summary), "body", true));
+    if (!step.alternatives.empty()) layout->addWidget(readingsRow(step.alternatives));
     const DetailCategorizer split(step.details);
     if (!split.facts.empty())
         layout->addWidget(detailTable(QStringLiteral("FACTS"), split.facts, "raised", "meta"));
     if (!split.engineNotes.empty())
         layout->addWidget(detailTable(QStringLiteral("WHAT IT MEANS / NEXT STEPS"), split.engineNotes,
                                       "notes", "notesTitle"));
+}
+
+// "Also possible: Hex (60%) · Hash (50%)", most confident first; each reading is a link that asks
+// for the chain read that way.
+QWidget* StepCard::readingsRow(const std::vector<Alternative>& alternatives) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QLabel* title = makeLabel(QString::fromUtf8(ScreenTexts::alsoPossible), "meta");
+    title->setWordWrap(false);
+    layout->addWidget(title);
+    bool first = true;
+    for (const Alternative& alternative : alternatives) {
+        if (!first) layout->addWidget(makeLabel(QStringLiteral("\u00B7"), "meta"));
+        QPushButton* link = readingLink(alternative);
+        connect(link, &QPushButton::clicked, this,
+                [this, kind = alternative.kind] { emit readingChosen(kind); });
+        layout->addWidget(link);
+        first = false;
+    }
+    layout->addStretch();
+    return row;
 }
 
 } // namespace tindrel

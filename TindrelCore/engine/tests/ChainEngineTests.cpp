@@ -42,6 +42,13 @@ std::shared_ptr<ScriptedDetector> scripted(DetectionKind kind, std::string from,
     return std::make_shared<ScriptedDetector>(kind, std::move(from), std::move(to), confidence, terminal);
 }
 
+std::vector<DetectionKind> kindsOf(const std::vector<Alternative>& alternatives) {
+    std::vector<DetectionKind> kinds;
+    for (const Alternative& alternative : alternatives)
+        kinds.push_back(alternative.kind);
+    return kinds;
+}
+
 std::vector<std::string> outputs(const DecodeChain& chain) {
     std::vector<std::string> result;
     for (const auto& step : chain.steps)
@@ -76,8 +83,73 @@ TEST(ChainEngine, ProgressRule) {
     // A confident non-terminal answer that returns its input is dropped; a terminal one is kept.
     ChainEngine stuck{{scripted(DetectionKind::hex, "a", "a", 0.9)}, 0.5, 12};
     EXPECT_FALSE(stuck.inspect("a").isRecognized());
+    EXPECT_EQ(stuck.inspect("a").stop, StopReason{});
     ChainEngine terminal{{scripted(DetectionKind::json, "a", "a", 0.9, true)}, 0.5, 12};
     EXPECT_EQ(terminal.inspect("a").steps.size(), 1u);
+    EXPECT_EQ(terminal.inspect("a").stop.cause, StopReason::Cause::terminal);
+}
+
+TEST(ChainEngine, LosersThatCouldHaveBeenChosenAreTheAlternativesMostConfidentFirst) {
+    // hex leads until url beats it, so hex is set aside after base32 yet still goes first: it
+    // comes earlier in the list at the same confidence. The answer that makes no progress and the
+    // one below the threshold are no alternatives; the best of those below is the closest miss.
+    ChainEngine engine{
+        {scripted(DetectionKind::hex, "a", "h", 0.6), scripted(DetectionKind::base32, "a", "b", 0.6),
+         scripted(DetectionKind::url, "a", "u", 0.9), scripted(DetectionKind::json, "a", "a", 0.95),
+         scripted(DetectionKind::yaml, "a", "y", 0.49), scripted(DetectionKind::hash, "u", "x", 0.3),
+         scripted(DetectionKind::uuid, "u", "z", 0.4), scripted(DetectionKind::xml, "u", "u", 0.45)},
+        0.5,
+        12};
+    DecodeChain chain = engine.inspect("a");
+    ASSERT_EQ(outputs(chain), std::vector<std::string>{"u"});
+    EXPECT_EQ(chain.steps[0].alternatives, (std::vector<Alternative>{{DetectionKind::hex, 0.6, "a->h"},
+                                                                     {DetectionKind::base32, 0.6, "a->b"}}));
+    EXPECT_EQ(chain.stop, (StopReason{StopReason::Cause::nothingRecognized,
+                                      Alternative{DetectionKind::uuid, 0.4, "u->z"}}));
+    // The alternatives record how the step was chosen; they are no part of what it is.
+    DecodeResult bare = chain.steps[0];
+    bare.alternatives.clear();
+    EXPECT_EQ(bare, chain.steps[0]);
+}
+
+TEST(ChainEngine, ChosenReadings) {
+    ChainEngine engine{
+        {scripted(DetectionKind::hex, "a", "h", 0.9), scripted(DetectionKind::url, "a", "u", 0.2),
+         scripted(DetectionKind::json, "u", "{}", 0.9, true), scripted(DetectionKind::hex, "h", "i", 0.8)},
+        0.5,
+        12};
+    // A reading below the threshold may be chosen; the engine's own choice becomes an alternative.
+    ReadingOutcome overruled = engine.inspect("a", {{0, DetectionKind::url}});
+    EXPECT_FALSE(overruled.refused);
+    EXPECT_EQ(outputs(overruled.chain), (std::vector<std::string>{"u", "{}"}));
+    EXPECT_EQ(kindsOf(overruled.chain.steps[0].alternatives), std::vector<DetectionKind>{DetectionKind::hex});
+    EXPECT_EQ(overruled.chain.stop.cause, StopReason::Cause::terminal);
+    EXPECT_EQ(engine.reread(engine.inspect("a"), 0, DetectionKind::url).chain, overruled.chain);
+
+    // Rereading a later step keeps the steps before it exactly, alternatives included.
+    ReadingOutcome second = engine.reread(overruled.chain, 1, DetectionKind::json);
+    EXPECT_EQ(second.chain.steps, overruled.chain.steps);
+    EXPECT_EQ(second.chain.steps[0].alternatives, overruled.chain.steps[0].alternatives);
+
+    struct Case {
+        ChosenReadings chosen;
+        std::optional<RefusedReading> refused;
+        std::vector<std::string> stepsKept;
+    } cases[] = {
+        {{{0, DetectionKind::hex}}, std::nullopt, {"h", "i"}},
+        {{{0, DetectionKind::uuid}}, RefusedReading{0, DetectionKind::uuid, true}, {}},
+        {{{1, DetectionKind::json}}, RefusedReading{1, DetectionKind::json, true}, {"h"}},
+        // Past the end of the chain: "i" is recognised by nothing, so step 3 is never reached.
+        {{{0, DetectionKind::url}, {5, DetectionKind::hex}},
+         RefusedReading{5, DetectionKind::hex, false},
+         {"u", "{}"}},
+        {{{3, DetectionKind::hex}}, RefusedReading{3, DetectionKind::hex, false}, {"h", "i"}},
+    };
+    for (const Case& c : cases) {
+        ReadingOutcome outcome = engine.inspect("a", c.chosen);
+        EXPECT_EQ(outcome.refused, c.refused) << c.chosen.begin()->first;
+        EXPECT_EQ(outputs(outcome.chain), c.stepsKept) << c.chosen.begin()->first;
+    }
 }
 
 TEST(ChainEngine, CycleEndsBeforeTheRepeatedTextIsDecodedAgain) {
@@ -86,6 +158,7 @@ TEST(ChainEngine, CycleEndsBeforeTheRepeatedTextIsDecodedAgain) {
     ChainEngine engine{{forward, back}, 0.5, 12};
     DecodeChain chain = engine.inspect("a");
     EXPECT_EQ(outputs(chain), (std::vector<std::string>{"b", "a"}));
+    EXPECT_EQ(chain.stop.cause, StopReason::Cause::repeatedText);
     EXPECT_EQ(forward->calls, 2); // "a" and "b" were each offered once to every detector
 }
 
@@ -94,7 +167,9 @@ TEST(ChainEngine, DepthLimitAndZeroDepth) {
     for (int i = 0; i < 20; ++i)
         ladder.push_back(scripted(DetectionKind::hex, std::to_string(i), std::to_string(i + 1), 0.9));
     EXPECT_EQ(ChainEngine({ladder, 0.5, 12}).inspect("0").steps.size(), 12u);
+    EXPECT_EQ(ChainEngine({ladder, 0.5, 12}).inspect("0").stop.cause, StopReason::Cause::depthLimit);
     EXPECT_FALSE(ChainEngine({ladder, 0.5, 0}).inspect("0").isRecognized());
+    EXPECT_EQ(ChainEngine({ladder, 0.5, 0}).inspect("0").stop.cause, StopReason::Cause::depthLimit);
 }
 
 TEST(ChainEngine, OnlyTheFirstTextIsTrimmedAndInputIsKept) {
