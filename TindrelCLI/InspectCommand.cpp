@@ -21,6 +21,7 @@ namespace {
 
 struct InspectOptions {
     bool json = false;
+    bool extended = false;
     bool markdown = false;
     bool eachLine = false;
     bool sample = false;
@@ -36,7 +37,11 @@ std::optional<std::string> inputText(const InspectOptions& options) {
     return std::move(read.text);
 }
 
-int inspectEachLine(std::string_view text, bool json) {
+TindrelJSON::Options exportOptions(const InspectOptions& options) {
+    return TindrelJSON::Options{.extended = options.extended};
+}
+
+int inspectEachLine(std::string_view text, const InspectOptions& options) {
     bool anyRecognized = false;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -46,7 +51,9 @@ int inspectEachLine(std::string_view text, bool json) {
         if (end > start && text[end - 1] == '\r') --end;
         DecodeChain chain = Tindrel::inspect(text.substr(start, end - start));
         anyRecognized = anyRecognized || chain.isRecognized();
-        writeOut((json ? TindrelJSON::compactString(chain) : chainLine(chain)) + "\n");
+        writeOut(
+            (options.json ? TindrelJSON::compactString(chain, exportOptions(options)) : chainLine(chain)) +
+            "\n");
         start = next;
     }
     return anyRecognized ? found : notFound;
@@ -60,7 +67,7 @@ std::string markdownReport(const DecodeChain& chain) {
 
 void writeReport(const DecodeChain& chain, const InspectOptions& options) {
     if (options.json)
-        writeOut(TindrelJSON::string(chain) + "\n");
+        writeOut(TindrelJSON::string(chain, exportOptions(options)) + "\n");
     else if (options.markdown)
         writeOut(shown(markdownReport(chain)));
     else
@@ -70,7 +77,7 @@ void writeReport(const DecodeChain& chain, const InspectOptions& options) {
 int runInspect(const InspectOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
-    if (options.eachLine) return inspectEachLine(*text, options.json);
+    if (options.eachLine) return inspectEachLine(*text, options);
     DecodeChain chain = Tindrel::inspectOwned(std::move(*text));
     writeReport(chain, options);
     if (chain.isRecognized()) return found;
@@ -87,6 +94,8 @@ void addInspectCommand(CLI::App& app, int& status) {
         app.add_subcommand("inspect", "Tell what a text is: peel its layers and print the chain");
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the chain as the JSON export document");
+    command->add_flag("--extended", options->extended,
+                      "Add derived facts to the JSON document (a PEM step's bundle of blocks)");
     CLI::Option* markdown = command
                                 ->add_flag("--markdown", options->markdown,
                                            "Print the Markdown report with the explanation and next steps")
