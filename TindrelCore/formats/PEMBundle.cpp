@@ -20,10 +20,14 @@ namespace {
 struct CertificateFree {
     void operator()(::X509* certificate) const { X509_free(certificate); }
 };
+struct NameFree {
+    void operator()(X509_NAME* name) const { X509_NAME_free(name); }
+};
 struct KeyFree {
     void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
 };
 using CertificatePointer = std::unique_ptr<::X509, CertificateFree>;
+using NamePointer = std::unique_ptr<X509_NAME, NameFree>;
 using KeyPointer = std::unique_ptr<EVP_PKEY, KeyFree>;
 
 constexpr double secondsPerDay = 86400;
@@ -45,9 +49,8 @@ long lengthOf(std::string_view der) {
     return static_cast<long>(std::min<std::size_t>(der.size(), LONG_MAX));
 }
 
-CertificatePointer certificateFromDER(std::string_view der) {
-    const unsigned char* p = bytesOf(der);
-    return CertificatePointer(d2i_X509(nullptr, &p, lengthOf(der)));
+std::string_view slice(std::string_view der, DER::Range range) {
+    return der.substr(std::size_t(range.lower), std::size_t(range.upper - range.lower));
 }
 
 KeyPointer keyFromDER(std::string_view label, std::string_view der) {
@@ -67,13 +70,16 @@ std::string curveName(const EVP_PKEY* key) {
     return nist ? nist : std::string(group, length);
 }
 
+// A key block's algorithm and size, named as X509::publicKey names a certificate's key.
 std::optional<Key> keyFacts(const EVP_PKEY* key) {
     if (!key) return std::nullopt;
     const char* name = EVP_PKEY_get0_type_name(key);
     Key facts{name ? name : OBJ_nid2sn(EVP_PKEY_get_base_id(key)), std::nullopt};
-    if (EVP_PKEY_get_base_id(key) == EVP_PKEY_EC)
+    const int id = EVP_PKEY_get_base_id(key);
+    if (id == EVP_PKEY_EC)
         if (std::string curve = curveName(key); !curve.empty()) facts.type += " " + curve;
-    if (int bits = EVP_PKEY_get_bits(key); bits > 0) facts.bits = bits;
+    if (int bits = EVP_PKEY_get_bits(key); bits > 0 && id != EVP_PKEY_ED25519 && id != EVP_PKEY_ED448)
+        facts.bits = bits;
     return facts;
 }
 
@@ -97,8 +103,26 @@ std::optional<std::int64_t> wholeDays(double seconds) {
     return static_cast<std::int64_t>(days);
 }
 
-Certificate certificateFacts(X509::CertificateFacts facts, const ::X509* parsed, std::string_view der,
-                             double now) {
+// A certificate of the bundle as the links need it. libcrypto's reading of a whole certificate is
+// slow (it decodes the key), so it is made only for a pair whose names match.
+struct Member {
+    std::size_t block;
+    std::string der;
+    std::optional<X509::Layout> layout;
+    CertificatePointer parsed;
+    bool parseTried = false;
+
+    ::X509* certificate() {
+        if (!parseTried) {
+            const unsigned char* p = bytesOf(der);
+            parsed.reset(d2i_X509(nullptr, &p, lengthOf(der)));
+            parseTried = true;
+        }
+        return parsed.get();
+    }
+};
+
+Certificate certificateFacts(X509::CertificateFacts facts, const Member& member, double now) {
     Certificate certificate;
     if (facts.notAfter) {
         certificate.expired = *facts.notAfter < now;
@@ -106,24 +130,43 @@ Certificate certificateFacts(X509::CertificateFacts facts, const ::X509* parsed,
     }
     certificate.notYetValid = facts.notBefore && *facts.notBefore > now;
     certificate.facts = std::move(facts);
-    if (parsed) certificate.key = keyFacts(X509_get0_pubkey(parsed));
-    certificate.sha256 = sha256Fingerprint(der);
+    if (member.layout && member.layout->subjectPublicKeyInfo)
+        certificate.key = X509::publicKey(member.der, *member.layout->subjectPublicKeyInfo);
+    certificate.sha256 = sha256Fingerprint(member.der);
     return certificate;
 }
 
-LinkStatus linkStatus(::X509* issued, ::X509* issuer) {
-    if (!issued || !issuer) return LinkStatus::unchecked;
-    if (X509_NAME_cmp(X509_get_issuer_name(issued), X509_get_subject_name(issuer)) != 0)
-        return LinkStatus::nameMismatch;
-    EVP_PKEY* key = X509_get0_pubkey(issuer);
-    if (!key) return LinkStatus::unchecked;
-    return X509_verify(issued, key) == 1 ? LinkStatus::linked : LinkStatus::signatureMismatch;
+NamePointer nameFromDER(std::string_view der) {
+    const unsigned char* p = bytesOf(der);
+    return NamePointer(d2i_X509_NAME(nullptr, &p, lengthOf(der)));
 }
 
-// The blocks read so far, with libcrypto's reading of each certificate kept for the links.
+// Equal names may be written differently (string types, case, spaces): libcrypto compares them in
+// their canonical form when the bytes differ.
+std::optional<bool> namesMatch(const Member& issued, const Member& issuer) {
+    if (!issued.layout || !issuer.layout) return std::nullopt;
+    std::string_view issuerName = slice(issued.der, issued.layout->issuer);
+    std::string_view subjectName = slice(issuer.der, issuer.layout->subject);
+    if (issuerName == subjectName) return true;
+    NamePointer left = nameFromDER(issuerName);
+    NamePointer right = nameFromDER(subjectName);
+    if (!left || !right) return std::nullopt;
+    return X509_NAME_cmp(left.get(), right.get()) == 0;
+}
+
+LinkStatus linkStatus(Member& issued, Member& issuer) {
+    std::optional<bool> names = namesMatch(issued, issuer);
+    if (!names) return LinkStatus::unchecked;
+    if (!*names) return LinkStatus::nameMismatch;
+    ::X509* signer = issuer.certificate();
+    EVP_PKEY* key = signer ? X509_get0_pubkey(signer) : nullptr;
+    if (!key || !issued.certificate()) return LinkStatus::unchecked;
+    return X509_verify(issued.certificate(), key) == 1 ? LinkStatus::linked : LinkStatus::signatureMismatch;
+}
+
 struct Reading {
     Bundle bundle;
-    std::vector<std::pair<std::size_t, CertificatePointer>> certificates;
+    std::vector<Member> certificates;
 };
 
 void addBlock(Reading& reading, const PEMBlock& block, double now) {
@@ -132,9 +175,10 @@ void addBlock(Reading& reading, const PEMBlock& block, double now) {
     Block entry{block.label, der->size(), std::nullopt, std::nullopt};
     if (isCertificateLabel(block.label)) {
         if (auto facts = X509::parse(*der)) {
-            CertificatePointer parsed = certificateFromDER(*der);
-            entry.certificate = certificateFacts(std::move(*facts), parsed.get(), *der, now);
-            reading.certificates.emplace_back(reading.bundle.blocks.size(), std::move(parsed));
+            Member member{reading.bundle.blocks.size(), std::move(*der), std::nullopt, nullptr};
+            member.layout = X509::layout(member.der);
+            entry.certificate = certificateFacts(std::move(*facts), member, now);
+            reading.certificates.push_back(std::move(member));
         }
     } else {
         entry.key = keyFacts(keyFromDER(block.label, *der).get());
@@ -144,10 +188,9 @@ void addBlock(Reading& reading, const PEMBlock& block, double now) {
 
 void addLinks(Reading& reading) {
     for (std::size_t i = 0; i + 1 < reading.certificates.size(); ++i) {
-        auto& [issued, issuedCertificate] = reading.certificates[i];
-        auto& [issuer, issuerCertificate] = reading.certificates[i + 1];
-        reading.bundle.links.push_back(
-            {issued, issuer, linkStatus(issuedCertificate.get(), issuerCertificate.get())});
+        Member& issued = reading.certificates[i];
+        Member& issuer = reading.certificates[i + 1];
+        reading.bundle.links.push_back({issued.block, issuer.block, linkStatus(issued, issuer)});
     }
 }
 

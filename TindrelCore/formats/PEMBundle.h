@@ -13,12 +13,8 @@
 // label and size, the facts of each certificate, and whether consecutive certificates link.
 namespace tindrel::PEMBundle {
 
-struct Key {
-    std::string type; // "RSA", "EC P-256", "ED25519", …
-    std::optional<int> bits;
-
-    bool operator==(const Key&) const = default;
-};
+// "RSA", "EC P-256", "ED25519", … with the size in bits where the algorithm has one.
+using Key = X509::PublicKey;
 
 struct Certificate {
     X509::CertificateFacts facts;
@@ -44,7 +40,7 @@ enum class LinkStatus {
     linked,            // the issuer name is the next subject and the next key verifies the signature
     signatureMismatch, // the names match but the next key did not make the signature
     nameMismatch,      // the issuer name is not the next subject
-    unchecked,         // one of the two cannot be read as a certificate by libcrypto
+    unchecked,         // one of the two cannot be read in full
 };
 
 // Between a certificate and the next certificate of the bundle (blocks of other kinds are skipped).

@@ -8,10 +8,21 @@
 #include "TindrelCore/text/DateText.h"
 
 #include <gtest/gtest.h>
+#include <openssl/ec.h>
+#include <openssl/evp.h>
+#include <openssl/objects.h>
+#include <openssl/x509.h>
+#include <set>
 #include <sstream>
 
 using namespace tindrel;
 using PEMBundle::LinkStatus;
+
+namespace tindrel::X509 {
+void PrintTo(const PublicKey& key, std::ostream* out) {
+    *out << key.type << " " << (key.bits ? std::to_string(*key.bits) : "-");
+}
+} // namespace tindrel::X509
 
 namespace {
 
@@ -59,7 +70,38 @@ std::string blockKinds(const PEMBundle::Bundle& bundle) {
     return kinds;
 }
 
+// libcrypto's own account of a certificate's key, named the way the bundle names keys.
+std::optional<X509::PublicKey> libcryptoKey(const std::string& der) {
+    const auto* p = reinterpret_cast<const unsigned char*>(der.data());
+    std::unique_ptr<::X509, void (*)(::X509*)> certificate(d2i_X509(nullptr, &p, long(der.size())),
+                                                           X509_free);
+    const EVP_PKEY* key = certificate ? X509_get0_pubkey(certificate.get()) : nullptr;
+    if (!key) return std::nullopt;
+    X509::PublicKey facts{EVP_PKEY_get0_type_name(key), EVP_PKEY_get_bits(key)};
+    char group[80] = {};
+    if (EVP_PKEY_get_group_name(key, group, sizeof group, nullptr) == 1) {
+        const char* nist = EC_curve_nid2nist(OBJ_sn2nid(group));
+        facts.type += std::string(" ") + (nist ? nist : group);
+    }
+    return facts;
+}
+
 } // namespace
+
+TEST(PEMBundle, KeyFactsMatchLibcryptoForTheSystemBundle) {
+    std::optional<std::string> text = fixtures::readFile("/etc/ssl/certs/ca-certificates.crt");
+    if (!text) GTEST_SKIP() << "no system CA bundle";
+    std::set<std::string> types;
+    for (const PEMBlock& block : allPEMBlocks(*text, PEMBundle::maxBlocks).blocks) {
+        std::string der = Bytes::base64Decode(block.body).value_or("");
+        std::optional<X509::Layout> layout = X509::layout(der);
+        ASSERT_TRUE(layout && layout->subjectPublicKeyInfo) << block.body.substr(0, 40);
+        std::optional<X509::PublicKey> key = X509::publicKey(der, *layout->subjectPublicKeyInfo);
+        EXPECT_EQ(key, libcryptoKey(der)) << block.body.substr(0, 40);
+        types.insert(key ? key->type : "?");
+    }
+    EXPECT_GE(types.size(), 2u); // RSA and at least one curve
+}
 
 TEST(PEMBundle, EachCertificateMatchesOpenSSL) {
     Clock::Pinned now(fixtures::bundleNow);
