@@ -1,5 +1,6 @@
 #include "TindrelCLI/ChainReport.h"
 
+#include "TindrelCLI/BundleListing.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/knowledge/Explainer.h"
 
@@ -84,8 +85,10 @@ void writeChainReport(const DecodeChain& chain, const Style& style,
     }
     std::string out = fmt::format("{}\nRisk: {}\n\n", style.bold(chain.shapeText()),
                                   riskText(Explainer::riskLevel(chain), style));
-    for (std::size_t i = 0; i < chain.steps.size(); ++i)
+    for (std::size_t i = 0; i < chain.steps.size(); ++i) {
         appendStep(out, i + 1, chain.steps[i], style);
+        out += bundleListing(chain, i, style);
+    }
 
     std::vector<std::string> nextSteps = Explainer::nextSteps(chain);
     if (!nextSteps.empty()) {

@@ -22,10 +22,10 @@ namespace {
 
 struct InspectOptions {
     bool json = false;
+    bool extended = false;
     bool markdown = false;
     bool eachLine = false;
     bool sample = false;
-    bool extended = false;
     std::vector<std::string> readings;
     std::string text; // the text itself, or with --each-line the file to read
     bool textGiven = false;

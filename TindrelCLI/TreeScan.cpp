@@ -94,7 +94,8 @@ int runTreeScan(const TreeScanOptions& options) {
         count(tally, scan);
         for (const LocatedFinding& located : scan.findings) {
             if (options.json)
-                findings.push_back(findingRecord(located, several ? &scan.path : nullptr, jsonMembers(options.extended)));
+                findings.push_back(
+                    findingRecord(located, several ? &scan.path : nullptr, jsonMembers(options.extended)));
             else
                 writeOut(findingLine(scan.path, located, options.verbose, style));
         }

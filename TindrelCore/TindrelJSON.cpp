@@ -1,6 +1,8 @@
 #include "TindrelCore/TindrelJSON.h"
 
 #include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/knowledge/CertificateBundle.h"
+#include "TindrelCore/text/DateText.h"
 
 #include <cmath>
 
@@ -53,12 +55,79 @@ nlohmann::json stepRecord(const DecodeResult& step, Members members) {
     return record;
 }
 
+std::string_view linkStatusName(PEMBundle::LinkStatus status) {
+    switch (status) {
+    case PEMBundle::LinkStatus::linked:
+        return "linked";
+    case PEMBundle::LinkStatus::signatureMismatch:
+        return "signatureMismatch";
+    case PEMBundle::LinkStatus::nameMismatch:
+        return "nameMismatch";
+    case PEMBundle::LinkStatus::unchecked:
+        break;
+    }
+    return "unchecked";
+}
+
+// Block numbers count from 1, as the bundle listings show them.
+std::size_t blockNumber(std::size_t index) {
+    return index + 1;
+}
+
+nlohmann::json keyRecord(const PEMBundle::Key& key) {
+    nlohmann::json record = {{"type", key.type}};
+    if (key.bits) record["bits"] = *key.bits;
+    return record;
+}
+
+// Facts that a certificate does not carry are left out, as the step's details leave them out.
+nlohmann::json certificateRecord(const PEMBundle::Certificate& certificate) {
+    const X509::CertificateFacts& facts = certificate.facts;
+    nlohmann::json record = {{"expired", certificate.expired},
+                             {"notYetValid", certificate.notYetValid},
+                             {"sanDNS", facts.sanDNS},
+                             {"sha256", certificate.sha256}};
+    if (facts.subjectCN) record["subjectCN"] = *facts.subjectCN;
+    if (facts.issuerCN) record["issuerCN"] = *facts.issuerCN;
+    if (facts.notBefore) record["notBefore"] = DateText::iso8601(*facts.notBefore);
+    if (facts.notAfter) record["notAfter"] = DateText::iso8601(*facts.notAfter);
+    if (certificate.daysLeft) record["daysLeft"] = *certificate.daysLeft;
+    if (certificate.key) record["key"] = keyRecord(*certificate.key);
+    return record;
+}
+
+nlohmann::json blockRecord(const PEMBundle::Block& block, std::size_t index) {
+    nlohmann::json record = {
+        {"number", blockNumber(index)}, {"label", block.label}, {"derBytes", block.derBytes}};
+    if (block.certificate) record["certificate"] = certificateRecord(*block.certificate);
+    if (block.key) record["key"] = keyRecord(*block.key);
+    return record;
+}
+
+nlohmann::json bundleRecord(const PEMBundle::Bundle& bundle) {
+    nlohmann::json blocks = nlohmann::json::array();
+    for (std::size_t i = 0; i < bundle.blocks.size(); ++i)
+        blocks.push_back(blockRecord(bundle.blocks[i], i));
+    nlohmann::json links = nlohmann::json::array();
+    for (const PEMBundle::Link& link : bundle.links)
+        links.push_back({{"issued", blockNumber(link.issued)},
+                         {"issuer", blockNumber(link.issuer)},
+                         {"status", linkStatusName(link.status)}});
+    nlohmann::json record = {
+        {"blocks", std::move(blocks)}, {"links", std::move(links)}, {"complete", bundle.complete}};
+    if (bundle.expiresFirst) record["expiresFirst"] = blockNumber(*bundle.expiresFirst);
+    return record;
+}
+
 } // namespace
 
 nlohmann::json chainRecord(const DecodeChain& chain, Members members) {
     nlohmann::json steps = nlohmann::json::array();
-    for (const DecodeResult& step : chain.steps)
-        steps.push_back(stepRecord(step, members));
+    for (std::size_t i = 0; i < chain.steps.size(); ++i) {
+        steps.push_back(stepRecord(chain.steps[i], members));
+        if (members != Members::extended) continue;
+        if (auto bundle = CertificateBundle::ofStep(chain, i)) steps.back()["bundle"] = bundleRecord(*bundle);
+    }
     nlohmann::json record = {
         {"input", chain.input},      {"recognized", chain.isRecognized()},
         {"shape", chain.shape()},    {"finalValue", chain.finalValue()},

@@ -15,7 +15,7 @@ namespace tindrel::TindrelJSON {
 // Which members the documents hold. Other tools read the standard ones strictly; extended adds to
 // each step its `alternatives` (kind, confidence, summary of the other confident answers) and to
 // each chain its `stopReason` (`cause`, and `closest`: the best answer below the threshold, a list
-// of at most one).
+// of at most one), and to a pem step whose text holds several blocks its `bundle`.
 enum class Members { standard, extended };
 
 // The chain document, pretty-printed; "{}" when it cannot be written (a non-finite confidence).

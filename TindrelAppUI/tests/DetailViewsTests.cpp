@@ -6,6 +6,8 @@
 #include "TindrelCore/Tindrel.h"
 #include "WidgetTexts.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QUrl>
 #include <QUrlQuery>
@@ -94,6 +96,56 @@ TEST(DecodedPane, TechnicalDetailsStayOpenOnlyForTheSameInput) {
     EXPECT_TRUE(buttonTitled(&pane, "Technical details")->isChecked());
     pane.setChain(Tindrel::inspect(Samples::token));
     EXPECT_FALSE(buttonTitled(&pane, "Technical details")->isChecked());
+}
+
+// The test certificates of the core, made once with openssl.
+std::string bundleOf(std::initializer_list<const char*> files) {
+    std::string text;
+    for (const char* file : files) {
+        QFile pem(qEnvironmentVariable("TINDREL_SOURCE_DIR") + "/TindrelCore/tests/data/x509/bundle/" + file);
+        if (pem.open(QIODevice::ReadOnly)) text += pem.readAll().toStdString();
+    }
+    return text;
+}
+
+bool anyTooltipContains(const QWidget* root, const QString& text) {
+    for (const QWidget* widget : root->findChildren<QWidget*>())
+        if (widget->toolTip().contains(text)) return true;
+    return false;
+}
+
+TEST(ChainView, ABundleIsListedUnderTheCertificateCard) {
+    const QString overview = QString::fromUtf8("BUNDLE \u2014 3 blocks, 3 certificates");
+    struct Case {
+        const char* name;
+        std::string text;
+        QStringList rows; // empty: no list at all
+    } cases[] = {
+        {"certificate with an impostor issuer and a root",
+         bundleOf({"leaf.pem", "impostor.pem", "root.pem"}),
+         {overview, "#1  CERTIFICATE  CN=leaf.tindrel.test, issued by CN=Tindrel Test Intermediate",
+          QString::fromUtf8(
+              "not issued by #2 \u2014 the issuer name matches but the signature does not verify"),
+          QString::fromUtf8("issued by #3 \u2014 name and signature match"),
+          "Expires first: #1 CN=leaf.tindrel.test on 2026-06-01T00:00:00Z"}},
+        {"key and certificate",
+         bundleOf({"leaf.key", "leaf.pem"}),
+         {"#1  PRIVATE KEY  138 bytes DER, EC P-256, 256 bits"}},
+        {"one certificate", bundleOf({"leaf.pem"}), {}},
+    };
+    for (const Case& c : cases) {
+        ChainView view(Tindrel::inspect(c.text));
+        const QStringList texts = visibleLabelTexts(&view);
+        const qsizetype summary = texts.indexOf(QRegularExpression("(X\\.509 certificate|PEM:) .*"));
+        ASSERT_GE(summary, 0) << c.name;
+        for (const QString& row : c.rows) {
+            EXPECT_GT(texts.indexOf(row), summary) << c.name << " " << row.toStdString();
+            EXPECT_LT(texts.indexOf(row), texts.indexOf("FINAL VALUE")) << c.name << " " << row.toStdString();
+        }
+        EXPECT_EQ(anyTooltipContains(&view, "SAN: leaf.tindrel.test, www.tindrel.test"), !c.rows.isEmpty())
+            << c.name;
+        EXPECT_EQ(texts.filter("BUNDLE").isEmpty(), c.rows.isEmpty()) << c.name;
+    }
 }
 
 TEST(ResultHandover, MailAddressCarriesTheWholeReportAsBody) {

@@ -270,5 +270,30 @@ CASES
 out=$(printf '%s' "$embedded" | "$tindrel" inspect --json 2>&1 >/dev/null)
 check "hint for standard input" "3 artifacts inside — try \`tindrel scan\`" "$out"
 
+# A PEM bundle is listed block by block under its step; a single block prints as it always has.
+bundle=$(cd "$(dirname "$0")/../../TindrelCore/tests/data/x509/bundle" && pwd)
+out=$("$tindrel" inspect - <"$bundle/leaf.pem"); status=$?
+check "single block exit" 0 "$status"
+check "single block lists no bundle" 0 "$(printf '%s\n' "$out" | grep -c 'Bundle:')"
+out=$(cat "$bundle/leaf.pem" "$bundle/impostor.pem" "$bundle/root.pem" | "$tindrel" inspect); status=$?
+check "bundle exit" 0 "$status"
+contains "bundle overview" "   Bundle: 3 blocks, 3 certificates" "$out"
+contains "bundle unlinked pair" "link      not issued by #2 — the issuer name matches but the signature does not verify" "$out"
+contains "bundle linked pair" "link      issued by #3 — name and signature match" "$out"
+contains "bundle fingerprint" "SHA-256   $(openssl x509 -in "$bundle/root.pem" -noout -fingerprint -sha256 | cut -d= -f2)" "$out"
+contains "bundle next step" "Replace certificate #2 of the bundle (CN=Tindrel Test Intermediate)" "$out"
+links() { python3 -c '
+import json, sys
+step = json.load(sys.stdin)["steps"][0]
+print(",".join(link["status"] for link in step["bundle"]["links"]) if "bundle" in step else "-")'; }
+check "bundle json" "-" "$(cat "$bundle/leaf.pem" "$bundle/impostor.pem" "$bundle/root.pem" | "$tindrel" inspect --json | links)"
+check "bundle json --extended" "signatureMismatch,linked" \
+  "$(cat "$bundle/leaf.pem" "$bundle/impostor.pem" "$bundle/root.pem" | "$tindrel" inspect --json --extended | links)"
+system_bundle=/etc/ssl/certs/ca-certificates.crt
+if [ -r "$system_bundle" ]; then
+  count=$(grep -c -- '-----BEGIN CERTIFICATE-----' "$system_bundle")
+  contains "system CA bundle" "Bundle: $count blocks, $count certificates" "$("$tindrel" inspect - <"$system_bundle")"
+fi
+
 echo "cli: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -46,7 +46,12 @@ std::string_view trimSpaces(std::string_view s) {
     return s;
 }
 
-std::optional<PEMBlock> blockAt(std::string_view text, std::size_t start) {
+struct FoundBlock {
+    PEMBlock block;
+    std::size_t end; // just after the END line's closing dashes
+};
+
+std::optional<FoundBlock> blockAt(std::string_view text, std::size_t start) {
     std::size_t labelStart = start + begin.size();
     std::size_t labelEnd = labelStart;
     while (labelEnd < text.size() && isLabelCharacter(text[labelEnd]))
@@ -60,7 +65,8 @@ std::optional<PEMBlock> blockAt(std::string_view text, std::size_t start) {
     if (!rest.starts_with("-----END ")) return std::nullopt;
     rest.remove_prefix(9);
     if (!rest.starts_with(label) || !rest.substr(label.size()).starts_with(dashes)) return std::nullopt;
-    return PEMBlock{std::string(trimSpaces(label)), std::move(body)};
+    const std::size_t end = text.size() - rest.size() + label.size() + dashes.size();
+    return FoundBlock{PEMBlock{std::string(trimSpaces(label)), std::move(body)}, end};
 }
 
 } // namespace
@@ -68,8 +74,27 @@ std::optional<PEMBlock> blockAt(std::string_view text, std::size_t start) {
 std::optional<PEMBlock> firstPEMBlock(std::string_view text) {
     for (std::size_t start = text.find(begin); start != std::string_view::npos;
          start = text.find(begin, start + 1))
-        if (auto block = blockAt(text, start)) return block;
+        if (auto found = blockAt(text, start)) return std::move(found->block);
     return std::nullopt;
+}
+
+PEMBlocks allPEMBlocks(std::string_view text, std::size_t maxBlocks) {
+    PEMBlocks found;
+    std::size_t start = text.find(begin);
+    while (start != std::string_view::npos) {
+        std::optional<FoundBlock> next = blockAt(text, start);
+        if (!next) {
+            start = text.find(begin, start + 1);
+            continue;
+        }
+        if (found.blocks.size() == maxBlocks) {
+            found.complete = false;
+            break;
+        }
+        found.blocks.push_back(std::move(next->block));
+        start = text.find(begin, next->end);
+    }
+    return found;
 }
 
 } // namespace tindrel

@@ -47,18 +47,38 @@ std::vector<std::string> dnsNames(std::string_view buffer, const std::vector<DER
     return dns;
 }
 
-} // namespace
+// The TBSCertificate and its fields, numbered so that the issuer is fields[base].
+struct TBS {
+    DER::Node node;
+    std::vector<DER::Node> fields;
+    std::size_t base;
+    std::int64_t fieldsStart;
+};
 
-std::optional<CertificateFacts> parse(std::string_view der) {
+std::optional<TBS> tbsOf(std::string_view der) {
     std::optional<DER::Element> certificate = DER::read(der, 0);
     if (!certificate || certificate->node.tag != sequenceTag) return std::nullopt;
     std::vector<DER::Node> parts = childrenOf(der, certificate->node);
     if (parts.empty() || parts.front().tag != sequenceTag) return std::nullopt;
-    const DER::Node& tbs = parts.front();
-
-    std::vector<DER::Node> fields = childrenOf(der, tbs);
+    std::vector<DER::Node> fields = childrenOf(der, parts.front());
     const std::size_t base = !fields.empty() && fields.front().tag == explicitVersionTag ? 3 : 2;
     if (fields.size() <= base + 2) return std::nullopt;
+    return TBS{parts.front(), std::move(fields), base, parts.front().content.lower};
+}
+
+// Field `index` with its tag and length: fields follow one another from the start of the contents.
+DER::Range wholeField(const TBS& tbs, std::size_t index) {
+    const std::int64_t start = index == 0 ? tbs.fieldsStart : tbs.fields[index - 1].content.upper;
+    return {start, tbs.fields[index].content.upper};
+}
+
+} // namespace
+
+std::optional<CertificateFacts> parse(std::string_view der) {
+    std::optional<TBS> tbs = tbsOf(der);
+    if (!tbs) return std::nullopt;
+    const std::vector<DER::Node>& fields = tbs->fields;
+    const std::size_t base = tbs->base;
 
     CertificateFacts facts;
     facts.issuerCN = commonName(der, fields[base].content);
@@ -68,8 +88,16 @@ std::optional<CertificateFacts> parse(std::string_view der) {
         facts.notBefore = parseTime(der, validity[0]);
         facts.notAfter = parseTime(der, validity[1]);
     }
-    facts.sanDNS = subjectAltDNSNames(der, tbs.content);
+    facts.sanDNS = subjectAltDNSNames(der, tbs->node.content);
     return facts;
+}
+
+std::optional<Layout> layout(std::string_view der) {
+    std::optional<TBS> tbs = tbsOf(der);
+    if (!tbs) return std::nullopt;
+    Layout result{wholeField(*tbs, tbs->base), wholeField(*tbs, tbs->base + 2), std::nullopt};
+    if (tbs->fields.size() > tbs->base + 3) result.subjectPublicKeyInfo = tbs->fields[tbs->base + 3].content;
+    return result;
 }
 
 std::optional<std::string> commonName(std::string_view buffer, DER::Range name) {

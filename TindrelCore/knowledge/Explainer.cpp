@@ -1,5 +1,7 @@
 #include "TindrelCore/knowledge/Explainer.h"
 
+#include "TindrelCore/knowledge/CertificateBundle.h"
+
 #include <algorithm>
 #include <cmath>
 #include <fmt/format.h>
@@ -31,6 +33,15 @@ void appendJWTSteps(const DecodeResult& step, std::vector<std::string>& texts) {
         texts.emplace_back("Verify the signature server-side before trusting any claim.");
         if (shared) texts.emplace_back("Keep the shared secret server-side \u2014 never ship it to clients.");
     }
+}
+
+// The step's own details speak for the first block; the bundle adds what its other blocks need.
+void appendPEMSteps(const DecodeChain& chain, std::size_t index, std::vector<std::string>& texts) {
+    const bool firstExpired = detail(chain.steps[index], "expired") == "true";
+    if (firstExpired) texts.emplace_back("Renew the certificate \u2014 it has expired.");
+    if (auto bundle = CertificateBundle::ofStep(chain, index))
+        for (std::string& text : CertificateBundle::nextSteps(*bundle, !firstExpired))
+            texts.push_back(std::move(text));
 }
 
 // An optional sign and at least one digit, fitting a signed 64-bit value.
@@ -86,11 +97,15 @@ std::optional<RiskLevel> riskLevelFromRawValue(std::string_view raw) {
 
 RiskLevel riskLevel(const DecodeChain& chain) {
     RiskLevel level = RiskLevel::info;
-    for (const DecodeResult& step : chain.steps) {
+    for (std::size_t i = 0; i < chain.steps.size(); ++i) {
+        const DecodeResult& step = chain.steps[i];
         if (step.kind == DetectionKind::jwt && lowercased(detail(step, "alg")) == "none")
             return RiskLevel::critical;
         if (detail(step, "expired") == "true") level = RiskLevel::warning;
         if (step.kind == DetectionKind::hash && step.details.contains("recommendation"))
+            level = RiskLevel::warning;
+        if (auto bundle = CertificateBundle::ofStep(chain, i);
+            bundle && CertificateBundle::needsAttention(*bundle))
             level = RiskLevel::warning;
     }
     return level;
@@ -98,9 +113,9 @@ RiskLevel riskLevel(const DecodeChain& chain) {
 
 std::vector<std::string> nextSteps(const DecodeChain& chain) {
     std::vector<std::string> texts;
-    for (const DecodeResult& step : chain.steps) {
-        if (step.kind == DetectionKind::pem && detail(step, "expired") == "true")
-            texts.emplace_back("Renew the certificate \u2014 it has expired.");
+    for (std::size_t i = 0; i < chain.steps.size(); ++i) {
+        const DecodeResult& step = chain.steps[i];
+        if (step.kind == DetectionKind::pem) appendPEMSteps(chain, i, texts);
         if (step.kind == DetectionKind::jwt) appendJWTSteps(step, texts);
         if (auto it = step.details.find("recommendation"); it != step.details.end())
             texts.push_back(it->second);

@@ -5,8 +5,10 @@
 #include "TindrelAppUI/style/Theme.h"
 #include "TindrelAppUI/views/CopyButton.h"
 #include "TindrelAppUI/views/Widgets.h"
+#include "TindrelAppUI/views/result/BundleList.h"
 #include "TindrelAppUI/views/result/CodeBlock.h"
 #include "TindrelAppUI/views/result/StepCard.h"
+#include "TindrelCore/knowledge/CertificateBundle.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -69,13 +71,12 @@ ChainView::ChainView(const DecodeChain& chain, QWidget* parent)
         return;
     }
     layout->addWidget(shapeRow(chain));
-    int number = 1;
-    for (const DecodeResult& step : chain.steps) {
-        auto* card = new StepCard(number, step);
+    for (std::size_t i = 0; i < chain.steps.size(); ++i) {
+        auto* card = new StepCard(static_cast<int>(i) + 1, chain.steps[i]);
         connect(card, &StepCard::readingChosen, this,
-                [this, index = number - 1](DetectionKind kind) { emit readingChosen(index, kind); });
+                [this, index = static_cast<int>(i)](DetectionKind kind) { emit readingChosen(index, kind); });
         layout->addWidget(card);
-        ++number;
+        if (auto bundle = CertificateBundle::ofStep(chain, i)) layout->addWidget(new BundleList(*bundle));
     }
     layout->addWidget(finalValueCard(chain));
 }
