@@ -18,6 +18,11 @@ std::string detail(const DecodeResult& step, const std::string& key) {
     return it == step.details.end() ? std::string() : it->second;
 }
 
+// Only a key the user supplied writes `signature`; the engine alone never does.
+bool signatureInvalid(const DecodeResult& step) {
+    return step.kind == DetectionKind::jwt && detail(step, "signature") == "invalid";
+}
+
 void appendJWTSteps(const DecodeResult& step, std::vector<std::string>& texts) {
     std::string alg = lowercased(detail(step, "alg"));
     bool shared = alg.starts_with("hs");
@@ -89,6 +94,7 @@ RiskLevel riskLevel(const DecodeChain& chain) {
     for (const DecodeResult& step : chain.steps) {
         if (step.kind == DetectionKind::jwt && lowercased(detail(step, "alg")) == "none")
             return RiskLevel::critical;
+        if (signatureInvalid(step)) return RiskLevel::critical;
         if (detail(step, "expired") == "true") level = RiskLevel::warning;
         if (step.kind == DetectionKind::hash && step.details.contains("recommendation"))
             level = RiskLevel::warning;
@@ -98,6 +104,9 @@ RiskLevel riskLevel(const DecodeChain& chain) {
 
 std::vector<std::string> nextSteps(const DecodeChain& chain) {
     std::vector<std::string> texts;
+    if (std::any_of(chain.steps.begin(), chain.steps.end(), signatureInvalid))
+        texts.emplace_back(
+            "Do not trust this token \u2014 its signature does not verify with the given key.");
     for (const DecodeResult& step : chain.steps) {
         if (step.kind == DetectionKind::pem && detail(step, "expired") == "true")
             texts.emplace_back("Renew the certificate \u2014 it has expired.");
