@@ -2,6 +2,7 @@
 #include "TindrelCLI/ChainReport.h"
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
+#include "TindrelCLI/KeyOptions.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/ScanDocument.h"
 #include "TindrelCLI/TerminalSafe.h"
@@ -19,6 +20,7 @@ struct ScanOptions {
     bool json = false;
     bool verbose = false;
     std::string path = "-";
+    KeyOptions key;
 };
 
 std::string indented(std::string_view text, std::string_view indent) {
@@ -36,17 +38,19 @@ std::string indented(std::string_view text, std::string_view indent) {
 
 std::string findingReport(const ScanFinding& finding, bool verbose, const Style& style) {
     const DecodeResult& first = finding.chain.steps.front();
-    std::string out = fmt::format("{}  {}  {}\n", style.dim(fmt::format("line {}", finding.line)),
-                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary));
+    std::string out = fmt::format("{}  {}  {}{}\n", style.dim(fmt::format("line {}", finding.line)),
+                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary),
+                                  shown(signatureNote(finding.chain)));
     if (verbose) out += indented(chainReport(finding.chain, style), "    ") + "\n";
     return out;
 }
 
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held.
-std::size_t writeReport(std::string_view text, bool verbose) {
+std::size_t writeReport(std::string_view text, bool verbose, const KeyOptions& key) {
     Style style = Style::forStandardOutput();
     std::size_t count = 0;
     Tindrel::scan(text, [&](ScanFinding&& finding) {
+        checkSignatures(finding.chain, key);
         writeOut(findingReport(finding, verbose, style));
         ++count;
     });
@@ -60,8 +64,9 @@ int runScan(const ScanOptions& options) {
         writeError(read.error);
         return failure;
     }
-    if (!options.json) return writeReport(*read.text, options.verbose) ? found : notFound;
-    std::optional<std::size_t> count = writeScanDocument(*read.text);
+    if (!options.json) return writeReport(*read.text, options.verbose, options.key) ? found : notFound;
+    std::optional<std::size_t> count =
+        writeScanDocument(*read.text, [&](DecodeChain& chain) { checkSignatures(chain, options.key); });
     if (!count) {
         writeError(fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
         return failure;
@@ -80,8 +85,9 @@ void addScanCommand(CLI::App& app, int& status) {
     command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)")
         ->check(notEmpty());
     addRawFlag(*command)->excludes(json);
+    addKeyOptions(*command, options->key);
     command->footer("Exit status: 0 something found, 1 nothing found, 2 usage or I/O error.");
-    command->callback([options, &status] { status = runScan(*options); });
+    command->callback([options, &status] { status = loadKey(options->key) ? runScan(*options) : failure; });
 }
 
 } // namespace tindrel::cli

@@ -31,13 +31,15 @@ bool replay(std::FILE* spool) {
 
 } // namespace
 
-std::optional<std::size_t> writeScanDocument(std::string_view text) {
+std::optional<std::size_t> writeScanDocument(std::string_view text,
+                                             const std::function<void(DecodeChain&)>& prepare) {
     File spool(std::tmpfile());
     if (!spool) return std::nullopt;
     std::size_t count = 0;
     bool writable = true; // one finding that cannot be written turns the document into "{}"
     bool spooled = true;
     Tindrel::scan(text, [&](ScanFinding&& finding) {
+        prepare(finding.chain);
         if (writable) {
             std::optional<std::string> entry = TindrelJSON::findingEntry(finding);
             writable = entry.has_value();

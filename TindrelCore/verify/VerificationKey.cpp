@@ -7,7 +7,7 @@
 namespace tindrel {
 namespace {
 
-KeyMaterial withProblem(std::string label, std::string problem) {
+KeyMaterial withProblem(std::string label, const std::string& problem) {
     KeyMaterial material{std::move(label), false, {}, std::nullopt};
     material.problem = material.label + " " + problem;
     return material;
