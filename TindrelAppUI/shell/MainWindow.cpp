@@ -10,6 +10,7 @@
 #include "TindrelAppUI/views/result/InsightPane.h"
 #include "TindrelAppUI/views/result/ResultPages.h"
 #include "TindrelAppUI/views/result/ScanList.h"
+#include "TindrelAppUI/views/result/SignatureDialog.h"
 #include "TindrelAppUI/views/result/SourceStrip.h"
 
 #include <QLabel>
@@ -103,6 +104,14 @@ void MainWindow::connectRequests() {
         connect(list, &HistoryList::clearRequested, this, &MainWindow::clearHistoryRequested);
     }
     connect(insight_, &InsightPane::askRequested, this, &MainWindow::askRequested);
+    connect(insight_, &InsightPane::verifySignatureRequested, this, &MainWindow::openSignatureDialog);
+}
+
+void MainWindow::openSignatureDialog() {
+    auto* dialog = new SignatureDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &SignatureDialog::keyChosen, this, &MainWindow::signatureKeyChosen);
+    dialog->open();
 }
 
 QWidget* MainWindow::currentPage() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelAppUI/inspector/ScreenState.h"
+#include "TindrelCore/verify/VerificationKey.h"
 
 #include <QMainWindow>
 
@@ -48,10 +49,13 @@ signals:
     void historyEntryChosen(int index);
     void clearHistoryRequested();
     void askRequested(const QString& question);
+    // The key given in the Verify Signature dialog, for the result in focus only.
+    void signatureKeyChosen(const VerificationKey& key);
 
 private:
     QWidget* buildScanPage();
     void connectRequests();
+    void openSignatureDialog();
     void renderInsight(const ScreenState& state);
     void renderScan(const ScreenState& state);
 
