@@ -13,13 +13,17 @@ KeyMaterial withProblem(std::string label, const std::string& problem) {
     return material;
 }
 
-KeyMaterial secretMaterial(std::string label, std::string_view secret) {
-    if (secret.empty()) return withProblem(std::move(label), "is empty");
+KeyMaterial singleKey(std::string label, KeyEntry entry) {
     KeyMaterial material{std::move(label), false, {}, std::nullopt};
-    KeyEntry entry;
-    entry.secret.assign(secret.begin(), secret.end());
     material.entries.push_back(std::move(entry));
     return material;
+}
+
+KeyMaterial secretMaterial(std::string label, std::string_view secret) {
+    if (secret.empty()) return withProblem(std::move(label), "is empty");
+    KeyEntry entry;
+    entry.secret.assign(secret.begin(), secret.end());
+    return singleKey(std::move(label), std::move(entry));
 }
 
 KeyMaterial pemMaterial(std::string label, std::string_view text) {
@@ -46,9 +50,7 @@ KeyMaterial jsonMaterial(std::string label, std::string_view text) {
         if (document->contains("kty")) {
             std::optional<KeyEntry> entry = KeyReaders::jwkEntry(*document);
             if (!entry) return withProblem(std::move(label), "holds a JWK that cannot be used");
-            KeyMaterial material{std::move(label), false, {}, std::nullopt};
-            material.entries.push_back(std::move(*entry));
-            return material;
+            return singleKey(std::move(label), std::move(*entry));
         }
     }
     return withProblem(std::move(label), "holds neither a JWK nor a JWK Set");
@@ -75,11 +77,8 @@ KeyMaterial fileMaterial(std::string label, std::string_view bytes) {
     if (isOpenSSHKey(text))
         return withProblem(std::move(label),
                            "holds an OpenSSH public key; convert it to PEM first (ssh-keygen -e -m PKCS8)");
-    if (std::optional<KeyEntry> entry = KeyReaders::derEntry(bytes)) {
-        KeyMaterial material{std::move(label), false, {}, std::nullopt};
-        material.entries.push_back(std::move(*entry));
-        return material;
-    }
+    if (std::optional<KeyEntry> entry = KeyReaders::derEntry(bytes))
+        return singleKey(std::move(label), std::move(*entry));
     return secretMaterial(std::move(label), withoutTrailingNewline(bytes));
 }
 
