@@ -2,8 +2,8 @@
 # Writes the keys and tokens the signature tests check, all made by the openssl command line so the
 # verifier is tested against another implementation. Run once from this directory when they change:
 #   ./make-tokens.sh
-# Private keys live only in a temporary directory; the public halves, the shared secret, a JWK, a
-# JWK Set and tokens.tsv (name, tab, token) are kept.
+# Private keys live only in a temporary directory; the public halves (PEM, one in DER), the shared
+# secret, a JWK, a JWK Set and tokens.tsv (name, tab, token) are kept.
 set -euo pipefail
 
 work=$(mktemp -d)
@@ -51,6 +51,7 @@ printf 'correct horse battery staple, but longer\n' > secret.txt
 head -c 40 secret.txt > "$work/secret"
 private_key rsa -algorithm RSA -pkeyopt rsa_keygen_bits:2048
 openssl rsa -pubin -in rsa.pem -RSAPublicKey_out -out rsa-pkcs1.pem 2>/dev/null
+openssl pkey -pubin -in rsa.pem -outform DER -out rsa.der
 openssl req -x509 -new -key "$work/rsa.key" -subj /CN=tokens.test -days 36500 -out rsa-cert.pem 2>/dev/null
 private_key ec-p256 -algorithm EC -pkeyopt ec_paramgen_curve:P-256
 private_key ec-p256-old -algorithm EC -pkeyopt ec_paramgen_curve:P-256
