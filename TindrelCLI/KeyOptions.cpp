@@ -19,6 +19,9 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+// Far more than any key, certificate chain or key set; a mistaken --key /dev/zero ends here.
+constexpr std::size_t maxKeyBytes = std::size_t{4} << 20;
+
 // The bytes exactly as stored: a DER key or a binary secret must not be touched up as text.
 std::optional<std::string> readBytes(const std::string& path, int& error) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
@@ -26,8 +29,13 @@ std::optional<std::string> readBytes(const std::string& path, int& error) {
     if (!file) return std::nullopt;
     std::string bytes;
     char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get()))
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get())) {
         bytes.append(buffer, n);
+        if (bytes.size() > maxKeyBytes) {
+            error = EFBIG;
+            return std::nullopt;
+        }
+    }
     error = errno;
     if (std::ferror(file.get())) return std::nullopt;
     return bytes;

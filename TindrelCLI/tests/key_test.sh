@@ -102,6 +102,7 @@ missing key file|--key $work/none.pem|tindrel: cannot read key $work/none.pem: N
 unset variable|--key-env UNSET_FOR_SURE|tindrel: environment variable UNSET_FOR_SURE is not set
 empty variable|--key-env EMPTY|tindrel: environment variable EMPTY is empty
 unusable JWK|--key $work/odd.json|tindrel: odd.json holds a JWK that cannot be used
+endless file|--key /dev/zero|tindrel: cannot read key /dev/zero: File too large
 CASES
 "$tindrel" inspect --key "$work/public.pem" --key-env SECRET "$rs256" >/dev/null 2>&1
 check "--key and --key-env together" 2 $?
