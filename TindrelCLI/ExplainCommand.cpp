@@ -4,6 +4,7 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
+#include "TindrelCLI/KeyOptions.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
@@ -18,6 +19,7 @@ struct ExplainOptions {
     std::string text;
     bool textGiven = false;
     bool noModel = false;
+    KeyOptions key;
 };
 
 std::optional<std::string> inputText(const ExplainOptions& options) {
@@ -40,6 +42,7 @@ int runExplain(const ExplainOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
     DecodeChain chain = Tindrel::inspect(*text);
+    checkSignatures(chain, options.key);
     return report(chain, TindrelExplain::explainWithSource(chain));
 }
 
@@ -47,6 +50,7 @@ int runAsk(const ExplainOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
     DecodeChain chain = Tindrel::inspect(*text);
+    checkSignatures(chain, options.key);
     return report(chain, TindrelExplain::answerWithSource(argumentText(options.question), chain));
 }
 
@@ -68,11 +72,12 @@ void addExplainCommand(CLI::App& app, int& status) {
         ->check(notEmpty());
     command->add_flag("--no-model", options->noModel, noModelHelp);
     addRawFlag(*command);
+    addKeyOptions(*command, options->key);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
         if (options->noModel) ModelSettings::configureNoModel(true);
-        status = runExplain(*options);
+        status = loadKey(options->key) ? runExplain(*options) : failure;
         if (status == notFound && options->textGiven) hintFileContents(options->text, "tindrel explain");
     });
 }
@@ -86,11 +91,12 @@ void addAskCommand(CLI::App& app, int& status) {
         ->check(notEmpty());
     command->add_flag("--no-model", options->noModel, noModelHelp);
     addRawFlag(*command);
+    addKeyOptions(*command, options->key);
     command->footer(sourceFooter);
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
         if (options->noModel) ModelSettings::configureNoModel(true);
-        status = runAsk(*options);
+        status = loadKey(options->key) ? runAsk(*options) : failure;
         if (status == notFound && options->textGiven)
             hintFileContents(options->text, "tindrel ask " + shellWord(options->question));
     });

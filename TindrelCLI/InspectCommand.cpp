@@ -4,6 +4,7 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
+#include "TindrelCLI/KeyOptions.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/Readings.h"
 #include "TindrelCLI/TerminalSafe.h"
@@ -29,6 +30,7 @@ struct InspectOptions {
     std::vector<std::string> readings;
     std::string text; // the text itself, or with --each-line the file to read
     bool textGiven = false;
+    KeyOptions key;
 };
 
 std::optional<std::string> inputText(const InspectOptions& options) {
@@ -39,7 +41,7 @@ std::optional<std::string> inputText(const InspectOptions& options) {
     return std::move(read.text);
 }
 
-int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members members) {
+int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members members, const KeyOptions& key) {
     bool anyRecognized = false;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -48,6 +50,7 @@ int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members membe
         if (end == std::string_view::npos) end = text.size();
         if (end > start && text[end - 1] == '\r') --end;
         DecodeChain chain = Tindrel::inspect(text.substr(start, end - start));
+        checkSignatures(chain, key);
         anyRecognized = anyRecognized || chain.isRecognized();
         writeOut((json ? TindrelJSON::compactString(chain, members) : chainLine(chain)) + "\n");
         start = next;
@@ -73,12 +76,14 @@ void writeReport(const DecodeChain& chain, const InspectOptions& options) {
 int runInspect(const InspectOptions& options) {
     std::optional<std::string> text = inputText(options);
     if (!text) return failure;
-    if (options.eachLine) return inspectEachLine(*text, options.json, jsonMembers(options.extended));
+    if (options.eachLine)
+        return inspectEachLine(*text, options.json, jsonMembers(options.extended), options.key);
     std::optional<DecodeChain> inspected = options.readings.empty()
                                                ? Tindrel::inspectOwned(std::move(*text))
                                                : inspectWithReadings(std::move(*text), options.readings);
     if (!inspected) return failure;
-    const DecodeChain& chain = *inspected;
+    DecodeChain& chain = *inspected;
+    checkSignatures(chain, options.key);
     writeReport(chain, options);
     if (chain.isRecognized()) return found;
     if (options.textGiven) hintFileContents(options.text, "tindrel inspect");
@@ -112,10 +117,11 @@ void addInspectCommand(CLI::App& app, int& status) {
         ->check(notEmpty())
         ->excludes(sample);
     addRawFlag(*command)->excludes(json);
+    addKeyOptions(*command, options->key);
     command->footer("Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.");
     command->callback([options, command, &status] {
         options->textGiven = command->count("TEXT") > 0;
-        status = runInspect(*options);
+        status = loadKey(options->key) ? runInspect(*options) : failure;
     });
 }
 

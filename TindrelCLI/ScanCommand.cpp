@@ -2,6 +2,7 @@
 #include "TindrelCLI/ChainReport.h"
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
+#include "TindrelCLI/KeyOptions.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/ScanDocument.h"
 #include "TindrelCLI/StreamScan.h"
@@ -21,12 +22,14 @@ struct ScanOptions {
     bool json = false;
     bool verbose = false;
     std::string path = "-";
+    KeyOptions key;
 };
 
 std::string findingReport(const ScanFinding& finding, bool verbose, const Style& style) {
     const DecodeResult& first = finding.chain.steps.front();
-    std::string out = fmt::format("{}  {}  {}\n", style.dim(fmt::format("line {}", finding.line)),
-                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary));
+    std::string out = fmt::format("{}  {}  {}{}\n", style.dim(fmt::format("line {}", finding.line)),
+                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary),
+                                  shown(signatureNote(finding.chain)));
     if (verbose) out += indentedChainReport(finding.chain, style);
     return out;
 }
@@ -53,7 +56,12 @@ int runScan(const ScanOptions& options) {
         writeError(input.error());
         return failure;
     }
-    ScanRun scan = [&input](const FindingSink& each) { return scanAsRead(input, each); };
+    ScanRun scan = [&](const FindingSink& each) {
+        return scanAsRead(input, [&](ScanFinding&& finding) {
+            checkSignatures(finding.chain, options.key);
+            each(std::move(finding));
+        });
+    };
     std::optional<std::size_t> count =
         options.json ? writeScanDocument(scan) : writeReport(scan, options.verbose);
     if (!count) {
@@ -75,12 +83,18 @@ void addScanCommand(CLI::App& app, int& status) {
     command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")->excludes(json);
     std::shared_ptr<TreeScanOptions> tree = addTreeScanOptions(*command, json);
     addRawFlag(*command)->excludes(json);
+    addKeyOptions(*command, options->key);
     command->footer("Columns count from 1 in user-perceived characters (grapheme clusters; a tab is one). "
                     "Exit status: 0 something found, 1 nothing found, 2 usage or I/O error (with several "
                     "files: none could be read).");
     command->callback([options, tree, &status] {
+        if (!loadKey(options->key)) {
+            status = failure;
+            return;
+        }
         tree->json = options->json;
         tree->verbose = options->verbose;
+        tree->key = &options->key;
         if (scansTree(*tree)) {
             status = runTreeScan(*tree);
             return;

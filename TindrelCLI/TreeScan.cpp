@@ -20,8 +20,9 @@ std::string findingLine(const std::string& path, const LocatedFinding& located, 
                         const Style& style) {
     const ScanFinding& finding = located.finding;
     const DecodeResult& first = finding.chain.steps.front();
-    std::string out = fmt::format("{}:{}:{}: {}  {}\n", shown(path), finding.line, located.column,
-                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary));
+    std::string out = fmt::format("{}:{}:{}: {}  {}{}\n", shown(path), finding.line, located.column,
+                                  style.bold(detection_kind::displayName(first.kind)), shown(first.summary),
+                                  shown(signatureNote(finding.chain)));
     if (verbose) out += indentedChainReport(finding.chain, style);
     return out;
 }
@@ -92,7 +93,8 @@ int runTreeScan(const TreeScanOptions& options) {
     nlohmann::json findings = nlohmann::json::array();
     scanFiles(files.paths, several && !options.all, [&](FileScan&& scan) {
         count(tally, scan);
-        for (const LocatedFinding& located : scan.findings) {
+        for (LocatedFinding& located : scan.findings) {
+            if (options.key) checkSignatures(located.finding.chain, *options.key);
             if (options.json)
                 findings.push_back(
                     findingRecord(located, several ? &scan.path : nullptr, jsonMembers(options.extended)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TindrelCLI/KeyOptions.h"
+
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <string>
@@ -13,6 +15,7 @@ struct TreeScanOptions {
     bool extended = false;
     bool json = false;
     bool verbose = false;
+    const KeyOptions* key = nullptr; // checks the signatures of the tokens found, when set
 };
 
 // The scan command's PATH arguments, --all and --extended (which needs `json`).

@@ -114,6 +114,7 @@ void InspectorBinding::connectWindow() {
     connect(&window_, &MainWindow::askRequested, model,
             [model](const QString& question) { model->ask(question.toStdString()); });
     connect(&window_, &MainWindow::readingChosen, model, &InspectorModel::chooseReading);
+    connect(&window_, &MainWindow::signatureKeyChosen, model, &InspectorModel::verifySignature);
     connect(&window_, &MainWindow::historyEntryChosen, model, [model](int index) {
         const auto& entries = model->history().entries();
         if (index >= 0 && index < static_cast<int>(entries.size())) model->loadHistoryEntry(entries[index]);

@@ -9,6 +9,7 @@
 #include "TindrelCore/knowledge/Explainer.h"
 #include "TindrelCore/text/Clock.h"
 #include "TindrelCore/text/Text.h"
+#include "TindrelCore/verify/JWTSignature.h"
 #include "TindrelReport/ResultExport.h"
 
 #include <QTimer>
@@ -260,6 +261,22 @@ void InspectorModel::ask(const std::string& question) {
     });
     ModelWorkers::whenFinished(this, std::move(task),
                                [this, id](std::string answer) { answerFollowUp(id, std::move(answer)); });
+}
+
+void InspectorModel::verifySignature(const VerificationKey& key) {
+    Presentation shown = presentation();
+    if (shown.kind == Presentation::Kind::single) {
+        auto checked = std::make_shared<DecodeChain>(*chain_);
+        verifyJWTSignatures(*checked, key);
+        setChain(std::move(checked));
+    } else if (shown.kind == Presentation::Kind::scan) {
+        auto checked = std::make_shared<std::vector<ScanFinding>>(*findings_);
+        verifyJWTSignatures((*checked)[static_cast<std::size_t>(*clampedSelection())].chain, key);
+        setFindings(std::move(checked));
+    } else {
+        return;
+    }
+    refreshExplanation();
 }
 
 void InspectorModel::answerFollowUp(int id, std::string answer) {

@@ -8,6 +8,7 @@
 #include "TindrelAppUI/settings/Defaults.h"
 #include "TindrelCore/model/DecodeModel.h"
 #include "TindrelCore/scan/Scanner.h"
+#include "TindrelCore/verify/VerificationKey.h"
 #include "TindrelHistory/InspectionHistory.h"
 #include "TindrelReport/MediumDate.h"
 
@@ -123,6 +124,10 @@ public:
 
     void loadClipboard();
     void ask(const std::string& question);
+    // Checks the token signatures of the result in focus with a key the user gave. The key is not
+    // kept: the verdict lives in that result's facts until the next input replaces them, and the
+    // history, which was written before, never sees it.
+    void verifySignature(const VerificationKey& key);
     void reevaluateExplanation() { refreshExplanation(); }
     void selectFinding(int index);
     void showLogScan(bool on);

@@ -10,6 +10,7 @@
 #include "TindrelAppUI/views/result/InsightPane.h"
 #include "TindrelAppUI/views/result/ResultPages.h"
 #include "TindrelAppUI/views/result/ScanList.h"
+#include "TindrelAppUI/views/result/SignatureDialog.h"
 #include "TindrelAppUI/views/result/SourceStrip.h"
 
 #include <QLabel>
@@ -105,6 +106,14 @@ void MainWindow::connectRequests() {
     connect(insight_, &InsightPane::askRequested, this, &MainWindow::askRequested);
     connect(single_, &SingleResultPage::readingChosen, this, &MainWindow::readingChosen);
     connect(scanPane_, &DecodedPane::readingChosen, this, &MainWindow::readingChosen);
+    connect(insight_, &InsightPane::verifySignatureRequested, this, &MainWindow::openSignatureDialog);
+}
+
+void MainWindow::openSignatureDialog() {
+    auto* dialog = new SignatureDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &SignatureDialog::keyChosen, this, &MainWindow::signatureKeyChosen);
+    dialog->open();
 }
 
 QWidget* MainWindow::currentPage() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelAppUI/inspector/ScreenState.h"
+#include "TindrelCore/verify/VerificationKey.h"
 
 #include <QMainWindow>
 
@@ -50,10 +51,13 @@ signals:
     void askRequested(const QString& question);
     // Another reading for the step at `step` of the chain in focus.
     void readingChosen(int step, DetectionKind kind);
+    // The key given in the Verify Signature dialog, for the result in focus only.
+    void signatureKeyChosen(const VerificationKey& key);
 
 private:
     QWidget* buildScanPage();
     void connectRequests();
+    void openSignatureDialog();
     void renderInsight(const ScreenState& state);
     void renderScan(const ScreenState& state);
 

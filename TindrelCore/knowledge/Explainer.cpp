@@ -20,6 +20,11 @@ std::string detail(const DecodeResult& step, const std::string& key) {
     return it == step.details.end() ? std::string() : it->second;
 }
 
+// Only a key the user supplied writes `signature`; the engine alone never does.
+bool signatureInvalid(const DecodeResult& step) {
+    return step.kind == DetectionKind::jwt && detail(step, "signature") == "invalid";
+}
+
 void appendJWTSteps(const DecodeResult& step, std::vector<std::string>& texts) {
     std::string alg = lowercased(detail(step, "alg"));
     bool shared = alg.starts_with("hs");
@@ -101,6 +106,7 @@ RiskLevel riskLevel(const DecodeChain& chain) {
         const DecodeResult& step = chain.steps[i];
         if (step.kind == DetectionKind::jwt && lowercased(detail(step, "alg")) == "none")
             return RiskLevel::critical;
+        if (signatureInvalid(step)) return RiskLevel::critical;
         if (detail(step, "expired") == "true") level = RiskLevel::warning;
         if (step.kind == DetectionKind::hash && step.details.contains("recommendation"))
             level = RiskLevel::warning;
@@ -113,6 +119,9 @@ RiskLevel riskLevel(const DecodeChain& chain) {
 
 std::vector<std::string> nextSteps(const DecodeChain& chain) {
     std::vector<std::string> texts;
+    if (std::any_of(chain.steps.begin(), chain.steps.end(), signatureInvalid))
+        texts.emplace_back(
+            "Do not trust this token \u2014 its signature does not verify with the given key.");
     for (std::size_t i = 0; i < chain.steps.size(); ++i) {
         const DecodeResult& step = chain.steps[i];
         if (step.kind == DetectionKind::pem) appendPEMSteps(chain, i, texts);

@@ -11,7 +11,9 @@
 #include "TindrelReport/InsightHeadline.h"
 
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tindrel {
 namespace {
@@ -133,6 +135,12 @@ void InsightPane::showReady(const DecodeChain& chain, const QString& explanation
     const QString json = QString::fromStdString(TindrelJSON::string(chain));
     buttons->addWidget(
         new CopyButton(QStringLiteral("Copy JSON"), [json]() -> const QString& { return json; }));
+    const auto kinds = chain.kinds();
+    if (std::find(kinds.begin(), kinds.end(), DetectionKind::jwt) != kinds.end()) {
+        auto* verify = new QPushButton(QStringLiteral("Verify Signature\u2026"));
+        connect(verify, &QPushButton::clicked, this, &InsightPane::verifySignatureRequested);
+        buttons->addWidget(verify);
+    }
     buttons->addStretch();
     body_->addLayout(buttons);
     followUps_->setVisible(true);

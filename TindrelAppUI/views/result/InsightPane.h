@@ -24,6 +24,8 @@ public:
 
 signals:
     void askRequested(const QString& question);
+    // "Verify Signature…", offered when the chain holds a JWT.
+    void verifySignatureRequested();
 
 private:
     void resetBody();
