@@ -97,7 +97,8 @@ void scanPiece(const ScanText& piece, const ScanPieces& pieces, std::size_t begi
         std::string matched(piece.text().substr(found.span.begin, found.span.end - found.span.begin));
         bool last = --uses[found.chain] == 0;
         each({std::move(matched), lines.lineAt(begin + found.span.begin),
-              last ? inspector.release(found.chain) : inspector.chain(found.chain)});
+              last ? inspector.release(found.chain) : inspector.chain(found.chain),
+              begin + found.span.begin});
     }
 }
 

@@ -17,6 +17,7 @@ struct ScanFinding {
     std::string matchedText; // the exact span that was decoded, untrimmed
     std::size_t line;        // 1-based line on which the span begins
     DecodeChain chain;       // the engine's chain for matchedText; never empty
+    std::size_t offset = 0;  // byte position of matchedText in the scanned text
 
     // The kind of the chain's first step.
     std::optional<DetectionKind> kind() const;
