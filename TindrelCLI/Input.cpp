@@ -36,7 +36,7 @@ bool readDescriptor(int fd, std::string& out) {
 
 } // namespace
 
-ReadResult readAll(const std::string& path) {
+ReadResult readAll(const std::string& path, bool keepBytes) {
     bool standardInput = path.empty() || path == "-";
     int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {std::nullopt, fmt::format("tindrel: cannot open {}: {}", path, std::strerror(errno))};
@@ -48,7 +48,7 @@ ReadResult readAll(const std::string& path) {
         std::string name = standardInput ? "standard input" : path;
         return {std::nullopt, fmt::format("tindrel: cannot read {}: {}", name, std::strerror(readError))};
     }
-    Text::makeValidUTF8(text);
+    if (!keepBytes) Text::makeValidUTF8(text);
     return {std::move(text), {}};
 }
 

@@ -3,6 +3,7 @@
 #include "TindrelCLI/Commands.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/Redact.h"
 #include "TindrelCLI/ScanDocument.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
@@ -76,12 +77,22 @@ void addScanCommand(CLI::App& app, int& status) {
     CLI::App* command = app.add_subcommand("scan", "Find and decode every artifact embedded in a log");
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the findings as the JSON scan document");
-    command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")->excludes(json);
+    CLI::Option* verbose =
+        command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")
+            ->excludes(json);
     command->add_option("FILE", options->path, "The log to scan (default or \"-\": standard input)")
         ->check(notEmpty());
     addRawFlag(*command)->excludes(json);
-    command->footer("Exit status: 0 something found, 1 nothing found, 2 usage or I/O error.");
-    command->callback([options, &status] { status = runScan(*options); });
+    auto redact =
+        addRedactOption(*command, "Write the log back with its secrets masked (=keep-claims: name a "
+                                  "token's algorithm, sub and exp; =all: mask every finding)");
+    redact->option->excludes(json)->excludes(verbose);
+    command->footer("Exit status: 0 something found (with --redact: masked), 1 nothing found, 2 usage or I/O "
+                    "error.");
+    command->callback([options, redact, &status] {
+        std::optional<Redaction::Mode> mode = redact->mode();
+        status = mode ? runRedact(options->path, *mode) : runScan(*options);
+    });
 }
 
 } // namespace tindrel::cli
