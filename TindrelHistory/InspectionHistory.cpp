@@ -26,6 +26,13 @@ void InspectionHistory::record(HistoryEntry entry) {
     dropPastCap();
 }
 
+InspectionHistory InspectionHistory::withoutSecrets() const {
+    InspectionHistory masked({}, maxCount_);
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
+        masked.record(entry->withoutSecrets());
+    return masked;
+}
+
 Bytes::Buffer InspectionHistory::encoded() const {
     nlohmann::json list = nlohmann::json::array();
     for (const HistoryEntry& entry : entries_)
