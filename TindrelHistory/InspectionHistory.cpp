@@ -28,8 +28,9 @@ void InspectionHistory::record(HistoryEntry entry) {
 
 InspectionHistory InspectionHistory::withoutSecrets() const {
     InspectionHistory masked({}, maxCount_);
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
-        masked.record(entry->withoutSecrets());
+    // Oldest first, so that each entry lands in front of the older ones as it did when recorded.
+    std::for_each(entries_.rbegin(), entries_.rend(),
+                  [&masked](const HistoryEntry& entry) { masked.record(entry.withoutSecrets()); });
     return masked;
 }
 
