@@ -59,7 +59,7 @@ bool readDescriptor(int fd, std::string& out) {
 
 } // namespace
 
-ReadResult readAll(const std::string& path) {
+ReadResult readAll(const std::string& path, bool keepBytes) {
     int fd = openInput(path);
     if (fd < 0) return {std::nullopt, openError(path, errno)};
     std::string text;
@@ -67,7 +67,7 @@ ReadResult readAll(const std::string& path) {
     int error = errno;
     if (!isStandardInput(path)) ::close(fd);
     if (!ok) return {std::nullopt, readError(path, error)};
-    Text::makeValidUTF8(text);
+    if (!keepBytes) Text::makeValidUTF8(text);
     return {std::move(text), {}};
 }
 

@@ -8,12 +8,12 @@
 namespace tindrel::cli {
 
 struct ReadResult {
-    std::optional<std::string> text; // valid UTF-8: ill-formed sequences became U+FFFD
+    std::optional<std::string> text; // valid UTF-8 (ill-formed sequences became U+FFFD) unless kept as read
     std::string error;               // one line for stderr when text is absent
 };
 
 // Reads a whole file ("-" or empty: standard input) in as few reads as possible.
-ReadResult readAll(const std::string& path);
+ReadResult readAll(const std::string& path, bool keepBytes = false);
 
 // A file ("-" or empty: standard input) read a chunk at a time, for input too large or too long
 // lasting to hold: a pipe that never ends, a device.

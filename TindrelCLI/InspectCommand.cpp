@@ -7,6 +7,7 @@
 #include "TindrelCLI/KeyOptions.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/Readings.h"
+#include "TindrelCLI/Redact.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
@@ -31,6 +32,7 @@ struct InspectOptions {
     std::string text; // the text itself, or with --each-line the file to read
     bool textGiven = false;
     KeyOptions key;
+    std::optional<Redaction::Mode> redact;
 };
 
 std::optional<std::string> inputText(const InspectOptions& options) {
@@ -58,17 +60,20 @@ int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members membe
     return anyRecognized ? found : notFound;
 }
 
-std::string markdownReport(const DecodeChain& chain) {
+std::string markdownReport(const DecodeChain& chain, std::optional<Redaction::Mode> redact) {
     std::setlocale(LC_TIME, "");
-    return ResultExport::markdown(chain, TemplateExplainer::explainSync(chain), Explainer::nextSteps(chain),
-                                  MediumDate::fromCLibrary);
+    std::string explanation = TemplateExplainer::explainSync(chain);
+    if (redact)
+        return ResultExport::redactedMarkdown(chain, explanation, Explainer::nextSteps(chain),
+                                              MediumDate::fromCLibrary, *redact);
+    return ResultExport::markdown(chain, explanation, Explainer::nextSteps(chain), MediumDate::fromCLibrary);
 }
 
 void writeReport(const DecodeChain& chain, const InspectOptions& options) {
     if (options.json)
         writeOut(TindrelJSON::string(chain, jsonMembers(options.extended)) + "\n");
     else if (options.markdown)
-        writeOut(shown(markdownReport(chain)));
+        writeOut(shown(markdownReport(chain, options.redact)));
     else
         writeChainReport(chain, Style::forStandardOutput(), writeOut);
 }
@@ -118,9 +123,13 @@ void addInspectCommand(CLI::App& app, int& status) {
         ->excludes(sample);
     addRawFlag(*command)->excludes(json);
     addKeyOptions(*command, options->key);
+    auto redact =
+        addRedactOption(*command, "With --markdown: mask the secrets in the report (=keep-claims, =all)");
+    redact->option->needs(markdown);
     command->footer("Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.");
-    command->callback([options, command, &status] {
+    command->callback([options, command, redact, &status] {
         options->textGiven = command->count("TEXT") > 0;
+        options->redact = redact->mode();
         status = loadKey(options->key) ? runInspect(*options) : failure;
     });
 }

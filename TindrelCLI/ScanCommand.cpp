@@ -4,6 +4,7 @@
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/KeyOptions.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/Redact.h"
 #include "TindrelCLI/ScanDocument.h"
 #include "TindrelCLI/StreamScan.h"
 #include "TindrelCLI/TerminalSafe.h"
@@ -80,14 +81,20 @@ void addScanCommand(CLI::App& app, int& status) {
     CLI::App* command = app.add_subcommand("scan", "Find and decode every artifact embedded in a log");
     CLI::Option* json =
         command->add_flag("--json", options->json, "Print the findings as the JSON scan document");
-    command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")->excludes(json);
+    CLI::Option* verbose =
+        command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")
+            ->excludes(json);
     std::shared_ptr<TreeScanOptions> tree = addTreeScanOptions(*command, json);
     addRawFlag(*command)->excludes(json);
     addKeyOptions(*command, options->key);
+    auto redact =
+        addRedactOption(*command, "Write the log back with its secrets masked (=keep-claims: name a "
+                                  "token's algorithm, sub and exp; =all: mask every finding)");
+    redact->option->excludes(json)->excludes(verbose);
     command->footer("Columns count from 1 in user-perceived characters (grapheme clusters; a tab is one). "
-                    "Exit status: 0 something found, 1 nothing found, 2 usage or I/O error (with several "
-                    "files: none could be read).");
-    command->callback([options, tree, &status] {
+                    "Exit status: 0 something found (with --redact: masked), 1 nothing found, 2 usage or I/O "
+                    "error (with several files: none could be read).");
+    command->callback([options, tree, redact, &status] {
         if (!loadKey(options->key)) {
             status = failure;
             return;
@@ -95,12 +102,19 @@ void addScanCommand(CLI::App& app, int& status) {
         tree->json = options->json;
         tree->verbose = options->verbose;
         tree->key = &options->key;
+        std::optional<Redaction::Mode> mode = redact->mode();
+        if (mode && scansTree(*tree)) {
+            writeError(
+                "tindrel: --redact masks one file or standard input, not several files or a directory");
+            status = failure;
+            return;
+        }
         if (scansTree(*tree)) {
             status = runTreeScan(*tree);
             return;
         }
         options->path = tree->paths.empty() ? "-" : tree->paths.front();
-        status = runScan(*options);
+        status = mode ? runRedact(options->path, *mode) : runScan(*options);
     });
 }
 

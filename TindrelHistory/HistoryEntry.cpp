@@ -1,5 +1,7 @@
 #include "TindrelHistory/HistoryEntry.h"
 
+#include "TindrelCore/Redaction.h"
+
 namespace tindrel {
 
 HistoryEntry::HistoryEntry(std::string input_, std::vector<std::string> shape_, bool recognized_,
@@ -20,6 +22,10 @@ std::string HistoryEntry::shapeLabel() const {
         label += kind;
     }
     return label;
+}
+
+HistoryEntry HistoryEntry::withoutSecrets() const {
+    return HistoryEntry(Redaction::redact(input, Redaction::Mode::secrets), shape, recognized, timestamp);
 }
 
 } // namespace tindrel

@@ -23,6 +23,8 @@ struct HistoryEntry {
     const std::string& id() const { return input; }
     // "base64 → json" for a recognised entry, "unrecognized" otherwise.
     std::string shapeLabel() const;
+    // The same entry with every secret in its input masked where it stands.
+    HistoryEntry withoutSecrets() const;
 
     bool operator==(const HistoryEntry&) const = default;
 };

@@ -26,6 +26,14 @@ void InspectionHistory::record(HistoryEntry entry) {
     dropPastCap();
 }
 
+InspectionHistory InspectionHistory::withoutSecrets() const {
+    InspectionHistory masked({}, maxCount_);
+    // Oldest first, so that each entry lands in front of the older ones as it did when recorded.
+    std::for_each(entries_.rbegin(), entries_.rend(),
+                  [&masked](const HistoryEntry& entry) { masked.record(entry.withoutSecrets()); });
+    return masked;
+}
+
 Bytes::Buffer InspectionHistory::encoded() const {
     nlohmann::json list = nlohmann::json::array();
     for (const HistoryEntry& entry : entries_)

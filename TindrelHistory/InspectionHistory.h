@@ -23,6 +23,9 @@ public:
     // Blank inputs are ignored.
     void record(HistoryEntry entry);
     void clear() { entries_.clear(); }
+    // The same history with every input's secrets masked; of entries whose masked inputs coincide,
+    // the newest stays.
+    InspectionHistory withoutSecrets() const;
 
     // The stored form: a compact JSON array of the entries with sorted keys; empty when an input is
     // not valid UTF-8. The cap is not stored.

@@ -1,5 +1,6 @@
 #include "TindrelReport/ResultExport.h"
 
+#include "TindrelCore/Redaction.h"
 #include "TindrelReport/DecodedSummary.h"
 
 #include <algorithm>
@@ -89,6 +90,15 @@ std::string markdown(const DecodeChain& chain, std::optional<std::string_view> e
     appendNextSteps(out, nextSteps);
     out += "_Decoded on-device with Tindrel \u2014 nothing left this Mac._\n";
     return out;
+}
+
+std::string redactedMarkdown(const DecodeChain& chain, std::optional<std::string_view> explanation,
+                             const std::vector<std::string>& nextSteps, const MediumDateFormatter& mediumDate,
+                             Redaction::Mode mode) {
+    std::optional<std::string> shared;
+    if (explanation) shared = Redaction::withoutSecretsOf(Redaction::redact(*explanation, mode), chain);
+    std::string report = markdown(Redaction::redactedChain(chain, mode), shared, nextSteps, mediumDate);
+    return Redaction::withoutSecretsOf(std::move(report), chain);
 }
 
 } // namespace tindrel::ResultExport

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/model/DecodeModel.h"
+#include "TindrelCore/redact/SecretRules.h"
 #include "TindrelReport/MediumDate.h"
 
 #include <optional>
@@ -16,5 +17,11 @@ namespace tindrel::ResultExport {
 // on-device footer.
 std::string markdown(const DecodeChain& chain, std::optional<std::string_view> explanation,
                      const std::vector<std::string>& nextSteps, const MediumDateFormatter& mediumDate);
+
+// The same report fit to share: the chain's input and final value masked as a redacted log masks
+// them, and whatever the explanation or the facts quote of the chain's secrets masked too.
+std::string redactedMarkdown(const DecodeChain& chain, std::optional<std::string_view> explanation,
+                             const std::vector<std::string>& nextSteps, const MediumDateFormatter& mediumDate,
+                             Redaction::Mode mode);
 
 } // namespace tindrel::ResultExport

@@ -3,6 +3,8 @@
 #include "TindrelAppUI/inspector/DemoHistory.h"
 #include "TindrelAppUI/inspector/ExportDump.h"
 #include "TindrelAppUI/inspector/ModelWorkers.h"
+#include "TindrelAppUI/settings/HistoryPrivacy.h"
+#include "TindrelCore/Redaction.h"
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
@@ -61,7 +63,20 @@ InspectorModel::InspectorModel(Defaults& defaults, const QStringList& arguments,
     , services_(std::move(services)) {
     std::optional<QByteArray> stored = defaults_.data(historyKey);
     if (stored) history_ = InspectionHistory::decoded(std::string_view(stored->constData(), stored->size()));
+    if (HistoryPrivacy::withoutSecrets(defaults_)) forgetHistorySecrets();
+    connect(&HistoryPrivacy::shared(), &HistoryPrivacy::changed, this, [this](bool withoutSecrets) {
+        if (withoutSecrets) forgetHistorySecrets();
+    });
     applyLaunchFlags(LaunchFlags::parse(arguments));
+}
+
+// Entries recorded before the history was kept without secrets lose theirs, in memory and on disk.
+void InspectorModel::forgetHistorySecrets() {
+    InspectionHistory masked = history_.withoutSecrets();
+    if (masked == history_) return;
+    history_ = std::move(masked);
+    emit historyChanged();
+    persistHistory();
 }
 
 InspectorModel::~InspectorModel() {
@@ -186,7 +201,10 @@ void InspectorModel::commitDecode(Decoded decoded) {
     }
     if (chain_->isRecognized()) {
         auto now = static_cast<std::int64_t>(Clock::now());
-        history_.record(HistoryEntry(input_, *chain_, now));
+        bool withoutSecrets = HistoryPrivacy::withoutSecrets(defaults_);
+        history_.record(HistoryEntry(
+            withoutSecrets ? Redaction::redactedInput(*chain_, Redaction::Mode::secrets) : input_, *chain_,
+            now));
         emit historyChanged();
         persistHistory();
     }

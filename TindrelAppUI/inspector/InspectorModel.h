@@ -173,6 +173,7 @@ private:
     void refreshExplanation();
     void startExplanation(const SharedChain& chain);
     void persistHistory();
+    void forgetHistorySecrets();
     void seedDemoHistory();
     void applyLaunchFlags(const LaunchFlags& flags);
     void dumpExport(const QString& path) const;

@@ -19,6 +19,13 @@ QString markdown(const DecodeChain& chain, const std::optional<QString>& explana
         ResultExport::markdown(chain, text, Explainer::nextSteps(chain), MediumDateText::formatter()));
 }
 
+QString redactedMarkdown(const DecodeChain& chain, const std::optional<QString>& explanation) {
+    std::optional<std::string> text;
+    if (explanation) text = explanation->toStdString();
+    return QString::fromStdString(ResultExport::redactedMarkdown(
+        chain, text, Explainer::nextSteps(chain), MediumDateText::formatter(), Redaction::Mode::secrets));
+}
+
 QString json(const DecodeChain& chain) {
     return QString::fromStdString(TindrelJSON::string(chain));
 }

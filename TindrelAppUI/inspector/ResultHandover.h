@@ -15,6 +15,8 @@ inline const char* const suggestedName = "tindrel-result";
 
 // The Markdown report with the explanation (when ready) and the chain's next steps.
 QString markdown(const DecodeChain& chain, const std::optional<QString>& explanation);
+// The same report with the chain's secrets masked, fit to attach to a bug report.
+QString redactedMarkdown(const DecodeChain& chain, const std::optional<QString>& explanation);
 QString json(const DecodeChain& chain);
 
 // A non-modal save dialog proposing "tindrel-result.<ext>"; the text is written as UTF-8 where the user

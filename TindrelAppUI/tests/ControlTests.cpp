@@ -86,7 +86,10 @@ QStringList actionTitles(const QMenu& menu) {
 }
 
 TEST(ExportMenu, ListsItsItemsInOrder) {
-    const QStringList base = {"Copy as Markdown", "Copy as JSON", "-",
+    const QStringList base = {"Copy as Markdown",
+                              "Copy as JSON",
+                              "Copy Markdown (redacted)",
+                              "-",
                               QString::fromUtf8("Save as Markdown\u2026"),
                               QString::fromUtf8("Save as JSON\u2026")};
     EXPECT_EQ(actionTitles(ExportMenu(false)), base);
@@ -108,6 +111,18 @@ TEST(ExportMenu, CopiesTheSubjectAsMarkdownOrJSON) {
     menu.setSubject(chain, std::nullopt);
     menu.actions().at(0)->trigger();
     EXPECT_FALSE(ClipboardPasteboard().text().value_or(QString()).contains("## Insight"));
+}
+
+TEST(ExportMenu, CopiesTheMarkdownWithoutTheSecret) {
+    ExportMenu menu(false);
+    const std::string token(Samples::token);
+    menu.setSubject(Tindrel::inspect(Samples::token), QString::fromStdString("It quotes " + token + "."));
+    menu.actions().at(2)->trigger();
+    const QString markdown = ClipboardPasteboard().text().value_or(QString());
+    EXPECT_TRUE(markdown.startsWith(QString::fromUtf8("# JWT \u2014 Expired\n\n"))) << markdown.toStdString();
+    EXPECT_TRUE(markdown.contains("## Insight\nIt quotes <redacted JWT>.\n")) << markdown.toStdString();
+    EXPECT_FALSE(markdown.contains(QString::fromStdString(token.substr(token.rfind('.')))));
+    EXPECT_FALSE(markdown.contains("Ada Lovelace"));
 }
 
 TEST(HistoryList, ShowsRowsUpToTheLimitOrTheNotice) {

@@ -2,6 +2,7 @@
 #include "TindrelAI/model/ModelSettings.h"
 #include "TindrelAI/model/ModelUnavailability.h"
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
+#include "TindrelAppUI/settings/HistoryPrivacy.h"
 #include "TindrelAppUI/settings/ModelPref.h"
 #include "TindrelAppUI/settings/SettingsDefaults.h"
 #include "TindrelAppUI/views/settings/AboutSettingsPage.h"
@@ -10,11 +11,13 @@
 #include "TindrelAppUI/views/settings/ShortcutSection.h"
 #include "WidgetTexts.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDevice>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,6 +91,23 @@ TEST(SettingsWindow, HasTheThreeTabsInOrder) {
         titles << drawn(window.tabs()->tabText(i));
     EXPECT_EQ(titles, (QStringList{"General", "Appearance", "Privacy & About"}));
     EXPECT_EQ(window.tabs()->currentIndex(), 0);
+}
+
+TEST(SettingsWindow, KeepsTheHistoryWithoutSecretsOnlyWhenAsked) {
+    Window w;
+    SettingsWindow& window = w.open();
+    QCheckBox* box = nullptr;
+    for (QCheckBox* candidate : window.tabs()->widget(0)->findChildren<QCheckBox*>())
+        if (candidate->text() == "Keep history without secrets") box = candidate;
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isChecked());
+    QSignalSpy announced(&HistoryPrivacy::shared(), &HistoryPrivacy::changed);
+    box->setChecked(true);
+    EXPECT_EQ(w.defaults.boolean(HistoryPrivacy::storeKey), true);
+    ASSERT_EQ(announced.count(), 1);
+    EXPECT_EQ(announced.at(0).at(0).toBool(), true);
+    box->setChecked(false);
+    EXPECT_EQ(w.defaults.boolean(HistoryPrivacy::storeKey), false);
 }
 
 TEST(SettingsWindow, DescribesTheShortcutWithTheBoldPhrase) {

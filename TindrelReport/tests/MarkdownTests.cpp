@@ -152,3 +152,29 @@ TEST(Markdown, InspectedTextsEndToEnd) {
                                footer))
         << text;
 }
+
+TEST(Markdown, RedactedReportKeepsTheFactsAndLosesTheSecret) {
+    struct Case {
+        std::string input;
+        std::string secret;
+        std::string payload;
+        std::string fact;
+    } cases[] = {
+        {"client_secret=s3cr3tValue&grant_type=client_credentials", "s3cr3tValue",
+         "```\nclient_secret = <redacted>\ngrant_type = client_credentials\n```",
+         "- **Client Secret:** <redacted>\n"},
+        {std::string(Samples::token), "WFcAD6v17Rjvln8IXjjtbwEFx4Swrl", "```\n<redacted JWT>\n```",
+         "- **Subject:** 1234567890\n"},
+        {"$2y$12$OPhhtMtaNQNWYDByjd/Aeuh.moH/h.Gx5nVV4BF/3RaEFzBxlg8cC", "OPhhtMtaNQNWYDByjd",
+         "```\n$2y$12$<redacted>\n```", "- **Cost:** 12\n"},
+    };
+    for (const Case& c : cases) {
+        DecodeChain chain = Tindrel::inspect(c.input);
+        std::string text = ResultExport::redactedMarkdown(chain, "It reads " + c.input + ".", {}, {},
+                                                          Redaction::Mode::secrets);
+        EXPECT_EQ(text.find(c.secret), std::string::npos) << text;
+        EXPECT_NE(text.find(c.payload), std::string::npos) << text;
+        EXPECT_NE(text.find(c.fact), std::string::npos) << text;
+        EXPECT_NE(text.find("## Insight\nIt reads "), std::string::npos) << text;
+    }
+}

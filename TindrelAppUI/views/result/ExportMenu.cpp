@@ -11,6 +11,9 @@ ExportMenu::ExportMenu(bool offerShare, QWidget* parent)
               [this] { ClipboardPasteboard().setText(markdown()); });
     addAction(QStringLiteral("Copy as JSON"), this,
               [this] { ClipboardPasteboard().setText(ResultHandover::json(chain_)); });
+    addAction(QStringLiteral("Copy Markdown (redacted)"), this, [this] {
+        ClipboardPasteboard().setText(ResultHandover::redactedMarkdown(chain_, explanation_));
+    });
     addSeparator();
     addAction(QStringLiteral("Save as Markdown\u2026"), this,
               [this] { ResultHandover::save(markdown(), QStringLiteral("md"), parentWidget()); });

@@ -7,8 +7,9 @@
 
 namespace tindrel {
 
-// Copy, save or share the result in focus as Markdown or JSON. "Share…" appears only where the
-// desktop has a mail composer to hand the Markdown to.
+// Copy, save or share the result in focus as Markdown or JSON, or copy the Markdown with its secrets
+// masked for a bug report. "Share…" appears only where the desktop has a mail composer to hand the
+// Markdown to.
 class ExportMenu final : public QMenu {
     Q_OBJECT
 public:

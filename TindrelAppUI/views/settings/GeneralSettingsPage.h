@@ -12,7 +12,8 @@ class HotKeyManager;
 class LoginItemService;
 class ModelStatusProbe;
 
-// The first Settings tab: the global shortcut, starting at login and the local model.
+// The first Settings tab: the global shortcut, starting at login, keeping the history without secrets
+// and the local model.
 class GeneralSettingsPage final : public QWidget {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ public:
 
 private:
     void launchAtLoginToggled(bool enabled);
+    QCheckBox* historyWithoutSecrets(Defaults& defaults);
 
     std::shared_ptr<LoginItemService> loginItem_;
     QCheckBox* launchAtLogin_;
