@@ -114,6 +114,14 @@ void InsightPane::showLoading() {
     body_->addWidget(makeLabel(QString::fromUtf8(ScreenTexts::buildingDetail), "meta"));
 }
 
+void InsightPane::showDecoding() {
+    resetBody();
+    auto* row = new QHBoxLayout;
+    row->addWidget(new PulsingDot);
+    row->addWidget(makeLabel(QString::fromUtf8(ScreenTexts::decoding), "section"), 1);
+    body_->addLayout(row);
+}
+
 void InsightPane::showReady(const DecodeChain& chain, const QString& explanation) {
     resetBody();
     body_->addWidget(makeLabel(QString::fromStdString(insightHeadline(chain)), "insightVerdict", true));
