@@ -55,6 +55,7 @@ void TrayController::showPanel() {
     QScreen* screen = QGuiApplication::screenAt(anchorIcon_.isValid() ? anchorIcon_.center() : anchorCursor_);
     if (!screen) screen = QGuiApplication::primaryScreen();
     anchorArea_ = screen->availableGeometry();
+    panel_->ensurePolished(); // the style sheet's margins and fonts are part of its size
     panel_->adjustSize();
     place();
     panel_->show();
