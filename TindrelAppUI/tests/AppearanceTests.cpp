@@ -3,6 +3,7 @@
 #include "TindrelAppUI/settings/AppearancePref.h"
 #include "TindrelAppUI/style/Symbols.h"
 #include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/views/Widgets.h"
 #include "TindrelAppUI/views/settings/AppearanceSettingsPage.h"
 #include "TindrelAppUI/views/settings/SettingsWindow.h"
 #include "WidgetTexts.h"
@@ -171,6 +172,14 @@ TEST(Symbols, EachIsDrawnInTheTokenOfTheAppearanceInForce) {
                     << raw << " at " << side;
             }
         }
+    }
+    // A symbol already on screen takes the new colours at the next paint.
+    SymbolLabel shown(Symbol::lock, 16);
+    shown.show();
+    for (Appearance appearance : {Appearance::light, Appearance::dark}) {
+        Theme::shared().setOverride(appearance);
+        const QImage picture = shown.grab().toImage();
+        EXPECT_EQ(picture.pixelColor(4, 13).rgb(), symbolInk(Symbol::lock, QIcon::Normal, appearance).rgb());
     }
     EXPECT_NE(symbolInk(Symbol::settings, QIcon::Normal, Appearance::light),
               symbolInk(Symbol::settings, QIcon::Normal, Appearance::dark));

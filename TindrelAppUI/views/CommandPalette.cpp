@@ -27,9 +27,7 @@ QWidget* makeRow(const PaletteCommand& command) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(10, 0, 10, 0);
-    auto* icon = new QLabel;
-    icon->setPixmap(symbol(QStringView(command.icon)).pixmap(16, 16));
-    layout->addWidget(icon);
+    layout->addWidget(new SymbolLabel(symbolNamed(command.icon), 16));
     QLabel* title = makeLabel(command.title, "body");
     title->setWordWrap(false);
     layout->addWidget(title, 1);

@@ -48,7 +48,7 @@ OnboardingSheet::OnboardingSheet(OnboardingModel& onboarding, HotKeyManager& hot
     , onboarding_(onboarding)
     , hotKeys_(hotKeys)
     , pressStep_(makeLabel(QString(), "section"))
-    , testIcon_(new QLabel)
+    , testIcon_(new SymbolLabel(std::nullopt, 16))
     , testText_(makeLabel(QString(), "body"))
     , test_(new QPushButton(text(Texts::testButton)))
     , start_(new QPushButton(text(Texts::startButton))) {
@@ -112,13 +112,13 @@ void OnboardingSheet::refresh() {
     testText_->setText(line.text);
     switch (line.tone) {
     case Texts::TestLine::Tone::works:
-        testIcon_->setPixmap(symbol(Symbol::check).pixmap(16, 16));
+        testIcon_->setSymbol(Symbol::check);
         break;
     case Texts::TestLine::Tone::unavailable:
-        testIcon_->setPixmap(symbol(Symbol::warning).pixmap(16, 16));
+        testIcon_->setSymbol(Symbol::warning);
         break;
     case Texts::TestLine::Tone::waiting:
-        testIcon_->clear();
+        testIcon_->setSymbol(std::nullopt);
         break;
     }
     testIcon_->setVisible(line.tone != Texts::TestLine::Tone::waiting);

@@ -9,6 +9,23 @@
 
 namespace tindrel {
 
+SymbolLabel::SymbolLabel(std::optional<Symbol> which, int side, QWidget* parent)
+    : QWidget(parent)
+    , which_(which) {
+    setFixedSize(side, side);
+}
+
+void SymbolLabel::setSymbol(std::optional<Symbol> which) {
+    which_ = which;
+    update();
+}
+
+void SymbolLabel::paintEvent(QPaintEvent*) {
+    if (!which_) return;
+    QPainter painter(this);
+    symbol(*which_).paint(&painter, rect());
+}
+
 ElidedLabel::ElidedLabel(const QString& text, const char* role)
     : QLabel(text)
     , full_(text) {

@@ -1,11 +1,31 @@
 #pragma once
 
+#include "TindrelAppUI/style/Symbols.h"
+
 #include <QLabel>
 #include <QString>
+#include <optional>
 
 class QLayout;
 
 namespace tindrel {
+
+// A symbol `side` pixels square, drawn in the colours of the appearance in force whenever it is
+// painted, so it follows a switch between light and dark like the text beside it.
+class SymbolLabel final : public QWidget {
+    Q_OBJECT
+public:
+    explicit SymbolLabel(std::optional<Symbol> which, int side, QWidget* parent = nullptr);
+
+    void setSymbol(std::optional<Symbol> which);
+    std::optional<Symbol> shownSymbol() const { return which_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<Symbol> which_;
+};
 
 // One line of text that ends in "…" where it is cut to the width it is given, rather than being
 // clipped mid-character. The whole text is the tooltip.

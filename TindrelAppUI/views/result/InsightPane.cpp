@@ -20,9 +20,7 @@ QWidget* iconText(Symbol which, const QString& text, const char* role) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* icon = new QLabel;
-    icon->setPixmap(symbol(which).pixmap(14, 14));
-    layout->addWidget(icon);
+    layout->addWidget(new SymbolLabel(which, 14));
     QLabel* label = makeLabel(text, role);
     layout->addWidget(label, 1);
     return row;
@@ -45,9 +43,7 @@ QWidget* riskBadge(Explainer::RiskLevel level) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* icon = new QLabel;
-    icon->setPixmap(symbol(critical ? Symbol::critical : Symbol::warning).pixmap(14, 14));
-    layout->addWidget(icon);
+    layout->addWidget(new SymbolLabel(critical ? Symbol::critical : Symbol::warning, 14));
     QLabel* text = makeLabel(QString::fromLatin1(critical ? "Critical" : "Warning"), "pill");
     text->setWordWrap(false);
     text->setProperty("tone", QString::fromLatin1(critical ? "bad" : "warn"));
