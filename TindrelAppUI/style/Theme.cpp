@@ -91,6 +91,15 @@ QStringList controlRules(Appearance a) {
             .arg(border.css(a)),
         QStringLiteral("QLineEdit:focus, QPlainTextEdit:focus { border-color: %1; }")
             .arg(rgba(brandPrimary, a, 0.7)),
+        QStringLiteral("QScrollBar { background: transparent; border: none; }"),
+        QStringLiteral("QScrollBar:vertical { width: 10px; } QScrollBar:horizontal { height: 10px; }"),
+        QStringLiteral("QScrollBar::handle { background: %1; border-radius: 3px; margin: 2px; }")
+            .arg(rgba(textSecondary, a, 0.45)),
+        QStringLiteral("QScrollBar::handle:vertical { min-height: 24px; } "
+                       "QScrollBar::handle:horizontal { min-width: 24px; }"),
+        QStringLiteral("QScrollBar::handle:hover { background: %1; }").arg(rgba(textSecondary, a, 0.7)),
+        QStringLiteral("QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"),
+        QStringLiteral("QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }"),
     };
 }
 
