@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view instructionsText =
     "You are the explanation layer of Tindrel, a local developer tool that inspects technical artifacts "
-    "(tokens, payloads, certs, logs) entirely on the user's Mac.\n"
+    "(tokens, payloads, certs, logs) entirely on the user's computer.\n"
     "A deterministic engine has ALREADY identified the artifact and extracted the facts. Your only job is "
     "to explain, in plain English, what it is, what it means, and the most useful next step.\n"
     "Rules:\n"

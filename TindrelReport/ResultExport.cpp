@@ -88,7 +88,7 @@ std::string markdown(const DecodeChain& chain, std::optional<std::string_view> e
     appendPayload(out, summary);
     appendInsight(out, explanation);
     appendNextSteps(out, nextSteps);
-    out += "_Decoded on-device with Tindrel \u2014 nothing left this Mac._\n";
+    out += "_Decoded on-device with Tindrel \u2014 nothing left this computer._\n";
     return out;
 }
 

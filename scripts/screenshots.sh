@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of every screen, light and dark, in build/screenshots/: the app runs under Xvfb in each
-# demonstration mode, saves the screen and quits. Onboarding counts as done except for its own picture. Builds the Release app first.
+# demonstration mode, saves the screen and quits. Onboarding counts as done except for its own picture.
+# The tray pictures have a real tray (trayer along the bottom edge) and open the panel by clicking
+# the icon, as a person would. Builds the Release app first.
 # TINDREL_APP=path uses an app already built instead. Settings go to a throwaway folder so the runs
 # leave the user's history alone.
 set -euo pipefail
@@ -20,8 +22,35 @@ mkdir -p "$out"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
+# Runs inside the X server: trayer docks the app's icon at the bottom right, a click opens the panel.
+cat >"$scratch/with-tray.sh" <<'SCRIPT'
+trayer --edge bottom --align right --height 24 --widthtype request >/dev/null 2>&1 &
+tray=$!
+sleep 1
+"$@" &
+running=$!
+sleep 1.5
+for w in $(xdotool search --onlyvisible --class tindrel 2>/dev/null); do
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  if [ "$WIDTH" -le 48 ]; then
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    break
+  fi
+done
+wait "$running"
+kill "$tray" 2>/dev/null || true
+SCRIPT
+
 shoot() {
   local name="$1"; shift
+  local wrap=()
+  if [ "$name" = tray ]; then
+    if command -v trayer >/dev/null && command -v xdotool >/dev/null; then
+      wrap=(bash "$scratch/with-tray.sh")
+    else
+      set -- "$@" --open-tray # no tray to dock in: the panel hangs from the pointer
+    fi
+  fi
   for look in light dark; do
     local extra=()
     [ "$look" = dark ] && extra=(--force-dark)
@@ -29,7 +58,7 @@ shoot() {
     mkdir -p "$scratch/config/Tindrel"
     printf '[General]\ntindrel.onboarding.completed.v1=true\n' >"$scratch/config/Tindrel/Tindrel.conf"
     TMPDIR="$scratch" XDG_CONFIG_HOME="$scratch/config" xvfb-run -a -s "-screen 0 1280x800x24" \
-      "$app" --quit-after-ms 2500 --screenshot "$out/$name-$look.png" "${extra[@]}" "$@"
+      "${wrap[@]}" "$app" --quit-after-ms 3500 --screenshot "$out/$name-$look.png" "${extra[@]}" "$@"
     echo "$out/$name-$look.png"
   done
 }
@@ -43,4 +72,4 @@ shoot palette --autoload-sample --open-palette
 shoot settings-general --show-settings --settings-tab 0
 shoot settings-appearance --show-settings --settings-tab 1
 shoot settings-about --show-settings --settings-tab 2
-shoot tray --autoload-sample --open-tray
+shoot tray --autoload-sample

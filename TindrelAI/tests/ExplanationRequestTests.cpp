@@ -66,7 +66,7 @@ TEST(ExplanationRequest, InstructionsAreSevenLinesWithoutFinalLineFeed) {
     ASSERT_EQ(instruction.size(), 7u);
     EXPECT_EQ(instruction[2], "Rules:");
     EXPECT_EQ(instruction[4], "- Be concise: 2-4 sentences, no preamble, no markdown headers.");
-    EXPECT_TRUE(instruction[0].ends_with("entirely on the user's Mac."));
+    EXPECT_TRUE(instruction[0].ends_with("entirely on the user's computer."));
     EXPECT_FALSE(instruction[6].empty());
 }
 

@@ -43,7 +43,7 @@ public:
     bool registerHotKey(std::function<void()> onFire);
     // Stores the chord; re-registers only when a callback has been registered before.
     void changeChord(const KeyChord& chord);
-    // The first of ⌥S, ⌃⌥V, ⌃⌥Space, ⌥⇧I that differs from the current chord.
+    // The first of Alt+S, Ctrl+Alt+V, Ctrl+Alt+Space, Alt+Shift+I that differs from the current chord.
     KeyChord suggestedAlternative() const;
 
     // What opening Settings does with the launch flags: "--show-settings" registers (with a callback

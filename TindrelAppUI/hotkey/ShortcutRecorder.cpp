@@ -1,5 +1,6 @@
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 
+#include "TindrelAppUI/hotkey/ChordText.h"
 #include "TindrelAppUI/hotkey/KeyCodes.h"
 
 #include <QApplication>
@@ -94,8 +95,7 @@ void ShortcutRecorder::hideEvent(QHideEvent* event) {
 }
 
 void ShortcutRecorder::refresh() {
-    field_->setText(recording_ ? QStringLiteral("Type shortcut\u2026")
-                               : QString::fromStdString(chord_.display()));
+    field_->setText(recording_ ? QStringLiteral("Type shortcut\u2026") : chordText(chord_));
     cancel_->setVisible(recording_);
 }
 

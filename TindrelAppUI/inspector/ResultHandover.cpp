@@ -6,11 +6,22 @@
 #include "TindrelReport/ResultExport.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tindrel::ResultHandover {
+namespace {
+
+QString& lastSaveFolder() {
+    static QString folder; // the GUI thread's alone
+    return folder;
+}
+
+} // namespace
 
 QString markdown(const DecodeChain& chain, const std::optional<QString>& explanation) {
     std::optional<std::string> text;
@@ -36,15 +47,25 @@ void save(const QString& text, const QString& ext, QWidget* parent) {
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(ext);
+    dialog->setDirectory(saveFolder(lastSaveFolder(),
+                                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                    QDir::homePath()));
     dialog->selectFile(QString::fromLatin1(suggestedName) + QLatin1Char('.') + ext);
     dialog->setWindowModality(Qt::NonModal);
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [text](const QString& path) {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly)) return;
         file.write(text.toUtf8());
-        file.commit(); // a failed write leaves any earlier file as it was
+        // A failed write leaves any earlier file as it was.
+        if (file.commit()) lastSaveFolder() = QFileInfo(path).absolutePath();
     });
     dialog->show();
+}
+
+QString saveFolder(const QString& lastUsed, const QString& documents, const QString& home) {
+    for (const QString& folder : {lastUsed, documents})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    return home;
 }
 
 QString mailURL(const QString& text) {

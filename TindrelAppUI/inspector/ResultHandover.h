@@ -19,9 +19,13 @@ QString markdown(const DecodeChain& chain, const std::optional<QString>& explana
 QString redactedMarkdown(const DecodeChain& chain, const std::optional<QString>& explanation);
 QString json(const DecodeChain& chain);
 
-// A non-modal save dialog proposing "tindrel-result.<ext>"; the text is written as UTF-8 where the user
-// chooses, replacing any file there. Cancelling or a failed write does nothing.
+// A non-modal save dialog proposing "tindrel-result.<ext>" in saveFolder; the text is written as UTF-8
+// where the user chooses, replacing any file there, and that folder is the next dialog's. Cancelling or
+// a failed write does nothing.
 void save(const QString& text, const QString& ext, QWidget* parent);
+// Where a save dialog opens: the folder of this session's last save while it exists, else the user's
+// documents folder when there is one, else the home folder — never the working directory.
+QString saveFolder(const QString& lastUsed, const QString& documents, const QString& home);
 // The mailto: address that opens the desktop's mail composer with the text as the message body.
 QString mailURL(const QString& text);
 // Opens the composer; false when the desktop could not.

@@ -26,7 +26,7 @@ inline const char* const technicalNotRecognized = "Not recognized \u2014 plain t
 inline const char* const recent = "RECENT";
 inline const char* const noHistory = "Nothing yet \u2014 paste something to start your history.";
 inline const char* const insightNone = "Paste a token, error, certificate, log, or payload to understand it.";
-inline const char* const onThisMachine = "Analysis runs on this Mac.";
+inline const char* const onThisMachine = "Analysis runs on this computer.";
 inline const char* const building = "Building an explanation\u2026";
 inline const char* const buildingDetail = "Building an explanation from verified facts\u2026";
 inline const char* const thinking = "Thinking on-device\u2026";
@@ -48,7 +48,7 @@ QString confidencePercent(double confidence);
 QString alternativeReading(DetectionKind kind, double confidence);
 // "line 12".
 QString lineLabel(int line);
-// "Tip: press ⌥⇧Space anywhere to inspect your clipboard."
+// "Tip: press Alt+Shift+Space anywhere to inspect your clipboard."
 QString shortcutTip(const QString& chordDisplay);
 // The text flattened onto one line, for lists that show an input in a single row.
 QString oneLine(const QString& text);

@@ -12,7 +12,6 @@
 #include "TindrelAppUI/shell/PaletteCommands.h"
 #include "TindrelAppUI/shell/ShortcutTip.h"
 #include "TindrelAppUI/style/Theme.h"
-#include "TindrelAppUI/tray/MenuBarIcon.h"
 #include "TindrelAppUI/tray/TrayController.h"
 #include "TindrelAppUI/views/OnboardingSheet.h"
 #include "TindrelAppUI/views/PaletteHost.h"
@@ -20,6 +19,7 @@
 #include "TindrelAppUI/views/settings/SettingsWindow.h"
 
 #include <QApplication>
+#include <QShortcut>
 
 namespace tindrel {
 namespace {
@@ -40,6 +40,7 @@ ShellServices ShellServices::system() {
     services.colorScheme = makeSystemColorScheme();
     services.offerShare = MailHandler::available();
     services.registerHotKey = qEnvironmentVariable("XCODE_RUNNING_FOR_PREVIEWS") != QStringLiteral("1");
+    services.quit = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
     return services;
 }
 
@@ -55,6 +56,7 @@ AppShell::AppShell(Defaults& defaults, InspectorModel& model, HotKeyManager& hot
     , onboarding_(std::make_unique<OnboardingModel>(defaults, arguments))
     , window_(std::make_unique<MainWindow>(services_.offerShare))
     , binding_(std::make_unique<InspectorBinding>(model, *window_)) {
+    window_->keepLayoutIn(defaults_);
     feedShortcutTip(*binding_, *onboarding_, hotKeys_);
     palette_ = std::make_unique<PaletteHost>(*window_, [this] {
         return paletteCommands(model_, *services_.pasteboard, [this] { openSettings(); });
@@ -63,21 +65,31 @@ AppShell::AppShell(Defaults& defaults, InspectorModel& model, HotKeyManager& hot
     if (services_.tray) {
         tray_ = std::make_unique<TrayController>(model_, *services_.pasteboard);
         connect(tray_.get(), &TrayController::openRequested, this, &AppShell::showMainWindow);
-        connect(tray_.get(), &TrayController::quitRequested, qApp, &QApplication::quit, Qt::QueuedConnection);
+        connect(tray_.get(), &TrayController::quitRequested, this, &AppShell::quit);
     }
+    bindWindowKeys(*window_, tray_ && tray_->icon());
     followColorScheme();
 }
 
 AppShell::~AppShell() = default;
 
 void AppShell::followColorScheme() {
-    ColorSchemeSource* scheme = services_.colorScheme.get();
-    if (!scheme) return;
-    AppearancePref::followSystem(*scheme);
-    if (!tray_) return;
-    tray_->setInk(MenuBarIcon::inkFor(scheme->current()));
-    connect(scheme, &ColorSchemeSource::changed, tray_.get(),
-            [tray = tray_.get()](Appearance panel) { tray->setInk(MenuBarIcon::inkFor(panel)); });
+    if (ColorSchemeSource* scheme = services_.colorScheme.get()) AppearancePref::followSystem(*scheme);
+}
+
+void AppShell::bindWindowKeys(QWidget& window, bool closable) {
+    const auto bind = [&window](const QKeySequence& keys, auto action) {
+        auto* shortcut = new QShortcut(keys, &window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, &window, action);
+    };
+    if (&window == window_.get()) bind(settingsKeys, [this] { openSettings(); });
+    bind(quitKeys, [this] { quit(); });
+    if (closable) bind(closeKeys, [&window] { window.close(); });
+}
+
+void AppShell::quit() {
+    if (services_.quit) services_.quit();
 }
 
 void AppShell::start() {
@@ -121,7 +133,10 @@ void AppShell::showMainWindow() {
 
 void AppShell::openSettings() {
     hotKeys_.prepareSettings(arguments_);
-    if (!settings_ && services_.makeSettings) settings_ = services_.makeSettings(hotKeys_, defaults_);
+    if (!settings_ && services_.makeSettings) {
+        settings_ = services_.makeSettings(hotKeys_, defaults_);
+        if (settings_) bindWindowKeys(*settings_, true);
+    }
     if (settings_) bringForward(*settings_);
 }
 

@@ -3,6 +3,7 @@
 #include "TindrelAppUI/platform/ColorScheme.h"
 #include "TindrelAppUI/shell/ShellFlags.h"
 
+#include <QKeySequence>
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -33,6 +34,8 @@ struct ShellServices {
     bool tray = true;
     // Off where the shortcut must not be taken from the session (previews, some tests).
     bool registerHotKey = true;
+    // Ends the application (Ctrl+Q, the tray's Quit); after the current event.
+    std::function<void()> quit;
 
     // The session's clipboard, login item, model probe and colour scheme.
     static ShellServices system();
@@ -68,7 +71,15 @@ public:
     // Null when the shell was made without a tray.
     TrayController* tray() const { return tray_.get(); }
 
+    // The desktop's window keys, where the window shows them: Ctrl+, opens Settings, Ctrl+Q quits,
+    // Ctrl+W closes the window (the main window only where the tray keeps the app reachable).
+    static inline const QKeySequence settingsKeys{Qt::CTRL | Qt::Key_Comma};
+    static inline const QKeySequence quitKeys{Qt::CTRL | Qt::Key_Q};
+    static inline const QKeySequence closeKeys{Qt::CTRL | Qt::Key_W};
+
 private:
+    void bindWindowKeys(QWidget& window, bool closable);
+    void quit();
     void applyAppearance();
     void showOnboarding();
     void followColorScheme();

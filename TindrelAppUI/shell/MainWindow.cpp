@@ -1,6 +1,7 @@
 #include "TindrelAppUI/shell/MainWindow.h"
 
 #include "TindrelAppUI/inspector/ScreenTexts.h"
+#include "TindrelAppUI/settings/Defaults.h"
 #include "TindrelAppUI/style/Theme.h"
 #include "TindrelAppUI/views/Widgets.h"
 #include "TindrelAppUI/views/result/DecodedPane.h"
@@ -13,16 +14,21 @@
 #include "TindrelAppUI/views/result/SignatureDialog.h"
 #include "TindrelAppUI/views/result/SourceStrip.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace tindrel {
 namespace {
+
+// Moving or resizing the window sends a stream of events; the settings file is written once it rests.
+constexpr int geometrySaveDelayMs = 400;
 
 QScrollArea* scrolling(QWidget* content) {
     auto* area = new QScrollArea;
@@ -53,7 +59,11 @@ MainWindow::MainWindow(bool offerShare, QWidget* parent)
     , scanPane_(new DecodedPane)
     , empty_(new EmptyPage)
     , unrecognized_(new UnrecognizedPage)
-    , insight_(new InsightPane) {
+    , insight_(new InsightPane)
+    , geometrySave_(new QTimer(this)) {
+    geometrySave_->setSingleShot(true);
+    geometrySave_->setInterval(geometrySaveDelayMs);
+    connect(geometrySave_, &QTimer::timeout, this, &MainWindow::saveGeometryNow);
     setWindowTitle(QString::fromLatin1(ScreenTexts::appTitle));
     setMinimumSize(minimumContentSize);
     resize(defaultSize);
@@ -81,13 +91,71 @@ MainWindow::MainWindow(bool offerShare, QWidget* parent)
 }
 
 QWidget* MainWindow::buildScanPage() {
-    auto* split = new QSplitter(Qt::Vertical);
-    split->addWidget(scanList_);
-    split->addWidget(scrolling(scanPane_));
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
-    split->setChildrenCollapsible(false);
-    return split;
+    scanSplit_ = new QSplitter(Qt::Vertical);
+    scanSplit_->addWidget(scanList_);
+    scanSplit_->addWidget(scrolling(scanPane_));
+    scanSplit_->setStretchFactor(0, 0);
+    scanSplit_->setStretchFactor(1, 1);
+    scanSplit_->setChildrenCollapsible(false);
+    scanList_->setMinimumHeight(minScanList);
+    scanSplit_->widget(1)->setMinimumHeight(minScanDetails);
+    scanSplit_->installEventFilter(this);
+    connect(scanSplit_, &QSplitter::splitterMoved, this, [this] {
+        chosenScanList_ = scanSplit_->sizes().value(0);
+        if (store_) store_->setInteger(scanListKey, *chosenScanList_);
+    });
+    return scanSplit_;
+}
+
+int MainWindow::scanListHeight(int needed, int total, std::optional<int> chosen) {
+    const int wanted = chosen ? *chosen : std::min(needed, static_cast<int>(total * scanListShare));
+    const int most = total - minScanDetails;
+    if (most < minScanList) return std::max(0, std::min(wanted, total / 2));
+    return std::clamp(wanted, minScanList, most);
+}
+
+void MainWindow::fitScanSplit() {
+    const int total = scanSplit_->height() - scanSplit_->handleWidth();
+    if (total <= 0) return;
+    const int list = scanListHeight(scanList_->neededHeight(), total, chosenScanList_);
+    scanSplit_->setSizes({list, total - list});
+}
+
+void MainWindow::keepLayoutIn(Defaults& store) {
+    store_ = &store;
+    if (const std::optional<QByteArray> geometry = store.data(geometryKey)) restoreGeometry(*geometry);
+    if (const std::optional<qint64> list = store.integer(scanListKey); list && *list > 0)
+        chosenScanList_ = static_cast<int>(std::min<qint64>(*list, QWIDGETSIZE_MAX));
+    fitScanSplit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scanSplit_ && event->type() == QEvent::Resize) fitScanSplit();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    saveGeometrySoon();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    saveGeometrySoon();
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    saveGeometryNow();
+}
+
+void MainWindow::saveGeometrySoon() {
+    if (store_ && isVisible()) geometrySave_->start();
+}
+
+void MainWindow::saveGeometryNow() {
+    geometrySave_->stop();
+    if (store_) store_->setData(geometryKey, saveGeometry());
 }
 
 void MainWindow::connectRequests() {
@@ -153,7 +221,9 @@ void MainWindow::render(const ScreenState& state) {
 }
 
 void MainWindow::renderScan(const ScreenState& state) {
+    const int rowsBefore = scanList_->rowCount();
     scanList_->setFindings(state.findings, state.selectedFinding, state.singleResultAvailable);
+    if (scanList_->rowCount() != rowsBefore) fitScanSplit();
     if (state.findings.empty()) return;
     const auto index = static_cast<std::size_t>(
         std::clamp(state.selectedFinding, 0, static_cast<int>(state.findings.size()) - 1));
@@ -165,10 +235,13 @@ void MainWindow::renderScan(const ScreenState& state) {
 
 void MainWindow::renderInsight(const ScreenState& state) {
     insight_->setFollowUps(state.followUps);
-    auto shown = std::make_tuple(state.insight, state.explanation, state.insightChain);
+    const bool decoding = state.scene == ScreenState::Scene::decoding;
+    auto shown = std::make_tuple(decoding, state.insight, state.explanation, state.insightChain);
     if (insightShown_ == shown) return; // a redraw would reset the copy buttons and the pulsing dot
     insightShown_ = std::move(shown);
-    if (state.insight == ScreenState::Insight::ready && state.insightChain)
+    if (decoding)
+        insight_->showDecoding();
+    else if (state.insight == ScreenState::Insight::ready && state.insightChain)
         insight_->showReady(*state.insightChain, state.explanation);
     else if (state.insight == ScreenState::Insight::loading)
         insight_->showLoading();

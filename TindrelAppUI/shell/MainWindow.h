@@ -4,11 +4,15 @@
 #include "TindrelCore/verify/VerificationKey.h"
 
 #include <QMainWindow>
+#include <optional>
 
+class QSplitter;
 class QStackedWidget;
+class QTimer;
 
 namespace tindrel {
 
+class Defaults;
 class DecodedPane;
 class EmptyPage;
 class HeaderBar;
@@ -25,6 +29,9 @@ public:
     explicit MainWindow(bool offerShare, QWidget* parent = nullptr);
 
     void render(const ScreenState& state);
+    // Restores the window's size and place and the scan list's height from `store`, and keeps them
+    // there as the person changes them. `store` outlives the window.
+    void keepLayoutIn(Defaults& store);
 
     HeaderBar* header() const { return header_; }
     SourceStrip* source() const { return source_; }
@@ -33,9 +40,27 @@ public:
     EmptyPage* emptyPage() const { return empty_; }
     InsightPane* insight() const { return insight_; }
     QWidget* currentPage() const;
+    // The scan page: the findings above, the selected finding's details below.
+    QSplitter* scanSplitter() const { return scanSplit_; }
 
     static constexpr QSize minimumContentSize{820, 560};
     static constexpr QSize defaultSize{1040, 700};
+
+    static inline const QString geometryKey = QStringLiteral("tindrel.window.v1");
+    static inline const QString scanListKey = QStringLiteral("tindrel.scanlist.v1");
+    // The findings list takes the height its rows need, up to this share of the scan page.
+    static constexpr double scanListShare = 0.45;
+    static constexpr int minScanList = 90;
+    static constexpr int minScanDetails = 160;
+    // The list's height in a scan page of `total` pixels: the height the person chose, else what the
+    // rows need up to the share; either way each side keeps its minimum while the page has room.
+    static int scanListHeight(int needed, int total, std::optional<int> chosen);
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void inputEdited(const QString& text);
@@ -60,18 +85,25 @@ private:
     void openSignatureDialog();
     void renderInsight(const ScreenState& state);
     void renderScan(const ScreenState& state);
+    void fitScanSplit();
+    void saveGeometrySoon();
+    void saveGeometryNow();
 
     HeaderBar* header_;
     SourceStrip* source_;
     QStackedWidget* pages_;
     SingleResultPage* single_;
     ScanList* scanList_;
+    QSplitter* scanSplit_ = nullptr;
     DecodedPane* scanPane_;
     EmptyPage* empty_;
     QWidget* unrecognized_;
     InsightPane* insight_;
     std::optional<DecodeChain> scanPaneChain_;
-    std::optional<std::tuple<ScreenState::Insight, QString, std::optional<DecodeChain>>> insightShown_;
+    Defaults* store_ = nullptr;
+    std::optional<int> chosenScanList_;
+    QTimer* geometrySave_;
+    std::optional<std::tuple<bool, ScreenState::Insight, QString, std::optional<DecodeChain>>> insightShown_;
 };
 
 } // namespace tindrel

@@ -9,7 +9,7 @@ namespace tindrel::OnboardingTexts {
 
 inline const char* const title = "Welcome to Tindrel";
 inline const char* const subtitle =
-    "Paste anything opaque \u2014 Tindrel tells you what it is, 100% on your Mac.";
+    "Paste anything opaque \u2014 Tindrel tells you what it is, 100% on your computer.";
 inline const char* const copyStep = "Copy anything opaque.";
 inline const char* const copyStepDetail = "A token, an encoded value, a certificate, an error code.";
 inline const char* const pressStepDetail = "From any app \u2014 no need to switch to Tindrel first.";
@@ -18,7 +18,7 @@ inline const char* const explainStepDetail = "Decoded, identified, and explained
 inline const char* const testButton = "Test Shortcut";
 inline const char* const startButton = "Start using Tindrel";
 
-// "Press ⌥⇧Space".
+// "Press Alt+Shift+Space".
 QString pressStep(const QString& chordDisplay);
 
 // What the test area says: the shortcut worked while the sheet was open, it cannot be registered, or

@@ -1,5 +1,6 @@
 #include "TindrelAppUI/shell/ShortcutTip.h"
 
+#include "TindrelAppUI/hotkey/ChordText.h"
 #include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/inspector/InspectorBinding.h"
 #include "TindrelAppUI/inspector/ScreenTexts.h"
@@ -9,7 +10,7 @@ namespace tindrel {
 
 std::optional<QString> emptyStateTip(const OnboardingModel& onboarding, const KeyChord& chord) {
     if (!onboarding.showHint()) return std::nullopt;
-    return ScreenTexts::shortcutTip(QString::fromStdString(chord.display()));
+    return ScreenTexts::shortcutTip(chordText(chord));
 }
 
 void feedShortcutTip(InspectorBinding& binding, const OnboardingModel& onboarding,

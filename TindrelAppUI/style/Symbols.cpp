@@ -1,67 +1,49 @@
 #include "TindrelAppUI/style/Symbols.h"
 
-#include <QApplication>
-#include <QStyle>
+#include "TindrelAppUI/style/Glyphs.h"
+#include "TindrelAppUI/style/Theme.h"
+
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
 
 namespace tindrel {
 namespace {
 
-struct SymbolSource {
-    const char* themeName;
-    QStyle::StandardPixmap fallback;
-};
+// Draws the glyph afresh at every size and in the appearance of the moment it is asked for.
+class GlyphEngine final : public QIconEngine {
+public:
+    explicit GlyphEngine(Symbol which)
+        : which_(which) {}
 
-SymbolSource sourceOf(Symbol which) {
-    switch (which) {
-    case Symbol::history:
-        return {"document-open-recent", QStyle::SP_BrowserReload};
-    case Symbol::clipboard:
-        return {"edit-paste", QStyle::SP_FileDialogContentsView};
-    case Symbol::settings:
-        return {"preferences-system", QStyle::SP_FileDialogDetailedView};
-    case Symbol::exportResult:
-        return {"document-send", QStyle::SP_DialogSaveButton};
-    case Symbol::lock:
-        return {"changes-prevent", QStyle::SP_VistaShield};
-    case Symbol::warning:
-        return {"dialog-warning", QStyle::SP_MessageBoxWarning};
-    case Symbol::critical:
-        return {"dialog-error", QStyle::SP_MessageBoxCritical};
-    case Symbol::question:
-        return {"dialog-question", QStyle::SP_MessageBoxQuestion};
-    case Symbol::arrowRight:
-        return {"go-next", QStyle::SP_ArrowRight};
-    case Symbol::back:
-        return {"go-previous", QStyle::SP_ArrowBack};
-    case Symbol::copy:
-        return {"edit-copy", QStyle::SP_FileIcon};
-    case Symbol::check:
-        return {"object-select", QStyle::SP_DialogApplyButton};
-    case Symbol::send:
-        return {"mail-send", QStyle::SP_ArrowUp};
-    case Symbol::logScan:
-        return {"edit-find", QStyle::SP_FileDialogContentsView};
-    case Symbol::sample:
-        return {"tools-wizard", QStyle::SP_DialogHelpButton};
-    case Symbol::clearInput:
-        return {"edit-clear", QStyle::SP_DialogResetButton};
-    case Symbol::quote:
-        return {"format-justify-left", QStyle::SP_FileDialogDetailedView};
-    case Symbol::richText:
-        return {"text-x-generic", QStyle::SP_FileIcon};
-    case Symbol::braces:
-        return {"text-x-script", QStyle::SP_FileIcon};
-    case Symbol::undo:
-        return {"edit-undo", QStyle::SP_ArrowBack};
-    case Symbol::clearHistory:
-        return {"edit-clear-history", QStyle::SP_TrashIcon};
-    case Symbol::search:
-        return {"system-search", QStyle::SP_FileDialogContentsView};
-    case Symbol::appearance:
-        return {"preferences-desktop-theme", QStyle::SP_DesktopIcon};
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = render(rect.size() * ratio, mode);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
     }
-    return {"", QStyle::SP_FileIcon};
-}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override { return render(size, mode); }
+
+    QIconEngine* clone() const override { return new GlyphEngine(which_); }
+    QString key() const override { return QStringLiteral("tindrel.glyph"); }
+
+private:
+    QPixmap render(const QSize& size, QIcon::Mode mode) const {
+        QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        const double side = std::min(size.width(), size.height());
+        painter.translate((size.width() - side) / 2, (size.height() - side) / 2);
+        painter.scale(side / Glyphs::designSide, side / Glyphs::designSide);
+        Glyphs::draw(painter, which_, symbolInk(which_, mode, Theme::shared().appearance()));
+        painter.end();
+        return QPixmap::fromImage(std::move(canvas));
+    }
+
+    Symbol which_;
+};
 
 struct NamedSymbol {
     QStringView name;
@@ -100,17 +82,23 @@ QIcon symbol(QStringView name) {
 }
 
 QIcon symbol(Symbol which) {
-    // Desktops without a platform theme (a bare X server, a window manager alone) look names up in
-    // hicolor only; Adwaita is the theme Debian installs alongside.
-    static const bool fallbackSet = [] {
-        if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor"))
-            QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-        return true;
-    }();
-    (void)fallbackSet;
-    const SymbolSource source = sourceOf(which);
-    return QIcon::fromTheme(QString::fromLatin1(source.themeName),
-                            QApplication::style()->standardIcon(source.fallback));
+    return QIcon(new GlyphEngine(which));
+}
+
+QColor symbolInk(Symbol which, QIcon::Mode mode, Appearance appearance) {
+    using namespace TindrelColor;
+    QColor ink;
+    if (which == Symbol::warning)
+        ink = warning.resolved(appearance);
+    else if (which == Symbol::critical)
+        ink = danger.resolved(appearance);
+    else if (which == Symbol::check)
+        ink = success.resolved(appearance);
+    else
+        ink = (mode == QIcon::Active || mode == QIcon::Selected ? textPrimary : textSecondary)
+                  .resolved(appearance);
+    if (mode == QIcon::Disabled) ink.setAlphaF(0.45f);
+    return ink;
 }
 
 } // namespace tindrel

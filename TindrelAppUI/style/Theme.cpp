@@ -43,6 +43,66 @@ QString textRules() {
     return css;
 }
 
+// Buttons, tool buttons, tabs and menus in the tokens' colours rather than the platform style's own
+// greys. Rules for a role come later in the sheet and win over these.
+QStringList controlRules(Appearance a) {
+    using namespace TindrelColor;
+    return {
+        QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 7px; "
+                       "padding: 5px 12px; %4 }")
+            .arg(surfaceRaised.css(a), textPrimary.css(a), border.css(a), TindrelFont::body.css()),
+        QStringLiteral("QPushButton:hover, QPushButton:focus { border-color: %1; }")
+            .arg(rgba(brandPrimary, a, 0.7)),
+        QStringLiteral("QPushButton:pressed { background: %1; }").arg(rgba(brandPrimary, a, 0.18)),
+        QStringLiteral("QPushButton:disabled { color: %1; background: %2; border-color: %3; }")
+            .arg(textSecondary.css(a), surface.css(a), border.css(a)),
+        QStringLiteral(
+            "QPushButton[role=\"primary\"] { background: %1; color: #FFFFFF; border: 1px solid %2; "
+            "padding: 6px 16px; %3 }")
+            .arg(brandGradientCss(a), brandPrimary.css(a), TindrelFont::section.css()),
+        QStringLiteral("QPushButton[role=\"primary\"]:hover, QPushButton[role=\"primary\"]:focus { "
+                       "border-color: %1; }")
+            .arg(brandSecondary.css(a)),
+        QStringLiteral("QPushButton[role=\"primary\"]:pressed { background: %1; }").arg(brandPrimary.css(a)),
+        QStringLiteral("QToolButton { background: transparent; color: %1; border: 1px solid transparent; "
+                       "border-radius: 7px; padding: 4px 7px; %2 }")
+            .arg(textPrimary.css(a), TindrelFont::body.css()),
+        QStringLiteral("QToolButton:hover { background: %1; border-color: %2; }")
+            .arg(surfaceRaised.css(a), border.css(a)),
+        QStringLiteral("QToolButton:pressed, QToolButton:open { background: %1; }")
+            .arg(rgba(brandPrimary, a, 0.18)),
+        QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"),
+        QStringLiteral(
+            "QTabWidget::pane { background: %1; border: 1px solid %2; border-radius: 10px; top: -1px; }")
+            .arg(surface.css(a), border.css(a)),
+        QStringLiteral("QTabWidget > QStackedWidget > QWidget { background: %1; }").arg(surface.css(a)),
+        QStringLiteral("QTabBar::tab { background: %1; color: %2; border: 1px solid %3; border-bottom: none; "
+                       "border-top-left-radius: 8px; border-top-right-radius: 8px; padding: 6px 14px; "
+                       "margin-right: 2px; %4 }")
+            .arg(surfaceRaised.css(a), textSecondary.css(a), border.css(a), TindrelFont::body.css()),
+        QStringLiteral("QTabBar::tab:selected { background: %1; color: %2; }")
+            .arg(surface.css(a), textPrimary.css(a)),
+        QStringLiteral("QTabBar::tab:hover:!selected { color: %1; }").arg(textPrimary.css(a)),
+        QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 4px; %4 }")
+            .arg(surface.css(a), textPrimary.css(a), border.css(a), TindrelFont::body.css()),
+        QStringLiteral("QMenu::item { padding: 5px 18px; border-radius: 5px; }"),
+        QStringLiteral("QMenu::item:selected { background: %1; }").arg(rgba(brandPrimary, a, 0.18)),
+        QStringLiteral("QMenu::separator { height: 1px; background: %1; margin: 4px 6px; }")
+            .arg(border.css(a)),
+        QStringLiteral("QLineEdit:focus, QPlainTextEdit:focus { border-color: %1; }")
+            .arg(rgba(brandPrimary, a, 0.7)),
+        QStringLiteral("QScrollBar { background: transparent; border: none; }"),
+        QStringLiteral("QScrollBar:vertical { width: 10px; } QScrollBar:horizontal { height: 10px; }"),
+        QStringLiteral("QScrollBar::handle { background: %1; border-radius: 3px; margin: 2px; }")
+            .arg(rgba(textSecondary, a, 0.45)),
+        QStringLiteral("QScrollBar::handle:vertical { min-height: 24px; } "
+                       "QScrollBar::handle:horizontal { min-width: 24px; }"),
+        QStringLiteral("QScrollBar::handle:hover { background: %1; }").arg(rgba(textSecondary, a, 0.7)),
+        QStringLiteral("QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"),
+        QStringLiteral("QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }"),
+    };
+}
+
 } // namespace
 
 Theme& Theme::shared() {
@@ -103,9 +163,12 @@ QPalette Theme::palette(Appearance a) {
 
 QString Theme::styleSheet(Appearance a) {
     using namespace TindrelColor;
-    const QStringList rules = {
+    QStringList rules = {
         QStringLiteral("QMainWindow, *[role=\"root\"] { background: %1; }").arg(appBackground.css(a)),
         QStringLiteral("QLabel { color: %1; }").arg(textPrimary.css(a)),
+    };
+    rules += controlRules(a);
+    rules += QStringList{
         QStringLiteral("*[role=\"surface\"] { background: %1; border: 1px solid %2; border-radius: 10px; }")
             .arg(surface.css(a), border.css(a)),
         QStringLiteral("*[role=\"raised\"] { background: %1; border: 1px solid %2; border-radius: 8px; }")
@@ -137,18 +200,26 @@ QString Theme::styleSheet(Appearance a) {
             .arg(warning.css(a), rgba(warning, a, 0.15)),
         QStringLiteral("QLabel[tone=\"bad\"] { color: %1; background: %2; }")
             .arg(danger.css(a), rgba(danger, a, 0.15)),
+        QStringLiteral("QLabel[tone=\"neutral\"] { color: %1; background: %2; }")
+            .arg(textSecondary.css(a), surfaceRaised.css(a)),
         QStringLiteral("QLabel[tone] { border-radius: 9px; padding: 2px 8px; %1 }")
             .arg(TindrelFont::meta.css()),
         QStringLiteral("*[role=\"banner\"] { background: %1; border: 1px solid %2; border-radius: 8px; }")
             .arg(rgba(brandPrimary, a, 0.10), rgba(brandPrimary, a, 0.35)),
         QStringLiteral("QPushButton[role=\"link\"], QToolButton[role=\"link\"] { color: %1; border: none; "
-                       "background: transparent; %2 }")
+                       "background: transparent; padding: 2px 4px; %2 }")
             .arg(brandPrimary.css(a), TindrelFont::meta.css()),
+        QStringLiteral("QPushButton[role=\"link\"]:hover, QPushButton[role=\"link\"]:focus { "
+                       "text-decoration: underline; }"),
+        // A disclosure toggle: its arrow says whether it is open, no box behind it.
+        QStringLiteral("QToolButton[role=\"section\"], QToolButton[role=\"section\"]:hover, "
+                       "QToolButton[role=\"section\"]:checked, QToolButton[role=\"section\"]:pressed { "
+                       "background: transparent; border: 1px solid transparent; padding: 4px 0; }"),
         QStringLiteral("*[role=\"backdrop\"] { background: %1; }").arg(rgba(appBackground, a, 0.6)),
         QStringLiteral("*[role=\"palette\"] { background: %1; border: 1px solid %2; border-radius: 12px; }")
             .arg(surface.css(a), border.css(a)),
         QStringLiteral("QPushButton[role=\"segment\"] { background: %1; color: %2; border: 1px solid %3; "
-                       "padding: 4px 16px; %4 }")
+                       "border-radius: 0; padding: 5px 16px; %4 }")
             .arg(surfaceRaised.css(a), textPrimary.css(a), border.css(a), TindrelFont::body.css()),
         QStringLiteral(
             "QPushButton[role=\"segment\"]:checked { background: %1; color: %2; border-color: %1; }")

@@ -14,6 +14,7 @@
 #include "TindrelAppUI/views/settings/SettingsWindow.h"
 
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -59,6 +60,7 @@ protected:
         ShellServices shell;
         shell.pasteboard = pasteboard_;
         shell.tray = false;
+        shell.quit = [this] { ++quits_; };
         shell.makeSettings = [this](HotKeyManager& hotKeys, Defaults& defaults) {
             ++settingsMade_;
             return std::make_unique<SettingsWindow>(hotKeys, defaults,
@@ -81,6 +83,7 @@ protected:
     InspectorServices services_;
     std::unique_ptr<InspectorModel> model_;
     int settingsMade_ = 0;
+    int quits_ = 0;
 };
 
 TEST_F(AppShellTest, OnboardingShowsUntilStartUsingIsPressed) {
@@ -169,6 +172,32 @@ TEST_F(AppShellTest, SettingsButtonAndPaletteOpenTheOneSettingsWindow) {
     app->settings()->hide();
     for (const PaletteCommand& command : paletteCommands(*model_, *pasteboard_, [&] { app->openSettings(); }))
         if (command.title == QString::fromUtf8("Settings\u2026")) command.run();
+    EXPECT_TRUE(app->settings()->isVisible());
+    EXPECT_EQ(settingsMade_, 1);
+}
+
+// Ctrl+, opens Settings, Ctrl+Q quits from either window, Ctrl+W closes Settings; without a tray the
+// main window stays, since closing it would end the app.
+TEST_F(AppShellTest, WindowKeysDoWhatTheySay) {
+    defaults_.setBoolean(OnboardingModel::completedKey, true);
+    auto app = start();
+    const auto press = [](QWidget& window, Qt::Key key) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, key, Qt::ControlModifier);
+    };
+    press(app->window(), Qt::Key_Comma);
+    ASSERT_NE(app->settings(), nullptr);
+    EXPECT_TRUE(app->settings()->isVisible());
+    press(*app->settings(), Qt::Key_Q);
+    EXPECT_EQ(quits_, 1);
+    press(*app->settings(), Qt::Key_W);
+    EXPECT_FALSE(app->settings()->isVisible());
+    press(app->window(), Qt::Key_Q);
+    EXPECT_EQ(quits_, 2);
+    press(app->window(), Qt::Key_W);
+    EXPECT_TRUE(app->window().isVisible());
+    press(app->window(), Qt::Key_Comma);
     EXPECT_TRUE(app->settings()->isVisible());
     EXPECT_EQ(settingsMade_, 1);
 }

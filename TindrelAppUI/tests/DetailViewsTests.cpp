@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
 #include <QUrlQuery>
@@ -155,6 +156,26 @@ TEST(ResultHandover, MailAddressCarriesTheWholeReportAsBody) {
     EXPECT_EQ(url.scheme(), QString("mailto"));
     EXPECT_TRUE(url.path().isEmpty());
     EXPECT_EQ(QUrlQuery(url).queryItemValue("body", QUrl::FullyDecoded), report);
+}
+
+TEST(ResultHandover, SaveDialogOpensInTheLastFolderElseDocumentsElseHome) {
+    QTemporaryDir root;
+    const QString last = root.filePath("last"), documents = root.filePath("Documents"), home = root.path();
+    ASSERT_TRUE(QDir().mkpath(last));
+    struct Case {
+        QString lastUsed, documents, expected;
+    };
+    const Case cases[] = {
+        {last, documents, last},
+        {QString(), documents, home}, // no Documents folder yet
+        {root.filePath("gone"), last, last},
+        {QString(), QString(), home},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ResultHandover::saveFolder(c.lastUsed, c.documents, home), c.expected)
+            << c.lastUsed.toStdString();
+    ASSERT_TRUE(QDir().mkpath(documents));
+    EXPECT_EQ(ResultHandover::saveFolder(QString(), documents, home), documents);
 }
 
 } // namespace

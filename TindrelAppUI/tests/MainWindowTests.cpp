@@ -169,6 +169,7 @@ TEST_F(MainWindowScreens, InsightFollowsTheExplanationState) {
     window.render(state);
     EXPECT_TRUE(visibleLabelTexts(window.insight())
                     .contains("Paste a token, error, certificate, log, or payload to understand it."));
+    EXPECT_TRUE(visibleLabelTexts(window.insight()).contains("Analysis runs on this computer."));
     state.insight = ScreenState::Insight::loading;
     window.render(state);
     EXPECT_TRUE(

@@ -55,7 +55,7 @@ struct HotKeys {
     }
 };
 
-const QString defaultDisplay = QStringLiteral("\u2325\u21e7Space");
+const QString defaultDisplay = QStringLiteral("Alt+Shift+Space");
 
 } // namespace
 
@@ -206,7 +206,7 @@ struct Sheet : ::testing::Test {
 TEST_F(Sheet, ShowsEveryTextInOrder) {
     const QStringList expected = {
         "Welcome to Tindrel",
-        "Paste anything opaque \u2014 Tindrel tells you what it is, 100% on your Mac.",
+        "Paste anything opaque \u2014 Tindrel tells you what it is, 100% on your computer.",
         "1",
         "Copy anything opaque.",
         "A token, an encoded value, a certificate, an error code.",
@@ -247,11 +247,11 @@ TEST_F(Sheet, TestLineFollowsTheManager) {
     const KeyChord commandK{40, M{M::command}, "K"};
     hotKeys.backend->refuse = false;
     hotKeys.manager->changeChord(commandK);
-    EXPECT_EQ(testText(), "Copy something first, then try it \u2014 \u2318K, or the button below.");
-    EXPECT_TRUE(visibleLabelTexts(&sheet).contains("Press \u2318K"));
+    EXPECT_EQ(testText(), "Copy something first, then try it \u2014 Super+K, or the button below.");
+    EXPECT_TRUE(visibleLabelTexts(&sheet).contains("Press Super+K"));
 
     hotKeys.press();
-    EXPECT_EQ(testText(), "\u2318K works.");
+    EXPECT_EQ(testText(), "Super+K works.");
     hotKeys.backend->refuse = true;
     hotKeys.manager->changeChord(KeyChord::defaultChord());
     EXPECT_EQ(testText(), defaultDisplay + " works.");
@@ -277,7 +277,7 @@ TEST(ShortcutTipFeed, EmptyPageTipFollowsOnboardingAndChord) {
     onboarding.markCompleted();
     EXPECT_EQ(shownTip(), "Tip: press " + defaultDisplay + " anywhere to inspect your clipboard.");
     hotKeys.manager->changeChord({40, M{M::command}, "K"});
-    EXPECT_EQ(shownTip(), "Tip: press \u2318K anywhere to inspect your clipboard.");
+    EXPECT_EQ(shownTip(), "Tip: press Super+K anywhere to inspect your clipboard.");
     for (int use = 0; use < OnboardingModel::hintRetiresAfter; ++use)
         onboarding.recordUsage();
     EXPECT_EQ(shownTip(), std::nullopt);

@@ -21,8 +21,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -110,21 +108,10 @@ TEST(SettingsWindow, KeepsTheHistoryWithoutSecretsOnlyWhenAsked) {
     EXPECT_EQ(w.defaults.boolean(HistoryPrivacy::storeKey), false);
 }
 
-TEST(SettingsWindow, DescribesTheShortcutWithTheBoldPhrase) {
-    QTextDocument rendered;
-    rendered.setHtml(ShortcutSection::description(QStringLiteral("\u2325\u21e7Space")));
-    EXPECT_EQ(
-        rendered.toPlainText(),
-        "Press \u2325\u21e7Space anywhere to bring up Tindrel and inspect your clipboard. Tindrel needs "
-        "no Accessibility permission for this \u2014 it registers just that one key combo and reads "
-        "only the clipboard when fired.");
-    std::set<QString> bold;
-    for (QTextBlock::iterator it = rendered.begin().begin(); !it.atEnd(); ++it)
-        if (it.fragment().charFormat().fontWeight() >= QFont::Bold) bold.insert(it.fragment().text());
-    EXPECT_EQ(bold, std::set<QString>{"no Accessibility permission"});
-
-    rendered.setHtml(ShortcutSection::description("\u2303<"));
-    EXPECT_TRUE(rendered.toPlainText().startsWith("Press \u2303< anywhere"));
+TEST(SettingsWindow, DescribesTheShortcutAsItIsWrittenOnLinux) {
+    EXPECT_EQ(ShortcutSection::description(QStringLiteral("Alt+Shift+Space")),
+              "Press Alt+Shift+Space anywhere to bring up Tindrel and inspect your clipboard. Tindrel "
+              "registers just that one key combo and reads only the clipboard when fired.");
 }
 
 TEST(SettingsWindow, StatusRowFollowsTheManager) {
@@ -150,7 +137,7 @@ TEST(SettingsWindow, StatusRowFollowsTheManager) {
             if (statuses.contains(text)) shown << text;
         EXPECT_EQ(shown, QStringList{c.status});
         QWidget* page = w.window->tabs()->widget(0);
-        QAbstractButton* tryButton = buttonTitled(page, "Try \u2325S");
+        QAbstractButton* tryButton = buttonTitled(page, "Try Alt+S");
         QAbstractButton* recordAnother = buttonTitled(page, "Record another");
         ASSERT_TRUE(tryButton && recordAnother);
         EXPECT_EQ(tryButton->isVisibleTo(page), c.offersWayOut) << c.status.toStdString();
@@ -164,13 +151,13 @@ TEST(SettingsWindow, TryingTheAlternativeChangesTheChordAndTheRow) {
     w.hotKeys.manager.registerHotKey([] {});
     w.open();
     QWidget* page = w.window->tabs()->widget(0);
-    buttonTitled(page, "Try \u2325S")->click();
+    buttonTitled(page, "Try Alt+S")->click();
     EXPECT_EQ(w.hotKeys.manager.chord(), optionS);
     EXPECT_EQ(w.hotKeys.manager.status(), HotKeyManager::Status::active);
     EXPECT_TRUE(w.labels().contains("Shortcut active"));
-    EXPECT_TRUE(w.labels().filter("Press \u2325S anywhere").size() == 1);
+    EXPECT_TRUE(w.labels().filter("Press Alt+S anywhere").size() == 1);
     EXPECT_EQ(page->findChild<ShortcutRecorder*>()->chord(), optionS);
-    EXPECT_FALSE(buttonTitled(page, "Try \u2303\u2325V")->isVisibleTo(page));
+    EXPECT_FALSE(buttonTitled(page, "Try Ctrl+Alt+V")->isVisibleTo(page));
 }
 
 TEST(SettingsWindow, RecordAnotherStartsTheRecorderAndARecordedChordIsApplied) {
@@ -197,7 +184,7 @@ TEST(SettingsWindow, AboutShowsTheVersionAndOpensTheLinks) {
     Window w;
     QWidget* about = w.open().tabs()->widget(2);
     const QStringList labels = visibleLabelTexts(about);
-    EXPECT_TRUE(labels.contains("Everything you inspect stays on this Mac."));
+    EXPECT_TRUE(labels.contains("Everything you inspect stays on this computer."));
     EXPECT_TRUE(labels.contains(
         "Decoding and the AI explanation run entirely on-device. Nothing you paste is ever uploaded."));
     EXPECT_EQ(labels.indexOf("9.8.7"), labels.indexOf("Version") + 1);
@@ -245,17 +232,21 @@ TEST(SettingsWindow, SaysOnceWhenTheSettingsFileIsReadOnly) {
 }
 
 TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
+    // Built-in text is the normal state on most machines, not a fault: it is shown in neutral colours.
     struct Case {
         std::optional<std::string> reason;
         QStringList expected;
+        QString tone;
     } cases[] = {
-        {std::nullopt, {"Local model available"}},
+        {std::nullopt, {"Local model available"}, "good"},
         {"serverUnreachable",
          {"No local model \u2014 explanations use built-in text",
-          "Nothing answers at the server address. Start Ollama or llama-server, or check the address."}},
+          "Nothing answers at the server address. Start Ollama or llama-server, or check the address."},
+         "neutral"},
         {"nonLocalModel",
          {"No local model \u2014 explanations use built-in text",
-          "That model would run on a remote service, so Tindrel won't use it."}},
+          "That model would run on a remote service, so Tindrel won't use it."},
+         "neutral"},
     };
     for (const Case& c : cases) {
         MemoryDefaults defaults;
@@ -266,6 +257,11 @@ TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
         shown.removeAll("Server URL");
         shown.removeAll("Model");
         EXPECT_EQ(shown, c.expected) << c.reason.value_or("available");
+        for (const QLabel* label : section.findChildren<QLabel*>()) {
+            if (label->text() == c.expected.first()) {
+                EXPECT_EQ(label->property("tone").toString(), c.tone) << c.reason.value_or("available");
+            }
+        }
     }
 }
 

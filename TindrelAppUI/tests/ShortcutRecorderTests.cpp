@@ -1,3 +1,4 @@
+#include "TindrelAppUI/hotkey/ChordText.h"
 #include "TindrelAppUI/hotkey/KeyCodes.h"
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
@@ -16,29 +17,40 @@ TEST(RecordedKey, KeyPressesFollowTheRecordingRules) {
         int key;
         Qt::KeyboardModifiers modifiers;
         Outcome outcome;
-        std::string display;
+        std::string display; // the stored form
+        QString shown;       // as the screens write it
         std::uint32_t keyCode;
     };
     const std::vector<Case> cases = {
-        {Qt::Key_K, Qt::ShiftModifier, Outcome::ignore, "", 0},
-        {Qt::Key_K, Qt::NoModifier, Outcome::ignore, "", 0},
-        {Qt::Key_K, Qt::MetaModifier, Outcome::record, "\u2318K", 40},
-        {Qt::Key_F5, Qt::ControlModifier, Outcome::record, "\u2303F5", 96},
-        {Qt::Key_Escape, Qt::NoModifier, Outcome::cancel, "", 0},
-        {Qt::Key_Escape, Qt::ControlModifier, Outcome::cancel, "", 0},
-        {Qt::Key_Space, Qt::AltModifier | Qt::ShiftModifier, Outcome::record, "\u2325\u21e7Space", 49},
-        {Qt::Key_Exclam, Qt::AltModifier | Qt::ShiftModifier, Outcome::record, "\u2325\u21e71", 18},
-        {Qt::Key_Slash, Qt::ControlModifier | Qt::KeypadModifier, Outcome::record, "\u2303/", 44},
+        {Qt::Key_K, Qt::ShiftModifier, Outcome::ignore, "", "", 0},
+        {Qt::Key_K, Qt::NoModifier, Outcome::ignore, "", "", 0},
+        {Qt::Key_K, Qt::MetaModifier, Outcome::record, "\u2318K", "Super+K", 40},
+        {Qt::Key_F5, Qt::ControlModifier, Outcome::record, "\u2303F5", "Ctrl+F5", 96},
+        {Qt::Key_Escape, Qt::NoModifier, Outcome::cancel, "", "", 0},
+        {Qt::Key_Escape, Qt::ControlModifier, Outcome::cancel, "", "", 0},
+        {Qt::Key_Space, Qt::AltModifier | Qt::ShiftModifier, Outcome::record, "\u2325\u21e7Space",
+         "Alt+Shift+Space", 49},
+        {Qt::Key_Exclam, Qt::AltModifier | Qt::ShiftModifier, Outcome::record, "\u2325\u21e71", "Alt+Shift+1",
+         18},
+        {Qt::Key_K, Qt::ControlModifier | Qt::AltModifier, Outcome::record, "\u2303\u2325K", "Ctrl+Alt+K",
+         40},
+        {Qt::Key_Slash, Qt::ControlModifier | Qt::KeypadModifier, Outcome::record, "\u2303/", "Ctrl+/", 44},
         {Qt::Key_Left, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier,
-         Outcome::record, "\u2303\u2325\u21e7\u2318\u2190", 123},
-        {Qt::Key_Control, Qt::ControlModifier, Outcome::ignore, "", 0},
+         Outcome::record, "\u2303\u2325\u21e7\u2318\u2190", "Ctrl+Alt+Shift+Super+Left", 123},
+        {Qt::Key_Backspace, Qt::ControlModifier, Outcome::record, "\u2303Delete", "Ctrl+Backspace", 51},
+        {Qt::Key_Delete, Qt::AltModifier, Outcome::record, "\u2325\u2326", "Alt+Delete", 117},
+        {Qt::Key_Control, Qt::ControlModifier, Outcome::ignore, "", "", 0},
     };
+    ShortcutRecorder recorder;
     for (const Case& c : cases) {
         RecordedKey key = RecordedKey::from(c.key, c.modifiers);
         EXPECT_EQ(key.outcome, c.outcome) << c.key;
         if (c.outcome != Outcome::record) continue;
         EXPECT_EQ(key.chord.display(), c.display);
+        EXPECT_EQ(chordText(key.chord), c.shown);
         EXPECT_EQ(key.chord.keyCode, c.keyCode);
+        recorder.setChord(key.chord);
+        EXPECT_TRUE(recorder.findChild<QPushButton*>()->text() == c.shown) << c.display;
     }
 }
 
@@ -105,7 +117,7 @@ struct Recorder {
 TEST(ShortcutRecorder, ShowsTheChordUntilRecordingStarts) {
     Recorder r;
     r.widget.setChord({40, M{M::command}, "K"});
-    EXPECT_EQ(r.fieldText(), QString::fromUtf8("\u2318K"));
+    EXPECT_EQ(r.fieldText(), QString::fromUtf8("Super+K"));
     EXPECT_FALSE(r.cancelShown());
     r.widget.setStartTrigger(1);
     EXPECT_TRUE(r.widget.isRecording());

@@ -6,6 +6,7 @@
 #include "TindrelAppUI/views/TrayPanel.h"
 #include "WidgetTexts.h"
 
+#include <QCursor>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -147,6 +148,24 @@ TEST_F(ControllerTest, TogglesThePanelOnTheScreen) {
     EXPECT_TRUE(available.contains(controller.panel()->frameGeometry()));
     controller.togglePanel();
     EXPECT_FALSE(controller.isShown());
+}
+
+// Opened near the bottom of the screen with nothing inspected, the panel is short; Inspect Clipboard
+// then grows it with the decoded preview, and it moves up rather than past the screen's edge.
+TEST_F(ControllerTest, TheOpenPanelStaysOnTheScreenAsItGrows) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QCursor::setPos(available.right() - 10, available.bottom() - 10);
+    controller.togglePanel();
+    ASSERT_TRUE(controller.isShown());
+    const QRect before = controller.panel()->geometry();
+    pasteboard->contents = QString::fromStdString(encodedWords(240));
+    controller.panel()->inspectButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller.panel()->height() > before.height(); }));
+    QTest::qWait(20);
+    const QRect after = controller.panel()->geometry();
+    EXPECT_TRUE(available.contains(after)) << after.y() << '+' << after.height();
+    EXPECT_LT(after.top(), before.top()) << "it grows upwards from the bottom edge";
+    EXPECT_LT(after.bottom(), QCursor::pos().y()) << "and stays above the pointer it hangs from";
 }
 
 TEST_F(ControllerTest, TheClickThatDismissedThePanelDoesNotReopenIt) {

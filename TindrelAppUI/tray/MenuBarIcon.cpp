@@ -36,27 +36,26 @@ QPainterPath outline() {
     return path;
 }
 
-QColor inkFor(Appearance panel) {
-    return panel == Appearance::dark ? QColor(Qt::white) : QColor(Qt::black);
-}
-
-QPixmap pixmap(int side, const QColor& ink) {
+QPixmap pixmap(int side) {
     QPixmap canvas(side, side);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(side / designSide, side / designSide);
-    painter.setPen(QPen(ink, strokeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor::fromRgba(rimInk), strokeWidth + 2 * rimWidth, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.drawPath(outline());
+    painter.setPen(
+        QPen(QColor::fromRgba(strokeInk), strokeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(outline());
     return canvas;
 }
 
-QIcon image(const QColor& ink) {
+QIcon image() {
     QIcon icon;
     for (int side : sizes)
-        icon.addPixmap(pixmap(side, ink));
-    icon.setIsMask(true);
+        icon.addPixmap(pixmap(side));
     return icon;
 }
 

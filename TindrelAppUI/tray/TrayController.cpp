@@ -6,6 +6,7 @@
 #include "TindrelAppUI/views/TrayPanel.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -21,8 +22,9 @@ TrayController::TrayController(InspectorModel& model, Pasteboard& pasteboard, QO
         emit openRequested();
     });
     connect(panel_.get(), &TrayPanel::quitRequested, this, &TrayController::quitRequested);
+    panel_->installEventFilter(this);
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-    icon_ = new QSystemTrayIcon(MenuBarIcon::image(MenuBarIcon::inkFor(Appearance::light)), this);
+    icon_ = new QSystemTrayIcon(MenuBarIcon::image(), this);
     icon_->setToolTip(QString::fromLatin1(ScreenTexts::appTitle));
     connect(icon_, &QSystemTrayIcon::activated, this, &TrayController::activate);
     icon_->show();
@@ -32,10 +34,6 @@ TrayController::~TrayController() = default;
 
 bool TrayController::isShown() const {
     return panel_->isVisible();
-}
-
-void TrayController::setInk(const QColor& ink) {
-    if (icon_) icon_->setIcon(MenuBarIcon::image(ink));
 }
 
 void TrayController::activate(QSystemTrayIcon::ActivationReason reason) {
@@ -52,15 +50,28 @@ void TrayController::togglePanel() {
 }
 
 void TrayController::showPanel() {
-    const QRect iconArea = icon_ ? icon_->geometry() : QRect();
-    const QPoint cursor = QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(iconArea.isValid() ? iconArea.center() : cursor);
+    anchorIcon_ = icon_ ? icon_->geometry() : QRect();
+    anchorCursor_ = QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(anchorIcon_.isValid() ? anchorIcon_.center() : anchorCursor_);
     if (!screen) screen = QGuiApplication::primaryScreen();
+    anchorArea_ = screen->availableGeometry();
+    panel_->ensurePolished(); // the style sheet's margins and fonts are part of its size
     panel_->adjustSize();
-    panel_->move(trayPanelPosition(iconArea, cursor, panel_->size(), screen->availableGeometry()));
+    place();
     panel_->show();
     panel_->activateWindow();
     panel_->inspectButton()->setFocus(Qt::PopupFocusReason);
+}
+
+void TrayController::place() {
+    panel_->move(trayPanelPosition(anchorIcon_, anchorCursor_, panel_->size(), anchorArea_));
+}
+
+// The panel grows and shrinks with its preview (Inspect Clipboard while it is open); it moves with
+// every change so that it never hangs off the screen's edge.
+bool TrayController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel_.get() && event->type() == QEvent::Resize && panel_->isVisible()) place();
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tindrel

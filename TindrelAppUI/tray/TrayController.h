@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QColor>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
+#include <QRect>
 #include <QSystemTrayIcon>
 #include <memory>
 
@@ -28,8 +29,6 @@ public:
     QSystemTrayIcon* icon() const { return icon_; }
     TrayPanel* panel() const { return panel_.get(); }
 
-    // The icon's ink: black for light panels, white for dark ones (MenuBarIcon::inkFor).
-    void setInk(const QColor& ink);
     // Opens the panel beside the icon (or the mouse pointer), or closes it when it is open.
     void togglePanel();
 
@@ -37,13 +36,23 @@ signals:
     void openRequested();
     void quitRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void activate(QSystemTrayIcon::ActivationReason reason);
     void showPanel();
+    // Puts the panel beside the icon it was opened from, wholly on that screen, at its current size.
+    void place();
 
     std::unique_ptr<TrayPanel> panel_;
     QSystemTrayIcon* icon_ = nullptr;
     QElapsedTimer sinceHidden_;
+    // Where the open panel belongs: the icon (or the pointer, on trays that do not tell) and the
+    // usable area of its screen, as they were when it opened.
+    QRect anchorIcon_;
+    QPoint anchorCursor_;
+    QRect anchorArea_;
 };
 
 } // namespace tindrel

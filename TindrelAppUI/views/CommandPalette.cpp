@@ -18,16 +18,16 @@ namespace {
 
 constexpr int cardWidth = 520;
 constexpr int cardTop = 72;
+constexpr int bottomMargin = 16;
 constexpr int rowHeight = 36;
-constexpr int visibleRows = 8;
+// However small the window, this many rows show (and the rest scroll).
+constexpr int fewestRows = 3;
 
 QWidget* makeRow(const PaletteCommand& command) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(10, 0, 10, 0);
-    auto* icon = new QLabel;
-    icon->setPixmap(symbol(QStringView(command.icon)).pixmap(16, 16));
-    layout->addWidget(icon);
+    layout->addWidget(new SymbolLabel(symbolNamed(command.icon), 16));
     QLabel* title = makeLabel(command.title, "body");
     title->setWordWrap(false);
     layout->addWidget(title, 1);
@@ -148,8 +148,6 @@ void CommandPalette::refilter() {
         item->setSizeHint(QSize(0, rowHeight));
         list_->setItemWidget(item, makeRow(commands_[at]));
     }
-    const int rows = std::min(static_cast<int>(visible_.size()), visibleRows);
-    list_->setFixedHeight(rowHeight * rows + 2 * list_->frameWidth());
     list_->setVisible(!visible_.empty());
     empty_->setVisible(visible_.empty());
     select(0);
@@ -168,10 +166,16 @@ void CommandPalette::runRow(int row) {
     close();
 }
 
+// Every row shows while the window has room below the card's top; a short window scrolls the list.
 void CommandPalette::fitWindow() {
     const QWidget* window = parentWidget();
     setGeometry(window->rect());
-    card_->adjustSize();
+    const int chrome = 2 * list_->frameWidth();
+    list_->setFixedHeight(chrome);
+    const int withoutRows = card_->sizeHint().height();
+    const int room = (window->height() - cardTop - bottomMargin - withoutRows) / rowHeight;
+    const int rows = std::min(static_cast<int>(visible_.size()), std::max(room, fewestRows));
+    list_->setFixedHeight(chrome + rowHeight * rows);
     const int width = std::min(cardWidth, window->width() - 32);
     card_->setGeometry((window->width() - width) / 2, cardTop, width, card_->sizeHint().height());
 }

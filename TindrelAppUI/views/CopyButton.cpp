@@ -3,7 +3,10 @@
 #include "TindrelAppUI/platform/Pasteboard.h"
 #include "TindrelAppUI/style/Symbols.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace tindrel {
 namespace {
@@ -34,9 +37,29 @@ CopyButton::CopyButton(const QString& title, Source source, Pasteboard& pasteboa
 
 void CopyButton::copyNow() {
     pasteboard_.setText(source_());
-    setText(QStringLiteral("Copied"));
+    setText(confirmation);
     setIcon(symbol(Symbol::check));
     restoreTimer_->start();
+}
+
+// What the style makes of a button with that label and an icon, as a push button measures itself.
+QSize CopyButton::hintFor(const QString& label) const {
+    ensurePolished();
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text = label;
+    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, label);
+    const QSize content(option.iconSize.width() + 4 + text.width(),
+                        std::max(option.iconSize.height(), text.height()));
+    return style()->sizeFromContents(QStyle::CT_PushButton, &option, content, this);
+}
+
+QSize CopyButton::sizeHint() const {
+    return hintFor(title_).expandedTo(hintFor(confirmation));
+}
+
+QSize CopyButton::minimumSizeHint() const {
+    return sizeHint();
 }
 
 void CopyButton::restore() {

@@ -10,7 +10,8 @@ namespace tindrel {
 class Pasteboard;
 
 // A button that copies the text its source gives at the moment of the press, then reads "Copied" with
-// a check mark for a moment before its own title comes back.
+// a check mark for a moment before its own title comes back. It is as wide as the wider of the two
+// labels all along, so the confirmation neither resizes it nor moves its neighbours.
 class CopyButton final : public QPushButton {
     Q_OBJECT
 public:
@@ -22,8 +23,13 @@ public:
     CopyButton(const QString& title, Source source, Pasteboard& pasteboard, QWidget* parent = nullptr);
 
     static constexpr int confirmationMs = 1500;
+    static inline const QString confirmation = QStringLiteral("Copied");
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 private:
+    QSize hintFor(const QString& label) const;
     void copyNow();
     void restore();
 

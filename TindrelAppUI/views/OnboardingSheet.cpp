@@ -1,5 +1,6 @@
 #include "TindrelAppUI/views/OnboardingSheet.h"
 
+#include "TindrelAppUI/hotkey/ChordText.h"
 #include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/shell/OnboardingModel.h"
 #include "TindrelAppUI/shell/OnboardingTexts.h"
@@ -36,7 +37,7 @@ void addStep(QGridLayout* grid, int number, QLabel* headline, const char* detail
 }
 
 QString chordDisplay(const HotKeyManager& hotKeys) {
-    return QString::fromStdString(hotKeys.chord().display());
+    return chordText(hotKeys.chord());
 }
 
 } // namespace
@@ -47,7 +48,7 @@ OnboardingSheet::OnboardingSheet(OnboardingModel& onboarding, HotKeyManager& hot
     , onboarding_(onboarding)
     , hotKeys_(hotKeys)
     , pressStep_(makeLabel(QString(), "section"))
-    , testIcon_(new QLabel)
+    , testIcon_(new SymbolLabel(std::nullopt, 16))
     , testText_(makeLabel(QString(), "body"))
     , test_(new QPushButton(text(Texts::testButton)))
     , start_(new QPushButton(text(Texts::startButton))) {
@@ -62,7 +63,9 @@ OnboardingSheet::OnboardingSheet(OnboardingModel& onboarding, HotKeyManager& hot
     layout->addWidget(buildSteps());
     layout->addWidget(buildTestArea());
     layout->addWidget(start_, 0, Qt::AlignRight);
+    Theme::setRole(start_, "primary");
     start_->setDefault(true);
+    test_->setAutoDefault(false);
     connect(test_, &QPushButton::clicked, this, std::move(inspectClipboard));
     connect(start_, &QPushButton::clicked, this, [this] {
         onboarding_.markCompleted();
@@ -89,13 +92,16 @@ QWidget* OnboardingSheet::buildSteps() {
     return steps;
 }
 
+// The line can point to "the button below", so the button is under it.
 QWidget* OnboardingSheet::buildTestArea() {
     QWidget* area = makeFrame("raised");
-    auto* layout = new QHBoxLayout(area);
+    auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(12, 10, 12, 10);
-    layout->addWidget(testIcon_);
-    layout->addWidget(testText_, 1);
-    layout->addWidget(test_);
+    auto* line = new QHBoxLayout;
+    line->addWidget(testIcon_);
+    line->addWidget(testText_, 1);
+    layout->addLayout(line);
+    layout->addWidget(test_, 0, Qt::AlignLeft);
     return area;
 }
 
@@ -106,13 +112,13 @@ void OnboardingSheet::refresh() {
     testText_->setText(line.text);
     switch (line.tone) {
     case Texts::TestLine::Tone::works:
-        testIcon_->setPixmap(symbol(Symbol::check).pixmap(16, 16));
+        testIcon_->setSymbol(Symbol::check);
         break;
     case Texts::TestLine::Tone::unavailable:
-        testIcon_->setPixmap(symbol(Symbol::warning).pixmap(16, 16));
+        testIcon_->setSymbol(Symbol::warning);
         break;
     case Texts::TestLine::Tone::waiting:
-        testIcon_->clear();
+        testIcon_->setSymbol(std::nullopt);
         break;
     }
     testIcon_->setVisible(line.tone != Texts::TestLine::Tone::waiting);

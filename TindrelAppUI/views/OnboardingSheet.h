@@ -10,6 +10,7 @@ namespace tindrel {
 
 class HotKeyManager;
 class OnboardingModel;
+class SymbolLabel;
 
 // The first-run sheet over the main window: what Tindrel does, the three steps and a live test of the
 // global shortcut. Only "Start using Tindrel" marks onboarding as done; closing it any other way
@@ -34,7 +35,7 @@ private:
     HotKeyManager& hotKeys_;
     bool fired_ = false;
     QLabel* pressStep_;
-    QLabel* testIcon_;
+    SymbolLabel* testIcon_;
     QLabel* testText_;
     QPushButton* test_;
     QPushButton* start_;

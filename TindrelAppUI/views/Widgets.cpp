@@ -4,8 +4,51 @@
 
 #include <QFrame>
 #include <QLayout>
+#include <QPainter>
+#include <QStyle>
 
 namespace tindrel {
+
+SymbolLabel::SymbolLabel(std::optional<Symbol> which, int side, QWidget* parent)
+    : QWidget(parent)
+    , which_(which) {
+    setFixedSize(side, side);
+}
+
+void SymbolLabel::setSymbol(std::optional<Symbol> which) {
+    which_ = which;
+    update();
+}
+
+void SymbolLabel::paintEvent(QPaintEvent*) {
+    if (!which_) return;
+    QPainter painter(this);
+    symbol(*which_).paint(&painter, rect());
+}
+
+ElidedLabel::ElidedLabel(const QString& text, const char* role)
+    : QLabel(text)
+    , full_(text) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    Theme::setRole(this, role);
+    setToolTip(text);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+QString ElidedLabel::shownText() const {
+    return fontMetrics().elidedText(full_, Qt::ElideRight, contentsRect().width());
+}
+
+QSize ElidedLabel::minimumSizeHint() const {
+    return {fontMetrics().horizontalAdvance(QChar(0x2026)) * 4, QLabel::minimumSizeHint().height()};
+}
+
+void ElidedLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                          shownText(), foregroundRole());
+}
 
 QLabel* makeLabel(const QString& text, const char* role, bool selectable) {
     auto* label = new QLabel(text);

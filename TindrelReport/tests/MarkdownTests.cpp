@@ -12,7 +12,7 @@ using namespace tindrel;
 
 namespace {
 
-const std::string footer = "_Decoded on-device with Tindrel \u2014 nothing left this Mac._\n";
+const std::string footer = "_Decoded on-device with Tindrel \u2014 nothing left this computer._\n";
 
 std::optional<std::string> instantText(std::int64_t seconds) {
     return "@" + std::to_string(seconds);

@@ -16,10 +16,8 @@
 namespace tindrel {
 namespace {
 
-QLabel* iconLabel(Symbol which) {
-    auto* label = new QLabel;
-    label->setPixmap(symbol(which).pixmap(14, 14));
-    return label;
+QWidget* iconLabel(Symbol which) {
+    return new SymbolLabel(which, 14);
 }
 
 QWidget* notRecognizedRow() {

@@ -4,10 +4,13 @@
 #include "TindrelAppUI/style/Symbols.h"
 #include "TindrelAppUI/views/Widgets.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tindrel {
@@ -50,6 +53,8 @@ FollowUpSection::FollowUpSection(QWidget* parent)
 }
 
 void FollowUpSection::setItems(const std::vector<Item>& items) {
+    if (items == shown_) return;
+    shown_ = items;
     clearLayout(items_);
     for (const Item& item : items) {
         items_->addWidget(makeLabel(item.question, "section", true));
@@ -57,6 +62,20 @@ void FollowUpSection::setItems(const std::vector<Item>& items) {
             items_->addWidget(makeLabel(*item.answer, "body", true));
         else
             items_->addWidget(pendingRow());
+    }
+    if (!items.empty()) QTimer::singleShot(0, this, &FollowUpSection::revealField);
+}
+
+// Once the new rows are laid out: the field sits at the bottom of the pane's view with the newest
+// answer right above it, so asking never moves the conversation out of sight.
+void FollowUpSection::revealField() {
+    // The rows just added are laid out by posted requests, up through every enclosing layout.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(up)) {
+            area->ensureWidgetVisible(field_, 0, 12);
+            return;
+        }
     }
 }
 

@@ -19,10 +19,14 @@ public:
     struct Item {
         QString question;
         std::optional<QString> answer;
+
+        bool operator==(const Item&) const = default;
     };
 
     explicit FollowUpSection(QWidget* parent = nullptr);
 
+    // Redraws only when the items changed; then the newest answer and the field below it are scrolled
+    // into view.
     void setItems(const std::vector<Item>& items);
 
     QLineEdit* field() const { return field_; }
@@ -35,7 +39,9 @@ signals:
 private:
     void send();
     void updateSendEnabled();
+    void revealField();
 
+    std::vector<Item> shown_;
     QVBoxLayout* items_;
     QLineEdit* field_;
     QPushButton* sendButton_;

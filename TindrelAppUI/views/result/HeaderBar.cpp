@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tindrel {
 namespace {
@@ -26,12 +27,14 @@ QToolButton* headerButton(Symbol icon, const QString& title, const QString& help
     return button;
 }
 
+constexpr int popupWidth = 420;
+constexpr int popupMaxHeight = 420;
+
 QFrame* makePopup(QWidget* owner, HistoryList* list) {
     auto* popup = new QFrame(owner, Qt::Popup);
     Theme::setRole(popup, "surface");
     auto* layout = new QVBoxLayout(popup);
     layout->addWidget(list);
-    popup->resize(420, 360);
     return popup;
 }
 
@@ -70,7 +73,11 @@ HeaderBar::HeaderBar(bool offerShare, QWidget* parent)
     connect(historyList_, &HistoryList::entryChosen, popup_, &QFrame::hide);
 }
 
+// As tall as its rows, up to a limit past which the list scrolls.
 void HeaderBar::openHistory() {
+    popup_->ensurePolished();
+    popup_->layout()->invalidate();
+    popup_->resize(popupWidth, std::min(popup_->sizeHint().height(), popupMaxHeight));
     const QPoint below =
         history_->mapToGlobal(QPoint(history_->width() - popup_->width(), history_->height()));
     popup_->move(below);

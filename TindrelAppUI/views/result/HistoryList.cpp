@@ -3,6 +3,7 @@
 #include "TindrelAppUI/inspector/ScreenTexts.h"
 #include "TindrelAppUI/style/Theme.h"
 #include "TindrelAppUI/views/Widgets.h"
+#include "TindrelCore/text/Text.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -13,20 +14,17 @@
 namespace tindrel {
 namespace {
 
-// Entries can hold whole logs; a row only ever shows the start of one line.
-constexpr qsizetype rowPreviewLength = 300;
+// Entries can hold whole logs; a row only ever shows the start of one line, far wider than any row.
+constexpr int rowPreviewLength = 300;
 
 QWidget* rowWidget(const HistoryEntry& entry) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(6, 3, 6, 3);
-    const QString input = ScreenTexts::oneLine(QString::fromStdString(entry.input).left(rowPreviewLength));
-    QLabel* text = makeLabel(input, "codeSmall");
-    text->setWordWrap(false);
-    text->setMinimumWidth(40);
-    text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    text->setToolTip(input);
-    layout->addWidget(text, 1);
+    const std::string_view head = Text::prefixCharacters(entry.input, rowPreviewLength);
+    QString input = ScreenTexts::oneLine(QString::fromUtf8(head.data(), static_cast<qsizetype>(head.size())));
+    if (head.size() < entry.input.size()) input += QChar(0x2026);
+    layout->addWidget(new ElidedLabel(input, "codeSmall"), 1);
     QLabel* shape = makeLabel(QString::fromStdString(entry.shapeLabel()), "meta");
     shape->setWordWrap(false);
     layout->addWidget(shape);
@@ -71,6 +69,25 @@ void HistoryList::setEntries(const std::vector<HistoryEntry>& entries, int limit
     }
     emptyNotice_->setVisible(entries_.empty());
     rows_->setVisible(!entries_.empty());
+    updateGeometry();
+}
+
+bool HistoryList::hasHeightForWidth() const {
+    return entries_.empty();
+}
+
+QSize HistoryList::sizeHint() const {
+    const QLayout* own = layout();
+    const QMargins margins = own->contentsMargins();
+    int height = margins.top() + margins.bottom() + own->itemAt(0)->sizeHint().height() + own->spacing();
+    if (entries_.empty()) {
+        height += emptyNotice_->sizeHint().height();
+    } else {
+        height += 2 * rows_->frameWidth();
+        for (int row = 0; row < rows_->count(); ++row)
+            height += rows_->item(row)->sizeHint().height();
+    }
+    return {QWidget::sizeHint().width(), height};
 }
 
 } // namespace tindrel

@@ -22,6 +22,10 @@ public:
     void setEntries(const std::vector<HistoryEntry>& entries, int limit);
 
     QListWidget* rows() const { return rows_; }
+    // The height that shows the header and every row without scrolling.
+    QSize sizeHint() const override;
+    // Only the notice wraps; rows have the height of their line, not of the list's own default.
+    bool hasHeightForWidth() const override;
 
 signals:
     // The index among the entries given to setEntries.

@@ -22,9 +22,7 @@ QWidget* iconText(Symbol which, const QString& text, const char* role) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* icon = new QLabel;
-    icon->setPixmap(symbol(which).pixmap(14, 14));
-    layout->addWidget(icon);
+    layout->addWidget(new SymbolLabel(which, 14));
     QLabel* label = makeLabel(text, role);
     layout->addWidget(label, 1);
     return row;
@@ -47,9 +45,7 @@ QWidget* riskBadge(Explainer::RiskLevel level) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* icon = new QLabel;
-    icon->setPixmap(symbol(critical ? Symbol::critical : Symbol::warning).pixmap(14, 14));
-    layout->addWidget(icon);
+    layout->addWidget(new SymbolLabel(critical ? Symbol::critical : Symbol::warning, 14));
     QLabel* text = makeLabel(QString::fromLatin1(critical ? "Critical" : "Warning"), "pill");
     text->setWordWrap(false);
     text->setProperty("tone", QString::fromLatin1(critical ? "bad" : "warn"));
@@ -114,6 +110,14 @@ void InsightPane::showLoading() {
     body_->addLayout(row);
     body_->addWidget(placeholderBars());
     body_->addWidget(makeLabel(QString::fromUtf8(ScreenTexts::buildingDetail), "meta"));
+}
+
+void InsightPane::showDecoding() {
+    resetBody();
+    auto* row = new QHBoxLayout;
+    row->addWidget(new PulsingDot);
+    row->addWidget(makeLabel(QString::fromUtf8(ScreenTexts::decoding), "section"), 1);
+    body_->addLayout(row);
 }
 
 void InsightPane::showReady(const DecodeChain& chain, const QString& explanation) {

@@ -18,6 +18,8 @@ public:
 
     void showNone();
     void showLoading();
+    // The input is still being decoded: there is nothing to explain yet.
+    void showDecoding();
     void showReady(const DecodeChain& chain, const QString& explanation);
     void setFollowUps(const std::vector<FollowUpSection::Item>& items) { followUps_->setItems(items); }
     FollowUpSection* followUps() const { return followUps_; }

@@ -60,6 +60,14 @@ int ScanList::rowCount() const {
     return model_->rowCount();
 }
 
+int ScanList::neededHeight() const {
+    const int rows = model_->rowCount();
+    const int rowHeight = rows > 0 ? rows_->sizeHintForRow(0) : 0; // rows are of one height
+    const int header = layout()->itemAt(0)->sizeHint().height() + layout()->spacing();
+    const qint64 needed = header + 2 * rows_->frameWidth() + qint64(rows) * rowHeight;
+    return static_cast<int>(std::min<qint64>(needed, QWIDGETSIZE_MAX));
+}
+
 int ScanList::currentRow() const {
     return rows_->currentIndex().row();
 }

@@ -24,6 +24,8 @@ public:
 
     QListView* rows() const { return rows_; }
     int rowCount() const;
+    // The height that shows the header and every row without scrolling.
+    int neededHeight() const;
     int currentRow() const;
     void selectRow(int row);
     QPushButton* singleResultButton() const { return single_; }

@@ -42,7 +42,7 @@ QLayout* linkRow() {
 AboutSettingsPage::AboutSettingsPage(QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeLabel(QStringLiteral("Everything you inspect stays on this Mac."), "section"));
+    layout->addWidget(makeLabel(QStringLiteral("Everything you inspect stays on this computer."), "section"));
     layout->addWidget(makeLabel(QStringLiteral("Decoding and the AI explanation run entirely on-device. "
                                                "Nothing you paste is ever uploaded."),
                                 "secondary"));

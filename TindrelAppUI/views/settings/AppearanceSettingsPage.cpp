@@ -41,10 +41,11 @@ AppearanceSettingsPage::AppearanceSettingsPage(Defaults& defaults, QWidget* pare
     picker->addStretch();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeLabel(QStringLiteral("Tindrel follows your Mac's appearance by default. Both light "
-                                               "and dark are designed and tested — only override if you "
-                                               "prefer one."),
-                                "secondary"));
+    layout->addWidget(
+        makeLabel(QStringLiteral("Tindrel follows your desktop's appearance by default. Both light "
+                                 "and dark are designed and tested — only override if you "
+                                 "prefer one."),
+                  "secondary"));
     layout->addLayout(picker);
     layout->addStretch();
 }

@@ -88,7 +88,7 @@ void LocalModelSection::showChecking() {
 void LocalModelSection::showResult(const std::optional<std::string>& reason) {
     if (reason) {
         status_->setText(QStringLiteral("No local model — explanations use built-in text"));
-        setTone(status_, "bad");
+        setTone(status_, "neutral");
         reason_->setText(modelUnavailabilityText(*reason));
     } else {
         status_->setText(QStringLiteral("Local model available"));

@@ -1,5 +1,6 @@
 #include "TindrelAppUI/views/settings/ShortcutSection.h"
 
+#include "TindrelAppUI/hotkey/ChordText.h"
 #include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 #include "TindrelAppUI/views/Widgets.h"
@@ -11,10 +12,6 @@
 
 namespace tindrel {
 namespace {
-
-QString displayOf(const KeyChord& chord) {
-    return QString::fromStdString(chord.display());
-}
 
 struct StatusLook {
     const char* text;
@@ -43,8 +40,6 @@ ShortcutSection::ShortcutSection(HotKeyManager& hotKeys, QWidget* parent)
     , status_(new QLabel)
     , tryAlternative_(new QPushButton)
     , recordAnother_(new QPushButton(QStringLiteral("Record another"))) {
-    description_->setTextFormat(Qt::RichText);
-
     auto* statusRow = new QHBoxLayout;
     statusRow->addWidget(status_);
     statusRow->addWidget(tryAlternative_);
@@ -70,16 +65,15 @@ ShortcutSection::ShortcutSection(HotKeyManager& hotKeys, QWidget* parent)
 }
 
 QString ShortcutSection::description(const QString& display) {
-    return QStringLiteral("Press ") + display.toHtmlEscaped() +
-           QStringLiteral(" anywhere to bring up Tindrel and inspect your clipboard. Tindrel needs "
-                          "<b>no Accessibility permission</b> for this — it registers just that one key "
-                          "combo and reads only the clipboard when fired.");
+    return QStringLiteral("Press ") + display +
+           QStringLiteral(" anywhere to bring up Tindrel and inspect your clipboard. Tindrel registers just "
+                          "that one key combo and reads only the clipboard when fired.");
 }
 
 void ShortcutSection::showChord() {
     recorder_->setChord(hotKeys_.chord());
-    description_->setText(description(displayOf(hotKeys_.chord())));
-    tryAlternative_->setText(QStringLiteral("Try ") + displayOf(hotKeys_.suggestedAlternative()));
+    description_->setText(description(chordText(hotKeys_.chord())));
+    tryAlternative_->setText(QStringLiteral("Try ") + chordText(hotKeys_.suggestedAlternative()));
 }
 
 void ShortcutSection::showStatus() {

@@ -18,7 +18,7 @@ class ShortcutSection final : public QWidget {
 public:
     explicit ShortcutSection(HotKeyManager& hotKeys, QWidget* parent = nullptr);
 
-    // "Press ⌥⇧Space anywhere …", with the one bold phrase as markup.
+    // "Press Alt+Shift+Space anywhere …", as plain text.
     static QString description(const QString& display);
 
 private:
