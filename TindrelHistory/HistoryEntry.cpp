@@ -25,7 +25,9 @@ std::string HistoryEntry::shapeLabel() const {
 }
 
 HistoryEntry HistoryEntry::withoutSecrets() const {
-    return HistoryEntry(Redaction::redact(input, Redaction::Mode::secrets), shape, recognized, timestamp);
+    HistoryEntry masked = *this;
+    masked.input = Redaction::redact(input, Redaction::Mode::secrets);
+    return masked;
 }
 
 } // namespace tindrel

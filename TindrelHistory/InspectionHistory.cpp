@@ -7,23 +7,53 @@
 #include <algorithm>
 
 namespace tindrel {
+namespace {
 
-InspectionHistory::InspectionHistory(std::vector<HistoryEntry> entries, int maxCount)
-    : entries_(std::move(entries))
-    , maxCount_(std::max(maxCount, 1)) {
-    dropPastCap();
+bool continuesCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-void InspectionHistory::dropPastCap() {
-    if (entries_.size() > std::size_t(maxCount_))
-        entries_.erase(entries_.begin() + maxCount_, entries_.end());
+// Keeps the start of an oversized input, ending before a character that would not fit whole.
+HistoryEntry withinEntryBound(HistoryEntry entry) {
+    const std::size_t size = entry.input.size();
+    if (size <= InspectionHistory::maxEntryBytes) return entry;
+    std::size_t end = InspectionHistory::maxEntryBytes;
+    while (end > 0 && continuesCharacter(entry.input[end]))
+        --end;
+    entry.input.resize(end);
+    if (!entry.fullSize) entry.fullSize = size;
+    return entry;
+}
+
+} // namespace
+
+InspectionHistory::InspectionHistory(std::vector<HistoryEntry> entries, int maxCount)
+    : maxCount_(std::max(maxCount, 1)) {
+    entries_.reserve(std::min(entries.size(), std::size_t(maxCount_)));
+    for (HistoryEntry& entry : entries) {
+        if (entries_.size() == std::size_t(maxCount_)) break;
+        entries_.push_back(withinEntryBound(std::move(entry)));
+    }
+    dropPastBounds();
+}
+
+void InspectionHistory::dropPastBounds() {
+    std::size_t total = 0;
+    std::size_t kept = 0;
+    while (kept < entries_.size() && kept < std::size_t(maxCount_) &&
+           (kept == 0 || total + entries_[kept].input.size() <= maxTotalBytes)) {
+        total += entries_[kept].input.size();
+        ++kept;
+    }
+    entries_.erase(entries_.begin() + std::ptrdiff_t(kept), entries_.end());
 }
 
 void InspectionHistory::record(HistoryEntry entry) {
     if (Text::isBlank(entry.input)) return;
+    entry = withinEntryBound(std::move(entry));
     std::erase_if(entries_, [&](const HistoryEntry& old) { return old.input == entry.input; });
     entries_.insert(entries_.begin(), std::move(entry));
-    dropPastCap();
+    dropPastBounds();
 }
 
 InspectionHistory InspectionHistory::withoutSecrets() const {

@@ -11,13 +11,15 @@ namespace {
 
 using nlohmann::json;
 
-enum Field { input, recognized, shape, timestamp, fieldCount, unknown = fieldCount };
+// Every entry has the first four; "fullSize" only an entry whose input was cut.
+enum Field { input, recognized, shape, timestamp, fieldCount, fullSize = fieldCount, unknown };
 
 Field fieldNamed(std::string_view key) {
     if (key == "input") return input;
     if (key == "recognized") return recognized;
     if (key == "shape") return shape;
     if (key == "timestamp") return timestamp;
+    if (key == "fullSize") return fullSize;
     return unknown;
 }
 
@@ -37,11 +39,16 @@ public:
         return filled(recognized);
     }
     bool number_integer(number_integer_t value) override {
+        if (isValueOf(fullSize)) return value >= 0 && number_unsigned(number_unsigned_t(value));
         if (!isValueOf(timestamp)) return ignorable();
         current_.timestamp = value;
         return filled(timestamp);
     }
     bool number_unsigned(number_unsigned_t value) override {
+        if (isValueOf(fullSize)) {
+            current_.fullSize = value;
+            return true;
+        }
         if (value > number_unsigned_t(std::numeric_limits<std::int64_t>::max())) return ignorable();
         return number_integer(number_integer_t(value));
     }
@@ -146,10 +153,12 @@ private:
 } // namespace
 
 json record(const HistoryEntry& entry) {
-    return json{{"input", entry.input},
+    json stored{{"input", entry.input},
                 {"recognized", entry.recognized},
                 {"shape", entry.shape},
                 {"timestamp", entry.timestamp}};
+    if (entry.fullSize) stored["fullSize"] = *entry.fullSize;
+    return stored;
 }
 
 std::optional<std::vector<HistoryEntry>> read(std::string_view bytes, std::size_t keep) {

@@ -9,7 +9,8 @@
 #include <vector>
 
 // The stored form of history entries: a JSON array of objects with the keys "input", "recognized",
-// "shape" and "timestamp".
+// "shape" and "timestamp", and "fullSize" (a whole number of bytes) for an entry whose input was cut.
+// Readers that do not know "fullSize" skip it.
 namespace tindrel::StoredEntries {
 
 nlohmann::json record(const HistoryEntry& entry);

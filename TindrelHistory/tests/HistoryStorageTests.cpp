@@ -30,6 +30,8 @@ TEST(HistoryStorage, CompactSortedKeysThatRoundTrip) {
     history.record(
         HistoryEntry("a/b \u65E5 \"q\"\n\U0001F600", {}, false, std::numeric_limits<std::int64_t>::min()));
     history.record(HistoryEntry("%257B%2522user%2522%253A1%257D", {"url", "url", "json"}, true, 1733000001));
+    history.record(HistoryEntry(std::string(InspectionHistory::maxEntryBytes + 7, 'z'), {}, false, 2));
+    EXPECT_NE(history.encoded().find(R"("fullSize":16391,)"), std::string::npos);
     EXPECT_EQ(InspectionHistory::decoded(history.encoded(), 3), history);
     EXPECT_EQ(InspectionHistory::decoded(storedList(60), 50), InspectionHistory::decoded(storedList(50), 50));
 }
@@ -42,6 +44,13 @@ TEST(HistoryStorage, AcceptsKeyOrderWhiteSpaceUnknownKeysAndDuplicates) {
     for (const char* text : texts)
         EXPECT_EQ(InspectionHistory::decoded(text, 5),
                   InspectionHistory({HistoryEntry("a", {"json"}, true, 1)}, 5));
+    // Data saved before entries were bounded comes back bounded.
+    const std::string huge(300 * 1024, 'h');
+    InspectionHistory old = InspectionHistory::decoded(
+        R"([{"input":")" + huge + R"(","recognized":true,"shape":["hex"],"timestamp":1}])");
+    ASSERT_EQ(old.entries().size(), 1u);
+    EXPECT_EQ(old.entries()[0].input.size(), InspectionHistory::maxEntryBytes);
+    EXPECT_EQ(old.entries()[0].fullSize, huge.size());
     std::string entry = stored.substr(1, stored.size() - 2);
     EXPECT_EQ(InspectionHistory::decoded("[" + entry + "," + entry + "]").entries().size(), 2u);
 }
@@ -60,6 +69,8 @@ TEST(HistoryStorage, AnythingMalformedGivesAnEmptyHistory) {
         R"([{"input":"a","recognized":true,"shape":["json",2],"timestamp":1}])",
         R"([{"input":"a","recognized":true,"shape":[],"timestamp":1.5}])",
         R"([{"input":"a","recognized":true,"shape":[],"timestamp":9223372036854775808}])",
+        R"([{"input":"a","recognized":true,"shape":[],"timestamp":1,"fullSize":-1}])",
+        R"([{"input":"a","recognized":true,"shape":[],"timestamp":1,"fullSize":"9"}])",
         "[{\"input\":\"\xFF\",\"recognized\":true,\"shape\":[],\"timestamp\":1}]",
         storedList(3, R"({"input":"late","recognized":true,"shape":[]})"),
     };

@@ -99,3 +99,56 @@ TEST(InspectionHistory, WithoutSecretsMasksInputsAndKeepsTheNewestOfEqualOnes) {
     InspectionHistory twice({HistoryEntry(tokenA, {"jwt"}, true, 2), HistoryEntry(tokenB, {"jwt"}, true, 1)});
     EXPECT_EQ(twice.withoutSecrets(), InspectionHistory({HistoryEntry("<redacted JWT>", {"jwt"}, true, 2)}));
 }
+
+TEST(InspectionHistory, OversizedInputsKeepTheirStartWithTheirFullSize) {
+    const std::size_t bound = InspectionHistory::maxEntryBytes;
+    struct Case {
+        const char* name;
+        std::string input;
+        std::size_t keptBytes; // what stays of the input
+    } cases[] = {
+        {"at the bound", std::string(bound, 't'), bound},
+        {"one byte over", std::string(bound + 1, 't'), bound},
+        // "é" is two bytes; the one straddling the bound is left out whole.
+        {"cut inside a character",
+         [] {
+             std::string text = "a";
+             while (text.size() <= InspectionHistory::maxEntryBytes)
+                 text += "\u00E9";
+             return text;
+         }(),
+         bound - 1},
+    };
+    for (const Case& c : cases) {
+        InspectionHistory history;
+        history.record(entry(c.input));
+        const HistoryEntry& kept = history.entries().front();
+        EXPECT_EQ(kept.input, c.input.substr(0, c.keptBytes)) << c.name;
+        EXPECT_EQ(kept.fullSize,
+                  c.keptBytes < c.input.size() ? std::optional<std::uint64_t>(c.input.size()) : std::nullopt)
+            << c.name;
+        history.record(entry(c.input, 9)); // the same text again replaces its entry
+        ASSERT_EQ(history.entries().size(), 1u) << c.name;
+        EXPECT_EQ(history.entries().front().timestamp, 9) << c.name;
+    }
+}
+
+TEST(InspectionHistory, AllInputsTogetherStayWithinTheTotalNewestKept) {
+    const std::size_t bound = InspectionHistory::maxEntryBytes;
+    const std::size_t fit = InspectionHistory::maxTotalBytes / bound;
+    std::vector<HistoryEntry> large;
+    for (std::size_t i = 0; i < fit + 3; ++i)
+        large.push_back(entry(std::to_string(i) + std::string(bound * 2, '.'), std::int64_t(i)));
+
+    InspectionHistory recorded;
+    for (const HistoryEntry& e : large)
+        recorded.record(e);
+    ASSERT_EQ(recorded.entries().size(), fit);
+    EXPECT_EQ(recorded.entries().front().timestamp, std::int64_t(fit + 2));
+
+    InspectionHistory built(large);
+    ASSERT_EQ(built.entries().size(), fit);
+    EXPECT_EQ(built.entries().front().timestamp, 0);
+    recorded.record(entry("small"));
+    EXPECT_EQ(recorded.entries().size(), fit) << "room is made for the newest";
+}
