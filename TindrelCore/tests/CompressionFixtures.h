@@ -12,23 +12,12 @@ namespace tindrel::fixtures {
 std::string rawDeflate(std::string_view data);
 
 struct GzipOptions {
-    std::string name;    // FNAME when not empty
-    std::string comment; // FCOMMENT when not empty
-    std::string extra;   // FEXTRA when not empty
+    std::string name{};    // FNAME when not empty
+    std::string comment{}; // FCOMMENT when not empty
+    std::string extra{};   // FEXTRA when not empty
     bool headerCRC = false;
-    std::optional<std::uint32_t> isize; // the true size modulo 2^32 when absent
-    std::optional<std::uint32_t> crc;   // the true CRC-32 when absent
-
-    static GzipOptions named(std::string fileName) {
-        GzipOptions options;
-        options.name = std::move(fileName);
-        return options;
-    }
-    static GzipOptions sized(std::uint32_t sizeField) {
-        GzipOptions options;
-        options.isize = sizeField;
-        return options;
-    }
+    std::optional<std::uint32_t> isize{}; // the true size modulo 2^32 when absent
+    std::optional<std::uint32_t> crc{};   // the true CRC-32 when absent
 };
 std::string gzipMember(std::string_view data, const GzipOptions& options = {});
 std::string gzipAround(std::string_view deflated, std::uint32_t isize);

@@ -1,7 +1,7 @@
 #include "TindrelCore/detectors/PlistDetector.h"
 #include "TindrelCore/formats/BinaryPlist.h"
-#include "TindrelCore/tests/MarkupTestData.h"
-#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/formats/PlistTree.h"
+#include "TindrelCore/tests/Fixtures.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -90,12 +90,6 @@ bool bounded(const std::string& bytes) {
 
 } // namespace
 
-TEST(BinaryPlist, ListsFromARealWriterAreBounded) {
-    for (std::string file :
-         {"info.bplist", "array.bplist", "number.bplist", "shared.bplist", "string.bplist"})
-        EXPECT_TRUE(bounded(markupTestData("plist/" + file))) << file;
-}
-
 TEST(BinaryPlist, GraphShapes) {
     struct Case {
         std::string name;
@@ -120,6 +114,7 @@ TEST(BinaryPlist, GraphShapes) {
         {"zero offset size", bplist({asciiString("x")}, {.offsetSize = 0}), false},
         {"nine-byte references", bplist({asciiString("x")}, {.refSize = 9}), false},
         {"too short for a trailer", std::string("bplist00") + std::string(20, '\0'), false},
+        {"written by plistlib", fixtures::testData("plist/shared.bplist"), true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(bounded(c.bytes), c.expected) << c.name;
@@ -145,10 +140,7 @@ TEST(BinaryPlist, DetectorAnswersHostileListsWithNothing) {
     for (const std::string& bytes :
          {bplist(chain(100000)), bplist(chain(2000, true)), bplist(fan(12, 14)), bplist(fan(7, 14))})
         EXPECT_FALSE(PlistDetector().decode(Bytes::base64Encode(bytes)));
-
-    std::optional<DecodeResult> fine = PlistDetector().decode(Bytes::base64Encode(bplist(fan(3, 4))));
-    ASSERT_TRUE(fine);
-    EXPECT_EQ(fine->summary, "binary property list (base64) \u2014 root array");
+    EXPECT_TRUE(PlistDetector().decode(Bytes::base64Encode(bplist(fan(3, 4)))));
 }
 
 TEST(BinaryPlist, KeyWithANulByteIsRendered) {
@@ -160,4 +152,30 @@ TEST(BinaryPlist, KeyWithANulByteIsRendered) {
     ASSERT_TRUE(result);
     EXPECT_EQ(result->details.at("root"), "dict");
     EXPECT_NE(result->output.find("<string>v</string>"), std::string::npos);
+}
+
+// The reader builds these trees; what walks them afterwards must stay within maxDepth on its own
+// (and free them without recursing through every level), whatever screened the text before.
+TEST(PlistTree, WalksOverWhatTheReaderBuiltBoundThemselves) {
+    auto nested = [](std::string_view open, std::string_view close, std::size_t levels) {
+        return "<plist version=\"1.0\">" + fixtures::repeated(open, levels) +
+               fixtures::repeated(close, levels) + "</plist>";
+    };
+    constexpr std::size_t limit = PlistTree::maxDepth;
+    std::string arrayWithLeaves = "<array><true/><string>x</string>";
+    std::string dictWithLeaves = "<dict><key>a</key><true/><key>b</key>";
+    struct Case {
+        std::string name;
+        std::string text;
+        bool read;
+    } cases[] = {
+        {"arrays at the depth limit", nested("<array>", "</array>", limit), true},
+        {"arrays past the depth limit", nested("<array>", "</array>", limit + 1), false},
+        {"arrays far past it", nested("<array>", "</array>", 100000), false},
+        {"arrays with leaves at every level", nested(arrayWithLeaves, "<false/></array>", 3 * limit), false},
+        {"dictionaries with leaves at every level", nested(dictWithLeaves, "</dict>", 3 * limit), false},
+        {"dictionaries far past it", nested(dictWithLeaves, "</dict>", 50000), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlistTree::renderUnscreenedXML(c.text).has_value(), c.read) << c.name;
 }

@@ -2,8 +2,7 @@
 // for each of them (facts.tsv, recorded by make.sh).
 #include "TindrelCore/formats/PEMBlock.h"
 #include "TindrelCore/formats/PEMBundle.h"
-#include "TindrelCore/tests/BundleFixtures.h"
-#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/Clock.h"
 #include "TindrelCore/text/DateText.h"
 
@@ -13,10 +12,8 @@
 #include <openssl/objects.h>
 #include <openssl/x509.h>
 #include <set>
-#include <sstream>
 
 using namespace tindrel;
-using PEMBundle::LinkStatus;
 
 namespace tindrel::X509 {
 void PrintTo(const PublicKey& key, std::ostream* out) {
@@ -25,24 +22,6 @@ void PrintTo(const PublicKey& key, std::ostream* out) {
 } // namespace tindrel::X509
 
 namespace {
-
-struct OpenSSLFacts {
-    std::string file, sha256, notAfter, subjectCN, issuerCN, keyBits;
-};
-
-std::vector<OpenSSLFacts> recordedFacts() {
-    std::vector<OpenSSLFacts> rows;
-    std::istringstream lines(fixtures::testData("x509/bundle/facts.tsv").value_or(""));
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream columns(line);
-        for (std::string field; std::getline(columns, field, '\t');)
-            fields.push_back(field);
-        fields.resize(6);
-        rows.push_back({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
-    }
-    return rows;
-}
 
 // A certificate that the lenient reader still reads but libcrypto refuses: the signature's BIT
 // STRING is relabelled an OCTET STRING.
@@ -55,19 +34,17 @@ std::string unreadableSignature(const std::string& pem) {
     return "-----BEGIN CERTIFICATE-----\n" + Bytes::base64Encode(der) + "\n-----END CERTIFICATE-----\n";
 }
 
-std::vector<LinkStatus> statuses(const PEMBundle::Bundle& bundle) {
-    std::vector<LinkStatus> result;
-    for (const PEMBundle::Link& link : bundle.links)
-        result.push_back(link.status);
-    return result;
-}
-
-// "c" a certificate, "C" an expired one, "k" a key libcrypto reads, "-" anything else.
-std::string blockKinds(const PEMBundle::Bundle& bundle) {
-    std::string kinds;
+// Each block as "c" (a certificate), "C" (an expired one), "k" (a key libcrypto reads) or "-"
+// (anything else), then the block that expires first, then the status of each link.
+std::string summaryOf(const PEMBundle::Bundle& bundle) {
+    static constexpr const char* statuses[] = {"linked", "signatureMismatch", "nameMismatch", "unchecked"};
+    std::string text = bundle.blocks.empty() ? "none" : "";
     for (const PEMBundle::Block& block : bundle.blocks)
-        kinds += block.certificate ? (block.certificate->expired ? 'C' : 'c') : block.key ? 'k' : '-';
-    return kinds;
+        text += block.certificate ? (block.certificate->expired ? 'C' : 'c') : block.key ? 'k' : '-';
+    text += " expires " + (bundle.expiresFirst ? std::to_string(*bundle.expiresFirst) : "-");
+    for (const PEMBundle::Link& link : bundle.links)
+        text += std::string(" ") + statuses[int(link.status)];
+    return text;
 }
 
 // libcrypto's own account of a certificate's key, named the way the bundle names keys.
@@ -103,27 +80,28 @@ TEST(PEMBundle, KeyFactsMatchLibcryptoForTheSystemBundle) {
     EXPECT_GE(types.size(), 2u); // RSA and at least one curve
 }
 
+// facts.tsv: file, SHA-256 fingerprint, notAfter, subject CN, issuer CN, key bits.
 TEST(PEMBundle, EachCertificateMatchesOpenSSL) {
     Clock::Pinned now(fixtures::bundleNow);
-    std::vector<OpenSSLFacts> rows = recordedFacts();
+    std::vector<fixtures::Row> rows = fixtures::table("x509/bundle/facts.tsv");
     ASSERT_EQ(rows.size(), 5u);
     std::string text;
-    for (const OpenSSLFacts& row : rows)
-        text += "log line between blocks\n" + fixtures::bundleOf({row.file});
+    for (const fixtures::Row& row : rows)
+        text += "log line between blocks\n" + fixtures::bundleOf({row[0]});
     PEMBundle::Bundle bundle = PEMBundle::read(text);
     ASSERT_EQ(bundle.blocks.size(), rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const OpenSSLFacts& row = rows[i];
-        ASSERT_TRUE(bundle.blocks[i].certificate) << row.file;
+        const fixtures::Row& row = rows[i];
+        ASSERT_TRUE(bundle.blocks[i].certificate) << row.where;
         const PEMBundle::Certificate& certificate = *bundle.blocks[i].certificate;
-        EXPECT_EQ(bundle.blocks[i].label, "CERTIFICATE") << row.file;
-        EXPECT_EQ(certificate.sha256, row.sha256) << row.file;
-        EXPECT_EQ(DateText::iso8601(certificate.facts.notAfter.value_or(0)), row.notAfter) << row.file;
-        EXPECT_EQ(certificate.facts.subjectCN, row.subjectCN) << row.file;
-        EXPECT_EQ(certificate.facts.issuerCN, row.issuerCN) << row.file;
-        ASSERT_TRUE(certificate.key) << row.file;
-        EXPECT_EQ(std::to_string(certificate.key->bits.value_or(0)), row.keyBits) << row.file;
-        EXPECT_EQ(certificate.key->type, row.file == "leaf.pem" ? "EC P-256" : "RSA") << row.file;
+        EXPECT_EQ(bundle.blocks[i].label, "CERTIFICATE") << row.where;
+        EXPECT_EQ(certificate.sha256, row[1]) << row.where;
+        EXPECT_EQ(DateText::iso8601(certificate.facts.notAfter.value_or(0)), row[2]) << row.where;
+        EXPECT_EQ(certificate.facts.subjectCN, row[3]) << row.where;
+        EXPECT_EQ(certificate.facts.issuerCN, row[4]) << row.where;
+        ASSERT_TRUE(certificate.key) << row.where;
+        EXPECT_EQ(std::to_string(certificate.key->bits.value_or(0)), row[5]) << row.where;
+        EXPECT_EQ(certificate.key->type, row[0] == "leaf.pem" ? "EC P-256" : "RSA") << row.where;
     }
     EXPECT_EQ(bundle.blocks[4].certificate->facts.sanDNS,
               (std::vector<std::string>{"leaf.tindrel.test", "www.tindrel.test"}));
@@ -132,61 +110,20 @@ TEST(PEMBundle, EachCertificateMatchesOpenSSL) {
 
 TEST(PEMBundle, LinksKindsAndEarliestExpiry) {
     Clock::Pinned now(fixtures::bundleNow);
-    const std::string leaf = fixtures::bundleOf({"leaf.pem"});
-    struct Case {
-        const char* name;
-        std::string text;
-        std::string kinds;
-        std::vector<LinkStatus> links;
-        std::optional<std::size_t> expiresFirst;
-    } cases[] = {
-        {"fullchain",
-         fixtures::bundleOf({"leaf.pem", "intermediate.pem", "root.pem"}),
-         "ccc",
-         {LinkStatus::linked, LinkStatus::linked},
-         0},
-        {"expired intermediate",
-         fixtures::bundleOf({"leaf.pem", "expired-intermediate.pem", "root.pem"}),
-         "cCc",
-         {LinkStatus::linked, LinkStatus::linked},
-         1},
-        {"same issuer name, another key",
-         fixtures::bundleOf({"leaf.pem", "impostor.pem"}),
-         "cc",
-         {LinkStatus::signatureMismatch},
-         0},
-        {"wrong order",
-         fixtures::bundleOf({"root.pem", "intermediate.pem", "leaf.pem"}),
-         "ccc",
-         {LinkStatus::nameMismatch, LinkStatus::nameMismatch},
-         2},
-        {"key before its certificate", fixtures::bundleOf({"leaf.key", "leaf.pem"}), "kc", {}, 1},
-        {"certificates link across a key",
-         fixtures::bundleOf({"leaf.pem", "leaf.key", "intermediate.pem"}),
-         "ckc",
-         {LinkStatus::linked},
-         0},
-        {"libcrypto cannot read one",
-         leaf + unreadableSignature(fixtures::bundleOf({"intermediate.pem"})),
-         "cc",
-         {LinkStatus::unchecked},
-         0},
-        {"request and a body that is not Base64",
-         "-----BEGIN CERTIFICATE REQUEST-----\nAAEC\n-----END CERTIFICATE REQUEST-----\n"
-         "-----BEGIN CERTIFICATE-----\nAAE\n-----END CERTIFICATE-----\n" +
-             leaf,
-         "-c",
-         {},
-         1},
-        {"no block", "plain words", "", {}, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        PEMBundle::Bundle bundle = PEMBundle::read(c.text);
-        EXPECT_EQ(blockKinds(bundle), c.kinds) << c.name;
-        EXPECT_EQ(statuses(bundle), c.links) << c.name;
-        EXPECT_EQ(bundle.expiresFirst, c.expiresFirst) << c.name;
-        EXPECT_TRUE(bundle.complete) << c.name;
+    for (const fixtures::Row& row : fixtures::table("x509/bundle/links.tsv")) {
+        PEMBundle::Bundle bundle = PEMBundle::read(row[0]);
+        EXPECT_EQ(summaryOf(bundle), row[1]) << row.where;
+        EXPECT_TRUE(bundle.complete) << row.where;
     }
+    const std::string leaf = fixtures::bundleOf({"leaf.pem"});
+    EXPECT_EQ(
+        summaryOf(PEMBundle::read(leaf + unreadableSignature(fixtures::bundleOf({"intermediate.pem"})))),
+        "cc expires 0 unchecked");
+    EXPECT_EQ(summaryOf(PEMBundle::read(
+                  "-----BEGIN CERTIFICATE REQUEST-----\nAAEC\n-----END CERTIFICATE REQUEST-----\n"
+                  "-----BEGIN CERTIFICATE-----\nAAE\n-----END CERTIFICATE-----\n" +
+                  leaf)),
+              "-c expires 1");
 }
 
 TEST(PEMBundle, ReadsAtMostMaxBlocks) {

@@ -1,14 +1,11 @@
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/knowledge/CertificateBundle.h"
-#include "TindrelCore/knowledge/Explainer.h"
-#include "TindrelCore/tests/BundleFixtures.h"
-#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/Clock.h"
 
 #include <gtest/gtest.h>
 
 using namespace tindrel;
-using Explainer::RiskLevel;
 
 namespace {
 
@@ -37,65 +34,6 @@ TEST(CertificateBundle, ValidityReadsTheDaysLeft) {
         PEMBundle::Bundle bundle = PEMBundle::read(leaf);
         ASSERT_EQ(bundle.blocks.size(), 1u);
         EXPECT_EQ(CertificateBundle::validity(*bundle.blocks[0].certificate), range + c.status) << c.now;
-    }
-}
-
-// Every certificate of the bundle counts, not only the first that the step describes.
-TEST(CertificateBundle, RiskAndNextStepsConsiderEveryCertificate) {
-    const std::string renewFirst = "Renew the certificate \u2014 it has expired.";
-    struct Case {
-        const char* name;
-        std::string text;
-        double now;
-        RiskLevel risk;
-        std::vector<std::string> nextSteps;
-    } cases[] = {
-        {"valid fullchain",
-         fixtures::bundleOf({"leaf.pem", "intermediate.pem", "root.pem"}),
-         fixtures::bundleNow,
-         RiskLevel::info,
-         {}},
-        {"expired intermediate",
-         fixtures::bundleOf({"leaf.pem", "expired-intermediate.pem", "root.pem"}),
-         fixtures::bundleNow,
-         RiskLevel::warning,
-         {"Renew certificate #2 of the bundle (CN=Tindrel Test Intermediate) \u2014 it has expired."}},
-        {"issuer name without its signature",
-         fixtures::bundleOf({"leaf.pem", "impostor.pem"}),
-         fixtures::bundleNow,
-         RiskLevel::warning,
-         {"Replace certificate #2 of the bundle (CN=Tindrel Test Intermediate) \u2014 it bears the issuer "
-          "name of "
-          "#1 but did not sign it."}},
-        {"certificate after its key",
-         fixtures::bundleOf({"leaf.key", "leaf.pem"}),
-         leafNotAfter + day,
-         RiskLevel::warning,
-         {"Renew certificate #2 of the bundle (CN=leaf.tindrel.test) \u2014 it has expired."}},
-        {"everything expired",
-         fixtures::bundleOf({"leaf.pem", "intermediate.pem", "root.pem"}),
-         2.4e9,
-         RiskLevel::warning,
-         {renewFirst,
-          "Renew certificate #2 of the bundle (CN=Tindrel Test Intermediate) \u2014 it and 1 more "
-          "certificate have expired."}},
-        {"a single expired certificate as before",
-         fixtures::bundleOf({"leaf.pem"}),
-         leafNotAfter + day,
-         RiskLevel::warning,
-         {renewFirst}},
-        {"bundle inside Base64",
-         Bytes::base64Encode(fixtures::bundleOf({"leaf.pem", "expired-intermediate.pem"})),
-         fixtures::bundleNow,
-         RiskLevel::warning,
-         {"Renew certificate #2 of the bundle (CN=Tindrel Test Intermediate) \u2014 it has expired."}},
-    };
-    for (const Case& c : cases) {
-        Clock::Pinned now(c.now);
-        DecodeChain chain = Tindrel::inspect(c.text);
-        ASSERT_EQ(chain.kinds().back(), DetectionKind::pem) << c.name;
-        EXPECT_EQ(Explainer::riskLevel(chain), c.risk) << c.name;
-        EXPECT_EQ(Explainer::nextSteps(chain), c.nextSteps) << c.name;
     }
 }
 

@@ -10,13 +10,6 @@ using namespace tindrel;
 
 namespace {
 
-std::vector<std::string> spanTexts(const std::string& text) {
-    std::vector<std::string> out;
-    for (const TextSpan& span : JSONSpans::find(ScanText(text)))
-        out.push_back(text.substr(span.begin, span.end - span.begin));
-    return out;
-}
-
 // Positions between user-perceived characters, found with the grapheme rules directly.
 std::vector<std::size_t> characterBoundaries(const std::string& text) {
     std::vector<std::size_t> boundaries{0};
@@ -45,30 +38,6 @@ std::string randomText(std::mt19937& random, const std::vector<std::string>& pie
 
 } // namespace
 
-TEST(JSONSpans, BalancedBracketsOutsideStrings) {
-    struct Case {
-        std::string text;
-        std::vector<std::string> expected;
-    } cases[] = {
-        {"", {}},
-        {"{}", {"{}"}},
-        {"{", {}},
-        {"{]", {"{]"}},
-        {R"(x [{"a":"}"}] y)", {R"([{"a":"}"}])"}},
-        {R"({"\"}"})", {R"({"\"}"})"}},
-        {R"({"\\"})", {R"({"\\"})"}},
-        {"{ {}", {"{}"}},
-        {"a}{b}}", {"{b}"}},
-        {"\"{\"}", {}},
-        {"\\{}", {"{}"}},
-        {"{\u0301}", {}},
-        {"{\"\\\u0600\"}", {}}, // the escape takes the whole character "\u0600\"", quote included
-        {"{}[]", {"{}", "[]"}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(spanTexts(c.text), c.expected) << c.text;
-}
-
 TEST(JSONSpans, AgreesWithTheRetryingWalk) {
     const std::vector<std::string> pieces = {"{", "}", "[",      "]",      "\"",   "\\",
                                              "a", " ", "\u0301", "\u00E9", "\r\n", "{\"k\":"};
@@ -96,28 +65,5 @@ TEST(JSONSpans, BalancedEndAndUnclosedAgreeForEveryOpeningBracket) {
             ASSERT_EQ(JSONSpans::balancedEnd(scanText, i), expected) << text << " at " << i;
             ASSERT_EQ(unclosed.contains(i), !expected) << text << " at " << i;
         }
-    }
-}
-
-TEST(UnclosedBrackets, FindsTheOpeningBracketsThatNeverClose) {
-    struct Case {
-        std::string text;
-        std::vector<std::size_t> unclosed;
-    } cases[] = {
-        {"{{{}", {0, 1}},
-        {"[\\[\\[]", {0, 2}},
-        {"{\"}\"", {0}},
-        {"{\"{\\\"}\"", {0, 2}},
-        // A run of four brackets meets, inside a string, a run of two that began there: the two
-        // shallow walks of the first run join the second run's, and the deeper two keep their depths.
-        {"{{{{\"{{\\\"\"}}}", {0}},
-    };
-    for (const Case& c : cases) {
-        ScanText text(c.text);
-        UnclosedBrackets unclosed(text, 0);
-        std::vector<std::size_t> found;
-        for (std::size_t i = 0; i < c.text.size(); ++i)
-            if (unclosed.contains(i)) found.push_back(i);
-        EXPECT_EQ(found, c.unclosed) << c.text;
     }
 }

@@ -2,7 +2,7 @@
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/formats/Deflate.h"
 #include "TindrelCore/tests/CompressionFixtures.h"
-#include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/tests/Fixtures.h"
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -20,19 +20,6 @@ std::string randomBytes(std::size_t count) {
     for (char& byte : bytes)
         byte = static_cast<char>(generator() & 0xFF);
     return bytes;
-}
-
-std::string urlSafe(std::string base64) {
-    for (char& c : base64)
-        c = c == '+' ? '-' : c == '/' ? '_' : c;
-    return base64.substr(0, base64.find('='));
-}
-
-std::string hexOf(std::string_view bytes) {
-    std::string out;
-    for (char c : bytes)
-        out += fmt::format("{:02x}", static_cast<unsigned char>(c));
-    return out;
 }
 
 // Service log lines: timestamps, levels, key=value pairs, ids and paths with queries.
@@ -65,8 +52,8 @@ std::vector<Case> cases() {
     std::string random = randomBytes(size / 4 * 3);
     return {
         {"random Base64", Bytes::base64Encode(random), 0},
-        {"random URL-safe Base64", urlSafe(Bytes::base64Encode(random)), 0},
-        {"random hex", hexOf(random.substr(0, size / 2)), 0},
+        {"random URL-safe Base64", fixtures::base64URLOf(random), 0},
+        {"random hex", fixtures::hexOf(random.substr(0, size / 2)), 0},
         {"service log", serviceLog(size), 0},
         {"Base64 of a service log", Bytes::base64Encode(serviceLog(size / 4 * 3)), 1},
     };

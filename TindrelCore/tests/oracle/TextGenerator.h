@@ -6,8 +6,9 @@
 
 namespace tindrel::oracle {
 
-// Short texts built from log-like pieces: near-misses of every candidate pattern (each slot of a
-// skeleton filled from its options, now and then with a stray piece) between random noise.
+// Short texts built from log-like pieces (tests/data/oracle/text-pieces.tsv): near-misses of every
+// candidate pattern (each slot of a skeleton filled from its options, now and then with a stray
+// piece) between random noise.
 class TextGenerator {
 public:
     explicit TextGenerator(unsigned seed)

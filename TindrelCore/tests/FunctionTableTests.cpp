@@ -1,0 +1,252 @@
+#include "TindrelCore/detectors/Base32Detector.h"
+#include "TindrelCore/detectors/Base58Detector.h"
+#include "TindrelCore/formats/DER.h"
+#include "TindrelCore/formats/MarkupDepth.h"
+#include "TindrelCore/formats/X509.h"
+#include "TindrelCore/formats/YAML.h"
+#include "TindrelCore/knowledge/Explainer.h"
+#include "TindrelCore/knowledge/OAuthErrors.h"
+#include "TindrelCore/redact/SecretRules.h"
+#include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/JSONSpans.h"
+#include "TindrelCore/scan/UnclosedBrackets.h"
+#include "TindrelCore/tests/Fixtures.h"
+#include "TindrelCore/text/DateText.h"
+#include "TindrelCore/text/Percent.h"
+#include "TindrelCore/text/Text.h"
+#include "TindrelCore/text/TextCase.h"
+
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+
+using namespace tindrel;
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Answer = std::optional<std::string>;
+using Function = std::function<Answer(const std::string& input, const Args& args)>;
+
+inline Answer yesNo(bool value) {
+    return value ? "true" : "false";
+}
+
+inline Answer joined(const std::vector<std::string>& items) {
+    if (items.empty()) return std::nullopt;
+    std::string text = items.front();
+    for (std::size_t i = 1; i < items.size(); ++i)
+        text += "\t" + items[i];
+    return text;
+}
+
+inline Answer spans(std::string_view text, const std::vector<TextSpan>& found) {
+    std::vector<std::string> items;
+    for (const TextSpan& span : found)
+        items.emplace_back(text.substr(span.begin, span.end - span.begin));
+    return joined(items);
+}
+
+inline std::uint8_t byteArg(const Args& args, std::size_t i) {
+    return std::uint8_t(std::stoul(args.at(i), nullptr, 16));
+}
+
+inline Markup::Limits limitsOf(const Args& args) {
+    static const std::map<std::string, std::size_t Markup::Limits::*, std::less<>> fields = {
+        {"depth", &Markup::Limits::depth},
+        {"attributesPerElement", &Markup::Limits::attributesPerElement},
+        {"namespacesInScope", &Markup::Limits::namespacesInScope},
+        {"distinctNames", &Markup::Limits::distinctNames},
+        {"keysPerDict", &Markup::Limits::keysPerDict},
+        {"declaredAttributes", &Markup::Limits::declaredAttributes},
+        {"defaultedAttributes", &Markup::Limits::defaultedAttributes},
+        {"parameterEntityReferences", &Markup::Limits::parameterEntityReferences},
+        {"unescapeWork", &Markup::Limits::unescapeWork},
+    };
+    Markup::Limits limits;
+    for (const std::string& arg : args) {
+        std::size_t equals = arg.find('=');
+        if (arg == "doubleQuotesOnly")
+            limits.doubleQuotesOnly = true;
+        else
+            limits.*fields.at(arg.substr(0, equals)) = std::stoul(arg.substr(equals + 1));
+    }
+    return limits;
+}
+
+inline CandidatePattern patternNamed(std::string_view name) {
+    static const std::map<std::string, CandidatePattern, std::less<>> patterns = {
+        {"pemBlock", CandidatePattern::pemBlock},
+        {"cryptHash", CandidatePattern::cryptHash},
+        {"jwt", CandidatePattern::jwt},
+        {"uuid", CandidatePattern::uuid},
+        {"queryString", CandidatePattern::queryString},
+        {"base64Run", CandidatePattern::base64Run},
+        {"hexRun", CandidatePattern::hexRun},
+        {"millisecondTime", CandidatePattern::millisecondTime},
+        {"secondTime", CandidatePattern::secondTime},
+    };
+    return patterns.find(name)->second;
+}
+
+// DER read from `start`: the tag in hex, the content's begin and end, and where the element ends.
+inline Answer derRead(const std::string& input, const Args& args) {
+    std::optional<DER::Element> element = DER::read(input, std::stoll(args.at(0)));
+    if (!element) return std::nullopt;
+    const DER::Node& node = element->node;
+    return fixtures::hexOf(std::string(1, char(node.tag))) + " " + std::to_string(node.content.lower) + " " +
+           std::to_string(node.content.upper) + " " + std::to_string(element->end);
+}
+
+inline const std::map<std::string, Function, std::less<>>& functions() {
+    static const std::map<std::string, Function, std::less<>> table = {
+        {"base32Decode", [](const std::string& s, const Args&) { return Base32Detector::base32Decode(s); }},
+        {"base58Decode",
+         [](const std::string& s, const Args&) -> Answer {
+             std::optional<Bytes::Buffer> bytes = Base58Detector::base58Decode(s);
+             return bytes ? std::optional(fixtures::hexOf(*bytes)) : std::nullopt;
+         }},
+        {"base64Decode", [](const std::string& s, const Args&) { return Bytes::base64Decode(s); }},
+        {"base64URLDecode", [](const std::string& s, const Args&) { return Bytes::base64URLDecode(s); }},
+        {"hexDecode", [](const std::string& s, const Args&) { return Bytes::hex(s); }},
+        {"fromWrapper",
+         [](const std::string& s, const Args&) -> Answer {
+             std::optional<Bytes::Wrapped> wrapped = Bytes::fromWrapper(s);
+             return wrapped ? std::optional(wrapped->wrapper + " " + fixtures::hexOf(wrapped->data))
+                            : std::nullopt;
+         }},
+        {"mayBeginWith",
+         [](const std::string& s, const Args& args) {
+             return yesNo(Bytes::mayBeginWith(s, args.at(0).size(),
+                                              [&](std::string_view lead) { return lead == args.at(0); }));
+         }},
+        {"percentDecode", [](const std::string& s, const Args&) { return Percent::decode(s); }},
+        {"uppercased", [](const std::string& s, const Args&) -> Answer { return TextCase::uppercased(s); }},
+        {"lowercased", [](const std::string& s, const Args&) -> Answer { return TextCase::lowercased(s); }},
+        {"capitalized", [](const std::string& s, const Args&) -> Answer { return TextCase::capitalized(s); }},
+        {"trim", [](const std::string& s, const Args&) -> Answer { return std::string(Text::trim(s)); }},
+        {"characterCount",
+         [](const std::string& s, const Args&) -> Answer { return std::to_string(Text::characterCount(s)); }},
+        {"prefixCharacters",
+         [](const std::string& s, const Args& args) -> Answer {
+             return std::string(Text::prefixCharacters(s, std::stoul(args.at(0))));
+         }},
+        {"looksLikePrintableText",
+         [](const std::string& s, const Args&) { return yesNo(Text::looksLikePrintableText(s)); }},
+        {"sanitizeUTF8", [](const std::string& s, const Args&) -> Answer { return Text::sanitizeUTF8(s); }},
+        {"isValidUTF8", [](const std::string& s, const Args&) { return yesNo(Text::isValidUTF8(s)); }},
+        {"beginsValidUTF8",
+         [](const std::string& s, const Args&) { return yesNo(Text::beginsValidUTF8(s)); }},
+        {"derRead", derRead},
+        {"derChildren",
+         [](const std::string& s, const Args& args) {
+             std::vector<std::string> tags;
+             for (const DER::Node& node : DER::children(s, {std::stoll(args.at(0)), std::stoll(args.at(1))}))
+                 tags.push_back(fixtures::hexOf(std::string(1, char(node.tag))));
+             return joined(tags);
+         }},
+        {"commonName",
+         [](const std::string& s, const Args& args) -> Answer {
+             // One RDN of one attribute: the common name's OID and the value under the given tag.
+             auto tlv = [](std::uint8_t tag, std::string_view content) {
+                 return std::string(1, char(tag)) + char(content.size()) + std::string(content);
+             };
+             std::string rdn = tlv(0x31, tlv(0x30, tlv(0x06, "\x55\x04\x03") + tlv(byteArg(args, 0), s)));
+             return X509::commonName(rdn, {0, std::int64_t(rdn.size())});
+         }},
+        {"x509Time",
+         [](const std::string& s, const Args& args) -> Answer {
+             const std::string buffer = std::string(1, char(byteArg(args, 0))) + char(s.size()) + s;
+             std::optional<double> time = X509::parseTime(buffer, DER::read(buffer, 0)->node);
+             return time ? std::optional(DateText::iso8601(*time)) : std::nullopt;
+         }},
+        {"staysWithin", [](const std::string& s,
+                           const Args& args) { return yesNo(Markup::staysWithin(s, limitsOf(args))); }},
+        {"yamlPreprocess",
+         [](const std::string& s, const Args&) -> Answer {
+             std::optional<YAML::Lines> lines = YAML::preprocess(s);
+             if (!lines) return std::nullopt;
+             std::string text = lines->sawMarker ? "marker" : "no marker";
+             for (const YAML::Line& line : lines->lines)
+                 text += "\t" + std::to_string(line.indent) + " " + std::string(line.text);
+             return text;
+         }},
+        {"yamlSplitMapping",
+         [](const std::string& s, const Args&) -> Answer {
+             auto pair = YAML::splitMapping(s);
+             return pair ? std::optional(pair->first + "\t" + pair->second) : std::nullopt;
+         }},
+        {"yamlScalar",
+         [](const std::string& s, const Args&) -> Answer {
+             nlohmann::json value = YAML::scalar(s);
+             if (value.is_number_float() && std::isinf(value.get<double>())) return "infinity";
+             return value.dump();
+         }},
+        {"relativeTime",
+         [](const std::string& s, const Args&) -> Answer { return Explainer::relativeTime(std::stod(s)); }},
+        {"jwtAlgNote", [](const std::string& s, const Args&) { return Explainer::jwtAlgNote(s); }},
+        {"jwtClaim", [](const std::string& s, const Args&) { return Explainer::jwtClaim(s); }},
+        {"passwordHashNote",
+         [](const std::string& s, const Args& args) -> Answer {
+             std::optional<std::string_view> cost;
+             if (!args.empty()) cost = args[0];
+             std::optional<Explainer::Note> note = Explainer::passwordHashNote(s, cost);
+             if (!note) return std::nullopt;
+             return note->nextStep ? note->note + "\t" + *note->nextStep : note->note;
+         }},
+        {"digestNote",
+         [](const std::string& s, const Args&) -> Answer {
+             Explainer::Note note = Explainer::digestNote(std::stoi(s));
+             return note.nextStep ? note.note + "\t" + *note.nextStep : note.note;
+         }},
+        {"oauthMeaning",
+         [](const std::string& s, const Args&) -> Answer {
+             std::optional<OAuthErrors::Info> info = OAuthErrors::lookup(s);
+             return info ? std::optional(info->meaning) : std::nullopt;
+         }},
+        {"isSecretKey", [](const std::string& s, const Args&) { return yesNo(Redaction::isSecretKey(s)); }},
+        {"redactionMode",
+         [](const std::string& s, const Args&) -> Answer {
+             std::optional<Redaction::Mode> mode = Redaction::modeNamed(s);
+             if (!mode) return std::nullopt;
+             return *mode == Redaction::Mode::secrets      ? "secrets"
+                    : *mode == Redaction::Mode::keepClaims ? "keepClaims"
+                                                           : "all";
+         }},
+        {"candidates",
+         [](const std::string& s, const Args& args) {
+             return spans(s, findCandidates(ScanText(s), patternNamed(args.at(0))));
+         }},
+        {"jsonSpans",
+         [](const std::string& s, const Args&) { return spans(s, JSONSpans::find(ScanText(s))); }},
+        {"unclosedBrackets",
+         [](const std::string& s, const Args&) {
+             ScanText text(s);
+             UnclosedBrackets unclosed(text, 0);
+             std::vector<std::string> found;
+             for (std::size_t i = 0; i < s.size(); ++i)
+                 if (unclosed.contains(i)) found.push_back(std::to_string(i));
+             return joined(found);
+         }},
+    };
+    return table;
+}
+
+} // namespace
+
+// Each row of tests/data/functions.tsv: a function of the core with its arguments, an input, and
+// the answer it must give.
+TEST(FunctionTable, EachFunctionGivesTheAnswersOfItsRows) {
+    for (const fixtures::Row& row : fixtures::table("functions.tsv")) {
+        std::istringstream words(row[0]);
+        std::string name;
+        words >> name;
+        Args args{std::istream_iterator<std::string>(words), {}};
+        Answer expected;
+        for (std::size_t i = 2; i < row.size(); ++i)
+            expected = expected ? *expected + "\t" + row[i] : row[i];
+        EXPECT_EQ(functions().at(name)(row[1], args), expected) << row.where;
+    }
+}
