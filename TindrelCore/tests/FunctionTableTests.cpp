@@ -44,6 +44,7 @@ inline Answer joined(const std::vector<std::string>& items) {
 
 inline Answer spans(std::string_view text, const std::vector<TextSpan>& found) {
     std::vector<std::string> items;
+    items.reserve(found.size());
     for (const TextSpan& span : found)
         items.emplace_back(text.substr(span.begin, span.end - span.begin));
     return joined(items);

@@ -134,7 +134,7 @@ TEST(XMLDetector, ExternalEntitiesAndDTDsAreNeverRead) {
     const std::string secret = "outside-secret-7f3c";
     OutsideFile entityFile(secret);
     OutsideFile dtdFile("<!ENTITY leak \"" + secret + "\"><!ATTLIST r extra CDATA \"" + secret + "\">");
-    for (std::string text : {
+    for (const std::string& text : {
              "<!DOCTYPE r [<!ENTITY xxe SYSTEM \"" + entityFile.url() + "\">]><r>&xxe;</r>",
              "<!DOCTYPE r [<!ENTITY % p SYSTEM \"" + dtdFile.url() + "\"> %p;]><r>&leak;</r>",
              "<!DOCTYPE r SYSTEM \"" + dtdFile.url() + "\"><r>&leak;</r>",

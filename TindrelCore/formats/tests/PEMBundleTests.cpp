@@ -48,13 +48,13 @@ std::string summaryOf(const PEMBundle::Bundle& bundle) {
 }
 
 // libcrypto's own account of a certificate's key, named the way the bundle names keys.
-std::optional<X509::PublicKey> libcryptoKey(const std::string& der) {
+std::optional<tindrel::X509::PublicKey> libcryptoKey(const std::string& der) {
     const auto* p = reinterpret_cast<const unsigned char*>(der.data());
     std::unique_ptr<::X509, void (*)(::X509*)> certificate(d2i_X509(nullptr, &p, long(der.size())),
                                                            X509_free);
     const EVP_PKEY* key = certificate ? X509_get0_pubkey(certificate.get()) : nullptr;
     if (!key) return std::nullopt;
-    X509::PublicKey facts{EVP_PKEY_get0_type_name(key), EVP_PKEY_get_bits(key)};
+    tindrel::X509::PublicKey facts{EVP_PKEY_get0_type_name(key), EVP_PKEY_get_bits(key)};
     char group[80] = {};
     if (EVP_PKEY_get_group_name(key, group, sizeof group, nullptr) == 1) {
         const char* nist = EC_curve_nid2nist(OBJ_sn2nid(group));
@@ -71,9 +71,10 @@ TEST(PEMBundle, KeyFactsMatchLibcryptoForTheSystemBundle) {
     std::set<std::string> types;
     for (const PEMBlock& block : allPEMBlocks(*text, PEMBundle::maxBlocks).blocks) {
         std::string der = Bytes::base64Decode(block.body).value_or("");
-        std::optional<X509::Layout> layout = X509::layout(der);
+        std::optional<tindrel::X509::Layout> layout = tindrel::X509::layout(der);
         ASSERT_TRUE(layout && layout->subjectPublicKeyInfo) << block.body.substr(0, 40);
-        std::optional<X509::PublicKey> key = X509::publicKey(der, *layout->subjectPublicKeyInfo);
+        std::optional<tindrel::X509::PublicKey> key =
+            tindrel::X509::publicKey(der, *layout->subjectPublicKeyInfo);
         EXPECT_EQ(key, libcryptoKey(der)) << block.body.substr(0, 40);
         types.insert(key ? key->type : "?");
     }

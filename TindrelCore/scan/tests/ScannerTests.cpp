@@ -15,6 +15,7 @@ namespace {
 // Each finding as "matched text @line shape".
 std::vector<std::string> summarize(const std::vector<ScanFinding>& findings) {
     std::vector<std::string> out;
+    out.reserve(findings.size());
     for (const ScanFinding& finding : findings)
         out.push_back(finding.matchedText + " @" + std::to_string(finding.line) + " " +
                       finding.chain.shapeText());
