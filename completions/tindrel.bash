@@ -13,7 +13,7 @@ _tindrel() {
     local options
     case "$command" in
         inspect) options="--json --markdown --each-line --sample --raw --help" ;;
-        scan) options="--json --verbose --all --extended --raw --help" ;;
+        scan) options="--json --verbose --follow --all --extended --raw --help" ;;
         explain|ask) options="--no-model --raw --help" ;;
         *)
             COMPREPLY=($(compgen -W "inspect scan explain ask --help --version" -- "$cur"))
