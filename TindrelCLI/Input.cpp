@@ -134,6 +134,7 @@ Wait waitFor(int fd, int milliseconds, const sigset_t* mask) {
 }
 
 constexpr int growthPollMilliseconds = 250;
+constexpr int overdueMilliseconds = 2000;
 
 } // namespace
 
@@ -174,17 +175,22 @@ bool ChunkReader::readAll(const std::function<void(std::string_view)>& each) {
 }
 
 bool ChunkReader::follow(const std::function<void(std::string_view)>& each,
-                         const std::function<void()>& paused, bool growth) {
+                         const std::function<void(bool)>& paused, bool growth) {
     if (fd_ < 0) return false;
     std::optional<Interrupts> interrupts;
     if (growth) interrupts.emplace();
     const sigset_t* mask = interrupts ? interrupts->waiting() : nullptr;
     bool regular = hasType(fd_, S_IFREG);
     std::string buffer(chunkBytes, '\0');
+    int silentPolls = 0;
     for (;;) {
         Wait now = waitFor(fd_, 0, mask);
         if (now == Wait::timedOut) {
-            paused();
+            paused(false);
+            now = waitFor(fd_, overdueMilliseconds, mask);
+        }
+        if (now == Wait::timedOut) {
+            paused(true);
             now = waitFor(fd_, -1, mask);
         }
         if (now == Wait::interrupted) return true;
@@ -195,10 +201,11 @@ bool ChunkReader::follow(const std::function<void(std::string_view)>& each,
         }
         if (n > 0) {
             each(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+            silentPolls = 0;
             continue;
         }
         if (!growth || !regular) return true;
-        paused();
+        paused(++silentPolls == overdueMilliseconds / growthPollMilliseconds);
         if (waitFor(-1, growthPollMilliseconds, mask) == Wait::interrupted) return true;
     }
 }

@@ -7,10 +7,10 @@ namespace tindrel::cli {
 bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following) {
     ScanStream stream = Tindrel::scanStream(each);
     auto feed = [&stream](std::string_view chunk) { stream.feed(chunk); };
-    bool read = following == Following::no
-                    ? input.readAll(feed)
-                    : input.follow(
-                          feed, [&stream] { stream.settle(); }, following == Following::growth);
+    bool read = following == Following::no ? input.readAll(feed)
+                                           : input.follow(
+                                                 feed, [&stream](bool overdue) { stream.settle(overdue); },
+                                                 following == Following::growth);
     if (!read) return false;
     stream.finish();
     return true;

@@ -97,14 +97,15 @@ for case in "--json:excludes" "--redact:excludes" "$work/lf.log $work/crlf.log:n
 done
 
 # A pipe that stays open: each finding is shown while its writer still runs, with --follow and
-# without it, and the scan ends with the pipe.
+# without it (behind a bracket that never closes, once the pipe has been silent for a while), and
+# the scan ends with the pipe.
 mkfifo "$work/fifo"
 for follow in --follow ""; do
   name="scan $follow of an open pipe"
   timeout 20 "$TINDREL" scan ${follow:+"$follow"} <"$work/fifo" >"$work/pipe.out" 2>&1 &
   scan=$!
   exec 3>"$work/fifo"
-  printf 'boot ok\nAuthorization: Bearer %s\n' "$token" >&3
+  printf 'boot {\nAuthorization: Bearer %s\n' "$token" >&3
   appears "$work/pipe.out" '^line 2  JWT  ' || fail "$name: no finding while the pipe is open"
   printf 'user ada\n' >&3
   exec 3>&-

@@ -70,9 +70,13 @@ void ScanStream::feed(std::string_view bytes) {
 // Only a line feed that came since the last pause can settle more: the lines before it were
 // settled then, or an open match held them, which more text on the unfinished line cannot close
 // without also running over all of them.
-void ScanStream::settle() {
-    if (held_.size() < rescanAt_ || held_.find('\n', pausedAt_) == std::string::npos) return;
+void ScanStream::settle(bool overdue) {
+    if (overdue ? held_.find('\n') == std::string::npos
+                : held_.size() < rescanAt_ || held_.find('\n', pausedAt_) == std::string::npos)
+        return;
+    overdue_ = overdue;
     scanHeld(Ending::paused);
+    overdue_ = false;
     pausedAt_ = held_.size();
     rescanAt_ = held_.size() > pauseRescanBytes ? 2 * held_.size() : 0;
 }
@@ -103,6 +107,7 @@ void ScanStream::append(std::string_view bytes) {
 // matches and failed attempts that begin before are the same in the whole text.
 std::size_t ScanStream::settledOnPause(const ScanText& text) const {
     std::size_t settled = text.text().rfind('\n') + 1;
+    if (overdue_) return settled;
     for (std::optional<std::size_t> open :
          {ScanMatchers::firstUnfinishedPemBlock(text), JSONSpans::firstUnclosed(text)})
         settled = std::min(settled, open.value_or(settled));

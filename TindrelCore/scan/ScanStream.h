@@ -41,7 +41,10 @@ public:
     // closes, fails or falls a reach behind, as without pauses; once it holds over 64 KiB, it is
     // looked at again only when the held text has doubled, so that pauses, however often they
     // come, do not rescan a long held text each time.
-    void settle();
+    // With `overdue` (the input has stayed silent well past the pause), an open match holds back
+    // nothing: every complete line is scanned now, so one stray bracket in a quiet log cannot hide
+    // the findings after it. A match that still closes later is then not found whole.
+    void settle(bool overdue = false);
     // The text is complete: scans what is still held. The stream is spent afterwards.
     void finish();
 
@@ -75,6 +78,7 @@ private:
     // when it has doubled, not at every pause.
     std::size_t pausedAt_ = 0;
     std::size_t rescanAt_ = 0;
+    bool overdue_ = false; // the pause being settled lets open matches go
 };
 
 } // namespace tindrel

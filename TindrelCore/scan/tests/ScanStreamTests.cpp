@@ -133,11 +133,12 @@ TEST(ScanStream, FindsWhatTheWholeTextFinds) {
 
 // Lines fed with a pause after each step: the findings of the complete lines come out before
 // anything more is fed, but for the lines that a match still open may reach back into, which come
-// out once it closes, fails or falls a reach behind.
+// out once it closes, fails, falls a reach behind or the pause is overdue.
 TEST(ScanStream, SettlesCompleteLinesWhenTheInputPauses) {
     struct Step {
         std::string fed;
         std::vector<std::string> settled; // the matched texts handed out by the pause after it
+        bool overdue = false;
     };
     const std::string pem =
         "-----BEGIN CERTIFICATE-----\nQUJDREVGR0hJSktMTU5PUFFSU1RVVldY\n-----END CERTIFICATE-----";
@@ -158,7 +159,10 @@ TEST(ScanStream, SettlesCompleteLinesWhenTheInputPauses) {
         {"stray: eyJ2.e30.w\n", {"eyJ2.e30.w"}},
         {"{ never closed\n", {}},
         {"then eyJ3.e30.v\n", {}},
-        {filler, {"eyJ3.e30.v"}},
+        {"later eyJ4.e30.u\n", {"eyJ3.e30.v", "eyJ4.e30.u"}, true},
+        {"{ open again\n", {}},
+        {filler, {}},
+        {"", {}, true},
     };
     Scanner scanner{engineOf({
         {DetectionKind::pem, [](std::string_view t) { return startsWith(t, "-----BEGIN"); }},
@@ -171,7 +175,7 @@ TEST(ScanStream, SettlesCompleteLinesWhenTheInputPauses) {
     for (const Step& step : steps) {
         std::size_t before = findings.size();
         stream.feed(step.fed);
-        stream.settle();
+        stream.settle(step.overdue);
         text += step.fed;
         std::vector<std::string> settled;
         for (std::size_t i = before; i < findings.size(); ++i)
