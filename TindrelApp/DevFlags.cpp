@@ -29,4 +29,13 @@ DevFlags DevFlags::parse(const QStringList& arguments) {
     return flags;
 }
 
+std::optional<QString> DevFlags::refusedByRunningApp(const QStringList& arguments) {
+    for (const char* flag : {"--quit-after-ms", "--screenshot"}) {
+        if (arguments.contains(QLatin1String(flag)))
+            return QLatin1String(flag) +
+                   QStringLiteral(" only applies to a Tindrel that is starting, and one is already running");
+    }
+    return std::nullopt;
+}
+
 } // namespace tindrel

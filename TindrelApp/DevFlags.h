@@ -17,6 +17,9 @@ struct DevFlags {
     bool openTray = false;
 
     static DevFlags parse(const QStringList& arguments);
+    // "--quit-after-ms" and "--screenshot" belong to a run of their own: handed to a running app they
+    // would quit it or picture it at a moment nobody chose. Why such a command line is refused.
+    static std::optional<QString> refusedByRunningApp(const QStringList& arguments);
 };
 
 } // namespace tindrel

@@ -12,10 +12,12 @@
 #include "TindrelAppUI/views/settings/SettingsWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QThreadPool>
 #include <QTimer>
+#include <cstdio>
 
 using namespace tindrel;
 
@@ -39,6 +41,28 @@ void applyDevFlags(AppShell& shell, const DevFlags& flags) {
     if (flags.openTray && shell.tray()) shell.tray()->togglePanel();
 }
 
+// A later launch's command line: refused whole when it holds a flag a running app cannot honour,
+// otherwise applied, and answered once everything it asked for is done or has failed.
+void takeHandOver(AppShell& shell, const QStringList& arguments, const SingleInstance::Respond& respond) {
+    if (std::optional<QString> refusal = DevFlags::refusedByRunningApp(arguments)) {
+        respond({false, *refusal});
+        return;
+    }
+    shell.handOver(arguments,
+                   [&shell, flags = DevFlags::parse(arguments), respond](const HandOverFailure& failure) {
+                       applyDevFlags(shell, flags);
+                       respond({!failure.has_value(), failure.value_or(QString())});
+                   });
+}
+
+// The second process's exit status: 0 only when the running app did everything asked for.
+int reportHandOff(const SingleInstance::Reply& reply) {
+    if (reply.done) return 0;
+    for (const QString& line : reply.message.split(QLatin1Char('\n')))
+        std::fprintf(stderr, "tindrel-app: %s\n", qUtf8Printable(line));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,9 +75,11 @@ int main(int argc, char** argv) {
     const DevFlags flags = DevFlags::parse(arguments);
 
     // A second launch (a desktop key binding running "tindrel-app --inspect-clipboard", say) passes
-    // its command line to the running app instead of starting another.
+    // its command line to the running app instead of starting another, and waits for the outcome.
     SingleInstance instance;
-    if (instance.handOff(arguments)) return 0;
+    if (std::optional<SingleInstance::Reply> reply =
+            instance.handOff(LaunchFlags::withAbsolutePaths(arguments, QDir::current())))
+        return reportHandOff(*reply);
 
     SettingsDefaults defaults;
     ModelPref::applyStored(defaults);
@@ -61,7 +87,9 @@ int main(int argc, char** argv) {
     services.mediumDate = MediumDateText::formatter();
     InspectorModel model(defaults, arguments, services);
     AppShell shell(defaults, model, HotKeyManager::shared(), arguments, ShellServices::system());
-    instance.listen([&shell](const QStringList& handed) { shell.handOver(handed); });
+    instance.listen([&shell](const QStringList& handed, const SingleInstance::Respond& respond) {
+        takeHandOver(shell, handed, respond);
+    });
     shell.start();
     // With a tray icon the app keeps running there after its windows close.
     QApplication::setQuitOnLastWindowClosed(!shell.tray() || !shell.tray()->icon());

@@ -29,15 +29,31 @@ grep -q "^=== JSON ===$" "$scratch/export.txt" || { echo "--dump-export wrote no
 grep -q "^# JWT" "$scratch/export.txt" || { echo "--dump-export wrote no Markdown report"; exit 1; }
 run --autoload-sample --screenshot "$scratch/shot.png"
 [ -s "$scratch/shot.png" ] || { echo "--screenshot wrote no picture"; exit 1; }
-# A second launch hands its command line to the running app and quits at once.
-timeout 60 "$app" --quit-after-ms 6000 >"$scratch/first" 2>&1 &
+# A second launch hands its command line to the running app and waits for the outcome: status 0 only
+# when everything it asked for was done, otherwise a message on stderr and status 1.
+timeout 90 "$app" --quit-after-ms 25000 >"$scratch/first" 2>&1 &
 first=$!
 for _ in $(seq 100); do
   [ -S "$XDG_RUNTIME_DIR/tindrel.sock" ] && break
   sleep 0.1
 done
-if ! timeout 5 "$app" --inspect-clipboard >"$scratch/second" 2>&1; then
-  echo "a second tindrel-app did not hand over to the running one:"; cat "$scratch/second"; exit 1
-fi
-wait "$first" || { echo "the running tindrel-app failed after a hand-over:"; cat "$scratch/first"; exit 1; }
+second() { (cd "$scratch" && timeout 20 "$app" "$@" >"$scratch/second.out" 2>"$scratch/second.err"); }
+expect_done() {
+  second "$@" || { echo "tindrel-app $* was not done by the running app:"; cat "$scratch/second.err"; exit 1; }
+}
+expect_refused() {
+  local message="$1"; shift
+  if second "$@"; then echo "tindrel-app $* claimed success for work not done"; exit 1; fi
+  grep -qF "tindrel-app: $message" "$scratch/second.err" || {
+    echo "tindrel-app $* did not say why:"; cat "$scratch/second.err"; exit 1; }
+}
+expect_refused "--dump-export: nothing is in focus to export" --dump-export nothing.txt
+[ ! -e "$scratch/nothing.txt" ] || { echo "--dump-export wrote a file with nothing in focus"; exit 1; }
+expect_done --inspect-clipboard
+expect_done --autoload-sample --dump-export handed.txt
+grep -q "^=== JSON ===$" "$scratch/handed.txt" || { echo "a handed-over --dump-export wrote no export"; exit 1; }
+expect_done --ask "is it expired?"
+expect_refused "--ask: the question is blank" --ask "  "
+expect_refused "--quit-after-ms only applies to a Tindrel that is starting" --quit-after-ms 10
+wait "$first" || { echo "the running tindrel-app failed after the hand-overs:"; cat "$scratch/first"; exit 1; }
 echo "tindrel-app ran and quit in every mode"

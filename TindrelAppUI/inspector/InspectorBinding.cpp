@@ -25,7 +25,7 @@ void addPresentation(ScreenState& state, const InspectorModel::Presentation& pre
     switch (presentation.kind) {
     case Kind::single:
         state.scene = ScreenState::Scene::single;
-        state.singleChain = *presentation.chain;
+        state.singleChain = presentation.chain;
         state.embeddedCount = presentation.embeddedCount;
         break;
     case Kind::scan:
@@ -50,7 +50,7 @@ ScreenState screenStateOf(const InspectorModel& model) {
     if (model.decoding()) state.scene = ScreenState::Scene::decoding;
     state.selectedFinding = model.selectedFinding();
     state.singleResultAvailable = model.singleResultAvailable();
-    if (const SharedChain focus = model.insightChain()) state.insightChain = *focus;
+    state.insightChain = model.insightChain();
     state.insight = insightOf(model.explanation().state);
     state.explanation = QString::fromStdString(model.explanation().text);
     for (const InspectorModel::FollowUpItem& item : model.followUps()) {
@@ -104,7 +104,9 @@ void InspectorBinding::connectModel() {
 
 void InspectorBinding::connectWindow() {
     InspectorModel* model = &model_;
-    connect(&window_, &MainWindow::inputEdited, model, &InspectorModel::setInputText);
+    connect(&window_, &MainWindow::inputEdited, model,
+            [model](const QString& text) { model->typeInput(text.toStdString()); });
+    connect(&window_, &MainWindow::inputPasted, model, &InspectorModel::setInputText);
     connect(&window_, &MainWindow::sampleRequested, model, &InspectorModel::loadSample);
     connect(&window_, &MainWindow::clearInputRequested, model, &InspectorModel::clearInput);
     connect(&window_, &MainWindow::clipboardRequested, model, &InspectorModel::loadClipboard);

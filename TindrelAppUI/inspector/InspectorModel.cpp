@@ -38,6 +38,11 @@ template <typename T> bool samePointee(const std::shared_ptr<const T>& a, const 
 
 } // namespace
 
+DecodedInput decodeInput(const std::string& text) {
+    return {std::make_shared<const DecodeChain>(Tindrel::inspect(text)),
+            std::make_shared<const std::vector<ScanFinding>>(Tindrel::scan(text))};
+}
+
 bool InspectorModel::waitForWorkers(int milliseconds) {
     return ModelWorkers::waitForDone(milliseconds);
 }
@@ -59,8 +64,15 @@ InspectorModel::InspectorModel(Defaults& defaults, const QStringList& arguments,
                                QObject* parent)
     : QObject(parent)
     , findings_(noFindings())
+    , settleTimer_(new QTimer(this))
     , defaults_(defaults)
     , services_(std::move(services)) {
+    settleTimer_->setSingleShot(true);
+    settleTimer_->setInterval(services_.settleMilliseconds);
+    connect(settleTimer_, &QTimer::timeout, this, [this] {
+        awaitingSettle_ = false;
+        recordIfSettled();
+    });
     std::optional<QByteArray> stored = defaults_.data(historyKey);
     if (stored) history_ = InspectionHistory::decoded(std::string_view(stored->constData(), stored->size()));
     if (HistoryPrivacy::withoutSecrets(defaults_)) forgetHistorySecrets();
@@ -81,6 +93,8 @@ void InspectorModel::forgetHistorySecrets() {
 
 InspectorModel::~InspectorModel() {
     cancelExplanation();
+    awaitingSettle_ = false; // closing the app settles what was typed last
+    recordIfSettled();
 }
 
 void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
@@ -92,7 +106,7 @@ void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
         setInput(std::string(Samples::log));
     }
     if (flags.inspectClipboard) loadClipboard();
-    if (flags.dumpExportPath) dumpExport(*flags.dumpExportPath);
+    if (flags.dumpExportPath) dumpExport(*flags.dumpExportPath); // at start a failed export is ignored
     if (flags.askQuestion) {
         QTimer::singleShot(services_.askDelayMilliseconds, this,
                            [this, question = flags.askQuestion->toStdString()] { ask(question); });
@@ -100,14 +114,53 @@ void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
     decodeInBackground_ = true;
 }
 
-void InspectorModel::dumpExport(const QString& path) const {
+HandOverFailure InspectorModel::dumpExport(const QString& path) const {
     SharedChain focus = insightChain();
-    if (!focus) return;
-    ExportDump::writeAtomically(path, ExportDump::text(*focus, services_.mediumDate));
+    if (!focus) return QStringLiteral("--dump-export: nothing is in focus to export");
+    if (!ExportDump::writeAtomically(path, ExportDump::text(*focus, services_.mediumDate)))
+        return QStringLiteral("--dump-export: could not write ") + path;
+    return std::nullopt;
+}
+
+HandOverFailure InspectorModel::askHandedOver(const QString& question) {
+    if (Text::isBlank(question.toStdString())) return QStringLiteral("--ask: the question is blank");
+    if (!insightChain()) return QStringLiteral("--ask: nothing is in focus to ask about");
+    ask(question.toStdString());
+    return std::nullopt;
+}
+
+void InspectorModel::applyHandedOver(const LaunchFlags& flags, std::function<void(HandOverFailure)> done) {
+    if (flags.seedHistory) seedDemoHistory();
+    if (flags.autoloadSample) {
+        setInput(std::string(flags.scan ? Samples::log : Samples::token));
+    } else if (flags.scan) {
+        setInput(std::string(Samples::log));
+    }
+    if (flags.inspectClipboard) loadClipboard();
+    if (!flags.dumpExportPath && !flags.askQuestion) {
+        done(std::nullopt);
+        return;
+    }
+    whenDecoded([this, flags, done = std::move(done)] {
+        QStringList failures;
+        if (flags.dumpExportPath)
+            if (HandOverFailure failure = dumpExport(*flags.dumpExportPath)) failures << *failure;
+        if (flags.askQuestion)
+            if (HandOverFailure failure = askHandedOver(*flags.askQuestion)) failures << *failure;
+        done(failures.isEmpty() ? HandOverFailure() : failures.join(QLatin1Char('\n')));
+    });
+}
+
+void InspectorModel::whenDecoded(std::function<void()> then) {
+    if (decoding_) {
+        afterDecode_.push_back(std::move(then));
+        return;
+    }
+    then();
 }
 
 InspectorModel::Presentation InspectorModel::presentation() const {
-    if (decoding_ || isBlank(input_)) return Presentation::empty();
+    if (decoding_ || isBlank(*input_)) return Presentation::empty();
     if (forcedLogScan_ && !findings_->empty()) return Presentation::scan(findings_);
     if (chain_ && chain_->isRecognized()) {
         int count = static_cast<int>(findings_->size());
@@ -146,8 +199,26 @@ std::optional<std::string> InspectorModel::primaryValue() const {
     return focus->finalValue();
 }
 
+const QString& InspectorModel::inputText() const {
+    if (!inputText_) inputText_ = QString::fromStdString(*input_);
+    return *inputText_;
+}
+
 void InspectorModel::setInput(std::string text) {
-    input_ = std::move(text);
+    awaitingSettle_ = false;
+    settleTimer_->stop();
+    assignInput(std::move(text));
+}
+
+void InspectorModel::typeInput(std::string text) {
+    awaitingSettle_ = true;
+    settleTimer_->start();
+    assignInput(std::move(text));
+}
+
+void InspectorModel::assignInput(std::string text) {
+    input_ = std::make_shared<const std::string>(std::move(text));
+    inputText_.reset();
     emit inputChanged();
     recompute();
 }
@@ -156,19 +227,19 @@ void InspectorModel::recompute() {
     cancelExplanation();
     setForcedLogScan(false);
     setSelectedFinding(0);
+    recordPending_ = false;
     ++*latestDecode_;
-    if (isBlank(input_)) {
+    if (isBlank(*input_)) {
         setDecoding(false);
         commitDecode({nullptr, noFindings()});
         return;
     }
-    if (decodeInBackground_ && input_.size() >= backgroundDecodeBytes) {
+    if (decodeInBackground_ && input_->size() >= backgroundDecodeBytes) {
         decodeInBackground();
         return;
     }
     setDecoding(false);
-    commitDecode({std::make_shared<const DecodeChain>(Tindrel::inspect(input_)),
-                  std::make_shared<const std::vector<ScanFinding>>(Tindrel::scan(input_))});
+    commitDecode(services_.decode(*input_));
 }
 
 void InspectorModel::decodeInBackground() {
@@ -178,37 +249,47 @@ void InspectorModel::decodeInBackground() {
     setFollowUps({});
     setDecoding(true);
     const std::uint64_t generation = latestDecode_->load();
-    QFuture<Decoded> task =
-        QtConcurrent::run(&ModelWorkers::decoders(), [text = std::make_shared<const std::string>(input_),
-                                                      latest = latestDecode_, generation] {
-            if (latest->load() != generation) return Decoded{};
-            return Decoded{std::make_shared<const DecodeChain>(Tindrel::inspect(*text)),
-                           std::make_shared<const std::vector<ScanFinding>>(Tindrel::scan(*text))};
-        });
-    ModelWorkers::whenFinished(this, std::move(task), [this, generation](Decoded decoded) {
+    QFuture<DecodedInput> task =
+        QtConcurrent::run(&ModelWorkers::decoders(),
+                          [text = input_, decode = services_.decode, latest = latestDecode_, generation] {
+                              if (latest->load() != generation) return DecodedInput{};
+                              return decode(*text);
+                          });
+    ModelWorkers::whenFinished(this, std::move(task), [this, generation](DecodedInput decoded) {
         if (latestDecode_->load() != generation) return;
         setDecoding(false);
         commitDecode(std::move(decoded));
     });
 }
 
-void InspectorModel::commitDecode(Decoded decoded) {
+void InspectorModel::commitDecode(DecodedInput decoded) {
     setChain(std::move(decoded.chain));
     setFindings(std::move(decoded.findings));
     if (!chain_) {
         setExplanation(Explanation::none());
-        return;
+    } else {
+        recordPending_ = chain_->isRecognized();
+        recordIfSettled();
+        refreshExplanation();
     }
-    if (chain_->isRecognized()) {
-        auto now = static_cast<std::int64_t>(Clock::now());
-        bool withoutSecrets = HistoryPrivacy::withoutSecrets(defaults_);
-        history_.record(HistoryEntry(
-            withoutSecrets ? Redaction::redactedInput(*chain_, Redaction::Mode::secrets) : input_, *chain_,
-            now));
-        emit historyChanged();
-        persistHistory();
+    // In order, and each only while nothing is being decoded: one may start a decode the next waits for.
+    while (!decoding_ && !afterDecode_.empty()) {
+        std::function<void()> then = std::move(afterDecode_.front());
+        afterDecode_.erase(afterDecode_.begin());
+        then();
     }
-    refreshExplanation();
+}
+
+void InspectorModel::recordIfSettled() {
+    if (!recordPending_ || awaitingSettle_) return;
+    recordPending_ = false;
+    auto now = static_cast<std::int64_t>(Clock::now());
+    bool withoutSecrets = HistoryPrivacy::withoutSecrets(defaults_);
+    history_.record(
+        HistoryEntry(withoutSecrets ? Redaction::redactedInput(*chain_, Redaction::Mode::secrets) : *input_,
+                     *chain_, now));
+    emit historyChanged();
+    persistHistory();
 }
 
 void InspectorModel::refreshExplanation() {

@@ -15,8 +15,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,8 +26,17 @@
 
 namespace tindrel {
 
-using SharedChain = std::shared_ptr<const DecodeChain>;
+using SharedChain = std::shared_ptr<const DecodeChain>; // as in ScreenState
 using SharedFindings = std::shared_ptr<const std::vector<ScanFinding>>;
+
+// What decoding an input gives: its chain and the artifacts the log scan found in it.
+struct DecodedInput {
+    SharedChain chain;
+    SharedFindings findings;
+};
+
+// Tindrel::inspect and Tindrel::scan of the text.
+DecodedInput decodeInput(const std::string& text);
 
 // What the model reaches outside itself; tests swap in fakes.
 struct InspectorServices {
@@ -33,7 +44,15 @@ struct InspectorServices {
     std::shared_ptr<Pasteboard> pasteboard = std::make_shared<ClipboardPasteboard>();
     MediumDateFormatter mediumDate = MediumDate::fromCLibrary;
     int askDelayMilliseconds = 2000; // "--ask" waits this long before asking
+    // A typed input enters the history once no keystroke has come for this long.
+    int settleMilliseconds = 1500;
+    // Called on a worker for long inputs; tests replace it to take the engine's time out of what they
+    // measure.
+    std::function<DecodedInput(const std::string&)> decode = decodeInput;
 };
+
+// Why the flags a later launch handed over were not all honoured; nothing when they were.
+using HandOverFailure = std::optional<QString>;
 
 // The one model behind the main window, the tray menu and the command palette. It lives on the GUI
 // thread; explanations and follow-up answers are produced on worker threads and published back here.
@@ -92,13 +111,15 @@ public:
     // their model; the process calls it before it exits so no worker meets torn-down statics. False
     // when some were still running after `milliseconds`.
     static bool waitForWorkers(int milliseconds);
-    // Inputs this long are decoded on a worker so a huge paste never freezes the window; shorter ones
-    // are decoded at once, which keeps typing and the common case free of flicker.
-    static constexpr std::size_t backgroundDecodeBytes = 256 * 1024;
+    // Inputs this long are decoded on a worker so a large paste never holds up the window; shorter ones
+    // (tokens, certificates, short logs) take a few milliseconds and are decoded at once, which keeps
+    // typing them free of flicker.
+    static constexpr std::size_t backgroundDecodeBytes = 8 * 1024;
 
     int historyLimit() const { return historyLimit_; }
-    const std::string& input() const { return input_; }
-    QString inputText() const { return QString::fromStdString(input_); }
+    const std::string& input() const { return *input_; }
+    // Converted once per input, since the window reads it on every redraw.
+    const QString& inputText() const;
     bool forcedLogScan() const { return forcedLogScan_; }
     int selectedFinding() const { return selectedFinding_; }
     // A long input is being decoded: until it is done the model shows nothing for it (an empty
@@ -118,9 +139,14 @@ public:
     SharedChain insightChain() const;
     std::optional<std::string> primaryValue() const;
 
-    // Every assignment recomputes, also of the same text.
+    // Every assignment recomputes, also of the same text. A text set this way is settled (pasted,
+    // loaded, handed over) and enters the history as soon as it is recognised.
     void setInput(std::string text);
     void setInputText(const QString& text) { setInput(text.toStdString()); }
+    // A text being typed: inspected at once like any other, but it enters the history only once it has
+    // settled (no keystroke for `settleMilliseconds`), so a token typed character by character leaves
+    // one entry rather than one per prefix.
+    void typeInput(std::string text);
 
     void loadClipboard();
     void ask(const std::string& question);
@@ -148,6 +174,11 @@ public:
     void copyMarkdown();
     void copyJSON();
 
+    // Applies the flags of a later launch as start-up applies them, except that decoding stays off the
+    // GUI thread: the export and the question wait until the input is decoded (also when it was being
+    // decoded already). `done` then learns whether everything asked for was done.
+    void applyHandedOver(const LaunchFlags& flags, std::function<void(HandOverFailure)> done);
+
 signals:
     void historyLimitChanged();
     void inputChanged();
@@ -161,14 +192,13 @@ signals:
     void historyChanged();
 
 private:
-    struct Decoded {
-        SharedChain chain;
-        SharedFindings findings;
-    };
-
+    void assignInput(std::string text);
     void recompute();
     void decodeInBackground();
-    void commitDecode(Decoded decoded);
+    void commitDecode(DecodedInput decoded);
+    void recordIfSettled();
+    // Runs `then` once no decode is running, at once when none is.
+    void whenDecoded(std::function<void()> then);
     void setDecoding(bool on);
     void refreshExplanation();
     void startExplanation(const SharedChain& chain);
@@ -176,7 +206,9 @@ private:
     void forgetHistorySecrets();
     void seedDemoHistory();
     void applyLaunchFlags(const LaunchFlags& flags);
-    void dumpExport(const QString& path) const;
+    // Why nothing was written, when nothing was.
+    HandOverFailure dumpExport(const QString& path) const;
+    HandOverFailure askHandedOver(const QString& question);
     void cancelExplanation();
     void finishExplanation(const SharedChain& chain, std::string text, ExplainerSource source);
     void answerFollowUp(int id, std::string answer);
@@ -190,7 +222,9 @@ private:
     void setSelectedFinding(int index);
 
     int historyLimit_ = 50;
-    std::string input_;
+    // Shared with the worker decoding it, since it may be megabytes.
+    std::shared_ptr<const std::string> input_ = std::make_shared<const std::string>();
+    mutable std::optional<QString> inputText_;
     bool forcedLogScan_ = false;
     int selectedFinding_ = 0;
     SharedChain chain_;
@@ -200,6 +234,12 @@ private:
     InspectionHistory history_;
     int followUpCounter_ = 0;
     bool decoding_ = false;
+    std::vector<std::function<void()>> afterDecode_;
+    // The input is being typed and the pause that settles it has not come yet.
+    bool awaitingSettle_ = false;
+    // The input is recognised but not yet in the history.
+    bool recordPending_ = false;
+    QTimer* settleTimer_;
     // Launch flags act on their result at once, so they decode in the foreground.
     bool decodeInBackground_ = true;
     // The newest decode; a worker's result for an older one is dropped, and a queued one never runs.

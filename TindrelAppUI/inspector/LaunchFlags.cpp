@@ -22,4 +22,11 @@ LaunchFlags LaunchFlags::parse(const QStringList& arguments) {
     return flags;
 }
 
+QStringList LaunchFlags::withAbsolutePaths(QStringList arguments, const QDir& directory) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--dump-export"));
+    if (at >= 0 && at + 1 < arguments.size())
+        arguments[at + 1] = directory.absoluteFilePath(arguments[at + 1]);
+    return arguments;
+}
+
 } // namespace tindrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,6 +19,9 @@ struct LaunchFlags {
 
     // `arguments` as the process received them; the program name in front matches no flag.
     static LaunchFlags parse(const QStringList& arguments);
+    // `arguments` with the path that follows "--dump-export" made absolute against `directory`, for
+    // a process that may run in another directory.
+    static QStringList withAbsolutePaths(QStringList arguments, const QDir& directory);
 
     bool operator==(const LaunchFlags&) const = default;
 };

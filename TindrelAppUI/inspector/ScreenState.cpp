@@ -4,6 +4,10 @@
 
 namespace tindrel {
 
+bool sameChain(const SharedChain& a, const SharedChain& b) {
+    return a == b || (a && b && *a == *b);
+}
+
 std::optional<QString> ScreenState::chip() const {
     switch (scene) {
     case Scene::single:

@@ -5,10 +5,17 @@
 #include "TindrelHistory/HistoryEntry.h"
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace tindrel {
+
+// Chains are shared rather than copied: for a large input one holds megabytes, and the window is drawn
+// from a fresh state after every change.
+using SharedChain = std::shared_ptr<const DecodeChain>;
+// The same chain, or equal ones (both none counts as the same).
+bool sameChain(const SharedChain& a, const SharedChain& b);
 
 // Everything the main window shows, read from the inspector model in one go. The window draws only
 // from this, so each screen can be checked from a state without running decodes or explanations.
@@ -18,12 +25,12 @@ struct ScreenState {
 
     Scene scene = Scene::empty;
     QString input;
-    std::optional<DecodeChain> singleChain; // the chain of a single result
+    SharedChain singleChain; // the chain of a single result
     int embeddedCount = 0;
     std::vector<ScanFinding> findings; // what the scan list shows
     int selectedFinding = 0;
     bool singleResultAvailable = false;
-    std::optional<DecodeChain> insightChain;
+    SharedChain insightChain;
     Insight insight = Insight::none;
     QString explanation; // the ready explanation's text
     std::vector<FollowUpSection::Item> followUps;

@@ -2,7 +2,6 @@
 
 #include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/inspector/InspectorBinding.h"
-#include "TindrelAppUI/inspector/InspectorModel.h"
 #include "TindrelAppUI/platform/ColorScheme.h"
 #include "TindrelAppUI/platform/MailHandler.h"
 #include "TindrelAppUI/platform/Pasteboard.h"
@@ -140,15 +139,44 @@ void AppShell::openSettings() {
     if (settings_) bringForward(*settings_);
 }
 
-void AppShell::handOver(const QStringList& arguments) {
+void AppShell::handOver(const QStringList& arguments, std::function<void(HandOverFailure)> done) {
+    handOvers_.push_back({arguments, std::move(done)});
+    if (!handingOver_) nextHandOver();
+}
+
+void AppShell::nextHandOver() {
+    handingOver_ = !handOvers_.empty();
+    if (!handingOver_) return;
+    HandOver next = std::move(handOvers_.front());
+    handOvers_.pop_front();
+    applyShellFlags(next.arguments);
+    model_.applyHandedOver(LaunchFlags::parse(next.arguments),
+                           [this, done = std::move(next.done)](const HandOverFailure& failure) {
+                               done(failure);
+                               // From the event loop, so a long queue never deepens the stack.
+                               QMetaObject::invokeMethod(this, &AppShell::nextHandOver, Qt::QueuedConnection);
+                           });
+}
+
+// The window flags of a later launch; the model applies the rest. A command line that only asks for
+// an export leaves the windows as they are.
+void AppShell::applyShellFlags(const QStringList& arguments) {
     const ShellFlags flags = ShellFlags::parse(arguments);
-    if (arguments.contains(QStringLiteral("--inspect-clipboard"))) {
-        inspectClipboard();
-    } else if (flags.showSettings) {
+    const LaunchFlags launch = LaunchFlags::parse(arguments);
+    if (flags.forceDark) Theme::shared().setOverride(Appearance::dark);
+    hotKeys_.prepareSettings(arguments);
+    const bool exportOnly = launch.dumpExportPath && !launch.inspectClipboard && !launch.askQuestion;
+    if (flags.showSettings) {
         openSettings();
-    } else {
+    } else if (!exportOnly || flags.openHistory || flags.openPalette) {
         showMainWindow();
     }
+    if (launch.inspectClipboard) onboarding_->recordUsage();
+    if (arguments.contains(QStringLiteral("--reset-onboarding"))) onboarding_->reset();
+    if (arguments.contains(QStringLiteral("--reset-onboarding")) ||
+        arguments.contains(QStringLiteral("--onboarding")))
+        showOnboarding();
+    if (flags.openHistory) window_->header()->openHistory();
     if (flags.openPalette) palette_->open();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "TindrelAppUI/inspector/InspectorModel.h"
 #include "TindrelAppUI/platform/ColorScheme.h"
 #include "TindrelAppUI/shell/ShellFlags.h"
 
 #include <QKeySequence>
 #include <QObject>
 #include <QStringList>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -14,7 +16,6 @@ namespace tindrel {
 class Defaults;
 class HotKeyManager;
 class InspectorBinding;
-class InspectorModel;
 class MainWindow;
 class OnboardingModel;
 class OnboardingSheet;
@@ -59,8 +60,10 @@ public:
     void inspectClipboard();
     void showMainWindow();
     void openSettings();
-    // The command line of a later launch, handed over by the running instance.
-    void handOver(const QStringList& arguments);
+    // The command line of a later launch, handed over to this running app: applied as a start would
+    // apply it, one command line at a time in the order they came (a later one waits while an earlier
+    // one waits for its input to be decoded). `done` learns whether everything asked for was done.
+    void handOver(const QStringList& arguments, std::function<void(HandOverFailure)> done);
 
     MainWindow& window() const { return *window_; }
     OnboardingModel& onboarding() const { return *onboarding_; }
@@ -80,6 +83,13 @@ public:
 private:
     void bindWindowKeys(QWidget& window, bool closable);
     void quit();
+    struct HandOver {
+        QStringList arguments;
+        std::function<void(HandOverFailure)> done;
+    };
+
+    void nextHandOver();
+    void applyShellFlags(const QStringList& arguments);
     void applyAppearance();
     void showOnboarding();
     void followColorScheme();
@@ -97,6 +107,8 @@ private:
     std::unique_ptr<TrayController> tray_;
     std::unique_ptr<SettingsWindow> settings_;
     OnboardingSheet* sheet_ = nullptr;
+    std::deque<HandOver> handOvers_;
+    bool handingOver_ = false;
 };
 
 } // namespace tindrel

@@ -160,6 +160,7 @@ void MainWindow::saveGeometryNow() {
 
 void MainWindow::connectRequests() {
     connect(source_, &SourceStrip::inputEdited, this, &MainWindow::inputEdited);
+    connect(source_, &SourceStrip::inputPasted, this, &MainWindow::inputPasted);
     connect(source_, &SourceStrip::sampleRequested, this, &MainWindow::sampleRequested);
     connect(source_, &SourceStrip::clearRequested, this, &MainWindow::clearInputRequested);
     connect(header_, &HeaderBar::clipboardRequested, this, &MainWindow::clipboardRequested);
@@ -193,14 +194,20 @@ QWidget* MainWindow::currentPage() const {
 void MainWindow::render(const ScreenState& state) {
     source_->setInput(state.input);
     source_->setChip(state.chip());
-    header_->exportButton()->setVisible(state.insightChain.has_value());
-    if (state.insightChain) header_->exportMenu()->setSubject(*state.insightChain, state.readyExplanation());
+    header_->exportButton()->setVisible(state.insightChain != nullptr);
+    // The menu keeps its own copy of the chain; it is given one only when something changed.
+    if (state.insightChain &&
+        (state.insightChain != exportChain_ || state.readyExplanation() != exportExplanation_)) {
+        exportChain_ = state.insightChain;
+        exportExplanation_ = state.readyExplanation();
+        header_->exportMenu()->setSubject(*exportChain_, exportExplanation_);
+    }
     header_->historyList()->setEntries(state.history, state.historyLimit);
     empty_->history()->setEntries(state.history, state.historyLimit);
     empty_->setTip(state.shortcutTip);
     switch (state.scene) {
     case ScreenState::Scene::single:
-        if (state.singleChain) single_->show(*state.singleChain, state.embeddedCount);
+        single_->show(state.singleChain, state.embeddedCount);
         pages_->setCurrentIndex(0);
         break;
     case ScreenState::Scene::scan:
@@ -236,13 +243,16 @@ void MainWindow::renderScan(const ScreenState& state) {
 void MainWindow::renderInsight(const ScreenState& state) {
     insight_->setFollowUps(state.followUps);
     const bool decoding = state.scene == ScreenState::Scene::decoding;
-    auto shown = std::make_tuple(decoding, state.insight, state.explanation, state.insightChain);
-    if (insightShown_ == shown) return; // a redraw would reset the copy buttons and the pulsing dot
-    insightShown_ = std::move(shown);
+    // A redraw would reset the copy buttons and the pulsing dot.
+    if (insightShown_ && insightShown_->decoding == decoding && insightShown_->insight == state.insight &&
+        insightShown_->explanation == state.explanation &&
+        sameChain(insightShown_->chain, state.insightChain))
+        return;
+    insightShown_ = InsightShown{decoding, state.insight, state.explanation, state.insightChain};
     if (decoding)
         insight_->showDecoding();
     else if (state.insight == ScreenState::Insight::ready && state.insightChain)
-        insight_->showReady(*state.insightChain, state.explanation);
+        insight_->showReady(state.insightChain, state.explanation);
     else if (state.insight == ScreenState::Insight::loading)
         insight_->showLoading();
     else

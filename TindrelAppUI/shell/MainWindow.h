@@ -63,7 +63,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
+    // Typed into the editor; a paste or drop gives the whole text it makes.
     void inputEdited(const QString& text);
+    void inputPasted(const QString& text);
     void sampleRequested();
     void clearInputRequested();
     void clipboardRequested();
@@ -103,7 +105,15 @@ private:
     Defaults* store_ = nullptr;
     std::optional<int> chosenScanList_;
     QTimer* geometrySave_;
-    std::optional<std::tuple<bool, ScreenState::Insight, QString, std::optional<DecodeChain>>> insightShown_;
+    struct InsightShown {
+        bool decoding;
+        ScreenState::Insight insight;
+        QString explanation;
+        SharedChain chain;
+    };
+    std::optional<InsightShown> insightShown_;
+    SharedChain exportChain_; // what the export menu was last given
+    std::optional<QString> exportExplanation_;
 };
 
 } // namespace tindrel

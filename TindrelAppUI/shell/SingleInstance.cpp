@@ -1,13 +1,40 @@
 #include "TindrelAppUI/shell/SingleInstance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
+#include <QPointer>
+#include <QtEndian>
 #include <memory>
 
 namespace tindrel {
 namespace {
 
 constexpr QLatin1String socketName("tindrel.sock");
+constexpr qint64 lengthBytes = 4;
+
+QByteArray framed(const QByteArray& message) {
+    QByteArray frame(lengthBytes, '\0');
+    qToBigEndian(static_cast<quint32>(message.size()), frame.data());
+    return frame + message;
+}
+
+QByteArray replyBytes(const SingleInstance::Reply& reply) {
+    return QByteArray(reply.done ? "1" : "0") + reply.message.toUtf8();
+}
+
+SingleInstance::Reply notDone(const char* why) {
+    return {false, QString::fromLatin1(why)};
+}
+
+// Everything the other end sends until it closes the connection or `deadline` passes.
+QByteArray readToEnd(QLocalSocket& socket, const QDeadlineTimer& deadline) {
+    QByteArray received;
+    while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
+        if (socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) received += socket.readAll();
+    }
+    return received + socket.readAll();
+}
 
 } // namespace
 
@@ -35,22 +62,25 @@ QString SingleInstance::socketPath(const QString& runtimeDirectory, const QStrin
     return {};
 }
 
-bool SingleInstance::handOff(const QStringList& arguments, int timeoutMs) const {
-    if (path_.isEmpty()) return false;
+std::optional<SingleInstance::Reply> SingleInstance::handOff(const QStringList& arguments, int connectMs,
+                                                             int replyMs) const {
+    if (path_.isEmpty()) return std::nullopt;
     QLocalSocket socket;
     socket.connectToServer(path_);
-    if (!socket.waitForConnected(timeoutMs)) return false;
+    if (!socket.waitForConnected(connectMs)) return std::nullopt;
     if (!PeerCredentials::peerIs(socket.socketDescriptor(), owner_)) {
         socket.abort();
-        return false;
+        return std::nullopt;
     }
-    socket.write(encode(arguments));
-    if (!socket.waitForBytesWritten(timeoutMs)) return false;
-    socket.disconnectFromServer();
-    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(timeoutMs);
+    socket.write(framed(encode(arguments)));
+    if (!socket.waitForBytesWritten(connectMs))
+        return notDone("the running Tindrel did not take the command line");
+    const QByteArray reply = readToEnd(socket, QDeadlineTimer(replyMs));
+    if (reply.isEmpty()) return notDone("the running Tindrel did not answer");
+    return Reply{reply.front() == '1', QString::fromUtf8(reply.sliced(1))};
 }
 
-bool SingleInstance::listen(std::function<void(const QStringList&)> onArguments) {
+bool SingleInstance::listen(std::function<void(const QStringList&, Respond)> onArguments) {
     if (path_.isEmpty()) return false;
     onArguments_ = std::move(onArguments);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
@@ -81,19 +111,31 @@ void SingleInstance::accept() {
     }
 }
 
+// Reads one framed command line, then hands it on with the way to answer; a client that sends more
+// than a command line can hold, or goes away first, is dropped.
 void SingleInstance::receive(QLocalSocket* socket) {
     auto buffer = std::make_shared<QByteArray>();
     // Qt's own buffer would otherwise grow with whatever a client sends.
-    socket->setReadBufferSize(maxMessageBytes + 1);
-    auto take = [socket, buffer] {
-        if (socket->isOpen()) buffer->append(socket->read(maxMessageBytes + 1 - buffer->size()));
-        if (buffer->size() > maxMessageBytes) socket->abort();
-    };
-    connect(socket, &QLocalSocket::readyRead, socket, take);
-    connect(socket, &QLocalSocket::disconnected, this, [this, socket, buffer, take] {
-        if (buffer->size() <= maxMessageBytes) take();
-        if (buffer->size() <= maxMessageBytes && onArguments_) onArguments_(decode(*buffer));
-        socket->deleteLater();
+    socket->setReadBufferSize(lengthBytes + maxMessageBytes);
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
+        buffer->append(socket->read(lengthBytes + maxMessageBytes - buffer->size()));
+        if (buffer->size() < lengthBytes) return;
+        const quint32 length = qFromBigEndian<quint32>(buffer->constData());
+        if (length > maxMessageBytes) {
+            socket->abort();
+            return;
+        }
+        if (buffer->size() < lengthBytes + qint64(length)) return;
+        disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+        const QStringList arguments = decode(buffer->sliced(lengthBytes, length));
+        QPointer<QLocalSocket> client(socket);
+        Respond respond = [client](const Reply& reply) {
+            if (!client || client->state() != QLocalSocket::ConnectedState) return;
+            client->write(replyBytes(reply));
+            client->disconnectFromServer();
+        };
+        if (onArguments_) onArguments_(arguments, std::move(respond));
     });
 }
 

@@ -13,7 +13,9 @@
 #include "TindrelAppUI/views/result/HeaderBar.h"
 #include "TindrelAppUI/views/settings/SettingsWindow.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -205,18 +207,90 @@ TEST_F(AppShellTest, WindowKeysDoWhatTheySay) {
 TEST_F(AppShellTest, HandedOverCommandLines) {
     defaults_.setBoolean(OnboardingModel::completedKey, true);
     auto app = start();
+    std::vector<HandOverFailure> outcomes;
+    const auto note = [&](const HandOverFailure& failure) { outcomes.push_back(failure); };
     app->window().hide();
     pasteboard_->contents = QStringLiteral("1733556842");
-    app->handOver({"tindrel-app", "--inspect-clipboard"});
+    app->handOver({"tindrel-app", "--inspect-clipboard"}, note);
     EXPECT_EQ(model_->input(), "1733556842");
     EXPECT_TRUE(app->window().isVisible());
     EXPECT_EQ(app->onboarding().usageCount(), 1);
-    app->handOver({"tindrel-app", "--show-settings"});
-    ASSERT_NE(app->settings(), nullptr);
+    app->handOver({"tindrel-app", "--show-settings"}, note);
+    ASSERT_TRUE(testing::waitUntil([&] { return app->settings() != nullptr; }));
     EXPECT_TRUE(app->settings()->isVisible());
     app->window().hide();
-    app->handOver({"tindrel-app"});
+    app->handOver({"tindrel-app"}, note);
+    ASSERT_TRUE(testing::waitUntil([&] { return outcomes.size() == 3; }));
     EXPECT_TRUE(app->window().isVisible());
+    EXPECT_EQ(outcomes, std::vector<HandOverFailure>(3));
+}
+
+TEST_F(AppShellTest, HandedOverExportsAndQuestionsAreDoneOrRefused) {
+    defaults_.setBoolean(OnboardingModel::completedKey, true);
+    QTemporaryDir folder;
+    const QString exported = folder.filePath("export.md");
+    const QString unwritable = folder.filePath("missing/export.md");
+    struct Case {
+        QStringList arguments;
+        HandOverFailure failure;
+        bool exports;
+        std::size_t questions; // asked about the artifact in focus
+    } cases[] = {
+        {{"--autoload-sample", "--dump-export", exported}, std::nullopt, true, 0},
+        {{"--dump-export", exported}, "--dump-export: nothing is in focus to export", false, 0},
+        {{"--scan", "--dump-export", unwritable}, "--dump-export: could not write " + unwritable, false, 0},
+        {{"--autoload-sample", "--ask", "is it expired?"}, std::nullopt, false, 1},
+        {{"--ask", "is it expired?"}, "--ask: nothing is in focus to ask about", false, 0},
+        {{"--autoload-sample", "--ask", "  "}, "--ask: the question is blank", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        auto app = start();
+        app->window().hide();
+        QFile::remove(exported);
+        std::optional<HandOverFailure> outcome;
+        app->handOver(QStringList{"tindrel-app"} + c.arguments,
+                      [&](const HandOverFailure& failure) { outcome = failure; });
+        ASSERT_TRUE(testing::waitUntil([&] { return outcome.has_value(); }));
+        EXPECT_EQ(*outcome, c.failure);
+        EXPECT_EQ(QFile::exists(exported), c.exports);
+        EXPECT_EQ(model_->followUps().size(), c.questions);
+        EXPECT_EQ(app->window().isVisible(), !c.arguments.contains("--dump-export"))
+            << "an export alone leaves the windows alone";
+    }
+}
+
+TEST_F(AppShellTest, HandOversWaitForTheDecodeAndForEachOther) {
+    defaults_.setBoolean(OnboardingModel::completedKey, true);
+    testing::Gate decodes(false);
+    const std::shared_ptr<void> reopen(nullptr, [&decodes](void*) { decodes.open(); }); // also on failure
+    services_.decode = [&decodes](const std::string& text) {
+        decodes.pass();
+        return decodeInput(text);
+    };
+    auto app = start();
+    const std::string large =
+        "{\"note\":\"" + std::string(InspectorModel::backgroundDecodeBytes, 'n') + "\"}";
+    model_->setInput(large);
+    ASSERT_TRUE(model_->decoding());
+    QTemporaryDir folder;
+    const QString exported = folder.filePath("export.md");
+    std::vector<HandOverFailure> outcomes;
+    const auto note = [&](const HandOverFailure& failure) { outcomes.push_back(failure); };
+    app->handOver({"tindrel-app", "--dump-export", exported}, note);
+    pasteboard_->contents = QStringLiteral("1733556842");
+    app->handOver({"tindrel-app", "--inspect-clipboard"}, note);
+    testing::waitUntil([] { return false; }, 200);
+    EXPECT_TRUE(outcomes.empty());
+    EXPECT_EQ(model_->input(), large) << "the later launch waits its turn";
+
+    decodes.open();
+    ASSERT_TRUE(testing::waitUntil([&] { return outcomes.size() == 2; }));
+    EXPECT_EQ(outcomes, std::vector<HandOverFailure>(2));
+    QFile file(exported);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("=== JSON ==="));
+    EXPECT_EQ(model_->input(), "1733556842");
 }
 
 } // namespace

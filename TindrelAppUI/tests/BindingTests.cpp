@@ -8,6 +8,8 @@
 #include "TindrelCore/Samples.h"
 #include "WidgetTexts.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -30,9 +32,15 @@ public:
     }
 };
 
+InspectorServices instantServices() {
+    InspectorServices services{std::make_shared<InstantExplanations>()};
+    services.settleMilliseconds = 100;
+    return services;
+}
+
 struct WindowBinding : testing::Test {
     MemoryDefaults defaults;
-    InspectorModel model{defaults, {}, InspectorServices{std::make_shared<InstantExplanations>()}};
+    InspectorModel model{defaults, {}, instantServices()};
     MainWindow window{false};
     InspectorBinding binding{model, window};
 
@@ -49,10 +57,29 @@ struct WindowBinding : testing::Test {
 TEST_F(WindowBinding, TypingDecodesAndTheExplanationArrives) {
     window.source()->editor()->setPlainText(QString::fromUtf8(Samples::token.data(), Samples::token.size()));
     EXPECT_EQ(model.input(), std::string(Samples::token));
+    EXPECT_TRUE(model.history().entries().empty()) << "typed text is kept once it has settled";
     ASSERT_TRUE(waitForText(window.insight(), "Explained here."));
     EXPECT_EQ(window.currentPage(), window.singlePage());
     EXPECT_EQ(window.source()->chipText(), QString("JWT"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.history().entries().size() == 1; }, 3000));
+}
+
+TEST_F(WindowBinding, PastedTextIsKeptAtOnceAndLargeTextShowsItsStart) {
+    QPlainTextEdit* editor = window.source()->editor();
+    QGuiApplication::clipboard()->setText("1733556842");
+    editor->paste();
+    EXPECT_EQ(model.input(), "1733556842");
     ASSERT_EQ(model.history().entries().size(), 1u);
+
+    // One line of 300 KiB: the model takes it whole, the editor shows its start read-only.
+    const QString large = QString(300 * 1024, QChar(u'A'));
+    editor->selectAll();
+    QGuiApplication::clipboard()->setText(large);
+    editor->paste();
+    EXPECT_EQ(model.input().size(), std::size_t(large.size()));
+    binding.renderNow();
+    EXPECT_TRUE(editor->isReadOnly());
+    EXPECT_EQ(window.source()->notice(), QString("Showing the first 256 KiB of 300 KiB"));
 }
 
 TEST_F(WindowBinding, FollowUpsGoThroughTheModel) {

@@ -5,6 +5,7 @@
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/text/Clock.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tindrel {
@@ -126,6 +127,61 @@ TEST_F(InspectorModelState, RecordsWithWholeSecondsAndMovesRepeatsToTheFront) {
     EXPECT_EQ(entries[1].input, "1733556842");
     EXPECT_EQ(entries[1].timestamp, 1750000000);
     EXPECT_EQ(stored(), m.history());
+}
+
+TEST_F(InspectorModelState, TypedTextEntersTheHistoryOnceSettled) {
+    services_.settleMilliseconds = 50;
+    const auto inputs = [](const InspectionHistory& history) {
+        std::vector<std::string> out;
+        for (const HistoryEntry& entry : history.entries())
+            out.push_back(entry.input);
+        return out;
+    };
+    struct Case {
+        const char* name;
+        std::function<void(InspectorModel&)> act;
+        std::vector<std::string> atOnce;  // in the history right after
+        std::vector<std::string> settled; // once the typing has settled
+    } cases[] = {
+        {"typed character by character",
+         [](InspectorModel& m) {
+             for (std::size_t length = 1; length <= jwt.size(); ++length)
+                 m.typeInput(jwt.substr(0, length));
+         },
+         {},
+         {jwt}},
+        {"pasted", [](InspectorModel& m) { m.setInput(jwt); }, {jwt}, {jwt}},
+        {"typed, then replaced before it settled",
+         [](InspectorModel& m) {
+             m.typeInput(jwt);
+             m.setInput("1733556842");
+         },
+         {"1733556842"},
+         {"1733556842"}},
+        {"typed, then cleared",
+         [](InspectorModel& m) {
+             m.typeInput(jwt);
+             m.typeInput("");
+         },
+         {},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        defaults_.remove(InspectorModel::historyKey);
+        model_.reset();
+        InspectorModel& m = model();
+        c.act(m);
+        EXPECT_EQ(inputs(m.history()), c.atOnce);
+        testing::waitUntil([] { return false; }, 150);
+        EXPECT_EQ(inputs(m.history()), c.settled);
+        EXPECT_EQ(inputs(stored()), c.settled);
+    }
+    model_.reset();
+    defaults_.remove(InspectorModel::historyKey);
+    model().typeInput(jwt);
+    model_.reset();
+    EXPECT_EQ(inputs(stored()), std::vector<std::string>{jwt}) << "closing settles the last text typed";
 }
 
 TEST_F(InspectorModelState, SameTextAgainRecomputes) {

@@ -33,7 +33,7 @@ ScreenState scanState() {
     state.scene = ScreenState::Scene::scan;
     state.input = QString::fromUtf8(Samples::log.data(), static_cast<qsizetype>(Samples::log.size()));
     state.findings = Tindrel::scan(Samples::log);
-    state.insightChain = state.findings.at(0).chain;
+    state.insightChain = std::make_shared<const DecodeChain>(state.findings.at(0).chain);
     return state;
 }
 
@@ -132,7 +132,8 @@ TEST(FollowUpSection, AskingKeepsTheFieldAndTheNewestAnswerInView) {
     area.setWidgetResizable(true);
     auto* pane = new InsightPane;
     area.setWidget(pane);
-    pane->showReady(Tindrel::inspect(Samples::token), QStringLiteral("An explanation."));
+    pane->showReady(std::make_shared<const DecodeChain>(Tindrel::inspect(Samples::token)),
+                    QStringLiteral("An explanation."));
     showAt(area, QSize(360, 260));
     std::vector<FollowUpSection::Item> items;
     for (int asked = 1; asked <= 4; ++asked) {

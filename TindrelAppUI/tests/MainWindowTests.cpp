@@ -29,7 +29,7 @@ ScreenState singleState(const std::string& input, int embedded = 0) {
     ScreenState state;
     state.scene = ScreenState::Scene::single;
     state.input = QString::fromStdString(input);
-    state.singleChain = Tindrel::inspect(input);
+    state.singleChain = std::make_shared<const DecodeChain>(Tindrel::inspect(input));
     state.insightChain = state.singleChain;
     state.embeddedCount = embedded;
     state.singleResultAvailable = true;
@@ -42,7 +42,7 @@ ScreenState scanState(bool singleAvailable) {
     state.input = QString::fromUtf8(Samples::log.data(), Samples::log.size());
     state.findings = Tindrel::scan(Samples::log);
     state.selectedFinding = 1;
-    state.insightChain = state.findings.at(1).chain;
+    state.insightChain = std::make_shared<const DecodeChain>(state.findings.at(1).chain);
     state.singleResultAvailable = singleAvailable;
     return state;
 }
@@ -214,6 +214,13 @@ TEST_F(MainWindowScreens, HistoryShowsInThePopupAndTheEmptyState) {
     window.header()->openHistory();
     EXPECT_TRUE(window.header()->historyPopup()->isVisible());
     window.header()->historyPopup()->hide();
+
+    HistoryEntry kept(std::string(16 * 1024, 'k'), {"hex"}, true, 1);
+    kept.fullSize = 300 * 1024;
+    state.history = {kept};
+    window.render(state);
+    EXPECT_TRUE(visibleLabelTexts(window.emptyPage()->history())
+                    .contains(QString::fromUtf8("\u2026 (first 16 KiB of 300 KiB)")));
 }
 
 } // namespace

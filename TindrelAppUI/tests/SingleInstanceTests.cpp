@@ -7,8 +7,12 @@
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/socket.h>
@@ -146,19 +150,53 @@ TEST(SingleInstance, PeerCheckNamesTheUserAtTheOtherEnd) {
         ::close(fd);
 }
 
-TEST(SingleInstance, SecondLaunchHandsItsArgumentsToTheRunningInstance) {
+// A second launch runs in another process; here another thread plays it, blocking in handOff as that
+// process would, while this thread runs the running instance's event loop.
+std::optional<SingleInstance::Reply> handOffFromElsewhere(const QString& path, const QStringList& arguments,
+                                                          UserId client = me, int replyMs = 5000) {
+    auto launch = std::async(std::launch::async,
+                             [&] { return SingleInstance(path, client).handOff(arguments, 1000, replyMs); });
+    while (launch.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return launch.get();
+}
+
+TEST(SingleInstance, SecondLaunchWaitsForTheRunningInstancesAnswer) {
     SocketPlace runtimeDir;
     ScopedEnv runtime("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.dir.path()));
     ASSERT_EQ(SingleInstance::defaultPath(), runtimeDir.path);
     SingleInstance running;
     std::vector<QStringList> received;
-    ASSERT_TRUE(running.listen([&](const QStringList& arguments) { received.push_back(arguments); }));
+    // Answers a moment later, as after waiting for a decode; "--ask" is refused.
+    ASSERT_TRUE(running.listen([&](const QStringList& arguments, const SingleInstance::Respond& respond) {
+        received.push_back(arguments);
+        const bool refused = arguments.contains("--ask");
+        QTimer::singleShot(300, [respond, refused] {
+            respond({!refused, refused ? QString::fromUtf8("--ask: nothing \u00e9") : QString()});
+        });
+    }));
+    struct Case {
+        QStringList arguments;
+        SingleInstance::Reply reply;
+    } cases[] = {
+        {{"tindrel-app", "--inspect-clipboard"}, {true, {}}},
+        {{"tindrel-app", "--ask", "q"}, {false, QString::fromUtf8("--ask: nothing \u00e9")}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(handOffFromElsewhere(runtimeDir.path, c.arguments), c.reply)
+            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(received.back(), c.arguments);
+    }
 
-    SingleInstance second;
-    EXPECT_TRUE(second.handOff({"tindrel-app", "--inspect-clipboard"}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !received.empty(); }, 3000));
-    ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0], (QStringList{"tindrel-app", "--inspect-clipboard"}));
+    // While the running app's thread is busy the launch is queued by the socket, not dropped.
+    auto launch = std::async(std::launch::async, [&] {
+        return SingleInstance(runtimeDir.path).handOff({"tindrel-app", "--open-palette"});
+    });
+    QThread::msleep(1500);
+    while (launch.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(launch.get(), (SingleInstance::Reply{true, {}}));
+    EXPECT_EQ(received.back(), (QStringList{"tindrel-app", "--open-palette"}));
 }
 
 TEST(SingleInstance, EitherEndRefusesAPeerOfAnotherUser) {
@@ -167,7 +205,7 @@ TEST(SingleInstance, EitherEndRefusesAPeerOfAnotherUser) {
         const char* name;
         UserId server;
         UserId client;
-        bool clientSends;
+        bool handedOff; // the client found a running instance of its user
         bool serverTakes;
     } cases[] = {
         {"same user at both ends", me, me, true, true},
@@ -178,28 +216,40 @@ TEST(SingleInstance, EitherEndRefusesAPeerOfAnotherUser) {
         SocketPlace place;
         SingleInstance running(place.path, c.server);
         std::vector<QStringList> received;
-        ASSERT_TRUE(running.listen([&](const QStringList& arguments) { received.push_back(arguments); }));
-        EXPECT_EQ(SingleInstance(place.path, c.client).handOff(question), c.clientSends) << c.name;
-        QTest::qWait(200);
+        ASSERT_TRUE(running.listen([&](const QStringList& arguments, const SingleInstance::Respond& respond) {
+            received.push_back(arguments);
+            respond({true, {}});
+        }));
+        const std::optional<SingleInstance::Reply> reply =
+            handOffFromElsewhere(place.path, question, c.client);
+        EXPECT_EQ(reply.has_value(), c.handedOff) << c.name;
+        EXPECT_EQ(reply && reply->done, c.serverTakes) << c.name << ": done only when taken";
         EXPECT_EQ(std::ranges::count(received, question), c.serverTakes ? 1 : 0) << c.name;
     }
 }
 
 TEST(SingleInstance, NobodyRunningMeansNoHandOffAndAStaleSocketIsReplaced) {
     SocketPlace place;
-    EXPECT_FALSE(SingleInstance(place.path).handOff({"x"}, 200));
+    EXPECT_EQ(SingleInstance(place.path).handOff({"x"}, 200), std::nullopt);
     leaveStaleSocket(place.path);
-    EXPECT_FALSE(SingleInstance(place.path).handOff({"x"}, 200));
+    EXPECT_EQ(SingleInstance(place.path).handOff({"x"}, 200), std::nullopt);
     SingleInstance next(place.path);
-    EXPECT_TRUE(next.listen([](const QStringList&) {}));
-    EXPECT_FALSE(SingleInstance(QString()).listen([](const QStringList&) {})) << "no safe place, no socket";
+    const auto ignore = [](const QStringList&, const SingleInstance::Respond&) {};
+    EXPECT_TRUE(next.listen(ignore));
+    EXPECT_FALSE(SingleInstance(QString()).listen(ignore)) << "no safe place, no socket";
+    // Taken but never answered: the launch gives up and says so.
+    EXPECT_EQ(handOffFromElsewhere(place.path, {"x"}, me, 300),
+              (SingleInstance::Reply{false, "the running Tindrel did not answer"}));
 }
 
 TEST(SingleInstance, OversizedMessagesAreDropped) {
     SocketPlace place;
     SingleInstance running(place.path);
     int received = 0;
-    ASSERT_TRUE(running.listen([&](const QStringList&) { ++received; }));
+    ASSERT_TRUE(running.listen([&](const QStringList&, const SingleInstance::Respond& respond) {
+        ++received;
+        respond({true, {}});
+    }));
 
     QLocalSocket socket;
     socket.connectToServer(place.path);
@@ -207,8 +257,6 @@ TEST(SingleInstance, OversizedMessagesAreDropped) {
     socket.write(QByteArray(SingleInstance::maxMessageBytes + 10, 'a'));
     socket.flush();
     EXPECT_TRUE(QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 3000));
-    SingleInstance(place.path).handOff({"small"});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return received == 1; }, 3000));
-    QTest::qWait(50);
+    EXPECT_EQ(handOffFromElsewhere(place.path, {"small"}), (SingleInstance::Reply{true, {}}));
     EXPECT_EQ(received, 1);
 }

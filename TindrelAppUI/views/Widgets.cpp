@@ -8,6 +8,20 @@
 #include <QStyle>
 
 namespace tindrel {
+namespace {
+
+// Labels hold short texts, but some show a decoded value, which can be of any size; laying out a long
+// one without spaces to break at takes time growing with the square of its length.
+constexpr qsizetype labelCharacters = 2000;
+
+QString withinLabelBound(const QString& text) {
+    if (text.size() <= labelCharacters) return text;
+    qsizetype end = labelCharacters;
+    if (text.at(end).isLowSurrogate()) --end;
+    return text.first(end) + QChar(0x2026);
+}
+
+} // namespace
 
 SymbolLabel::SymbolLabel(std::optional<Symbol> which, int side, QWidget* parent)
     : QWidget(parent)
@@ -51,7 +65,7 @@ void ElidedLabel::paintEvent(QPaintEvent*) {
 }
 
 QLabel* makeLabel(const QString& text, const char* role, bool selectable) {
-    auto* label = new QLabel(text);
+    auto* label = new QLabel(withinLabelBound(text));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     Theme::setRole(label, role);

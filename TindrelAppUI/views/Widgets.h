@@ -45,7 +45,8 @@ private:
     QString full_;
 };
 
-// A label styled by its role; `selectable` lets the user copy the text with the mouse.
+// A label styled by its role; `selectable` lets the user copy the text with the mouse. A text of more
+// than 2000 UTF-16 units shows its start and "…".
 QLabel* makeLabel(const QString& text, const char* role, bool selectable = false);
 // A plain frame styled by its role.
 QWidget* makeFrame(const char* role);

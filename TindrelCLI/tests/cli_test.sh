@@ -65,6 +65,12 @@ contains "markdown next step" "- Reject this token — it has expired." "$out"
 
 # With no model server the explanation comes from the templates and says so on stderr.
 token=$("$tindrel" inspect --sample --json | python3 -c 'import json,sys; print(json.load(sys.stdin)["input"])')
+
+# "-" names standard input, as an absent TEXT does.
+out=$(printf '%s' "$token" | "$tindrel" inspect -); status=$?
+check "inspect - exit" 0 "$status"
+contains "inspect - shape" "jwt → json" "$out"
+check "inspect - reads what inspect TEXT reads" "$("$tindrel" inspect "$token")" "$out"
 out=$(TINDREL_MODEL_URL=http://127.0.0.1:9 "$tindrel" explain "$token" 2>/tmp/tindrel-cli-source); status=$?
 check "explain exit" 0 "$status"
 check "explain source" "deterministic" "$(cat /tmp/tindrel-cli-source)"

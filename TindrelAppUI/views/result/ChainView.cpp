@@ -12,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace tindrel {
 namespace {
@@ -51,10 +52,11 @@ QWidget* finalValueCard(const DecodeChain& chain) {
     auto* top = new QHBoxLayout;
     top->addWidget(makeLabel(QStringLiteral("FINAL VALUE"), "meta"));
     top->addStretch();
-    const QString value = QString::fromStdString(chain.finalValue());
-    top->addWidget(new CopyButton(QStringLiteral("Copy"), [value]() -> const QString& { return value; }));
+    auto value = std::make_shared<const std::string>(chain.finalValue());
+    top->addWidget(
+        new CopyButton(QStringLiteral("Copy"), [value] { return QString::fromStdString(*value); }));
     layout->addLayout(top);
-    layout->addWidget(new CodeBlock(value));
+    addCodeBlock(layout, value);
     return card;
 }
 

@@ -1,17 +1,18 @@
 #include "TindrelAppUI/views/result/CodeBlock.h"
 
 #include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/views/Widgets.h"
 
+#include <QBoxLayout>
 #include <QFontMetrics>
 #include <algorithm>
 
 namespace tindrel {
 
-CodeBlock::CodeBlock(const QString& text, QWidget* parent)
-    : QPlainTextEdit(parent) {
+CodeBlock::CodeBlock(std::shared_ptr<const std::string> utf8, QWidget* parent)
+    : LongTextView(parent) {
     Theme::setRole(this, "codeBlock");
-    setReadOnly(true);
-    setPlainText(text);
+    showText(std::move(utf8));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -23,6 +24,13 @@ QSize CodeBlock::sizeHint() const {
     const int chrome = 2 * (frameWidth() + static_cast<int>(document()->documentMargin())) + 16;
     const int height = lines * fontMetrics().lineSpacing() + chrome;
     return {QPlainTextEdit::sizeHint().width(), height};
+}
+
+void addCodeBlock(QBoxLayout* layout, std::shared_ptr<const std::string> utf8) {
+    auto* block = new CodeBlock(std::move(utf8));
+    layout->addWidget(block);
+    if (std::optional<QString> notice = block->preview().notice())
+        layout->addWidget(makeLabel(*notice, "meta"));
 }
 
 } // namespace tindrel

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace tindrel {
 namespace {
@@ -96,13 +97,13 @@ void DecodedPane::setChain(const DecodeChain& chain) {
 }
 
 void DecodedPane::addSummary(const DecodeChain& chain) {
-    const DecodedSummary summary(chain, MediumDateText::formatter());
+    DecodedSummary summary(chain, MediumDateText::formatter());
     content_->addWidget(kindRow(summary));
     if (!summary.path.empty()) content_->addWidget(pathRow(summary));
     if (!summary.facts.empty()) content_->addWidget(factsGrid(summary));
     content_->addWidget(makeLabel(
         QString::fromLatin1(summary.payloadIsStructured ? "Decoded payload" : "Final value"), "section"));
-    content_->addWidget(new CodeBlock(qs(summary.payload)));
+    addCodeBlock(content_, std::make_shared<const std::string>(std::move(summary.payload)));
 }
 
 void DecodedPane::addTechnicalDetails(const DecodeChain& chain, bool open) {

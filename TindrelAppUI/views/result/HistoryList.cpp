@@ -1,5 +1,6 @@
 #include "TindrelAppUI/views/result/HistoryList.h"
 
+#include "TindrelAppUI/inspector/BoundedText.h"
 #include "TindrelAppUI/inspector/ScreenTexts.h"
 #include "TindrelAppUI/style/Theme.h"
 #include "TindrelAppUI/views/Widgets.h"
@@ -25,6 +26,11 @@ QWidget* rowWidget(const HistoryEntry& entry) {
     QString input = ScreenTexts::oneLine(QString::fromUtf8(head.data(), static_cast<qsizetype>(head.size())));
     if (head.size() < entry.input.size()) input += QChar(0x2026);
     layout->addWidget(new ElidedLabel(input, "codeSmall"), 1);
+    if (entry.fullSize) {
+        QLabel* cut = makeLabel(BoundedText::keptPartNote(entry.input.size(), *entry.fullSize), "meta");
+        cut->setWordWrap(false);
+        layout->addWidget(cut);
+    }
     QLabel* shape = makeLabel(QString::fromStdString(entry.shapeLabel()), "meta");
     shape->setWordWrap(false);
     layout->addWidget(shape);

@@ -11,8 +11,9 @@ class QLabel;
 
 namespace tindrel {
 
-// "RECENT" with a Clear button, then one row per entry: the input on one elided line and the shape of
-// its decoding; a notice instead when there is nothing yet.
+// "RECENT" with a Clear button, then one row per entry: the input on one elided line, "… (first 16 KiB
+// of 293 KiB)" when only its start was kept, and the shape of its decoding; a notice instead when there
+// is nothing yet.
 class HistoryList final : public QWidget {
     Q_OBJECT
 public:

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 namespace tindrel {
 namespace {
@@ -120,7 +121,8 @@ void InsightPane::showDecoding() {
     body_->addLayout(row);
 }
 
-void InsightPane::showReady(const DecodeChain& chain, const QString& explanation) {
+void InsightPane::showReady(const SharedChain& shown, const QString& explanation) {
+    const DecodeChain& chain = *shown;
     resetBody();
     body_->addWidget(makeLabel(QString::fromStdString(insightHeadline(chain)), "insightVerdict", true));
     const Explainer::RiskLevel risk = Explainer::riskLevel(chain);
@@ -135,10 +137,11 @@ void InsightPane::showReady(const DecodeChain& chain, const QString& explanation
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(
         new CopyButton(QStringLiteral("Copy explanation"), [explanation] { return explanation; }));
-    // The JSON export document of the chain, as the export menu's "Copy as JSON".
-    const QString json = QString::fromStdString(TindrelJSON::string(chain));
-    buttons->addWidget(
-        new CopyButton(QStringLiteral("Copy JSON"), [json]() -> const QString& { return json; }));
+    // The JSON export document of the chain, as the export menu's "Copy as JSON"; written on the press,
+    // since for a large input it is large too.
+    buttons->addWidget(new CopyButton(QStringLiteral("Copy JSON"), [shown] {
+        return QString::fromStdString(TindrelJSON::string(*shown));
+    }));
     const auto kinds = chain.kinds();
     if (std::find(kinds.begin(), kinds.end(), DetectionKind::jwt) != kinds.end()) {
         auto* verify = new QPushButton(QStringLiteral("Verify Signature\u2026"));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "TindrelAppUI/inspector/ScreenState.h"
 #include "TindrelAppUI/views/result/FollowUpSection.h"
-#include "TindrelCore/model/DecodeModel.h"
 
 #include <QWidget>
 
@@ -20,7 +20,7 @@ public:
     void showLoading();
     // The input is still being decoded: there is nothing to explain yet.
     void showDecoding();
-    void showReady(const DecodeChain& chain, const QString& explanation);
+    void showReady(const SharedChain& chain, const QString& explanation);
     void setFollowUps(const std::vector<FollowUpSection::Item>& items) { followUps_->setItems(items); }
     FollowUpSection* followUps() const { return followUps_; }
 

@@ -30,12 +30,12 @@ SingleResultPage::SingleResultPage(QWidget* parent)
     connect(pane_, &DecodedPane::readingChosen, this, &SingleResultPage::readingChosen);
 }
 
-void SingleResultPage::show(const DecodeChain& chain, int embeddedCount) {
+void SingleResultPage::show(const SharedChain& chain, int embeddedCount) {
     banner_->setVisible(embeddedCount > 0);
     bannerText_->setText(ScreenTexts::embeddedBanner(embeddedCount));
-    if (shown_ == chain) return; // keeps the technical details open while nothing changed
+    if (!chain || sameChain(shown_, chain)) return; // keeps the technical details open while nothing changed
     shown_ = chain;
-    pane_->setChain(chain);
+    pane_->setChain(*chain);
 }
 
 EmptyPage::EmptyPage(QWidget* parent)

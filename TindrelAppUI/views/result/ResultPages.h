@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TindrelCore/model/DecodeModel.h"
+#include "TindrelAppUI/inspector/ScreenState.h"
 
 #include <QString>
 #include <QWidget>
@@ -20,7 +20,7 @@ class SingleResultPage final : public QWidget {
 public:
     explicit SingleResultPage(QWidget* parent = nullptr);
 
-    void show(const DecodeChain& chain, int embeddedCount);
+    void show(const SharedChain& chain, int embeddedCount);
 
     QWidget* banner() const { return banner_; }
     QLabel* bannerText() const { return bannerText_; }
@@ -35,7 +35,7 @@ private:
     QLabel* bannerText_;
     QPushButton* logScan_;
     DecodedPane* pane_;
-    std::optional<DecodeChain> shown_;
+    SharedChain shown_;
 };
 
 // Nothing to inspect yet: the hint, the shortcut tip while it is due, and the recent inspections.

@@ -3,11 +3,10 @@
 #include "TindrelAppUI/inspector/ScreenTexts.h"
 #include "TindrelAppUI/style/Theme.h"
 #include "TindrelAppUI/views/Widgets.h"
+#include "TindrelAppUI/views/result/InputEditor.h"
 
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tindrel {
@@ -25,7 +24,8 @@ QPushButton* actionButton(const char* title) {
 SourceStrip::SourceStrip(QWidget* parent)
     : QWidget(parent)
     , chip_(makeLabel(QString(), "chip"))
-    , editor_(new QPlainTextEdit)
+    , editor_(new InputEditor)
+    , notice_(makeLabel(QString(), "meta"))
     , sample_(actionButton("Sample"))
     , expand_(actionButton("Expand"))
     , clear_(actionButton("Clear")) {
@@ -44,9 +44,15 @@ SourceStrip::SourceStrip(QWidget* parent)
     editor_->setPlaceholderText(QString::fromUtf8(ScreenTexts::editorPlaceholder));
     editor_->setFixedHeight(collapsedHeight);
     layout->addWidget(editor_);
-    connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
+    layout->addWidget(notice_);
+    notice_->setVisible(false);
+    connect(editor_, &InputEditor::typed, this, [this](const QString& text) {
         updateActions();
-        emit inputEdited(editor_->toPlainText());
+        emit inputEdited(text);
+    });
+    connect(editor_, &InputEditor::pasted, this, [this](const QString& text) {
+        updateActions();
+        emit inputPasted(text);
     });
     connect(sample_, &QPushButton::clicked, this, &SourceStrip::sampleRequested);
     connect(clear_, &QPushButton::clicked, this, &SourceStrip::clearRequested);
@@ -56,10 +62,16 @@ SourceStrip::SourceStrip(QWidget* parent)
 }
 
 void SourceStrip::setInput(const QString& text) {
-    if (editor_->toPlainText() == text) return;
-    const QSignalBlocker quiet(editor_);
-    editor_->setPlainText(text);
+    if (editor_->wholeText() == text) return;
+    editor_->setWholeText(text);
+    const std::optional<QString> said = editor_->notice();
+    notice_->setText(said.value_or(QString()));
+    notice_->setVisible(said.has_value());
     updateActions();
+}
+
+std::optional<QString> SourceStrip::notice() const {
+    return editor_->notice();
 }
 
 void SourceStrip::setChip(const std::optional<QString>& chip) {

@@ -17,7 +17,8 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Keys as stored, monospaced, beside their values; nothing is relabelled or cut.
+// Keys as stored, monospaced, beside their values; nothing is relabelled, and only a value too long
+// for a label is cut (makeLabel).
 QWidget* detailTable(const QString& title, const std::vector<DetailCategorizer::Pair>& rows, const char* role,
                      const char* titleRole) {
     QWidget* frame = makeFrame(role);
