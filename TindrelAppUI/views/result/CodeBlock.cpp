@@ -9,10 +9,10 @@
 
 namespace tindrel {
 
-CodeBlock::CodeBlock(std::shared_ptr<const std::string> utf8, QWidget* parent)
+CodeBlock::CodeBlock(const std::shared_ptr<const std::string>& utf8, QWidget* parent)
     : LongTextView(parent) {
     Theme::setRole(this, "codeBlock");
-    showText(std::move(utf8));
+    showText(utf8);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -26,8 +26,8 @@ QSize CodeBlock::sizeHint() const {
     return {QPlainTextEdit::sizeHint().width(), height};
 }
 
-void addCodeBlock(QBoxLayout* layout, std::shared_ptr<const std::string> utf8) {
-    auto* block = new CodeBlock(std::move(utf8));
+void addCodeBlock(QBoxLayout* layout, const std::shared_ptr<const std::string>& utf8) {
+    auto* block = new CodeBlock(utf8);
     layout->addWidget(block);
     if (std::optional<QString> notice = block->preview().notice())
         layout->addWidget(makeLabel(*notice, "meta"));

@@ -14,7 +14,7 @@ namespace tindrel {
 class CodeBlock final : public LongTextView {
     Q_OBJECT
 public:
-    explicit CodeBlock(std::shared_ptr<const std::string> utf8, QWidget* parent = nullptr);
+    explicit CodeBlock(const std::shared_ptr<const std::string>& utf8, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 
@@ -22,6 +22,6 @@ public:
 };
 
 // Adds a code block for `utf8` to `layout`, followed by the notice saying when only its start is shown.
-void addCodeBlock(QBoxLayout* layout, std::shared_ptr<const std::string> utf8);
+void addCodeBlock(QBoxLayout* layout, const std::shared_ptr<const std::string>& utf8);
 
 } // namespace tindrel

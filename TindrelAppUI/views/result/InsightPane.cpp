@@ -142,14 +142,15 @@ void InsightPane::showReady(const SharedChain& shown, const QString& explanation
     buttons->addWidget(new CopyButton(QStringLiteral("Copy JSON"), [shown] {
         return QString::fromStdString(TindrelJSON::string(*shown));
     }));
-    const auto kinds = chain.kinds();
-    if (std::find(kinds.begin(), kinds.end(), DetectionKind::jwt) != kinds.end()) {
-        auto* verify = new QPushButton(QStringLiteral("Verify Signature\u2026"));
-        connect(verify, &QPushButton::clicked, this, &InsightPane::verifySignatureRequested);
-        buttons->addWidget(verify);
-    }
     buttons->addStretch();
     body_->addLayout(buttons);
+    const auto kinds = chain.kinds();
+    if (std::find(kinds.begin(), kinds.end(), DetectionKind::jwt) != kinds.end()) {
+        // A row of its own: beside the copy buttons it would make the pane wider than its column.
+        auto* verify = new QPushButton(QStringLiteral("Verify Signature\u2026"));
+        connect(verify, &QPushButton::clicked, this, &InsightPane::verifySignatureRequested);
+        body_->addWidget(verify, 0, Qt::AlignLeft);
+    }
     followUps_->setVisible(true);
 }
 
