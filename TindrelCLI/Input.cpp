@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <fmt/format.h>
+#include <optional>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +60,82 @@ bool readDescriptor(int fd, std::string& out) {
     return true;
 }
 
+bool hasType(int fd, mode_t type) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 && (info.st_mode & S_IFMT) == type;
+}
+
+volatile std::sig_atomic_t interruptSeen = 0;
+
+extern "C" void noteInterrupt(int) {
+    interruptSeen = 1;
+}
+
+// While a file is followed, SIGINT and SIGTERM end the reading rather than the process, so that
+// the text read so far is still scanned to its end. They stay blocked but in the waits: one that
+// comes while bytes are scanned is let in by the next wait, never lost between a check and a wait.
+// A signal the process was started ignoring stays ignored.
+class Interrupts {
+public:
+    Interrupts() {
+        interruptSeen = 0;
+        sigset_t both;
+        sigemptyset(&both);
+        sigaddset(&both, SIGINT);
+        sigaddset(&both, SIGTERM);
+        sigprocmask(SIG_BLOCK, &both, &before_);
+        waiting_ = before_;
+        sigdelset(&waiting_, SIGINT);
+        sigdelset(&waiting_, SIGTERM);
+        catchSignal(SIGINT, previousInt_);
+        catchSignal(SIGTERM, previousTerm_);
+    }
+    ~Interrupts() {
+        sigaction(SIGINT, &previousInt_, nullptr);
+        sigaction(SIGTERM, &previousTerm_, nullptr);
+        sigprocmask(SIG_SETMASK, &before_, nullptr);
+    }
+    Interrupts(const Interrupts&) = delete;
+    Interrupts& operator=(const Interrupts&) = delete;
+
+    // The signal mask for the waits.
+    const sigset_t* waiting() const { return &waiting_; }
+
+private:
+    static void catchSignal(int signal, struct sigaction& previous) {
+        sigaction(signal, nullptr, &previous);
+        if (previous.sa_handler == SIG_IGN) return;
+        struct sigaction action {};
+        action.sa_handler = noteInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+
+    sigset_t before_;
+    sigset_t waiting_;
+    struct sigaction previousInt_ {};
+    struct sigaction previousTerm_ {};
+};
+
+enum class Wait { ready, timedOut, interrupted };
+
+// Waits for `fd` to have bytes (or its end) to read, or, with no file (-1), for the time alone;
+// `milliseconds` -1 waits for as long as it takes. `mask`, when given, lets the interrupts in.
+Wait waitFor(int fd, int milliseconds, const sigset_t* mask) {
+    pollfd file{fd, POLLIN, 0};
+    timespec timeout{milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1'000'000L};
+    for (;;) {
+        int ready = ppoll(&file, fd >= 0 ? 1 : 0, milliseconds >= 0 ? &timeout : nullptr, mask);
+        if (interruptSeen) return Wait::interrupted;
+        if (ready > 0) return Wait::ready;
+        if (ready == 0) return Wait::timedOut;
+        if (errno != EINTR) return Wait::ready; // the read tells what is wrong
+    }
+}
+
+constexpr int growthPollMilliseconds = 250;
+constexpr int overdueMilliseconds = 2000;
+
 } // namespace
 
 ReadResult readAll(const std::string& path, bool keepBytes) {
@@ -93,6 +172,46 @@ bool ChunkReader::readAll(const std::function<void(std::string_view)>& each) {
         }
         each(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
     }
+}
+
+bool ChunkReader::follow(const std::function<void(std::string_view)>& each,
+                         const std::function<void(bool)>& paused, bool growth) {
+    if (fd_ < 0) return false;
+    std::optional<Interrupts> interrupts;
+    if (growth) interrupts.emplace();
+    const sigset_t* mask = interrupts ? interrupts->waiting() : nullptr;
+    bool regular = hasType(fd_, S_IFREG);
+    std::string buffer(chunkBytes, '\0');
+    int silentPolls = 0;
+    for (;;) {
+        Wait now = waitFor(fd_, 0, mask);
+        if (now == Wait::timedOut) {
+            paused(false);
+            now = waitFor(fd_, overdueMilliseconds, mask);
+        }
+        if (now == Wait::timedOut) {
+            paused(true);
+            now = waitFor(fd_, -1, mask);
+        }
+        if (now == Wait::interrupted) return true;
+        ssize_t n = readSome(fd_, buffer.data(), buffer.size());
+        if (n < 0) {
+            error_ = readError(path_, errno);
+            return false;
+        }
+        if (n > 0) {
+            each(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+            silentPolls = 0;
+            continue;
+        }
+        if (!growth || !regular) return true;
+        paused(++silentPolls == overdueMilliseconds / growthPollMilliseconds);
+        if (waitFor(-1, growthPollMilliseconds, mask) == Wait::interrupted) return true;
+    }
+}
+
+bool ChunkReader::isPipe() const {
+    return fd_ >= 0 && hasType(fd_, S_IFIFO);
 }
 
 std::string argumentText(const std::string& argument) {

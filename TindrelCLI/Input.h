@@ -29,6 +29,15 @@ public:
     // Reads to the end of the file, handing over the bytes as they come, cut anywhere (even inside
     // a UTF-8 sequence). False when reading failed.
     bool readAll(const std::function<void(std::string_view)>& each);
+    // The same, calling `paused(false)` whenever the file has no more bytes for now, before waiting
+    // for them, and `paused(true)` once when it then stays silent for two seconds. With `growth`, the end of
+    // a regular file is not the end: the file is read again every quarter second as it grows, and SIGINT or
+    // SIGTERM end the reading instead (true: the text read so far is whole), as they do on any file while it
+    // is waited for.
+    bool follow(const std::function<void(std::string_view)>& each, const std::function<void(bool)>& paused,
+                bool growth);
+    // The file is a pipe (or a FIFO), whose writer may pause for as long as it likes.
+    bool isPipe() const;
 
 private:
     std::string path_;

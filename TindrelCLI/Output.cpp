@@ -27,6 +27,10 @@ void writeOut(std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) endForFailedWrite(errno);
 }
 
+void flushOut() {
+    if (std::fflush(stdout) != 0) endForFailedWrite(errno);
+}
+
 int finishOutput(int status) {
     errno = 0; // a write that failed earlier and left no reason shows as an I/O error
     bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;

@@ -8,6 +8,9 @@ namespace tindrel::cli {
 // program stopped by SIGPIPE would, when the reader went away; otherwise with one line on standard
 // error and status 2.
 void writeOut(std::string_view text);
+// Sends what was written to standard output on at once, ending the process as writeOut does when
+// that fails.
+void flushOut();
 // Flushes and closes standard output, ending the process the same way when that fails; answers `status`.
 int finishOutput(int status);
 

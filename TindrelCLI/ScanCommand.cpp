@@ -22,6 +22,7 @@ namespace {
 struct ScanOptions {
     bool json = false;
     bool verbose = false;
+    bool follow = false;
     std::string path = "-";
     KeyOptions key;
 };
@@ -35,18 +36,27 @@ std::string findingReport(const ScanFinding& finding, bool verbose, const Style&
     return out;
 }
 
-// Findings are printed as the scanner settles them, so a huge log's findings are never all held.
-// Answers their count, or nothing when the input could not be read to its end.
-std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose) {
+// Findings are printed as the scanner settles them, so a huge log's findings are never all held;
+// `flushEach` sends each on at once, for a reader watching a log as it is written. Answers their
+// count, or nothing when the input could not be read to its end.
+std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose, bool flushEach) {
     Style style = Style::forStandardOutput();
     std::size_t count = 0;
     bool read = scan([&](ScanFinding&& finding) {
         writeOut(findingReport(finding, verbose, style));
+        if (flushEach) flushOut();
         ++count;
     });
     if (!read) return std::nullopt;
     if (count == 0) writeOut("No artifacts found\n");
     return count;
+}
+
+// A pipe may stay open for as long as its writer runs (kubectl logs -f), so its findings are shown
+// whenever it pauses; the JSON document waits for its count anyway.
+Following followingOf(const ScanOptions& options, const ChunkReader& input) {
+    if (options.follow) return Following::growth;
+    return !options.json && input.isPipe() ? Following::pauses : Following::no;
 }
 
 // The log is scanned as it is read, so neither its text nor its findings are ever all held, and a
@@ -57,14 +67,19 @@ int runScan(const ScanOptions& options) {
         writeError(input.error());
         return failure;
     }
+    Following following = followingOf(options, input);
     ScanRun scan = [&](const FindingSink& each) {
-        return scanAsRead(input, [&](ScanFinding&& finding) {
-            checkSignatures(finding.chain, options.key);
-            each(std::move(finding));
-        });
+        return scanAsRead(
+            input,
+            [&](ScanFinding&& finding) {
+                checkSignatures(finding.chain, options.key);
+                each(std::move(finding));
+            },
+            following);
     };
-    std::optional<std::size_t> count =
-        options.json ? writeScanDocument(scan) : writeReport(scan, options.verbose);
+    std::optional<std::size_t> count = options.json
+                                           ? writeScanDocument(scan)
+                                           : writeReport(scan, options.verbose, following != Following::no);
     if (!count) {
         writeError(!input.error().empty()
                        ? input.error()
@@ -84,13 +99,21 @@ void addScanCommand(CLI::App& app, int& status) {
     CLI::Option* verbose =
         command->add_flag("--verbose", options->verbose, "Print each finding's chain below it")
             ->excludes(json);
+    CLI::Option* follow =
+        command
+            ->add_flag("--follow", options->follow,
+                       "Print each finding the moment its line arrives, and at the end of a regular file "
+                       "wait for more as it grows (like tail -f) until Ctrl-C or SIGTERM, which end the "
+                       "scan as the end of the log would. A pipe is always scanned as it comes. Not with "
+                       "--json (its document is headed by the count), --redact or several files")
+            ->excludes(json);
     std::shared_ptr<TreeScanOptions> tree = addTreeScanOptions(*command, json);
     addRawFlag(*command)->excludes(json);
     addKeyOptions(*command, options->key);
     auto redact =
         addRedactOption(*command, "Write the log back with its secrets masked (=keep-claims: name a "
                                   "token's algorithm, sub and exp; =all: mask every finding)");
-    redact->option->excludes(json)->excludes(verbose);
+    redact->option->excludes(json)->excludes(verbose)->excludes(follow);
     command->footer("Columns count from 1 in user-perceived characters (grapheme clusters; a tab is one). "
                     "Exit status: 0 something found (with --redact: masked), 1 nothing found, 2 usage or I/O "
                     "error (with several files: none could be read).");
@@ -106,6 +129,12 @@ void addScanCommand(CLI::App& app, int& status) {
         if (mode && scansTree(*tree)) {
             writeError(
                 "tindrel: --redact masks one file or standard input, not several files or a directory");
+            status = failure;
+            return;
+        }
+        if (options->follow && scansTree(*tree)) {
+            writeError(
+                "tindrel: --follow reads one file or standard input, not several files or a directory");
             status = failure;
             return;
         }

@@ -4,9 +4,14 @@
 
 namespace tindrel::cli {
 
-bool scanAsRead(ChunkReader& input, const FindingSink& each) {
+bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following) {
     ScanStream stream = Tindrel::scanStream(each);
-    if (!input.readAll([&stream](std::string_view chunk) { stream.feed(chunk); })) return false;
+    auto feed = [&stream](std::string_view chunk) { stream.feed(chunk); };
+    bool read = following == Following::no ? input.readAll(feed)
+                                           : input.follow(
+                                                 feed, [&stream](bool overdue) { stream.settle(overdue); },
+                                                 following == Following::growth);
+    if (!read) return false;
     stream.finish();
     return true;
 }

@@ -11,9 +11,16 @@ namespace tindrel::cli {
 // false when the input could not be read to its end.
 using ScanRun = std::function<bool(const FindingSink&)>;
 
+// How the input is read, and when its findings are handed out.
+enum class Following {
+    no,     // to its end; findings as the scan settles them
+    pauses, // the same, and whenever the input pauses the findings of its complete lines at once
+    growth, // the same as pauses, but a regular file is read on as it grows, until SIGINT or SIGTERM
+};
+
 // Scans the input as it is read, in bounded memory, however long it lasts: the findings of each
 // part reach `each` while the rest is still being read. False when reading failed (the reader's
 // error tells why).
-bool scanAsRead(ChunkReader& input, const FindingSink& each);
+bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following);
 
 } // namespace tindrel::cli

@@ -13,7 +13,7 @@ _tindrel() {
     local options
     case "$command" in
         inspect) options="--json --extended --markdown --redact --each-line --reading --sample --key --key-env --raw --help" ;;
-        scan) options="--json --verbose --all --extended --redact --key --key-env --raw --help" ;;
+        scan) options="--json --verbose --follow --all --extended --redact --key --key-env --raw --help" ;;
         explain|ask) options="--no-model --key --key-env --raw --help" ;;
         *)
             COMPREPLY=($(compgen -W "inspect scan explain ask --help --version" -- "$cur"))

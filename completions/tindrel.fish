@@ -16,6 +16,7 @@ complete -c tindrel -n "__fish_seen_subcommand_from inspect" -l markdown -d 'Pri
 complete -c tindrel -n "__fish_seen_subcommand_from inspect" -l each-line -d 'Inspect every line on its own'
 complete -c tindrel -n "__fish_seen_subcommand_from inspect" -l sample -d 'Inspect the built-in sample token'
 complete -c tindrel -n "__fish_seen_subcommand_from scan" -l verbose -d "Print each finding's chain"
+complete -c tindrel -n "__fish_seen_subcommand_from scan" -l follow -d 'Print findings as lines arrive; follow a growing file'
 complete -c tindrel -n "__fish_seen_subcommand_from scan" -l all -d 'Also scan binary, .git/ and ignored files'
 complete -c tindrel -n "__fish_seen_subcommand_from inspect scan" -l extended -d 'With --json: add other readings, stop reason, bundle, columns'
 complete -c tindrel -n "__fish_seen_subcommand_from inspect scan" -l redact -d 'Mask the secrets (=keep-claims, =all)'

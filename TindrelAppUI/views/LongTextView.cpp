@@ -103,7 +103,7 @@ void LongTextView::showText(const QString& text) {
     showPreview(BoundedText::preview(text), [text] { return text; });
 }
 
-void LongTextView::showText(std::shared_ptr<const std::string> utf8) {
+void LongTextView::showText(const std::shared_ptr<const std::string>& utf8) {
     BoundedText::Preview shown = BoundedText::preview(*utf8);
     if (!shown.isCut()) {
         showPreview(shown, [text = shown.shown] { return text; });

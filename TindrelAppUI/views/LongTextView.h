@@ -40,7 +40,7 @@ public:
 
     void showText(const QString& text);
     // Shared, as a payload of megabytes is better not copied for each view of it.
-    void showText(std::shared_ptr<const std::string> utf8);
+    void showText(const std::shared_ptr<const std::string>& utf8);
     const BoundedText::Preview& preview() const { return preview_; }
     // Of the part shown, in UTF-16 units.
     qsizetype longestLine() const { return longestLine_; }

@@ -79,6 +79,53 @@ done
 cat "$data/realistic.log" | "$TINDREL" scan >"$work/piped.out"
 cmp -s "$work/piped.out" "$work/realistic.out" || fail "scan of a pipe differs from the scan of the file"
 
+# appears FILE PATTERN: whether a line of FILE matches within 10 s.
+appears() {
+  for _ in $(seq 100); do
+    grep -qE -- "$2" "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+for case in "--json:excludes" "--redact:excludes" "$work/lf.log $work/crlf.log:not several files" \
+  "$work:not several files"; do
+  IFS=: read -r extra message <<<"$case"
+  read -ra words <<<"$extra"
+  expect_status "scan --follow $extra" 2 "$TINDREL" scan --follow "${words[@]}"
+  grep -q -- "$message" "$work/err" || fail "scan --follow $extra: error lacks '$message': $(cat "$work/err")"
+done
+
+# A pipe that stays open: each finding is shown while its writer still runs, with --follow and
+# without it (behind a bracket that never closes, once the pipe has been silent for a while), and
+# the scan ends with the pipe.
+mkfifo "$work/fifo"
+for follow in --follow ""; do
+  name="scan $follow of an open pipe"
+  timeout 20 "$TINDREL" scan ${follow:+"$follow"} <"$work/fifo" >"$work/pipe.out" 2>&1 &
+  scan=$!
+  exec 3>"$work/fifo"
+  printf 'boot {\nAuthorization: Bearer %s\n' "$token" >&3
+  appears "$work/pipe.out" '^line 2  JWT  ' || fail "$name: no finding while the pipe is open"
+  printf 'user ada\n' >&3
+  exec 3>&-
+  wait "$scan" || fail "$name: exit $?, expected 0 ($(head -c 300 "$work/pipe.out"))"
+done
+
+# A file that grows, as tail -f follows it: a line appended later is found, and SIGTERM ends the
+# scan quietly with the usual status.
+printf 'Authorization: Bearer %s\n' "$token" >"$work/grows.log"
+timeout 20 "$TINDREL" scan --follow "$work/grows.log" >"$work/grows.out" 2>"$work/grows.err" &
+scan=$!
+appears "$work/grows.out" '^line 1  JWT  ' || fail "scan --follow of a file: first line not found"
+printf 'user ada\ntoken=%s\n' "$token" >>"$work/grows.log"
+appears "$work/grows.out" '^line 3  JWT  ' || fail "scan --follow of a file: appended line not found"
+kill -TERM "$scan"
+wait "$scan"
+status=$?
+[ "$status" -eq 0 ] && [ ! -s "$work/grows.err" ] ||
+  fail "scan --follow ended by SIGTERM: exit $status, expected 0 and no message ($(cat "$work/grows.err"))"
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
   exit 1

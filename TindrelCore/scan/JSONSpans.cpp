@@ -63,4 +63,13 @@ std::vector<TextSpan> find(const ScanText& text) {
     return spans;
 }
 
+std::optional<std::size_t> firstUnclosed(const ScanText& text) {
+    for (std::size_t pos = nextOpener(text, 0); pos < text.size(); pos = nextOpener(text, pos)) {
+        std::optional<std::size_t> end = balancedEnd(text, pos);
+        if (!end) return pos;
+        pos = *end + 1;
+    }
+    return std::nullopt;
+}
+
 } // namespace tindrel::JSONSpans

@@ -15,4 +15,8 @@ std::vector<TextSpan> find(const ScanText& text);
 // The position of the bracket that balances the opening bracket at `open`, if the text has one.
 std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open);
 
+// The first opening bracket the walk of `find` reaches and finds no balanced end for: where a span
+// may begin that text after this one would close.
+std::optional<std::size_t> firstUnclosed(const ScanText& text);
+
 } // namespace tindrel::JSONSpans

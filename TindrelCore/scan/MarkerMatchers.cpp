@@ -48,6 +48,32 @@ std::optional<std::size_t> pemBlockEnd(const ScanText& text, std::size_t begin) 
     return afterLabel(text, body + 9);
 }
 
+// The text ends after `pos` within the first characters of `literal`.
+bool endsWithin(const ScanText& text, std::size_t pos, std::string_view literal) {
+    std::string_view rest = text.text().substr(pos);
+    return !rest.empty() && rest.size() < literal.size() && literal.starts_with(rest);
+}
+
+// The text ends inside a label or the dashes after it.
+bool labelRunsOff(const ScanText& text, std::size_t pos) {
+    std::size_t end = runEnd(text, pos, pemLabelChars);
+    return end == text.size() || (end > pos && endsWithin(text, end, "-----"));
+}
+
+// For a "-----BEGIN " at `begin` that no block follows: whether the text ends before the attempt
+// failed, so that more text could still give the block.
+bool pemBlockUnfinished(const ScanText& text, std::size_t begin) {
+    std::size_t label = begin + pemBegin.size();
+    if (labelRunsOff(text, label)) return true;
+    std::optional<std::size_t> header = afterLabel(text, label);
+    if (!header) return false;
+    std::size_t body = pemBodyEnd(text, *header);
+    if (body == text.size()) return true;
+    if (body == *header) return false;
+    if (endsWithin(text, body, "-----END ")) return true;
+    return startsWith(text, body, "-----END ") && labelRunsOff(text, body + 9);
+}
+
 std::optional<std::size_t> closingDollar(const ScanText& text, std::size_t pos) {
     if (pos < text.size() && text.byte(pos) == '$') return pos + 1;
     return std::nullopt;
@@ -138,6 +164,16 @@ std::vector<TextSpan> pemBlocks(const ScanText& text) {
         pos = text.text().find(pemBegin, end ? *end : pos + 1);
     }
     return spans;
+}
+
+std::optional<std::size_t> firstUnfinishedPemBlock(const ScanText& text) {
+    std::size_t pos = text.text().find(pemBegin);
+    while (pos != npos) {
+        std::optional<std::size_t> end = pemBlockEnd(text, pos);
+        if (!end && pemBlockUnfinished(text, pos)) return pos;
+        pos = text.text().find(pemBegin, end ? *end : pos + 1);
+    }
+    return std::nullopt;
 }
 
 std::vector<TextSpan> cryptHashes(const ScanText& text) {

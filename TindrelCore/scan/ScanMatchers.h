@@ -3,6 +3,7 @@
 #include "TindrelCore/scan/ScanText.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +44,9 @@ inline bool startsWith(const ScanText& text, std::size_t pos, std::string_view l
 
 // -----BEGIN …----- body -----END …-----
 std::vector<TextSpan> pemBlocks(const ScanText& text);
+// The first "-----BEGIN " that `pemBlocks` tries and finds no block at, for lack of text only: the
+// text ends inside what could still become the block.
+std::optional<std::size_t> firstUnfinishedPemBlock(const ScanText& text);
 // $2b$…, $argon2id$…, $pbkdf2-sha256$… and the other crypt-style prefixes.
 std::vector<TextSpan> cryptHashes(const ScanText& text);
 // eyJ… with three dot-separated segments, the last possibly empty.

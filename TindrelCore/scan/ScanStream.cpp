@@ -1,7 +1,9 @@
 #include "TindrelCore/scan/ScanStream.h"
 
 #include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/JSONSpans.h"
 #include "TindrelCore/scan/PieceScan.h"
+#include "TindrelCore/scan/ScanMatchers.h"
 #include "TindrelCore/scan/StreamCuts.h"
 
 #include <algorithm>
@@ -9,6 +11,9 @@
 
 namespace tindrel {
 namespace {
+
+// Up to this much held text is scanned again at every pause while a match stays open.
+constexpr std::size_t pauseRescanBytes = std::size_t{64} << 10;
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
@@ -58,15 +63,29 @@ void ScanStream::feed(std::string_view bytes) {
         append(bytes.substr(0, take));
         bytes.remove_prefix(take);
         while (held_.size() >= window())
-            scanHeld(false);
+            scanHeld(Ending::unseen);
     }
+}
+
+// Only a line feed that came since the last pause can settle more: the lines before it were
+// settled then, or an open match held them, which more text on the unfinished line cannot close
+// without also running over all of them.
+void ScanStream::settle(bool overdue) {
+    if (overdue ? held_.find('\n') == std::string::npos
+                : held_.size() < rescanAt_ || held_.find('\n', pausedAt_) == std::string::npos)
+        return;
+    overdue_ = overdue;
+    scanHeld(Ending::paused);
+    overdue_ = false;
+    pausedAt_ = held_.size();
+    rescanAt_ = held_.size() > pauseRescanBytes ? 2 * held_.size() : 0;
 }
 
 void ScanStream::finish() {
     held_ += Text::sanitizeUTF8(unfinished_);
     unfinished_.clear();
     while (!held_.empty())
-        scanHeld(true);
+        scanHeld(Ending::final);
 }
 
 void ScanStream::append(std::string_view bytes) {
@@ -83,21 +102,35 @@ void ScanStream::append(std::string_view bytes) {
     held_ += valid;
 }
 
-// Scans the held text piece by piece while the pieces are settled. Before the text ends, only the
-// first window is looked at, and a piece must end a reach before the window does: its line-spanning
-// matches, and the failed attempts at them, then never needed the text beyond. A window always
-// yields at least one piece, so the held text shrinks.
-void ScanStream::scanHeld(bool textEnds) {
+// Where a pause settles the held text: after its last line feed, but before the first PEM block
+// or JSON span that it begins and does not end and that the text to come may still finish. The
+// matches and failed attempts that begin before are the same in the whole text.
+std::size_t ScanStream::settledOnPause(const ScanText& text) const {
+    std::size_t settled = text.text().rfind('\n') + 1;
+    if (overdue_) return settled;
+    for (std::optional<std::size_t> open :
+         {ScanMatchers::firstUnfinishedPemBlock(text), JSONSpans::firstUnclosed(text)})
+        settled = std::min(settled, open.value_or(settled));
+    return settled;
+}
+
+// Scans the held text piece by piece while the pieces are settled. While more text follows unseen,
+// only the first window is looked at, and a piece must end a reach before the window does: its
+// line-spanning matches, and the failed attempts at them, then never needed the text beyond. A
+// window always yields at least one piece, so the held text shrinks.
+void ScanStream::scanHeld(Ending ending) {
     // The window ends on a whole scalar, so that every character in it reads as in the text. The
     // held text ends on one, so the window never outgrows it.
-    std::size_t size = textEnds ? held_.size() : window();
+    std::size_t size = ending == Ending::unseen ? window() : held_.size();
     while (size < held_.size() && isContinuation(static_cast<unsigned char>(held_[size])))
         ++size;
     ScanText text(std::string_view(held_).substr(0, size));
     std::vector<TextSpan> pemBlocks = findMatches(text, CandidatePattern::pemBlock);
     std::vector<TextSpan> jsonSpans = findMatches(text, CandidatePattern::jsonSpan);
-    const StreamCuts cuts(text, mergedByBegin(pemBlocks, jsonSpans), textEnds);
-    std::size_t settled = textEnds ? size : size - reach_;
+    const StreamCuts cuts(text, mergedByBegin(pemBlocks, jsonSpans), ending == Ending::final);
+    std::size_t settled = ending == Ending::unseen   ? size - reach_
+                          : ending == Ending::paused ? settledOnPause(text)
+                                                     : size;
 
     std::size_t begin = 0;
     bool forcing = false;
@@ -108,7 +141,9 @@ void ScanStream::scanHeld(bool textEnds) {
         bool forced = !end;
         // No safe cut within reach. Before the text ends a piece that does not begin the window
         // waits for the next window, which may hold its cut; otherwise the stretch is cut anyway.
-        if (forced && begin > 0 && !forcing && !textEnds) break;
+        // A pause never forces a cut: the window does when the text comes.
+        if (forced && (ending == Ending::paused || (begin > 0 && !forcing && ending == Ending::unseen)))
+            break;
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
         scanPiece(ScanText(text, begin, *end), SpanningMatches::within(pemBlocks, jsonSpans, begin, *end),
@@ -120,6 +155,8 @@ void ScanStream::scanHeld(bool textEnds) {
     }
     held_.erase(0, begin);
     offset_ += begin;
+    pausedAt_ -= std::min(pausedAt_, begin);
+    if (begin > 0) rescanAt_ = 0;
 }
 
 } // namespace tindrel

@@ -8,6 +8,8 @@
 
 namespace tindrel {
 
+class ScanText;
+
 // Scans a text that arrives a chunk at a time (a file being read, a pipe that may never end) in
 // bounded memory: it holds less than a window of twice the reach, and hands the findings of each
 // piece to the sink as soon as the text after the piece can no longer change them.
@@ -31,6 +33,18 @@ public:
     // More bytes of the text, cut anywhere, even inside a UTF-8 sequence; ill-formed sequences
     // become U+FFFD as they would in the whole text.
     void feed(std::string_view bytes);
+    // The input paused (a pipe that has nothing more for now, a file read to its current end):
+    // hands out at once the findings of the complete lines held, keeping only the lines that a
+    // line-spanning match still open may yet reach back into (a PEM block before its END line, a
+    // bracket not yet closed) and the unfinished last line. The findings stay those of the whole
+    // text; only their time changes. A match left open holds back the lines after it until it
+    // closes, fails or falls a reach behind, as without pauses; once it holds over 64 KiB, it is
+    // looked at again only when the held text has doubled, so that pauses, however often they
+    // come, do not rescan a long held text each time.
+    // With `overdue` (the input has stayed silent well past the pause), an open match holds back
+    // nothing: every complete line is scanned now, so one stray bracket in a quiet log cannot hide
+    // the findings after it. A match that still closes later is then not found whole.
+    void settle(bool overdue = false);
     // The text is complete: scans what is still held. The stream is spent afterwards.
     void finish();
 
@@ -39,9 +53,17 @@ public:
     std::size_t heldBytes() const { return held_.size() + unfinished_.size(); }
 
 private:
+    // What is known of the text after the held part being scanned.
+    enum class Ending {
+        unseen, // more text follows: only the first window is scanned, and its last reach is held
+        paused, // more text may follow: complete lines are scanned, but for what an open match needs
+        final,  // the held text ends the text
+    };
+
     std::size_t window() const { return 2 * reach_; }
     void append(std::string_view bytes);
-    void scanHeld(bool textEnds);
+    void scanHeld(Ending ending);
+    std::size_t settledOnPause(const ScanText& text) const;
 
     const Scanner& scanner_;
     FindingSink each_;
@@ -51,6 +73,12 @@ private:
     std::string unfinished_; // the bytes of a UTF-8 sequence that the next chunk may complete
     std::size_t line_ = 1;   // the line on which held_ begins
     std::size_t offset_ = 0; // the byte position of held_ in the whole text
+    // Pauses look for lines to settle only in held_ past `pausedAt_`, where they have not looked
+    // yet, and only once held_ is `rescanAt_` long: an open match that grows long is rescanned
+    // when it has doubled, not at every pause.
+    std::size_t pausedAt_ = 0;
+    std::size_t rescanAt_ = 0;
+    bool overdue_ = false; // the pause being settled lets open matches go
 };
 
 } // namespace tindrel

@@ -53,7 +53,7 @@ std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals
         bool mayCut = space || !sawEquals;
         if (space) sawEquals = false;
         std::size_t cut = pos + 1;
-        if (!mayCut || cut >= text_.size() || !startsCharacter(byte, cut)) continue;
+        if (!mayCut || !endsCharacter(byte, cut)) continue;
         std::size_t reach = spanningReach(cut);
         if (reach <= cut) return cut;
         // Inside a line-spanning match, which ends on a bracket or a dash: read on after it.
@@ -73,8 +73,12 @@ bool StreamCuts::sawEqualsBefore(std::size_t pos, std::size_t floor) const {
     return false;
 }
 
-bool StreamCuts::startsCharacter(unsigned char separator, std::size_t pos) const {
-    if (separator == '\n' || !isASCIIWhitespace(separator)) return true; // a control ends its character
+// Nothing joins a line feed to what follows it, so the text may end right after one; other
+// separators wait for the character after them.
+bool StreamCuts::endsCharacter(unsigned char separator, std::size_t pos) const {
+    if (separator == '\n') return true;
+    if (pos >= text_.size()) return false;
+    if (!isASCIIWhitespace(separator)) return true; // a control ends its character
     unsigned char next = text_.byte(pos);
     if (next < 0x80) return !(separator == '\r' && next == '\n');
     return utf8proc_grapheme_break(separator, static_cast<utf8proc_int32_t>(text_.scalarAt(pos).value));

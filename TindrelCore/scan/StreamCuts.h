@@ -23,7 +23,7 @@ class StreamCuts {
 public:
     // `spanning`: the PEM blocks and JSON spans of the text, sorted by begin. When `textEnds`, the
     // text's end is the end of everything and a cut; otherwise more text follows, and no cut falls
-    // where the next character is still unseen.
+    // where the next character is still unseen, but right after a line feed.
     StreamCuts(const ScanText& text, const std::vector<TextSpan>& spanning, bool textEnds);
 
     // The first cut at or after `target` and by `limit`, or else the last cut after `begin` and by
@@ -37,7 +37,7 @@ private:
     std::optional<std::size_t> firstCut(std::size_t from, bool sawEquals, std::size_t to,
                                         std::size_t floor) const;
     bool sawEqualsBefore(std::size_t pos, std::size_t floor) const;
-    bool startsCharacter(unsigned char separator, std::size_t pos) const;
+    bool endsCharacter(unsigned char separator, std::size_t pos) const;
     // The furthest end among the line-spanning matches that begin before `pos`, or 0.
     std::size_t spanningReach(std::size_t pos) const;
 

@@ -38,6 +38,7 @@ const std::vector<std::string> fragments = {
     "\U0001F1EB\U0001F1F7 \u200d \ufe0f \u00ad e\u0301",
     "\xff\xc3( \xe2\x82 \xf0\x9f\x98 \xed\xa0\x80 \xc0\xaf",
     "{ open [ never closed",
+    "-----BEGIN CUT-----\nQUJDREVG",
     "\\",
     "=",
     "\0\0\0"s,
@@ -58,9 +59,10 @@ std::string randomText(std::mt19937& random, std::size_t count, bool lineFeeds) 
     return text;
 }
 
-// Feeds the text in chunks of random sizes, many of them small enough to split UTF-8 sequences.
+// Feeds the text in chunks of random sizes, many of them small enough to split UTF-8 sequences;
+// with `pauses`, the input pauses after every other chunk or so.
 std::vector<ScanFinding> streamed(const Scanner& scanner, std::string_view text, ScanStream::Limits limits,
-                                  std::mt19937& random) {
+                                  bool pauses, std::mt19937& random) {
     std::vector<ScanFinding> findings;
     ScanStream stream(
         scanner, [&](ScanFinding&& f) { findings.push_back(std::move(f)); }, limits);
@@ -71,6 +73,7 @@ std::vector<ScanFinding> streamed(const Scanner& scanner, std::string_view text,
                                : std::uniform_int_distribution<std::size_t>(1, 4)(random);
         stream.feed(text.substr(0, size));
         text.remove_prefix(std::min(size, text.size()));
+        if (pauses && random() % 2 == 0) stream.settle();
         EXPECT_LT(stream.heldBytes(), 2 * limits.reachBytes + 4);
     }
     stream.finish();
@@ -113,8 +116,10 @@ TEST(ScanStream, FindsWhatTheWholeTextFinds) {
         ASSERT_FALSE(whole.empty());
         for (const ScanStream::Limits& limit : limits) {
             ASSERT_LT(longestSpanningMatch(valid), limit.reachBytes) << "a match too long to be sure of";
-            EXPECT_EQ(streamed(scanner, text, limit, random), whole)
-                << "round " << round << ", piece " << limit.pieceBytes << ", reach " << limit.reachBytes;
+            for (bool pauses : {false, true})
+                EXPECT_EQ(streamed(scanner, text, limit, pauses, random), whole)
+                    << "round " << round << ", piece " << limit.pieceBytes << ", reach " << limit.reachBytes
+                    << (pauses ? ", pausing" : "");
         }
     }
 
@@ -124,6 +129,63 @@ TEST(ScanStream, FindsWhatTheWholeTextFinds) {
     stream.feed(log);
     stream.finish();
     EXPECT_EQ(findings, Tindrel::scan(Text::sanitizeUTF8(log)));
+}
+
+// Lines fed with a pause after each step: the findings of the complete lines come out before
+// anything more is fed, but for the lines that a match still open may reach back into, which come
+// out once it closes, fails, falls a reach behind or the pause is overdue.
+TEST(ScanStream, SettlesCompleteLinesWhenTheInputPauses) {
+    struct Step {
+        std::string fed;
+        std::vector<std::string> settled; // the matched texts handed out by the pause after it
+        bool overdue = false;
+    };
+    const std::string pem =
+        "-----BEGIN CERTIFICATE-----\nQUJDREVGR0hJSktMTU5PUFFSU1RVVldY\n-----END CERTIFICATE-----";
+    std::string filler;
+    for (int i = 0; i < 200; ++i)
+        filler += "ok\n";
+    const Step steps[] = {
+        {"auth eyJhbGciOiJIUzI1NiJ9.e30.c2ln\n", {"eyJhbGciOiJIUzI1NiJ9.e30.c2ln"}},
+        {"session eyJhIjox", {}},
+        {"fQ.e30.x ok\n", {"eyJhIjoxfQ.e30.x"}},
+        {"-----BEGIN CERTIFICATE-----\n", {}},
+        {"QUJDREVGR0hJSktMTU5PUFFSU1RVVldY\n", {}},
+        {"-----END CERTIFICATE-----\nnext eyJ0.e30.y\n", {pem, "eyJ0.e30.y"}},
+        {"body {\n", {}},
+        {"  \"n\": 1\n", {}},
+        {"} eyJ1.e30.z\n", {"{\n  \"n\": 1\n}", "eyJ1.e30.z"}},
+        {"-----BEGIN KEY-----\nQUJD\n", {}},
+        {"stray: eyJ2.e30.w\n", {"eyJ2.e30.w"}},
+        {"{ never closed\n", {}},
+        {"then eyJ3.e30.v\n", {}},
+        {"later eyJ4.e30.u\n", {"eyJ3.e30.v", "eyJ4.e30.u"}, true},
+        {"{ open again\n", {}},
+        {filler, {}},
+        {"", {}, true},
+    };
+    Scanner scanner{engineOf({
+        {DetectionKind::pem, [](std::string_view t) { return startsWith(t, "-----BEGIN"); }},
+        {DetectionKind::jwt, [](std::string_view t) { return startsWith(t, "eyJ"); }},
+        {DetectionKind::json, [](std::string_view t) { return startsWith(t, "{\n"); }},
+    })};
+    std::vector<ScanFinding> findings;
+    ScanStream stream(scanner, [&](ScanFinding&& f) { findings.push_back(std::move(f)); }, {64, 256});
+    std::string text;
+    for (const Step& step : steps) {
+        std::size_t before = findings.size();
+        stream.feed(step.fed);
+        stream.settle(step.overdue);
+        text += step.fed;
+        std::vector<std::string> settled;
+        for (std::size_t i = before; i < findings.size(); ++i)
+            settled.push_back(findings[i].matchedText);
+        EXPECT_EQ(settled, step.settled) << "after " << step.fed;
+    }
+    std::size_t beforeEnd = findings.size();
+    stream.finish();
+    EXPECT_EQ(findings.size(), beforeEnd);
+    EXPECT_EQ(findings, scanner.scan(text));
 }
 
 // Endless input without line feeds, some of it without any place where a match surely ends: the
