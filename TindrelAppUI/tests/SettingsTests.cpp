@@ -50,7 +50,7 @@ struct Window {
     std::unique_ptr<SettingsWindow> window;
 
     SettingsWindow&
-    open(std::shared_ptr<ModelStatusProbe> probe = std::make_shared<FixedProbe>(std::nullopt)) {
+    open(const std::shared_ptr<ModelStatusProbe>& probe = std::make_shared<FixedProbe>(std::nullopt)) {
         window = std::make_unique<SettingsWindow>(hotKeys.manager, defaults, loginItem, probe);
         return *window;
     }

@@ -712,6 +712,7 @@ TEST(FollowUpSection, AskingKeepsTheFieldAndTheNewestAnswerInView) {
 
 TEST(CommandPalette, ShowsEveryCommandWithoutScrollingWhenTheWindowHasRoom) {
     std::vector<PaletteCommand> commands;
+    commands.reserve(11);
     for (int i = 0; i < 11; ++i)
         commands.push_back({QUuid::createUuid(), QStringLiteral("Command %1").arg(i), "doc.on.doc", {}, {}});
     const std::pair<QSize, bool> cases[] = {
@@ -729,6 +730,7 @@ TEST(CommandPalette, ShowsEveryCommandWithoutScrollingWhenTheWindowHasRoom) {
 
 std::vector<HistoryEntry> entries(int count, const std::string& input) {
     std::vector<HistoryEntry> list;
+    list.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i)
         list.emplace_back(input + std::to_string(i), std::vector<std::string>{"jwt", "json"}, true, i);
     return list;
