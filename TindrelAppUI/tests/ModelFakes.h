@@ -79,6 +79,16 @@ public:
     }
 };
 
+// Answers at once without any model, so a window settles within a few event-loop turns.
+class InstantExplanations final : public ExplanationService {
+public:
+    bool modelAvailable() const override { return false; }
+    std::string explain(const DecodeChain&, const Cancellation&) const override { return "Explained."; }
+    std::string answer(std::string_view question, const DecodeChain&, bool) const override {
+        return "Answer to " + std::string(question);
+    }
+};
+
 class FakePasteboard final : public Pasteboard {
 public:
     std::optional<QString> contents;
@@ -110,5 +120,26 @@ inline void settle(const FakeExplanations& fake) {
         QThread::msleep(2);
     }
 }
+
+// A model on fake explanations and a fake clipboard; its explanations have finished when it goes.
+struct ModelRig {
+    MemoryDefaults defaults;
+    std::shared_ptr<FakeExplanations> fake = std::make_shared<FakeExplanations>();
+    std::shared_ptr<FakePasteboard> pasteboard = std::make_shared<FakePasteboard>();
+    InspectorServices services{fake, pasteboard};
+    std::unique_ptr<InspectorModel> model;
+
+    ModelRig() = default;
+    ModelRig(const ModelRig&) = delete;
+    ModelRig& operator=(const ModelRig&) = delete;
+    ~ModelRig() {
+        fake->releaseAll();
+        settle(*fake);
+    }
+    InspectorModel& start(const QStringList& arguments = {}) {
+        model = std::make_unique<InspectorModel>(defaults, arguments, services);
+        return *model;
+    }
+};
 
 } // namespace tindrel::testing

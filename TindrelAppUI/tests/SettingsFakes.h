@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace tindrel::testing {
@@ -38,27 +39,45 @@ private:
     std::optional<QByteArray> saved_;
 };
 
-// Grants every chord except those in `taken`.
-class ChordBackend final : public HotKeyBackend {
+// Grants every chord but those `taken` (none while `refuseAll`), notes every call in `calls` and lets
+// the test press the registered chord as the platform would.
+class FakeHotKeyBackend final : public HotKeyBackend {
 public:
-    explicit ChordBackend(const std::vector<KeyChord>& taken)
-        : taken_(taken) {}
-    void installHandler(PressHandler) override {}
-    std::optional<Handle> registerHotKey(const KeyChord& chord, HotKeyIdentifier) override {
-        if (std::ranges::count(taken_, chord) > 0) return std::nullopt;
-        return ++handles_;
+    std::vector<KeyChord> taken;
+    bool refuseAll = false;
+    std::vector<std::string> calls;
+    PressHandler handler;
+
+    void installHandler(PressHandler h) override {
+        calls.emplace_back("install");
+        handler = std::move(h);
     }
-    void unregisterHotKey(Handle) override {}
+    std::optional<Handle> registerHotKey(const KeyChord& chord, HotKeyIdentifier id) override {
+        calls.push_back("register " + chord.display() + " " + std::to_string(id.signature) + "/" +
+                        std::to_string(id.id));
+        if (refuseAll || std::ranges::count(taken, chord) > 0) return std::nullopt;
+        registered_ = id;
+        return next_++;
+    }
+    void unregisterHotKey(Handle handle) override {
+        calls.push_back("unregister " + std::to_string(handle));
+        registered_.reset();
+    }
+    bool press() {
+        if (!handler || !registered_) return false;
+        handler(*registered_);
+        return true;
+    }
 
 private:
-    const std::vector<KeyChord>& taken_;
-    Handle handles_ = 0;
+    std::optional<HotKeyIdentifier> registered_;
+    Handle next_ = 100;
 };
 
 struct FakeHotKeys {
     MemoryDefaults defaults;
-    std::vector<KeyChord> taken;
-    HotKeyManager manager{defaults, std::make_unique<ChordBackend>(taken)};
+    FakeHotKeyBackend* backend = new FakeHotKeyBackend; // owned by the manager
+    HotKeyManager manager{defaults, std::unique_ptr<HotKeyBackend>(backend)};
 };
 
 class ScriptedLoginItem final : public LoginItemService {

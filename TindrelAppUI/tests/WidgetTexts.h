@@ -15,6 +15,15 @@ inline QStringList visibleLabelTexts(const QWidget* root) {
     return texts;
 }
 
+// Those of `expected` that no visible label under `root` shows.
+inline QStringList missingTexts(const QWidget* root, const QStringList& expected) {
+    const QStringList shown = visibleLabelTexts(root);
+    QStringList missing;
+    for (const QString& text : expected)
+        if (!shown.contains(text)) missing << text;
+    return missing;
+}
+
 // The first button under `root` with that exact title, or null.
 inline QAbstractButton* buttonTitled(const QWidget* root, const QString& title) {
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>())

@@ -1,0 +1,232 @@
+#include "SettingsFakes.h"
+#include "TindrelAppUI/hotkey/ChordText.h"
+#include "TindrelAppUI/hotkey/HotKeyManager.h"
+#include "TindrelAppUI/hotkey/KeyCodes.h"
+#include "TindrelAppUI/hotkey/ShortcutRecorder.h"
+#include "TindrelAppUI/platform/PortalHotKeyBackend.h"
+#include "TindrelAppUI/platform/X11HotKeyBackend.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tindrel;
+using tindrel::testing::FakeHotKeys;
+using M = KeyChord::Modifiers;
+using Status = HotKeyManager::Status;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+const KeyChord optionS{1, M{M::option}, "S"};
+const KeyChord controlOptionV{9, M{M::control, M::option}, "V"};
+const std::string tdrl = std::to_string(0x5444524Cu);
+
+TEST(HotKeyManager, StartsInactiveWithTheStoredOrDefaultChordAndRegistersNothing) {
+    const std::pair<QByteArray, KeyChord> cases[] = {
+        {"", KeyChord::defaultChord()},
+        {R"({"keyCode":40,"modifiers":8,"keyLabel":"K"})", {40, M{M::command}, "K"}},
+        // Not valid as a shortcut, but stored values are taken as they are.
+        {R"({"keyCode":40,"modifiers":4,"keyLabel":"K"})", {40, M{M::shift}, "K"}},
+        {R"({"keyCode":40,"modifiers":8})", KeyChord::defaultChord()},
+        {"not json", KeyChord::defaultChord()}};
+    for (const auto& [stored, expected] : cases) {
+        MemoryDefaults defaults;
+        defaults.setData(HotKeyManager::storeKey, stored);
+        auto* backend = new tindrel::testing::FakeHotKeyBackend;
+        HotKeyManager manager(defaults, std::unique_ptr<HotKeyBackend>(backend));
+        EXPECT_EQ(manager.chord(), expected) << stored.toStdString();
+        EXPECT_EQ(manager.status(), Status::inactive);
+        EXPECT_EQ(manager.fireCount(), 0);
+        EXPECT_TRUE(backend->calls.empty());
+        EXPECT_EQ(defaults.data(HotKeyManager::storeKey), stored) << "bad data stays until persisted";
+    }
+}
+
+TEST(HotKeyManager, RegistrationsReleaseTheOldChordAndTheStatusFollowsEachAttempt) {
+    FakeHotKeys f;
+    EXPECT_TRUE(f.manager.registerHotKey([] {}));
+    EXPECT_TRUE(f.manager.registerHotKey([] {}));
+    EXPECT_EQ(f.manager.status(), Status::active);
+    const std::string space = "register \u2325\u21e7Space " + tdrl + "/1";
+    EXPECT_EQ(f.backend->calls, (Calls{"install", space, "unregister 100", space})) << "one handler";
+
+    FakeHotKeys taken;
+    taken.backend->taken = {KeyChord::defaultChord(), controlOptionV};
+    EXPECT_FALSE(taken.manager.registerHotKey([] {}));
+    EXPECT_EQ(taken.manager.status(), Status::unavailable);
+    taken.manager.changeChord(optionS);
+    EXPECT_EQ(taken.manager.status(), Status::active);
+    taken.manager.changeChord(controlOptionV);
+    EXPECT_EQ(taken.manager.status(), Status::unavailable);
+    EXPECT_EQ(Calls(taken.backend->calls.end() - 2, taken.backend->calls.end()),
+              (Calls{"unregister 100", "register \u2303\u2325V " + tdrl + "/1"}));
+}
+
+TEST(HotKeyManager, ChangingBeforeRegistrationStoresWithoutRegistering) {
+    FakeHotKeys f;
+    f.manager.changeChord(optionS);
+    EXPECT_TRUE(f.backend->calls.empty());
+    EXPECT_EQ(f.manager.status(), Status::inactive);
+    EXPECT_EQ(HotKeyManager(f.defaults, std::make_unique<tindrel::testing::FakeHotKeyBackend>()).chord(),
+              optionS);
+    f.manager.registerHotKey([] {});
+    EXPECT_EQ(f.backend->calls.back(), "register \u2325S " + tdrl + "/1");
+}
+
+TEST(HotKeyManager, SuggestedAlternativeSkipsTheCurrentChord) {
+    const std::pair<KeyChord, KeyChord> cases[] = {{optionS, controlOptionV},
+                                                   {KeyChord::defaultChord(), optionS},
+                                                   {controlOptionV, optionS},
+                                                   {{1, M{M::option, M::shift}, "S"}, optionS}};
+    for (const auto& [current, expected] : cases) {
+        FakeHotKeys f;
+        f.manager.changeChord(current);
+        EXPECT_EQ(f.manager.suggestedAlternative(), expected) << current.display();
+    }
+}
+
+TEST(HotKeyManager, OnlyOurPressesAreCountedFromTheEventQueueBeforeTheCallbackRuns) {
+    FakeHotKeys f;
+    std::vector<int> seenCounts;
+    f.manager.registerHotKey([&] { seenCounts.push_back(f.manager.fireCount()); });
+    f.backend->handler({HotKeyManager::fourCharCode("TDRL"), 2});
+    f.backend->handler({HotKeyManager::fourCharCode("TDRL"), 0});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.manager.fireCount(), 0) << "another id";
+    f.backend->handler({HotKeyManager::fourCharCode("TDRL"), 1});
+    EXPECT_EQ(f.manager.fireCount(), 0) << "delivered from inside the platform's dispatch";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.manager.fireCount(), 1);
+    EXPECT_EQ(seenCounts, std::vector<int>{1});
+
+    EXPECT_EQ(HotKeyManager::fourCharCode("TDRL"), 0x5444524Cu);
+    EXPECT_EQ(HotKeyManager::fourCharCode("TDRLX"), 0x5444524Cu);
+    EXPECT_EQ(HotKeyManager::fourCharCode("AB"), 0x4142u);
+    EXPECT_EQ(HotKeyManager::fourCharCode(""), 0u);
+    EXPECT_EQ(HotKeyManager::fourCharCode("\xff\xff\xff\xff"), 0xffffffffu);
+}
+
+TEST(HotKeyManager, SettingsLaunchFlags) {
+    FakeHotKeys settings;
+    settings.manager.prepareSettings({"tindrel-app", "--show-settings"});
+    EXPECT_EQ(settings.manager.status(), Status::active);
+    settings.manager.changeChord(optionS);
+    EXPECT_EQ(settings.backend->calls.back(), "register \u2325S " + tdrl + "/1")
+        << "the empty callback counts";
+
+    FakeHotKeys registered;
+    registered.manager.registerHotKey([] {});
+    registered.manager.prepareSettings({"tindrel-app", "--show-settings"});
+    EXPECT_EQ(registered.backend->calls.size(), 2u) << "already registered: no second attempt";
+
+    FakeHotKeys forced;
+    forced.manager.prepareSettings({"tindrel-app", "--show-settings", "--force-hotkey-unavailable"});
+    EXPECT_EQ(forced.manager.status(), Status::unavailable);
+}
+
+// The offscreen platform still hands out the X11 interface, with no connection behind it.
+TEST(HotKeyManager, SessionsWithoutAnXConnectionGetNoGlobalKey) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) GTEST_SKIP() << "offscreen only";
+    EXPECT_EQ(makeX11HotKeyBackend(), nullptr);
+    MemoryDefaults defaults;
+    HotKeyManager manager(defaults, makeSystemHotKeyBackend());
+    EXPECT_FALSE(manager.registerHotKey([] {}));
+    EXPECT_EQ(manager.status(), Status::unavailable);
+}
+
+TEST(RecordedKey, KeyPressesFollowTheRecordingRules) {
+    using Outcome = RecordedKey::Outcome;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, alt = Qt::AltModifier, shift = Qt::ShiftModifier,
+                                meta = Qt::MetaModifier;
+    const std::tuple<int, Qt::KeyboardModifiers, Outcome, std::string, QString, std::uint32_t> cases[] = {
+        // the key, its modifiers, the outcome, the stored form, the form on screen, the key code
+        {Qt::Key_K, shift, Outcome::ignore, "", "", 0},
+        {Qt::Key_Control, ctrl, Outcome::ignore, "", "", 0},
+        {Qt::Key_Escape, Qt::NoModifier, Outcome::cancel, "", "", 0},
+        {Qt::Key_K, meta, Outcome::record, "\u2318K", "Super+K", 40},
+        {Qt::Key_F5, ctrl, Outcome::record, "\u2303F5", "Ctrl+F5", 96},
+        {Qt::Key_Space, alt | shift, Outcome::record, "\u2325\u21e7Space", "Alt+Shift+Space", 49},
+        {Qt::Key_Exclam, alt | shift, Outcome::record, "\u2325\u21e71", "Alt+Shift+1", 18},
+        {Qt::Key_K, ctrl | alt, Outcome::record, "\u2303\u2325K", "Ctrl+Alt+K", 40},
+        {Qt::Key_Slash, ctrl | Qt::KeypadModifier, Outcome::record, "\u2303/", "Ctrl+/", 44},
+        {Qt::Key_Left, ctrl | alt | shift | meta, Outcome::record, "\u2303\u2325\u21e7\u2318\u2190",
+         "Ctrl+Alt+Shift+Super+Left", 123},
+        {Qt::Key_Backspace, ctrl, Outcome::record, "\u2303Delete", "Ctrl+Backspace", 51},
+        {Qt::Key_Delete, alt, Outcome::record, "\u2325\u2326", "Alt+Delete", 117}};
+    ShortcutRecorder recorder;
+    for (const auto& [key, modifiers, outcome, display, shown, keyCode] : cases) {
+        RecordedKey recorded = RecordedKey::from(key, modifiers);
+        EXPECT_EQ(recorded.outcome, outcome) << key;
+        if (outcome != Outcome::record) continue;
+        EXPECT_EQ(recorded.chord.display(), display);
+        EXPECT_EQ(chordText(recorded.chord), shown);
+        EXPECT_EQ(recorded.chord.keyCode, keyCode);
+        recorder.setChord(recorded.chord);
+        EXPECT_EQ(recorder.findChild<QPushButton*>()->text(), shown) << display;
+    }
+}
+
+TEST(KeyCodes, KeysMapToQtKeysKeySymsModifierMasksAndPortalTriggers) {
+    const std::tuple<std::uint32_t, int, std::uint32_t, QString> cases[] = {
+        {0, Qt::Key_A, 'a', "a"},          {40, Qt::Key_K, 'k', "k"},
+        {29, Qt::Key_0, '0', "0"},         {49, Qt::Key_Space, 0x20, " "},
+        {36, Qt::Key_Return, 0xff0d, ""},  {51, Qt::Key_Backspace, 0xff08, ""},
+        {117, Qt::Key_Delete, 0xffff, ""}, {122, Qt::Key_F1, 0xffbe, ""},
+        {126, Qt::Key_Up, 0xff52, ""},     {121, Qt::Key_PageDown, 0xff56, ""},
+        {50, Qt::Key_QuoteLeft, '`', "`"}};
+    for (const auto& [code, qtKey, keysym, characters] : cases) {
+        EXPECT_EQ(KeyCodes::fromQtKey(qtKey), code) << code;
+        EXPECT_EQ(KeyCodes::x11KeySym(code), keysym) << code;
+        EXPECT_EQ(KeyCodes::characters(code), characters) << code;
+    }
+    EXPECT_FALSE(KeyCodes::x11KeySym(10));
+    EXPECT_FALSE(KeyCodes::fromQtKey(Qt::Key_Shift));
+    EXPECT_EQ(KeyCodes::x11Modifiers(M{M::option, M::shift}), 8 | 1);
+    EXPECT_EQ(KeyCodes::x11Modifiers(M{M::control, M::command}), 4 | 64);
+    EXPECT_EQ(KeyCodes::x11Modifiers(M()), 0);
+    EXPECT_EQ(KeyCodes::fromQtModifiers(Qt::ControlModifier | Qt::MetaModifier | Qt::GroupSwitchModifier),
+              (M{M::control, M::command}));
+    EXPECT_EQ(portalTrigger(KeyChord::defaultChord()), "ALT+SHIFT+space");
+    EXPECT_EQ(portalTrigger({40, M{M::command, M::control}, "K"}), "CTRL+LOGO+k");
+    EXPECT_EQ(portalTrigger({96, M{M::option}, "F5"}), "ALT+F5");
+    EXPECT_EQ(portalTrigger({116, M{M::control}, "Page Up"}), "CTRL+Prior");
+}
+
+TEST(ShortcutRecorder, RecordsTheFirstValidChordOnlyWhileRecording) {
+    ShortcutRecorder widget;
+    QSignalSpy spy(&widget, &ShortcutRecorder::recorded);
+    const auto field = [&] { return widget.findChildren<QPushButton*>().at(0)->text(); };
+    const auto cancelShown = [&] { return !widget.findChildren<QPushButton*>().at(1)->isHidden(); };
+    QWidget other;
+    widget.setChord({40, M{M::command}, "K"});
+    EXPECT_EQ(field(), "Super+K");
+    EXPECT_FALSE(cancelShown());
+    widget.setStartTrigger(1);
+    EXPECT_TRUE(widget.isRecording());
+    EXPECT_EQ(field(), "Type shortcut\u2026");
+    EXPECT_TRUE(cancelShown());
+    QTest::keyClick(&other, Qt::Key_K, Qt::ShiftModifier);
+    EXPECT_TRUE(widget.isRecording());
+    QTest::keyClick(&other, Qt::Key_K, Qt::MetaModifier);
+    EXPECT_FALSE(widget.isRecording());
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).value<KeyChord>().display(), "\u2318K");
+    QTest::keyClick(&other, Qt::Key_J, Qt::MetaModifier);
+    EXPECT_EQ(spy.count(), 1) << "presses after the recording pass through";
+
+    widget.setStartTrigger(1); // the same trigger again starts nothing
+    EXPECT_FALSE(widget.isRecording());
+    widget.startRecording();
+    QTest::keyClick(&other, Qt::Key_Escape);
+    EXPECT_FALSE(widget.isRecording());
+    widget.setStartTrigger(2);
+    EXPECT_TRUE(widget.isRecording());
+    widget.stopRecording();
+    QTest::keyClick(&other, Qt::Key_K, Qt::MetaModifier);
+    EXPECT_EQ(spy.count(), 1) << "neither Escape nor a stop records";
+}
+
+} // namespace

@@ -1,0 +1,661 @@
+#include "SettingsFakes.h"
+#include "TindrelAI/model/ModelSettings.h"
+#include "TindrelAI/model/ModelUnavailability.h"
+#include "TindrelAppUI/hotkey/ShortcutRecorder.h"
+#include "TindrelAppUI/platform/ColorScheme.h"
+#include "TindrelAppUI/platform/LoginItem.h"
+#include "TindrelAppUI/settings/AppearancePref.h"
+#include "TindrelAppUI/settings/HistoryPrivacy.h"
+#include "TindrelAppUI/settings/ModelPref.h"
+#include "TindrelAppUI/settings/SettingsDefaults.h"
+#include "TindrelAppUI/style/Symbols.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/style/TindrelColor.h"
+#include "TindrelAppUI/views/Widgets.h"
+#include "TindrelAppUI/views/settings/AppearanceSettingsPage.h"
+#include "TindrelAppUI/views/settings/GeneralSettingsPage.h"
+#include "TindrelAppUI/views/settings/LocalModelSection.h"
+#include "TindrelAppUI/views/settings/SettingsWindow.h"
+#include "TindrelAppUI/views/settings/ShortcutSection.h"
+#include "WidgetTexts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/stat.h>
+
+using namespace tindrel;
+using namespace tindrel::testing;
+using tindrel::testing_support::buttonTitled;
+using tindrel::testing_support::visibleLabelTexts;
+using M = KeyChord::Modifiers;
+
+namespace {
+
+struct Window {
+    FakeHotKeys hotKeys;
+    MemoryDefaults defaults;
+    std::shared_ptr<ScriptedLoginItem> loginItem = std::make_shared<ScriptedLoginItem>();
+    std::unique_ptr<SettingsWindow> window;
+
+    SettingsWindow&
+    open(const std::shared_ptr<ModelStatusProbe>& probe = std::make_shared<FixedProbe>(std::nullopt)) {
+        window = std::make_unique<SettingsWindow>(hotKeys.manager, defaults, loginItem, probe);
+        return *window;
+    }
+    QWidget* page(int index) const { return window->tabs()->widget(index); }
+    QStringList labels() const { return visibleLabelTexts(page(0)); }
+};
+
+// Captures the addresses the app asks the desktop to open.
+class UrlCatcher final : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+// Clears the model configuration the section hands to the explanation layer.
+struct ModelConfigurationGuard {
+    ~ModelConfigurationGuard() { ModelSettings::configure(std::nullopt, std::nullopt); }
+};
+
+// Leaves the shared theme as the test found it.
+class ThemeGuard {
+public:
+    ThemeGuard() = default;
+    ThemeGuard(const ThemeGuard&) = delete;
+    ThemeGuard& operator=(const ThemeGuard&) = delete;
+    ~ThemeGuard() {
+        Theme::shared().setOverride(std::nullopt);
+        Theme::shared().setSystemAppearance(system_);
+        Theme::shared().setOverride(override_);
+    }
+
+private:
+    std::optional<Appearance> override_ = Theme::shared().overrideAppearance();
+    Appearance system_ = Theme::shared().appearance();
+};
+
+class FakeColorScheme final : public ColorSchemeSource {
+public:
+    Appearance scheme = Appearance::light;
+    Appearance current() const override { return scheme; }
+    void change(Appearance appearance) {
+        scheme = appearance;
+        emit changed(appearance);
+    }
+};
+
+unsigned mode(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return 0;
+    return info.st_mode & 0777;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& text, std::optional<unsigned> permissions = {}) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    if (permissions) {
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), *permissions), 0);
+    }
+}
+
+} // namespace
+
+TEST(SettingsWindow, HasTheThreeTabsAndKeepsTheHistoryWithoutSecretsOnlyWhenAsked) {
+    Window w;
+    SettingsWindow& window = w.open();
+    EXPECT_EQ(window.windowTitle(), "Settings");
+    QStringList titles;
+    for (int i = 0; i < window.tabs()->count(); ++i)
+        titles << window.tabs()->tabText(i);
+    EXPECT_EQ(titles, (QStringList{"General", "Appearance", "Privacy && About"})); // "&&" draws one "&"
+    EXPECT_EQ(window.tabs()->currentIndex(), 0);
+
+    QCheckBox* box = nullptr;
+    for (QCheckBox* candidate : w.page(0)->findChildren<QCheckBox*>())
+        if (candidate->text() == "Keep history without secrets") box = candidate;
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isChecked());
+    QSignalSpy announced(&HistoryPrivacy::shared(), &HistoryPrivacy::changed);
+    box->setChecked(true);
+    EXPECT_EQ(w.defaults.boolean(HistoryPrivacy::storeKey), true);
+    ASSERT_EQ(announced.count(), 1);
+    EXPECT_EQ(announced.at(0).at(0).toBool(), true);
+    box->setChecked(false);
+    EXPECT_EQ(w.defaults.boolean(HistoryPrivacy::storeKey), false);
+}
+
+TEST(SettingsWindow, StatusRowFollowsTheManager) {
+    EXPECT_EQ(ShortcutSection::description(QStringLiteral("Alt+Shift+Space")),
+              "Press Alt+Shift+Space anywhere to bring up Tindrel and inspect your clipboard. Tindrel "
+              "registers just that one key combo and reads only the clipboard when fired.");
+    const QStringList statuses = {"Shortcut inactive", "Shortcut active", "This shortcut is unavailable"};
+    for (int status = 0; status < 3; ++status) {
+        Window w;
+        if (status == 2) w.hotKeys.backend->taken.push_back(KeyChord::defaultChord());
+        w.open();
+        if (status > 0) w.hotKeys.manager.registerHotKey([] {}); // after the window opened: followed live
+        QStringList shown;
+        for (const QString& text : w.labels())
+            if (statuses.contains(text)) shown << text;
+        EXPECT_EQ(shown, QStringList{statuses[status]});
+        QAbstractButton* tryButton = buttonTitled(w.page(0), "Try Alt+S");
+        QAbstractButton* recordAnother = buttonTitled(w.page(0), "Record another");
+        ASSERT_TRUE(tryButton && recordAnother);
+        EXPECT_EQ(tryButton->isVisibleTo(w.page(0)), status == 2) << status;
+        EXPECT_EQ(recordAnother->isVisibleTo(w.page(0)), status == 2) << status;
+    }
+}
+
+TEST(SettingsWindow, AWayOutOfATakenShortcut) {
+    const KeyChord optionS{1, M{M::option}, "S"};
+    const KeyChord commandK{40, M{M::command}, "K"};
+    for (bool tryAlternative : {true, false}) {
+        Window w;
+        w.hotKeys.backend->taken.push_back(KeyChord::defaultChord());
+        w.hotKeys.manager.registerHotKey([] {});
+        w.open();
+        QWidget* page = w.page(0);
+        auto* recorder = page->findChild<ShortcutRecorder*>();
+        if (tryAlternative) {
+            buttonTitled(page, "Try Alt+S")->click();
+            EXPECT_EQ(w.hotKeys.manager.chord(), optionS);
+            EXPECT_TRUE(w.labels().contains("Shortcut active"));
+            EXPECT_EQ(w.labels().filter("Press Alt+S anywhere").size(), 1);
+            EXPECT_EQ(recorder->chord(), optionS);
+            EXPECT_FALSE(buttonTitled(page, "Try Ctrl+Alt+V")->isVisibleTo(page));
+        } else {
+            ASSERT_FALSE(recorder->isRecording());
+            buttonTitled(page, "Record another")->click();
+            EXPECT_TRUE(recorder->isRecording());
+            emit recorder->recorded(commandK);
+            EXPECT_EQ(w.hotKeys.manager.chord(), commandK);
+            recorder->stopRecording();
+        }
+        EXPECT_EQ(w.hotKeys.manager.status(), HotKeyManager::Status::active);
+    }
+}
+
+TEST(SettingsWindow, AboutShowsTheVersionAndOpensTheLinks) {
+    QCoreApplication::setApplicationVersion("9.8.7");
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    Window w;
+    w.open();
+    const QStringList labels = visibleLabelTexts(w.page(2));
+    EXPECT_TRUE(labels.contains("Everything you inspect stays on this computer."));
+    EXPECT_TRUE(labels.contains(
+        "Decoding and the AI explanation run entirely on-device. Nothing you paste is ever uploaded."));
+    EXPECT_EQ(labels.indexOf("9.8.7"), labels.indexOf("Version") + 1);
+    buttonTitled(w.page(2), "Website")->click();
+    buttonTitled(w.page(2), "Privacy Policy")->click();
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(catcher.opened,
+              (QList<QUrl>{QUrl("https://tindrel.dev"), QUrl("https://tindrel.dev/privacy")}));
+}
+
+TEST(SettingsWindow, SaysOnceWhenTheSettingsFileIsReadOnly) {
+    const QString notice = "Your settings file is read-only \u2014 changes last until Tindrel quits.";
+    const QByteArray stored = "[General]\ntindrel.appearance.v1=light\n";
+    for (const unsigned permissions : {0400u, 0600u}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Tindrel.conf");
+        writeFile(path, stored, permissions);
+        SettingsDefaults defaults(path);
+        FakeHotKeys hotKeys;
+        SettingsWindow window(hotKeys.manager, defaults, std::make_shared<ScriptedLoginItem>(),
+                              std::make_shared<FixedProbe>(std::nullopt));
+        window.show();
+        // "System" rather than a fixed appearance, which would stay on the shared theme.
+        buttonTitled(window.tabs()->widget(1), "System")->click();
+        const bool frozen = permissions == 0400u;
+        EXPECT_EQ(visibleLabelTexts(&window).count(notice), frozen ? 1 : 0);
+        EXPECT_EQ(mode(path), permissions);
+        EXPECT_EQ(defaults.string("tindrel.appearance.v1"), QString("system"));
+        EXPECT_EQ(contents(path) == stored, frozen);
+    }
+}
+
+TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
+    // Built-in text is the normal state on most machines, not a fault: it is shown in neutral colours.
+    const QString none = "No local model \u2014 explanations use built-in text";
+    const std::tuple<std::optional<std::string>, QStringList, QString> cases[] = {
+        {std::nullopt, {"Local model available"}, "good"},
+        {"serverUnreachable",
+         {none, "Nothing answers at the server address. Start Ollama or llama-server, or check the address."},
+         "neutral"},
+        {"nonLocalModel",
+         {none, "That model would run on a remote service, so Tindrel won't use it."},
+         "neutral"}};
+    for (const auto& [reason, expected, tone] : cases) {
+        MemoryDefaults defaults;
+        LocalModelSection section(defaults, std::make_shared<FixedProbe>(reason));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !visibleLabelTexts(&section).contains("Checking\u2026"); }));
+        QStringList shown = visibleLabelTexts(&section);
+        for (const char* fixed : {"Local model", "Server URL", "Model"})
+            EXPECT_EQ(shown.removeAll(fixed), 1) << fixed;
+        EXPECT_EQ(shown, expected) << reason.value_or("available");
+        for (const QLabel* label : section.findChildren<QLabel*>())
+            if (label->text() == expected.first()) {
+                EXPECT_EQ(label->property("tone").toString(), tone);
+            }
+    }
+    const QString general = modelUnavailabilityText("somethingNew");
+    std::set<QString> seen;
+    for (ModelUnavailability reason :
+         {ModelUnavailability::invalidEndpoint, ModelUnavailability::nonLocalEndpoint,
+          ModelUnavailability::serverUnreachable, ModelUnavailability::unsupportedServer,
+          ModelUnavailability::noModelInstalled, ModelUnavailability::modelNotFound,
+          ModelUnavailability::nonLocalModel, ModelUnavailability::modelTurnedOff}) {
+        const QString text = modelUnavailabilityText(reasonName(reason));
+        EXPECT_NE(text, general) << reasonName(reason);
+        EXPECT_TRUE(seen.insert(text).second) << reasonName(reason) << ": a sentence of its own";
+    }
+}
+
+TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnored) {
+    auto probe = std::make_shared<ScriptedProbe>();
+    MemoryDefaults defaults;
+    LocalModelSection section(defaults, probe);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 1; }));
+    EXPECT_TRUE(visibleLabelTexts(&section).contains("Checking\u2026"));
+    buttonTitled(&section, "Check again")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 2; }));
+    probe->answer(1, std::nullopt);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return visibleLabelTexts(&section).contains("Local model available"); }));
+    probe->answer(0, "serverUnreachable");
+    QTest::qWait(100);
+    EXPECT_TRUE(visibleLabelTexts(&section).contains("Local model available"));
+    EXPECT_FALSE(
+        visibleLabelTexts(&section).contains("No local model \u2014 explanations use built-in text"));
+}
+
+TEST(LocalModelSection, EditedFieldsAreStoredAndHandedToTheExplanationLayer) {
+    ModelConfigurationGuard guard;
+    MemoryDefaults defaults;
+    defaults.setString(ModelPref::nameKey, "llama3.2");
+    auto probe = std::make_shared<ScriptedProbe>();
+    LocalModelSection section(defaults, probe);
+    const QList<QLineEdit*> fields = section.findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 2);
+    EXPECT_EQ(fields[1]->text(), "llama3.2");
+    fields[0]->setText("  http://127.0.0.1:8081/v1 ");
+    emit fields[0]->editingFinished();
+    EXPECT_EQ(defaults.string(ModelPref::urlKey), "http://127.0.0.1:8081/v1");
+    EXPECT_EQ(ModelSettings::current().url, "http://127.0.0.1:8081/v1");
+    EXPECT_EQ(ModelSettings::current().model, "llama3.2");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 2; })) << "a changed field checks again";
+    fields[1]->clear();
+    emit fields[1]->editingFinished();
+    EXPECT_EQ(defaults.string(ModelPref::nameKey), std::nullopt);
+    for (int call = 0; call < 3; ++call)
+        probe->answer(call, std::nullopt);
+}
+
+TEST(ModelPref, StoredValuesReachTheExplanationLayerAtStart) {
+    ModelConfigurationGuard guard;
+    ScopedEnv url("TINDREL_MODEL_URL", std::nullopt);
+    ScopedEnv model("TINDREL_MODEL", std::nullopt);
+    const std::tuple<std::optional<QString>, std::optional<QString>, std::optional<std::string>,
+                     std::optional<std::string>>
+        cases[] = {{"http://127.0.0.1:9000", "qwen3:4b", "http://127.0.0.1:9000", "qwen3:4b"},
+                   {std::nullopt, "  qwen3:4b  ", std::nullopt, "qwen3:4b"},
+                   {"", "   ", std::nullopt, std::nullopt}};
+    for (const auto& [storedURL, storedName, configuredURL, configuredModel] : cases) {
+        MemoryDefaults defaults;
+        if (storedURL) defaults.setString(ModelPref::urlKey, *storedURL);
+        if (storedName) defaults.setString(ModelPref::nameKey, *storedName);
+        ModelPref::applyStored(defaults);
+        EXPECT_EQ(ModelSettings::current().url, configuredURL);
+        EXPECT_EQ(ModelSettings::current().model, configuredModel);
+    }
+}
+
+namespace {
+
+// A private XDG_CONFIG_HOME for one test.
+struct ConfigHome {
+    QTemporaryDir dir;
+    ScopedEnv env{"XDG_CONFIG_HOME", dir.path().toUtf8()};
+    ScopedEnv image{"APPIMAGE", std::nullopt};
+
+    QString entry() const { return dir.path() + "/autostart/tindrel.desktop"; }
+};
+
+} // namespace
+
+TEST(LoginItem, EnablingWritesTheAutostartEntryAndDisablingRemovesIt) {
+    ConfigHome home;
+    EXPECT_FALSE(LoginItem::isEnabled());
+    ASSERT_TRUE(LoginItem::setEnabled(true));
+    const QStringList expected = {
+        "[Desktop Entry]", "Type=Application",
+        "Name=Tindrel",    "Exec=" + LoginItem::execProgram(QCoreApplication::applicationFilePath()),
+        "Icon=tindrel",    "X-GNOME-Autostart-enabled=true"};
+    EXPECT_EQ(QString::fromUtf8(contents(home.entry())).split('\n', Qt::SkipEmptyParts), expected);
+    EXPECT_TRUE(QDir::isAbsolutePath(QCoreApplication::applicationFilePath()));
+    EXPECT_TRUE(LoginItem::isEnabled());
+    EXPECT_TRUE(LoginItem::setEnabled(false));
+    EXPECT_FALSE(QFile::exists(home.entry()));
+    EXPECT_FALSE(LoginItem::isEnabled());
+    EXPECT_TRUE(LoginItem::setEnabled(false)) << "nothing to remove is no failure";
+
+    QTemporaryDir homeDir;
+    ScopedEnv homeEnv("HOME", homeDir.path().toUtf8());
+    for (const QByteArray& configured : {QByteArray(), QByteArray("relative/config")}) {
+        ScopedEnv env("XDG_CONFIG_HOME", configured);
+        EXPECT_EQ(LoginItem::entryPath(), homeDir.path() + "/.config/autostart/tindrel.desktop")
+            << "unusable config home " << configured.toStdString();
+    }
+}
+
+TEST(LoginItem, AnEntrySwitchedOffInItsMainGroupDoesNotCount) {
+    const std::pair<QByteArray, bool> cases[] = {
+        {"[Desktop Entry]\nType=Application\nExec=tindrel\n", true},
+        {"[Desktop Entry]\nExec=tindrel\nHidden=true\n", false},
+        {"[Desktop Entry]\nExec=tindrel\nHidden = true\n", false},
+        {"[Desktop Entry]\nExec=tindrel\nHidden=false\n", true},
+        {"[Desktop Entry]\nExec=tindrel\nX-GNOME-Autostart-enabled=false\n", false},
+        {"[Desktop Entry]\nExec=tindrel\nX-GNOME-Autostart-enabled=true\n", true},
+        {"[Desktop Entry]\nExec=tindrel\n[Desktop Action quit]\nHidden=true\n", true},
+        {"", true}};
+    for (const auto& [text, enabled] : cases) {
+        ConfigHome home;
+        writeFile(home.entry(), text);
+        EXPECT_EQ(LoginItem::isEnabled(), enabled) << text.toStdString();
+    }
+}
+
+TEST(LoginItem, ExecNamesTheProgramPerTheEntryFormat) {
+    const std::pair<QString, QString> cases[] = {
+        {"/usr/bin/tindrel", "/usr/bin/tindrel"},
+        {"/opt/My Apps/tindrel", R"("/opt/My Apps/tindrel")"},
+        {"/opt/a$b/tindrel", R"("/opt/a\\$b/tindrel")"},
+        {R"(/opt/a\b/tindrel)", R"("/opt/a\\\\b/tindrel")"},
+        {R"(/opt/say "hi"/tindrel)", R"("/opt/say \\"hi\\"/tindrel")"},
+        {"/opt/100%/tindrel", "/opt/100%%/tindrel"},
+        {"/opt/100% sure/tindrel", R"("/opt/100%% sure/tindrel")"},
+        {"/opt/it's/tindrel", R"("/opt/it's/tindrel")"}};
+    for (const auto& [program, exec] : cases)
+        EXPECT_EQ(LoginItem::execProgram(program), exec) << program.toStdString();
+}
+
+TEST(LoginItem, TheToggleShowsTheServiceStateAndSnapsBackWhenRefused) {
+    const auto toggleOf = [](GeneralSettingsPage& page) { return page.findChild<QCheckBox*>(); };
+    const std::tuple<bool, bool, bool> cases[] = {// enabled at first, refused, shown after a click
+                                                  {false, false, true},
+                                                  {true, false, false},
+                                                  {false, true, false},
+                                                  {true, true, true}};
+    for (const auto& [initially, refuse, shown] : cases) {
+        auto service = std::make_shared<ScriptedLoginItem>();
+        service->enabled = initially;
+        service->refuse = refuse;
+        FakeHotKeys hotKeys;
+        MemoryDefaults defaults;
+        GeneralSettingsPage page(hotKeys.manager, defaults, service,
+                                 std::make_shared<FixedProbe>(std::nullopt));
+        ASSERT_NE(toggleOf(page), nullptr);
+        EXPECT_EQ(toggleOf(page)->isChecked(), initially);
+        toggleOf(page)->click();
+        EXPECT_EQ(service->requests, std::vector<bool>{!initially});
+        EXPECT_EQ(toggleOf(page)->isChecked(), shown) << initially << refuse;
+    }
+    ConfigHome home;
+    writeFile(home.dir.path() + "/autostart", {}); // a file where the folder should be: refused even for root
+    EXPECT_FALSE(LoginItem::setEnabled(true));
+    FakeHotKeys hotKeys;
+    MemoryDefaults defaults;
+    GeneralSettingsPage page(hotKeys.manager, defaults, makeSystemLoginItem(),
+                             std::make_shared<FixedProbe>(std::nullopt));
+    ASSERT_NE(toggleOf(page), nullptr);
+    EXPECT_FALSE(toggleOf(page)->isChecked());
+    toggleOf(page)->click();
+    EXPECT_FALSE(toggleOf(page)->isChecked());
+}
+
+namespace {
+
+const QByteArray binary("[{\"a\":1}]\0\xff", 12);
+
+void fill(Defaults& defaults) {
+    defaults.setData("tindrel.history.v1", binary);
+    defaults.setBoolean("tindrel.onboarding.completed.v1", true);
+    defaults.setInteger("tindrel.usage.count.v1", 42);
+    defaults.setString("tindrel.appearance.v1", "dark");
+}
+
+void expectFilled(const Defaults& defaults) {
+    EXPECT_EQ(defaults.data("tindrel.history.v1"), binary);
+    EXPECT_EQ(defaults.boolean("tindrel.onboarding.completed.v1"), true);
+    EXPECT_EQ(defaults.integer("tindrel.usage.count.v1"), 42);
+    EXPECT_EQ(defaults.string("tindrel.appearance.v1"), QString("dark"));
+    EXPECT_FALSE(defaults.data("tindrel.appearance.v1"));
+    EXPECT_FALSE(defaults.boolean("tindrel.appearance.v1"));
+    EXPECT_FALSE(defaults.integer("missing"));
+}
+
+} // namespace
+
+TEST(Defaults, StoresRoundTripAndTheFileIsTheOwnersAlone) {
+    MemoryDefaults memory;
+    fill(memory);
+    expectFilled(memory);
+    memory.remove("tindrel.usage.count.v1");
+    EXPECT_FALSE(memory.integer("tindrel.usage.count.v1"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config/Tindrel/Tindrel.conf");
+    {
+        SettingsDefaults defaults(path);
+        fill(defaults);
+    }
+    expectFilled(SettingsDefaults(path));
+    EXPECT_EQ(mode(path), 0600u);
+    EXPECT_EQ(mode(QFileInfo(path).absolutePath()), 0700u);
+}
+
+TEST(Defaults, CorruptFileGivesDefaultsAndIsReplacedOnWrite) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Tindrel.conf");
+    writeFile(path, QByteArray("\xff\xfe[[[garbage\n=\n@ByteArray(\n\0\0", 24));
+    SettingsDefaults defaults(path);
+    EXPECT_FALSE(defaults.data("tindrel.history.v1"));
+    defaults.setString("tindrel.appearance.v1", "light");
+    EXPECT_EQ(SettingsDefaults(path).string("tindrel.appearance.v1"), QString("light"));
+}
+
+TEST(Defaults, SettingsFileKeepsThePermissionsThePersonChose) {
+    const QByteArray stored = "[General]\ntindrel.appearance.v1=light\ntindrel.usage.count.v1=5\n";
+    struct Case {
+        const char* name;
+        unsigned mode;
+        bool throughLink, frozenWhileRunning, refused;
+    } cases[] = {{"read-only file", 0400, false, false, true},
+                 {"file others may read", 0644, false, false, false},
+                 {"made read-only while running", 0600, false, true, true},
+                 {"link to a writable file", 0640, true, false, false},
+                 {"link to a read-only file", 0444, true, false, true}};
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("config/Tindrel/Tindrel.conf");
+        const QString target = c.throughLink ? dir.filePath("dotfiles/tindrel.conf") : path;
+        writeFile(target, stored, c.mode);
+        if (c.throughLink) {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            ASSERT_TRUE(QFile::link(target, path));
+        }
+        {
+            SettingsDefaults defaults(path);
+            if (c.frozenWhileRunning) ::chmod(QFile::encodeName(path).constData(), 0400);
+            defaults.setString("tindrel.appearance.v1", "dark");
+            EXPECT_EQ(defaults.writeRefused(), c.refused) << c.name;
+            EXPECT_EQ(defaults.string("tindrel.appearance.v1"), QString("dark")) << c.name;
+            EXPECT_EQ(defaults.integer("tindrel.usage.count.v1"), 5) << c.name;
+            defaults.remove("tindrel.usage.count.v1");
+            EXPECT_FALSE(defaults.integer("tindrel.usage.count.v1")) << c.name;
+        }
+        EXPECT_EQ(QFileInfo(path).isSymLink(), c.throughLink) << c.name;
+        EXPECT_EQ(mode(target), c.frozenWhileRunning ? 0400u : c.mode) << c.name;
+        if (c.refused) {
+            EXPECT_EQ(contents(target), stored) << c.name;
+        } else {
+            EXPECT_EQ(SettingsDefaults(path).string("tindrel.appearance.v1"), QString("dark")) << c.name;
+        }
+    }
+}
+
+TEST(AppearancePref, StoredValueDecidesBetweenTheDesktopAndAFixedAppearance) {
+    const std::tuple<std::optional<QString>, Appearance, Appearance, QString> cases[] = {
+        // stored, the desktop's, the appearance in force, the stored value as read
+        {"dark", Appearance::light, Appearance::dark, "dark"},
+        {"light", Appearance::dark, Appearance::light, "light"},
+        {"system", Appearance::dark, Appearance::dark, "system"},
+        {"system", Appearance::light, Appearance::light, "system"},
+        {std::nullopt, Appearance::dark, Appearance::dark, "system"},
+        {"Dark", Appearance::light, Appearance::light, "system"},
+        {"sepia", Appearance::dark, Appearance::dark, "system"}};
+    ThemeGuard guard;
+    for (const auto& [stored, system, expected, read] : cases) {
+        MemoryDefaults defaults;
+        if (stored) defaults.setString(AppearancePref::storeKey, *stored);
+        Theme::shared().setOverride(std::nullopt);
+        Theme::shared().setSystemAppearance(system);
+        AppearancePref::applyStored(defaults);
+        EXPECT_EQ(Theme::shared().appearance(), expected) << stored.value_or("(absent)").toStdString();
+        EXPECT_EQ(AppearancePref::stored(defaults), read);
+    }
+}
+
+TEST(AppearancePref, ThePickerStoresAndAppliesEveryChoiceAtOnce) {
+    ThemeGuard guard;
+    Theme::shared().setSystemAppearance(Appearance::light);
+    for (const auto& [stored, checked] : {std::pair("midnight", "System"), std::pair("dark", "Dark")}) {
+        MemoryDefaults defaults;
+        defaults.setString(AppearancePref::storeKey, stored);
+        AppearanceSettingsPage page(defaults);
+        for (const char* button : {"System", "Light", "Dark"})
+            EXPECT_EQ(buttonTitled(&page, button)->isChecked(), QString(button) == checked)
+                << stored << button;
+    }
+    MemoryDefaults defaults;
+    defaults.setString(AppearancePref::storeKey, "dark");
+    AppearancePref::applyStored(defaults);
+    ASSERT_EQ(Theme::shared().appearance(), Appearance::dark);
+    AppearanceSettingsPage page(defaults);
+    EXPECT_TRUE(visibleLabelTexts(&page).contains(
+        QString::fromUtf8("Tindrel follows your desktop's appearance by default. Both light and dark are "
+                          "designed and tested \u2014 only override if you prefer one.")));
+    const QColor light(0xF5, 0xF6, 0xFA), dark(0x0B, 0x0D, 0x12);
+    const std::tuple<QString, QString, std::optional<Appearance>, QColor> steps[] = {
+        {"System", "system", std::nullopt, light},
+        {"Light", "light", Appearance::light, light},
+        {"Dark", "dark", Appearance::dark, dark},
+        {"System", "system", std::nullopt, light}};
+    for (const auto& [button, stored, override, window] : steps) {
+        buttonTitled(&page, button)->click();
+        EXPECT_EQ(defaults.string(AppearancePref::storeKey), stored);
+        EXPECT_EQ(Theme::shared().overrideAppearance(), override) << button.toStdString();
+        EXPECT_EQ(QApplication::palette().color(QPalette::Window), window) << button.toStdString();
+    }
+}
+
+TEST(AppearancePref, TheThemeFollowsTheDesktopWhileNothingIsForced) {
+    ThemeGuard guard;
+    Theme::shared().setOverride(std::nullopt);
+    FakeColorScheme desktop;
+    desktop.scheme = Appearance::dark;
+    AppearancePref::followSystem(desktop);
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::dark);
+    desktop.change(Appearance::light);
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::light);
+    AppearancePref::apply("dark");
+    desktop.change(Appearance::light);
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::dark) << "a fixed choice wins over the desktop";
+    AppearancePref::apply("system");
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::light);
+}
+
+// Every symbol is drawn (no empty icon when the desktop's theme lacks a name) in the colour token of
+// the appearance in force when it is painted, so a switch recolours icons that already exist.
+TEST(Symbols, EachIsDrawnInTheTokenOfTheAppearanceInForce) {
+    ThemeGuard guard;
+    for (Appearance appearance : {Appearance::light, Appearance::dark}) {
+        Theme::shared().setOverride(appearance);
+        for (int raw = 0; raw <= static_cast<int>(Symbol::appearance); ++raw) {
+            const auto which = static_cast<Symbol>(raw);
+            for (int side : {14, 16, 32}) {
+                const QImage image = symbol(which).pixmap(QSize(side, side)).toImage();
+                QColor ink(0, 0, 0, 0);
+                int covered = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x) {
+                        const QColor pixel = image.pixelColor(x, y);
+                        covered += pixel.alpha() > 0;
+                        if (pixel.alpha() > ink.alpha()) ink = pixel;
+                    }
+                EXPECT_GT(covered, side * side / 12) << raw << " at " << side;
+                EXPECT_LT(covered, side * side * 9 / 10) << raw << " at " << side;
+                EXPECT_EQ(ink.alpha(), 255) << raw << " at " << side;
+                EXPECT_EQ(ink.rgb(), symbolInk(which, QIcon::Normal, appearance).rgb())
+                    << raw << " at " << side;
+            }
+        }
+    }
+    SymbolLabel shown(Symbol::lock, 16); // already on screen: new colours at the next paint
+    shown.show();
+    for (Appearance appearance : {Appearance::light, Appearance::dark}) {
+        Theme::shared().setOverride(appearance);
+        EXPECT_EQ(shown.grab().toImage().pixelColor(4, 13).rgb(),
+                  symbolInk(Symbol::lock, QIcon::Normal, appearance).rgb());
+    }
+    EXPECT_NE(symbolInk(Symbol::settings, QIcon::Normal, Appearance::light),
+              symbolInk(Symbol::settings, QIcon::Normal, Appearance::dark));
+    EXPECT_EQ(symbolInk(Symbol::warning, QIcon::Normal, Appearance::dark),
+              TindrelColor::warning.resolved(Appearance::dark));
+}
+
+// The tab pane and its pages are the surface token, not the platform style's own grey.
+TEST(SettingsWindow, TabsSitOnTheSurfaceColour) {
+    ThemeGuard guard;
+    for (Appearance appearance : {Appearance::light, Appearance::dark}) {
+        Theme::shared().setOverride(appearance);
+        Window w;
+        SettingsWindow& window = w.open();
+        window.tabs()->setCurrentIndex(2); // the shortest page leaves the most empty pane
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const QWidget* page = window.tabs()->currentWidget();
+        const QPoint inside = page->mapTo(&window, QPoint(page->width() / 2, page->height() - 12));
+        EXPECT_EQ(window.grab().toImage().pixelColor(inside).rgb(),
+                  TindrelColor::surface.resolved(appearance).rgb())
+            << (appearance == Appearance::dark ? "dark" : "light");
+    }
+}
+
+#include "SettingsTests.moc"

@@ -1,0 +1,1220 @@
+#include "ModelFakes.h"
+#include "TindrelAppUI/inspector/InspectorBinding.h"
+#include "TindrelAppUI/inspector/InspectorModel.h"
+#include "TindrelAppUI/inspector/ResultHandover.h"
+#include "TindrelAppUI/inspector/ScreenTexts.h"
+#include "TindrelAppUI/platform/Pasteboard.h"
+#include "TindrelAppUI/settings/Defaults.h"
+#include "TindrelAppUI/shell/DesktopIdentity.h"
+#include "TindrelAppUI/shell/MainWindow.h"
+#include "TindrelAppUI/style/Theme.h"
+#include "TindrelAppUI/style/TindrelColor.h"
+#include "TindrelAppUI/style/TindrelFont.h"
+#include "TindrelAppUI/tray/MenuBarIcon.h"
+#include "TindrelAppUI/tray/TrayController.h"
+#include "TindrelAppUI/tray/TrayPlacement.h"
+#include "TindrelAppUI/tray/TrayPreview.h"
+#include "TindrelAppUI/views/CommandPalette.h"
+#include "TindrelAppUI/views/CopyButton.h"
+#include "TindrelAppUI/views/PaletteHost.h"
+#include "TindrelAppUI/views/TrayPanel.h"
+#include "TindrelAppUI/views/Widgets.h"
+#include "TindrelAppUI/views/result/ChainView.h"
+#include "TindrelAppUI/views/result/DecodedPane.h"
+#include "TindrelAppUI/views/result/ExportMenu.h"
+#include "TindrelAppUI/views/result/FindingRows.h"
+#include "TindrelAppUI/views/result/FollowUpSection.h"
+#include "TindrelAppUI/views/result/HeaderBar.h"
+#include "TindrelAppUI/views/result/HistoryList.h"
+#include "TindrelAppUI/views/result/InsightPane.h"
+#include "TindrelAppUI/views/result/ResultPages.h"
+#include "TindrelAppUI/views/result/ScanList.h"
+#include "TindrelAppUI/views/result/SignatureDialog.h"
+#include "TindrelAppUI/views/result/SourceStrip.h"
+#include "TindrelAppUI/views/result/StepCard.h"
+#include "TindrelCore/Samples.h"
+#include "TindrelCore/Tindrel.h"
+#include "TindrelCore/TindrelJSON.h"
+#include "WidgetTexts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QFile>
+#include <QFontInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+using namespace tindrel;
+using testing_support::buttonTitled;
+using testing_support::missingTexts;
+using testing_support::visibleLabelTexts;
+
+namespace {
+
+const QStringList none;
+const std::string token(Samples::token);
+
+ScreenState singleState(const std::string& input, int embedded = 0) {
+    ScreenState state;
+    state.scene = ScreenState::Scene::single;
+    state.input = QString::fromStdString(input);
+    state.singleChain = std::make_shared<const DecodeChain>(Tindrel::inspect(input));
+    state.insightChain = state.singleChain;
+    state.embeddedCount = embedded;
+    state.singleResultAvailable = true;
+    return state;
+}
+
+ScreenState scanState(bool singleAvailable) {
+    ScreenState state;
+    state.scene = ScreenState::Scene::scan;
+    state.input = QString::fromUtf8(Samples::log.data(), Samples::log.size());
+    state.findings = Tindrel::scan(Samples::log);
+    state.selectedFinding = 1;
+    state.insightChain = std::make_shared<const DecodeChain>(state.findings.at(1).chain);
+    state.singleResultAvailable = singleAvailable;
+    return state;
+}
+
+QString clipboard() {
+    return ClipboardPasteboard().text().value_or(QString());
+}
+
+struct Screens : ::testing::Test {
+    MainWindow window{false};
+
+    bool shown(QWidget* widget) const { return widget->isVisibleTo(&window); }
+};
+
+TEST_F(Screens, StartEmptyWithTheHintAndNoChip) {
+    EXPECT_EQ(window.minimumSize(), QSize(820, 560));
+    EXPECT_EQ(window.size(), QSize(1040, 700));
+    EXPECT_EQ(window.currentPage(), window.emptyPage());
+    EXPECT_FALSE(window.source()->chipVisible());
+    EXPECT_FALSE(shown(window.header()->exportButton()));
+    EXPECT_FALSE(shown(window.emptyPage()->tip()));
+    EXPECT_EQ(window.source()->editor()->placeholderText(),
+              "Paste anything \u2014 a token, payload, error, certificate, or log");
+    EXPECT_EQ(
+        missingTexts(window.emptyPage(), {"Paste anything above \u2014 a token, error, certificate, log, or "
+                                          "payload \u2014 and Tindrel figures out what it is.",
+                                          "RECENT"}),
+        none);
+
+    SourceStrip* strip = window.source();
+    EXPECT_TRUE(shown(strip->sampleButton()));
+    EXPECT_FALSE(shown(strip->expandButton()) || shown(strip->clearButton()));
+    window.render(singleState(token));
+    EXPECT_TRUE(shown(strip->expandButton()) && shown(strip->clearButton()));
+    const int collapsed = strip->editor()->height();
+    strip->expandButton()->click();
+    EXPECT_EQ(strip->expandButton()->text(), QString("Collapse"));
+    EXPECT_GT(strip->editor()->height(), collapsed);
+    strip->expandButton()->click();
+    EXPECT_EQ(strip->expandButton()->text(), QString("Expand"));
+    ScreenState blank;
+    blank.input = " ";
+    window.render(blank);
+    EXPECT_TRUE(shown(strip->clearButton())) << "untrimmed text still counts";
+}
+
+TEST_F(Screens, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
+    window.render(singleState(token));
+    EXPECT_EQ(window.currentPage(), window.singlePage());
+    EXPECT_EQ(window.source()->chipText(), QString("JWT"));
+    EXPECT_TRUE(shown(window.header()->exportButton()));
+    EXPECT_FALSE(shown(window.singlePage()->banner()));
+    EXPECT_EQ(missingTexts(window.singlePage(), {"DECODED", "JWT", "Expired", "Algorithm"}), none);
+    window.render(singleState(token, 3));
+    EXPECT_TRUE(shown(window.singlePage()->banner()));
+    EXPECT_EQ(window.singlePage()->bannerText()->text(),
+              QString("Also found 3 embedded items in this input."));
+    QSignalSpy logScan(&window, &MainWindow::logScanRequested);
+    window.singlePage()->logScanButton()->click();
+    ASSERT_EQ(logScan.count(), 1);
+    EXPECT_TRUE(logScan.at(0).at(0).toBool());
+
+    window.render(singleState("eyJ1c2VyIjoiYWRhIiwicmV0cmllcyI6M30="));
+    auto* toggle = qobject_cast<QToolButton*>(buttonTitled(window.singlePage(), "Technical details"));
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_FALSE(visibleLabelTexts(window.singlePage()).contains("FINAL VALUE"));
+    toggle->click();
+    EXPECT_EQ(missingTexts(window.singlePage(), {"FINAL VALUE", "1", "2", "base64", "json", "FACTS"}), none);
+}
+
+TEST_F(Screens, ScanListOffersTheSingleResultOnlyWhenThereIsOne) {
+    window.render(scanState(false));
+    EXPECT_EQ(window.currentPage(), window.scanList()->parentWidget());
+    const std::size_t found = Tindrel::scan(Samples::log).size();
+    EXPECT_EQ(window.source()->chipText(), QString::fromUtf8("Log \u00B7 %1 found").arg(found));
+    EXPECT_EQ(window.scanList()->rowCount(), static_cast<int>(found));
+    EXPECT_EQ(window.scanList()->currentRow(), 1);
+    EXPECT_FALSE(shown(window.scanList()->singleResultButton()));
+    window.render(scanState(true));
+    EXPECT_TRUE(shown(window.scanList()->singleResultButton()));
+    QSignalSpy selected(&window, &MainWindow::findingSelected);
+    window.scanList()->selectRow(0);
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected.at(0).at(0).toInt(), 0);
+}
+
+TEST_F(Screens, UnrecognizedAndDecodingInputSaySo) {
+    ScreenState state;
+    state.scene = ScreenState::Scene::unrecognized;
+    state.input = "hello there";
+    window.render(state);
+    EXPECT_FALSE(window.source()->chipVisible());
+    EXPECT_EQ(visibleLabelTexts(window.currentPage()),
+              QStringList({"Not recognized", "This looks like plain text, an unsupported format, or only a "
+                                             "fragment. Try pasting more context."}));
+    state.scene = ScreenState::Scene::decoding;
+    window.render(state);
+    EXPECT_FALSE(window.source()->chipVisible());
+    EXPECT_EQ(visibleLabelTexts(window.currentPage()), QStringList({"Decoding\u2026"}));
+    EXPECT_TRUE(visibleLabelTexts(window.insight()).contains("Decoding\u2026"));
+    EXPECT_FALSE(visibleLabelTexts(window.insight())
+                     .contains("Paste a token, error, certificate, log, or payload to understand it."));
+}
+
+TEST_F(Screens, InsightFollowsTheExplanationState) {
+    ScreenState state = singleState(token);
+    window.render(state);
+    EXPECT_EQ(missingTexts(window.insight(),
+                           {"Paste a token, error, certificate, log, or payload to understand it.",
+                            "Analysis runs on this computer."}),
+              none);
+    state.insight = ScreenState::Insight::loading;
+    window.render(state);
+    EXPECT_EQ(missingTexts(window.insight(), {"Building an explanation\u2026"}), none);
+    EXPECT_FALSE(shown(window.insight()->followUps()));
+    state.insight = ScreenState::Insight::ready;
+    state.explanation = "An expired token.";
+    state.followUps = {{"why?", std::nullopt}};
+    window.render(state);
+    EXPECT_EQ(missingTexts(window.insight(), {"Insight", "On-device", "This is an expired HS256 JWT.",
+                                              "Warning", "Why it matters", "An expired token.",
+                                              "What to do next", "Thinking on-device\u2026"}),
+              none);
+    EXPECT_TRUE(shown(window.insight()->followUps()));
+    EXPECT_NE(buttonTitled(window.insight(), "Copy explanation"), nullptr);
+    buttonTitled(window.insight(), "Copy JSON")->click();
+    EXPECT_EQ(clipboard().toStdString(), TindrelJSON::string(Tindrel::inspect(Samples::token)));
+}
+
+TEST_F(Screens, HistoryShowsInThePopupAndTheEmptyStateUpToItsLimit) {
+    ScreenState state;
+    state.history.emplace_back("1733556842", std::vector<std::string>{"unixTimestamp"}, true, 3);
+    state.history.emplace_back("abc", std::vector<std::string>{"base64"}, true, 2);
+    state.historyLimit = 1;
+    state.shortcutTip = "Tip: press X anywhere to inspect your clipboard.";
+    window.render(state);
+    EXPECT_EQ(window.header()->historyList()->rows()->count(), 1);
+    EXPECT_EQ(window.emptyPage()->history()->rows()->count(), 1);
+    EXPECT_TRUE(shown(window.emptyPage()->tip()));
+    QSignalSpy chosen(&window, &MainWindow::historyEntryChosen);
+    emit window.emptyPage()->history()->rows()->itemClicked(window.emptyPage()->history()->rows()->item(0));
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), 0);
+    window.header()->openHistory();
+    EXPECT_TRUE(window.header()->historyPopup()->isVisible());
+    window.header()->historyPopup()->hide();
+
+    HistoryEntry kept(std::string(16 * 1024, 'k'), {"hex"}, true, 1);
+    kept.fullSize = 300 * 1024;
+    state.history = {kept};
+    window.render(state);
+    EXPECT_EQ(missingTexts(window.emptyPage()->history(), {"\u2026 (first 16 KiB of 300 KiB)"}), none);
+}
+
+TEST(HistoryList, ShowsRowsUpToTheLimitOrTheNotice) {
+    const QString nothing = "Nothing yet \u2014 paste something to start your history.";
+    HistoryList list;
+    EXPECT_TRUE(visibleLabelTexts(&list).contains(nothing));
+    std::vector<HistoryEntry> entries;
+    entries.emplace_back("aGVsbG8=\nsecond line", std::vector<std::string>{"base64"}, true, 3);
+    entries.emplace_back("{\"a\":1}", std::vector<std::string>{"base64", "json"}, true, 2);
+    entries.emplace_back("plain", std::vector<std::string>{}, false, 1);
+    list.setEntries(entries, 2);
+    ASSERT_EQ(list.rows()->count(), 2);
+    EXPECT_FALSE(visibleLabelTexts(&list).contains(nothing));
+    EXPECT_FALSE(visibleLabelTexts(&list).contains("plain"));
+    EXPECT_EQ(missingTexts(&list, {"aGVsbG8= second line", "base64 \u2192 json"}), none);
+    QSignalSpy chosen(&list, &HistoryList::entryChosen);
+    QSignalSpy cleared(&list, &HistoryList::clearRequested);
+    emit list.rows()->itemClicked(list.rows()->item(1));
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), 1);
+    buttonTitled(&list, "Clear")->click();
+    EXPECT_EQ(cleared.count(), 1);
+}
+
+TEST(CopyButton, WritesTheClipboardAndConfirmsForAWhile) {
+    ClipboardPasteboard().setText("before");
+    int reads = 0;
+    CopyButton button("Copy explanation", [&] {
+        ++reads;
+        return QString::fromUtf8("caf\u00E9 \u2192 ok");
+    });
+    EXPECT_EQ(reads, 0);
+    button.click();
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(clipboard(), QString::fromUtf8("caf\u00E9 \u2192 ok"));
+    EXPECT_EQ(button.text(), QString("Copied"));
+    QTest::qWait(CopyButton::confirmationMs - 300);
+    EXPECT_EQ(button.text(), QString("Copied"));
+    QTest::qWait(500);
+    EXPECT_EQ(button.text(), QString("Copy explanation"));
+}
+
+TEST(FollowUpSection, SendsTheTrimmedQuestionAndShowsAnswersOrThePendingLine) {
+    const std::tuple<QString, bool, QString> cases[] = {{"", false, {}},
+                                                        {"   ", false, {}},
+                                                        {"\u00A0\u2003", false, {}},
+                                                        {"  is it expired? ", true, "is it expired?"},
+                                                        {"why", true, "why"}};
+    for (const auto& [typed, enabled, asked] : cases) {
+        FollowUpSection section;
+        QSignalSpy spy(&section, &FollowUpSection::askRequested);
+        section.field()->setText(typed);
+        EXPECT_EQ(section.sendButton()->isEnabled(), enabled) << typed.toStdString();
+        if (typed == "why")
+            section.sendButton()->click();
+        else
+            QTest::keyClick(section.field(), Qt::Key_Return);
+        EXPECT_EQ(spy.count(), enabled ? 1 : 0) << typed.toStdString();
+        if (enabled) {
+            EXPECT_EQ(spy.at(0).at(0).toString(), asked);
+        }
+        EXPECT_EQ(section.field()->text(), enabled ? QString() : typed);
+    }
+    FollowUpSection section;
+    section.setItems({{"first?", QString("yes")}, {"second?", std::nullopt}});
+    EXPECT_EQ(visibleLabelTexts(&section),
+              QStringList({"first?", "yes", "second?", "Thinking on-device\u2026"}));
+}
+
+TEST(ExportMenu, ListsItsItemsAndCopiesMarkdownJSONOrTheRedactedMarkdown) {
+    const auto titles = [](const QMenu& menu) {
+        QStringList out;
+        for (const QAction* action : menu.actions())
+            out << (action->isSeparator() ? QString("-") : action->text());
+        return out;
+    };
+    const QStringList base = {"Copy as Markdown",       "Copy as JSON",      "Copy Markdown (redacted)", "-",
+                              "Save as Markdown\u2026", "Save as JSON\u2026"};
+    EXPECT_EQ(titles(ExportMenu(false)), base);
+    EXPECT_EQ(titles(ExportMenu(true)), base + QStringList{"Share\u2026"});
+
+    ExportMenu menu(false);
+    const DecodeChain chain = Tindrel::inspect(Samples::token);
+    menu.setSubject(chain, QString("EXPLAINED"));
+    menu.actions().at(1)->trigger();
+    EXPECT_EQ(clipboard(), QString::fromStdString(TindrelJSON::string(chain)));
+    menu.actions().at(0)->trigger();
+    EXPECT_TRUE(clipboard().startsWith("# JWT \u2014 Expired\n\n")) << clipboard().toStdString();
+    EXPECT_TRUE(clipboard().contains("## Insight\nEXPLAINED\n\n"));
+    EXPECT_TRUE(clipboard().contains("**What to do next**\n- "));
+    menu.setSubject(chain, std::nullopt);
+    menu.actions().at(0)->trigger();
+    EXPECT_FALSE(clipboard().contains("## Insight"));
+
+    menu.setSubject(chain, QString::fromStdString("It quotes " + token + "."));
+    menu.actions().at(2)->trigger();
+    EXPECT_TRUE(clipboard().startsWith("# JWT \u2014 Expired\n\n")) << clipboard().toStdString();
+    EXPECT_TRUE(clipboard().contains("## Insight\nIt quotes <redacted JWT>.\n")) << clipboard().toStdString();
+    EXPECT_FALSE(clipboard().contains(QString::fromStdString(token.substr(token.rfind('.')))));
+    EXPECT_FALSE(clipboard().contains("Ada Lovelace"));
+}
+
+TEST(StepCard, ShowsEachTableOnlyWithRowsAndKeysAsStored) {
+    const std::tuple<Details, bool, bool> cases[] = {
+        {{}, false, false},
+        {{{"byte_count", "12"}, {"typ", "JWT"}}, true, false},
+        {{{"alg_note", "n"}, {"exp_relative", "r"}, {"checklist", "c"}}, false, true},
+        {{{"key_size", "2048"}, {"security", "weak"}, {"x_meaning", "m"}}, true, true}};
+    for (const auto& [details, facts, notes] : cases) {
+        StepCard card(3,
+                      DecodeResult{DetectionKind::base64, "out", 0.855, "Decoded Base64.", details, false});
+        const QStringList texts = visibleLabelTexts(&card);
+        EXPECT_EQ(missingTexts(&card, {"3", "base64", "86%", "Decoded Base64."}), none);
+        EXPECT_EQ(texts.contains("FACTS"), facts) << details.size();
+        EXPECT_EQ(texts.contains("WHAT IT MEANS / NEXT STEPS"), notes) << details.size();
+        for (const auto& [key, value] : details)
+            EXPECT_EQ(missingTexts(&card, {QString::fromStdString(key), QString::fromStdString(value)}),
+                      none);
+    }
+}
+
+TEST(ChainView, UnrecognisedGetsTheNoticeOnlyAndRecognisedEndsWithTheFinalValue) {
+    ChainView unrecognised(DecodeChain{"just words", {}});
+    EXPECT_EQ(visibleLabelTexts(&unrecognised),
+              QStringList({"Not recognized \u2014 plain text or unsupported format."}));
+    EXPECT_EQ(buttonTitled(&unrecognised, "Copy"), nullptr);
+    ChainView view(Tindrel::inspect(Samples::token));
+    EXPECT_TRUE(visibleLabelTexts(&view).contains("FINAL VALUE"));
+    EXPECT_EQ(visibleLabelTexts(&view).count("jwt"), 2); // the path and the first card
+    EXPECT_NE(buttonTitled(&view, "Copy"), nullptr);
+}
+
+TEST(ChainView, OtherReadingsAreLinksThatAskForTheirStepAndKind) {
+    DecodeResult first{DetectionKind::base64, "3031", 0.7, "Base64", {}, false};
+    DecodeResult second{DetectionKind::hex, "01", 0.6, "Hex", {}, false};
+    second.alternatives = {{DetectionKind::hash, 0.5, "MD5 digest"},
+                           {DetectionKind::unixTimestamp, 0.456, "Time"}};
+    ChainView view(DecodeChain{"MzAzMQ==", {first, second}});
+    std::vector<std::pair<int, DetectionKind>> chosen;
+    QObject::connect(&view, &ChainView::readingChosen,
+                     [&chosen](int step, DetectionKind kind) { chosen.emplace_back(step, kind); });
+    EXPECT_EQ(visibleLabelTexts(&view).count("Also possible:"), 1); // the first step has none
+    ASSERT_NE(buttonTitled(&view, "Hash (50%)"), nullptr);
+    ASSERT_NE(buttonTitled(&view, "Timestamp (46%)"), nullptr);
+    buttonTitled(&view, "Timestamp (46%)")->click();
+    buttonTitled(&view, "Hash (50%)")->click();
+    EXPECT_EQ(chosen, (std::vector<std::pair<int, DetectionKind>>{{1, DetectionKind::unixTimestamp},
+                                                                  {1, DetectionKind::hash}}));
+
+    DecodedPane pane; // technical details stay open only for the same input
+    const std::string hexText = "30313233343536373839616263646566";
+    pane.setChain(Tindrel::inspect(hexText));
+    buttonTitled(&pane, "Technical details")->click();
+    pane.setChain(Tindrel::reread(Tindrel::inspect(hexText), 0, DetectionKind::hash).chain);
+    EXPECT_TRUE(buttonTitled(&pane, "Technical details")->isChecked());
+    pane.setChain(Tindrel::inspect(Samples::token));
+    EXPECT_FALSE(buttonTitled(&pane, "Technical details")->isChecked());
+}
+
+// The test certificates of the core, made once with openssl.
+std::string bundleOf(std::initializer_list<const char*> files) {
+    std::string text;
+    for (const char* file : files) {
+        QFile pem(qEnvironmentVariable("TINDREL_SOURCE_DIR") + "/TindrelCore/tests/data/x509/bundle/" + file);
+        if (pem.open(QIODevice::ReadOnly)) text += pem.readAll().toStdString();
+    }
+    return text;
+}
+
+TEST(ChainView, ABundleIsListedUnderTheCertificateCard) {
+    const std::pair<std::string, QStringList> cases[] = {
+        // a certificate with an impostor issuer and a root; a key and a certificate; one certificate
+        {bundleOf({"leaf.pem", "impostor.pem", "root.pem"}),
+         {"BUNDLE \u2014 3 blocks, 3 certificates",
+          "#1  CERTIFICATE  CN=leaf.tindrel.test, issued by CN=Tindrel Test Intermediate",
+          "not issued by #2 \u2014 the issuer name matches but the signature does not verify",
+          "issued by #3 \u2014 name and signature match",
+          "Expires first: #1 CN=leaf.tindrel.test on 2026-06-01T00:00:00Z"}},
+        {bundleOf({"leaf.key", "leaf.pem"}), {"#1  PRIVATE KEY  138 bytes DER, EC P-256, 256 bits"}},
+        {bundleOf({"leaf.pem"}), {}}};
+    for (const auto& [text, rows] : cases) {
+        ChainView view(Tindrel::inspect(text));
+        const QStringList texts = visibleLabelTexts(&view);
+        const qsizetype summary = texts.indexOf(QRegularExpression("(X\\.509 certificate|PEM:) .*"));
+        ASSERT_GE(summary, 0) << rows.size();
+        for (const QString& row : rows) {
+            EXPECT_GT(texts.indexOf(row), summary) << row.toStdString();
+            EXPECT_LT(texts.indexOf(row), texts.indexOf("FINAL VALUE")) << row.toStdString();
+        }
+        bool sanShown = false;
+        for (const QWidget* widget : view.findChildren<QWidget*>())
+            sanShown = sanShown || widget->toolTip().contains("SAN: leaf.tindrel.test, www.tindrel.test");
+        EXPECT_EQ(sanShown, !rows.isEmpty()) << rows.size();
+        EXPECT_EQ(texts.filter("BUNDLE").isEmpty(), rows.isEmpty()) << rows.size();
+    }
+}
+
+TEST(ResultHandover, MailCarriesTheWholeReportAndSavingStartsInTheLastFolderElseDocumentsElseHome) {
+    const QString report =
+        QString::fromUtf8("# JWT \u2014 Expired\n\n- **Algorithm:** HS256 & more = 100%?\n");
+    const QUrl url(ResultHandover::mailURL(report));
+    EXPECT_EQ(url.scheme(), QString("mailto"));
+    EXPECT_TRUE(url.path().isEmpty());
+    EXPECT_EQ(QUrlQuery(url).queryItemValue("body", QUrl::FullyDecoded), report);
+
+    QTemporaryDir root;
+    const QString last = root.filePath("last"), documents = root.filePath("Documents"), home = root.path();
+    ASSERT_TRUE(QDir().mkpath(last));
+    const std::tuple<QString, QString, QString> cases[] = {
+        {last, documents, last},
+        {QString(), documents, home}, // no Documents folder yet
+        {root.filePath("gone"), last, last},
+        {QString(), QString(), home}};
+    for (const auto& [lastUsed, documentsFolder, expected] : cases)
+        EXPECT_EQ(ResultHandover::saveFolder(lastUsed, documentsFolder, home), expected)
+            << lastUsed.toStdString();
+    ASSERT_TRUE(QDir().mkpath(documents));
+    EXPECT_EQ(ResultHandover::saveFolder(QString(), documents, home), documents);
+}
+
+struct Bound : ::testing::Test {
+    MemoryDefaults defaults;
+    InspectorModel model{defaults, {}, services()};
+    MainWindow window{false};
+    InspectorBinding binding{model, window};
+
+    static InspectorServices services() {
+        InspectorServices s{std::make_shared<tindrel::testing::InstantExplanations>()};
+        s.settleMilliseconds = 100;
+        return s;
+    }
+    bool waitForText(QWidget* root, const QString& text) {
+        return QTest::qWaitFor(
+            [&] {
+                binding.renderNow();
+                return visibleLabelTexts(root).contains(text);
+            },
+            5000);
+    }
+};
+
+TEST_F(Bound, TypedAndPastedTextReachTheModelAndTheAnswersTheWindow) {
+    window.source()->editor()->setPlainText(QString::fromStdString(token));
+    EXPECT_EQ(model.input(), token);
+    EXPECT_TRUE(model.history().entries().empty()) << "typed text is kept once it has settled";
+    ASSERT_TRUE(waitForText(window.insight(), "Explained."));
+    EXPECT_EQ(window.currentPage(), window.singlePage());
+    EXPECT_EQ(window.source()->chipText(), QString("JWT"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.history().entries().size() == 1; }, 3000));
+
+    QLineEdit* field = window.insight()->followUps()->field();
+    field->setText("  is it expired?  ");
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_EQ(model.followUps().size(), 1u);
+    EXPECT_EQ(model.followUps().front().question, "is it expired?");
+    EXPECT_TRUE(waitForText(window.insight(), "Answer to is it expired?"));
+
+    QPlainTextEdit* editor = window.source()->editor();
+    editor->selectAll();
+    QGuiApplication::clipboard()->setText("1733556842");
+    editor->paste();
+    EXPECT_EQ(model.input(), "1733556842");
+    EXPECT_EQ(model.history().entries().size(), 2u) << "pasted text is kept at once";
+    // One line of 300 KiB: the model takes it whole, the editor shows its start read-only.
+    const QString large = QString(300 * 1024, QChar(u'A'));
+    editor->selectAll();
+    QGuiApplication::clipboard()->setText(large);
+    editor->paste();
+    EXPECT_EQ(model.input().size(), std::size_t(large.size()));
+    binding.renderNow();
+    EXPECT_TRUE(editor->isReadOnly());
+    EXPECT_EQ(window.source()->notice(), QString("Showing the first 256 KiB of 300 KiB"));
+}
+
+TEST_F(Bound, ScanSelectionReachesTheModel) {
+    model.setInput(std::string(Samples::log));
+    binding.renderNow();
+    if (window.currentPage() == window.singlePage()) window.singlePage()->logScanButton()->click();
+    binding.renderNow();
+    ASSERT_EQ(model.presentation().kind, InspectorModel::Presentation::Kind::scan);
+    window.scanList()->selectRow(1);
+    EXPECT_EQ(model.selectedFinding(), 1);
+    model.clearInput();
+    binding.renderNow();
+    EXPECT_EQ(window.currentPage(), window.emptyPage());
+    EXPECT_TRUE(window.source()->editor()->toPlainText().isEmpty());
+}
+
+// HS256 over {"sub":"1234567890","name":"Ada","iat":1700000000}, signed by the openssl command line.
+constexpr const char* signedToken = "eyJhbGciOiJIUzI1NiIsInR5cCI6IkpXVCJ9."
+                                    "eyJzdWIiOiIxMjM0NTY3ODkwIiwibmFtZSI6IkFkYSIsImlhdCI6MTcwMDAwMDAwMH0."
+                                    "apqMaW-6FmlEhj9QxoOsF4uOwgks7poQITsPuTLuYVw";
+constexpr const char* sharedSecret = "correct horse battery staple, but longer";
+const QString verifyTitle = QStringLiteral("Verify Signature\u2026");
+
+std::string tokenFact(const DecodeChain& chain, const std::string& key) {
+    for (const DecodeResult& step : chain.steps)
+        if (step.kind == DetectionKind::jwt && step.details.contains(key)) return step.details.at(key);
+    return "-";
+}
+
+TEST_F(Bound, SignatureIsVerifiedForTheTokenInFocusAndNoKeyIsKept) {
+    const auto settle = [&] {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return model.explanation().state == InspectorModel::Explanation::State::ready; }));
+        binding.renderNow();
+    };
+    const auto verifyWith = [&](const QString& secret) {
+        QAbstractButton* open = buttonTitled(window.insight(), verifyTitle);
+        ASSERT_TRUE(open);
+        open->click();
+        auto* dialog = window.findChild<SignatureDialog*>();
+        ASSERT_TRUE(dialog && dialog->isVisible());
+        QTest::keyClicks(dialog->secretField(), secret);
+        dialog->verifyButton()->click();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_TRUE(dialog->secretField()->text().isEmpty());
+        settle();
+    };
+    model.setInput(signedToken);
+    settle();
+    verifyWith("not the secret");
+    EXPECT_EQ(tokenFact(*model.chain(), "signature"), "invalid");
+    EXPECT_EQ(tokenFact(*model.chain(), "signature_key"), "entered secret");
+    EXPECT_EQ(
+        missingTexts(window.insight(),
+                     {"Critical", "\u2022 Do not trust this token \u2014 its signature does not verify with "
+                                  "the given key."}),
+        none);
+    verifyWith(sharedSecret);
+    EXPECT_EQ(tokenFact(*model.chain(), "signature"), "verified");
+    EXPECT_FALSE(visibleLabelTexts(window.insight()).contains("Critical"));
+    EXPECT_EQ(model.jsonExport()->find(sharedSecret), std::string::npos);
+    EXPECT_EQ(model.history().encoded().find("signature"), std::string::npos);
+    EXPECT_EQ(model.history().encoded().find(sharedSecret), std::string::npos);
+    model.setInput(signedToken);
+    settle();
+    EXPECT_EQ(tokenFact(*model.chain(), "signature"), "-");
+
+    // In a scan the finding in focus is the one checked.
+    model.setInput(std::string("boot\nlogin token=") + signedToken +
+                   "\nid=550e8400-e29b-41d4-a716-446655440000");
+    settle();
+    ASSERT_EQ(model.presentation().kind, InspectorModel::Presentation::Kind::scan);
+    model.verifySignature(VerificationKey::fromSecret("s", sharedSecret));
+    EXPECT_EQ(tokenFact(*model.insightChain(), "signature"), "verified");
+    model.setInput("eyJ1c2VyIjoiYWRhIn0=");
+    settle();
+    EXPECT_FALSE(buttonTitled(window.insight(), verifyTitle));
+}
+
+TEST(SignatureDialog, KeyFilesAndMissingKeysAreExplainedInPlace) {
+    QTemporaryDir folder;
+    const std::pair<QByteArray, QString> cases[] = {
+        // the key file (none when empty), the problem (none when the key is chosen)
+        {{}, "Choose a key file or enter the shared secret."},
+        {R"({"a":1})", "key.json holds neither a JWK nor a JWK Set"},
+        {"s3cret\n", {}}};
+    for (const auto& [contents, problem] : cases) {
+        SignatureDialog dialog;
+        int chosen = 0;
+        QObject::connect(&dialog, &SignatureDialog::keyChosen, [&chosen] { ++chosen; });
+        dialog.show();
+        if (!contents.isEmpty()) {
+            QFile file(folder.filePath("key.json"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(contents);
+            file.close();
+            dialog.chooseKeyFile(file.fileName());
+        }
+        dialog.verifyButton()->click();
+        EXPECT_EQ(chosen, problem.isEmpty() ? 1 : 0) << contents.toStdString();
+        EXPECT_EQ(dialog.isVisible(), !problem.isEmpty()) << contents.toStdString();
+        if (!problem.isEmpty()) {
+            EXPECT_EQ(dialog.problemLine()->text(), problem);
+        }
+    }
+}
+
+// Shown at `size`, with every pending layout done.
+void showAt(QWidget& window, QSize size) {
+    window.resize(size);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(20);
+}
+
+TEST(ScanPage, TheListTakesItsRowsUpToAShareAndTheDetailsTheRest) {
+    const int minList = MainWindow::minScanList, minDetails = MainWindow::minScanDetails;
+    const std::tuple<int, int, std::optional<int>, int> cases[] = {
+        // the rows' height, the page's, the height chosen, the list's height
+        {150, 500, std::nullopt, 150},     {4000, 500, std::nullopt, 225},
+        {40, 500, std::nullopt, minList},  {150, 500, 300, 300},
+        {150, 500, 480, 500 - minDetails}, {150, 500, 10, minList},
+        {400, 200, std::nullopt, 90},      {150, 200, 180, 100}, // a tiny page gives the list at most half
+    };
+    for (const auto& [needed, total, chosen, expected] : cases)
+        EXPECT_EQ(MainWindow::scanListHeight(needed, total, chosen), expected) << needed << " " << total;
+
+    // At the default size the sample log's findings show without scrolling; at either size the selected
+    // finding's details get the larger part.
+    for (const QSize size : {MainWindow::defaultSize, MainWindow::minimumContentSize}) {
+        MainWindow window(false);
+        MemoryDefaults store;
+        window.keepLayoutIn(store);
+        window.render(scanState(false));
+        showAt(window, size);
+        const QList<int> sizes = window.scanSplitter()->sizes();
+        ASSERT_EQ(sizes.size(), 2);
+        EXPECT_GT(sizes[1], sizes[0]) << size.height();
+        EXPECT_GE(sizes[1], minDetails) << size.height();
+        if (size == MainWindow::defaultSize) {
+            EXPECT_EQ(window.scanList()->rows()->verticalScrollBar()->maximum(), 0);
+        }
+    }
+}
+
+TEST(ScanPage, TheChosenListHeightAndTheWindowGeometryAreRemembered) {
+    MemoryDefaults store;
+    {
+        MainWindow window(false);
+        window.keepLayoutIn(store);
+        window.render(scanState(false));
+        showAt(window, QSize(900, 640));
+        window.move(40, 30);
+        window.scanSplitter()->setSizes({260, window.scanSplitter()->height() - 260});
+        emit window.scanSplitter()->splitterMoved(260, 1);
+        window.hide();
+    }
+    EXPECT_EQ(store.integer(MainWindow::scanListKey), 260);
+    MainWindow again(false);
+    again.keepLayoutIn(store);
+    again.render(scanState(false));
+    EXPECT_EQ(again.size(), QSize(900, 640));
+    again.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    EXPECT_EQ(again.scanSplitter()->sizes().value(0), 260);
+}
+
+// A short pane scrolls; after each question the field and the newest answer right above it are in view.
+// Styled as in the app, whichever appearance earlier tests left in force.
+TEST(FollowUpSection, AskingKeepsTheFieldAndTheNewestAnswerInView) {
+    const std::optional<Appearance> before = Theme::shared().overrideAppearance();
+    Theme::shared().setOverride(Appearance::light);
+    QScrollArea area;
+    area.setWidgetResizable(true);
+    auto* pane = new InsightPane;
+    area.setWidget(pane);
+    pane->showReady(std::make_shared<const DecodeChain>(Tindrel::inspect(Samples::token)), "An explanation.");
+    showAt(area, QSize(480, 260));
+    std::vector<FollowUpSection::Item> items;
+    for (int asked = 1; asked <= 4; ++asked) {
+        items.push_back(
+            {QStringLiteral("question %1?").arg(asked), QStringLiteral("A long answer. ").repeated(12)});
+        pane->setFollowUps(items);
+        QTest::qWait(30);
+        QLineEdit* field = pane->followUps()->field();
+        const QRect fieldArea(field->mapTo(area.viewport(), QPoint()), field->size());
+        EXPECT_TRUE(area.viewport()->rect().contains(fieldArea)) << "after question " << asked;
+        EXPECT_GT(area.verticalScrollBar()->value(), 0) << "after question " << asked;
+    }
+    Theme::shared().setOverride(before);
+}
+
+TEST(CommandPalette, ShowsEveryCommandWithoutScrollingWhenTheWindowHasRoom) {
+    std::vector<PaletteCommand> commands;
+    commands.reserve(11);
+    for (int i = 0; i < 11; ++i)
+        commands.push_back({QUuid::createUuid(), QStringLiteral("Command %1").arg(i), "doc.on.doc", {}, {}});
+    const std::pair<QSize, bool> cases[] = {
+        {MainWindow::defaultSize, true}, {MainWindow::minimumContentSize, true}, {QSize(600, 320), false}};
+    for (const auto& [size, allShown] : cases) {
+        QWidget window;
+        auto* palette = new CommandPalette(&window);
+        showAt(window, size);
+        palette->open(commands);
+        QTest::qWait(20);
+        EXPECT_EQ(palette->list()->verticalScrollBar()->maximum() == 0, allShown) << size.height();
+        EXPECT_LE(palette->findChild<QFrame*>()->geometry().bottom(), window.height()) << "the card fits";
+    }
+}
+
+std::vector<HistoryEntry> entries(int count, const std::string& input) {
+    std::vector<HistoryEntry> list;
+    list.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        list.emplace_back(input + std::to_string(i), std::vector<std::string>{"jwt", "json"}, true, i);
+    return list;
+}
+
+TEST(HistoryList, CutsLongInputsWithAnEllipsisAndThePopupSizesToItsRows) {
+    HistoryList list;
+    list.setEntries(entries(1, std::string(2000, 'x') + "\n"), 50);
+    showAt(list, QSize(320, 200));
+    const auto* row = list.findChild<ElidedLabel*>();
+    ASSERT_NE(row, nullptr);
+    EXPECT_TRUE(row->shownText().endsWith(QChar(0x2026))) << row->shownText().toStdString();
+    EXPECT_LT(row->shownText().size(), 200);
+    list.setEntries(entries(1, "short"), 50);
+    QTest::qWait(20);
+    EXPECT_EQ(list.findChild<ElidedLabel*>()->shownText(), QStringLiteral("short0"));
+
+    std::map<int, int> heights; // a few rows give a short popup with nothing to scroll
+    for (int count : {0, 3, 8}) {
+        QWidget window;
+        auto* header = new HeaderBar(false, &window);
+        header->historyList()->setEntries(entries(count, "token"), 50);
+        showAt(window, QSize(900, 100));
+        header->openHistory();
+        QTest::qWait(20);
+        heights[count] = header->historyPopup()->height();
+        if (count > 0) {
+            EXPECT_EQ(header->historyList()->rows()->verticalScrollBar()->maximum(), 0) << count;
+        }
+        header->historyPopup()->hide();
+    }
+    EXPECT_LT(heights[0], heights[3]);
+    EXPECT_LT(heights[3], heights[8]);
+}
+
+// "Copied" never changes the button's width nor moves the button beside it.
+TEST(CopyButton, ConfirmingKeepsItsWidthAndItsNeighbour) {
+    for (const char* title : {"Copy", "Copy explanation"}) {
+        QWidget row;
+        auto* layout = new QHBoxLayout(&row);
+        auto* button = new CopyButton(QString::fromLatin1(title), [] { return QStringLiteral("x"); });
+        auto* neighbour = new CopyButton(QStringLiteral("Copy JSON"), [] { return QStringLiteral("y"); });
+        layout->addWidget(button);
+        layout->addWidget(neighbour);
+        layout->addStretch();
+        showAt(row, QSize(600, 60));
+        const int width = button->width();
+        const int neighbourAt = neighbour->x();
+        button->click();
+        QTest::qWait(20);
+        EXPECT_EQ(button->text(), CopyButton::confirmation);
+        EXPECT_EQ(button->width(), width) << title;
+        EXPECT_EQ(neighbour->x(), neighbourAt) << title;
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(CopyButton::confirmation))
+            << title;
+    }
+}
+
+struct PaletteWindow : ::testing::Test {
+    QWidget window;
+    CommandPalette* palette = new CommandPalette(&window);
+    std::map<QString, int> runs;
+    QSignalSpy closed{palette, &CommandPalette::closed};
+
+    PaletteWindow() {
+        window.resize(900, 600);
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        std::vector<PaletteCommand> list;
+        for (const char* title : {"Inspect clipboard", "Load sample artifact", "Copy decoded value",
+                                  "Copy explanation", "Settings\u2026"})
+            list.push_back(
+                {QUuid::createUuid(), title, "doc.on.doc", std::nullopt, [this, title] { ++runs[title]; }});
+        palette->open(list);
+    }
+    void key(Qt::Key which, int times = 1) {
+        for (int press = 0; press < times; ++press)
+            QTest::keyClick(palette->searchField(), which);
+    }
+    bool noMatchShown() const { return visibleLabelTexts(palette).contains("No matching command"); }
+};
+
+TEST_F(PaletteWindow, OpensFocusedAndTypingFiltersWhileArrowsStayInside) {
+    EXPECT_TRUE(palette->isOpen());
+    EXPECT_EQ(palette->geometry(), window.rect());
+    EXPECT_EQ(QApplication::focusWidget(), palette->searchField());
+    EXPECT_EQ(palette->searchField()->placeholderText(), "Type a command\u2026");
+    EXPECT_EQ(palette->query(), "");
+    EXPECT_EQ(palette->selected(), 0);
+    EXPECT_EQ(palette->visibleTitles().size(), 5);
+    EXPECT_EQ(palette->list()->currentRow(), 0);
+    key(Qt::Key_Down, 2);
+    ASSERT_EQ(palette->selected(), 2);
+    QTest::keyClicks(palette->searchField(), "COPY");
+    EXPECT_EQ(palette->visibleTitles(), QStringList({"Copy decoded value", "Copy explanation"}));
+    EXPECT_EQ(palette->selected(), 0) << "typing resets the selection";
+    EXPECT_EQ(palette->list()->count(), 2);
+    EXPECT_FALSE(noMatchShown());
+    key(Qt::Key_Down, 10);
+    EXPECT_EQ(palette->selected(), 1);
+    EXPECT_EQ(palette->list()->currentRow(), 1);
+    EXPECT_EQ(palette->query(), "COPY");
+    key(Qt::Key_Up, 10);
+    EXPECT_EQ(palette->selected(), 0);
+    EXPECT_EQ(palette->searchField()->cursorPosition(), 4) << "the arrows never reach the field";
+}
+
+TEST_F(PaletteWindow, ReturnRunsTheSelectedCommandThenCloses) {
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    EXPECT_EQ(runs, (std::map<QString, int>{{"Load sample artifact", 1}}));
+    EXPECT_FALSE(palette->isOpen());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(PaletteWindow, NoMatchShowsTheMessageAndEscapeClosesWithoutRunning) {
+    QTest::keyClicks(palette->searchField(), "zebra");
+    EXPECT_TRUE(palette->visibleTitles().isEmpty());
+    EXPECT_TRUE(noMatchShown());
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(palette->isOpen());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(palette->isOpen());
+    EXPECT_TRUE(runs.empty());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(PaletteWindow, ClickingARowRunsItAndTheBackdropButNotTheCardCloses) {
+    const QRect card = palette->searchField()->parentWidget()->geometry();
+    QTest::mouseClick(palette, Qt::LeftButton, {}, card.topLeft() + QPoint(3, 3));
+    EXPECT_TRUE(palette->isOpen());
+    QListWidget* list = palette->list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    EXPECT_EQ(runs, (std::map<QString, int>{{"Copy decoded value", 1}}));
+    EXPECT_FALSE(palette->isOpen());
+    palette->open({});
+    QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(5, window.height() - 5));
+    EXPECT_FALSE(palette->isOpen());
+    EXPECT_EQ(runs.size(), 1u);
+}
+
+TEST(PaletteHost, ControlKTogglesWithFreshCommandsAndAnEarlyOpenStays) {
+    QWidget window;
+    int built = 0;
+    PaletteHost host(window, [&] {
+        ++built;
+        return std::vector<PaletteCommand>{
+            {QUuid::createUuid(), QStringLiteral("Build %1").arg(built), "gearshape", std::nullopt, [] {}}};
+    });
+    host.open(); // before the window shows
+    EXPECT_TRUE(host.palette()->isOpen());
+    window.resize(800, 500);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(host.palette()->isVisible());
+    EXPECT_EQ(host.shortcut()->key(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    QTest::keyClick(host.palette()->searchField(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_FALSE(host.palette()->isOpen());
+    QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(host.palette()->isOpen());
+    EXPECT_EQ(host.palette()->visibleTitles(), QStringList({"Build 2"}));
+    QTest::keyClick(host.palette()->searchField(), Qt::Key_K, Qt::ControlModifier);
+    host.toggle();
+    EXPECT_EQ(host.palette()->visibleTitles(), QStringList({"Build 3"}));
+    EXPECT_EQ(built, 3);
+}
+
+TEST(ScreenTexts, ChipsCountsAndPercentsAreWordForWord) {
+    const std::tuple<DetectionKind, double, QString> chips[] = {
+        {DetectionKind::jwt, 0.99, "JWT"},
+        {DetectionKind::jwt, 0.75, "JWT"},
+        {DetectionKind::base64, 0.7499, "Possible Base64"},
+        {DetectionKind::hex, 0.5, "Possible Hex"}};
+    for (const auto& [kind, confidence, chip] : chips)
+        EXPECT_EQ(
+            ScreenTexts::singleChip(DecodeChain{"x", {DecodeResult{kind, "y", confidence, "s", {}, true}}}),
+            chip);
+    EXPECT_FALSE(ScreenTexts::singleChip(DecodeChain{"plain", {}}).has_value());
+    for (const auto& [count, findings] : {std::pair(0, "0 findings"), {1, "1 finding"}, {11, "11 findings"}})
+        EXPECT_EQ(ScreenTexts::findingCount(count), findings);
+    const std::pair<double, QString> percents[] = {{0.95, "95%"},  {1.0, "100%"},  {0.5, "50%"},
+                                                   {0.855, "86%"}, {0.994, "99%"}, {0.0, "0%"}};
+    for (const auto& [confidence, text] : percents)
+        EXPECT_EQ(ScreenTexts::confidencePercent(confidence), text) << confidence;
+    EXPECT_EQ(ScreenTexts::oneLine("  a\nb\r\nc\td \n"), QString("a b  c d"));
+    EXPECT_EQ(ScreenTexts::trimmed("\u00A0\u2003 ask \n"), QString("ask"));
+    EXPECT_TRUE(ScreenTexts::trimmed(" \n\t ").isEmpty());
+}
+
+TEST(FindingRows, StartWithTheLineAndTheSummaryAndPreviewOneShortLine) {
+    const std::tuple<std::string, std::size_t, QString> rows[] = {
+        {std::string(Samples::token), 2, "line 2 \u00B7 JWT \u2014 Expired"},
+        {"550e8400-e29b-41d4-a716-446655440000", 1, "line 1 \u00B7 UUID"},
+        {"{\"a\":1,\n\"b\":2}", 14, "line 14 \u00B7 JSON"},
+        {"{\"k\":\"" + std::string(2000, 'x') + "\"}", 1, "line 1 \u00B7 JSON"}};
+    for (const auto& [text, line, head] : rows) {
+        const QString row = FindingRows::rowText(ScanFinding{text, line, Tindrel::inspect(text)});
+        EXPECT_EQ(row.section('\n', 0, 0), head);
+        EXPECT_EQ(row.count('\n'), 1) << "the preview never spills onto more lines";
+        EXPECT_LE(row.section('\n', 1).size(), 161);
+    }
+    const std::string longJson = "{\"k\":\"" + std::string(2000, 'x') + "\"}";
+    EXPECT_TRUE(
+        FindingRows::rowText(ScanFinding{longJson, 1, Tindrel::inspect(longJson)}).endsWith("\u2026"));
+
+    FindingRows model;
+    const std::vector<ScanFinding> findings = Tindrel::scan(Samples::log);
+    ASSERT_GE(findings.size(), 2u);
+    EXPECT_TRUE(model.setFindings(findings));
+    EXPECT_EQ(model.rowCount(), static_cast<int>(findings.size()));
+    EXPECT_FALSE(model.setFindings(findings)) << "the same findings keep the rows";
+    EXPECT_EQ(model.data(model.index(1), Qt::DisplayRole).toString(), FindingRows::rowText(findings[1]));
+    EXPECT_FALSE(model.data(model.index(static_cast<int>(findings.size())), Qt::DisplayRole).isValid());
+    EXPECT_TRUE(model.setFindings({}));
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(TrayPreview, CutsToWholeCharactersUpToTheLimit) {
+    EXPECT_EQ(TrayPreview::valueLimit, 240);
+    const QString x240(240, 'x'), smile = "\U0001F600", eAcute = "e\u0301", dots = "\u2026";
+    const std::tuple<QString, int, QString> cases[] = {
+        {QString(), 240, QString()},
+        {x240, 240, x240},
+        {x240 + "x", 240, x240 + dots},
+        {QString("ab").repeated(500), 240, QString("ab").repeated(120) + dots},
+        {smile.repeated(3), 3, smile.repeated(3)}, // one character, two UTF-16 units
+        {smile.repeated(4), 3, smile.repeated(3) + dots},
+        {"xx" + smile + "y", 3, "xx" + smile + dots},
+        {eAcute.repeated(3), 2, eAcute.repeated(2) + dots}, // one character, two code points
+        {"ab\r\ncd", 3, "ab\r\n" + dots}};
+    for (const auto& [text, limit, expected] : cases)
+        EXPECT_EQ(cutToCharacters(text, limit), expected) << text.size() << " " << limit;
+}
+
+TEST(TindrelColor, HexTextsParseLeniently) {
+    const std::pair<const char*, QRgb> hexes[] = {{"#5B6CFF", qRgb(0x5B, 0x6C, 0xFF)},
+                                                  {"5B6CFF", qRgb(0x5B, 0x6C, 0xFF)},
+                                                  {"", qRgb(0, 0, 0)},
+                                                  {"zz", qRgb(0, 0, 0)},
+                                                  {"ABC", qRgb(0, 0x0A, 0xBC)},
+                                                  {"12345678", qRgb(0x34, 0x56, 0x78)},
+                                                  {"FF00FFxyz", qRgb(0xFF, 0x00, 0xFF)},
+                                                  {"##123456", qRgb(0, 0, 0)}};
+    for (const auto& [text, rgb] : hexes) {
+        EXPECT_EQ(TindrelColor::fromHex(text).rgb(), rgb) << text;
+        EXPECT_EQ(TindrelColor::fromHex(text).alpha(), 255) << text;
+    }
+}
+
+TEST(Theme, RestylesExistingWidgetsInPlace) {
+    EXPECT_TRUE(QFontInfo(TindrelFont::code.font()).fixedPitch());
+    Theme& theme = Theme::shared();
+    const std::optional<Appearance> before = theme.overrideAppearance();
+    Appearance seen = Appearance::light;
+    const auto connection = QObject::connect(&theme, &Theme::changed, [&](Appearance a) { seen = a; });
+    QLabel label("kept");
+    Theme::setRole(&label, "meta");
+    theme.setOverride(Appearance::dark);
+    label.ensurePolished();
+    EXPECT_EQ(label.palette().color(label.foregroundRole()).rgb(), 0xFF9DA7B8u);
+    EXPECT_EQ(seen, Appearance::dark);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window).rgb(), 0xFF0B0D12u);
+    EXPECT_TRUE(qApp->styleSheet().contains("#0b0d12"));
+    theme.setOverride(Appearance::light);
+    EXPECT_EQ(seen, Appearance::light);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window).rgb(), 0xFFF5F6FAu);
+    EXPECT_FALSE(qApp->styleSheet().contains("#0b0d12"));
+    label.ensurePolished();
+    EXPECT_EQ(label.palette().color(label.foregroundRole()).rgb(), 0xFF697184u); // the same label, restyled
+    QObject::disconnect(connection);
+    theme.setOverride(before);
+}
+
+const QString noChain = "Copy a token / payload / error, then Inspect Clipboard.";
+const QString unrecognized = "Not recognized \u2014 open Tindrel for the full result or more context.";
+
+// Plain words of exactly `length` characters, as Base64: one step whose final value is those words.
+std::string encodedWords(int length) {
+    QByteArray words;
+    while (words.size() < length)
+        words += "the quick brown fox jumps over the lazy dog ";
+    words.truncate(length);
+    words[length - 1] = '.';
+    return words.toBase64().toStdString();
+}
+
+struct Tray : ::testing::Test, tindrel::testing::ModelRig {
+    InspectorModel& model = start();
+    TrayController controller{model, *pasteboard};
+    TrayPanel& panel = *controller.panel();
+
+    ~Tray() override { panel.hide(); }
+    bool previewShown() const { return panel.valueView()->isVisibleTo(&panel); }
+    QStringList texts() const { return visibleLabelTexts(&panel); }
+};
+
+TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndValue) {
+    EXPECT_EQ(controller.icon() != nullptr, QSystemTrayIcon::isSystemTrayAvailable());
+    EXPECT_FALSE(controller.isShown());
+    EXPECT_TRUE(texts().contains(noChain));
+    EXPECT_FALSE(previewShown());
+    model.setInput("just some plain words here");
+    ASSERT_TRUE(model.chain() && !model.chain()->isRecognized());
+    EXPECT_TRUE(texts().contains(unrecognized));
+    EXPECT_FALSE(texts().contains(noChain));
+    EXPECT_FALSE(previewShown());
+    model.clearInput();
+    EXPECT_TRUE(texts().contains(noChain));
+
+    pasteboard->contents = QString::fromStdString(encodedWords(20));
+    buttonTitled(&panel, "Inspect Clipboard")->click();
+    EXPECT_EQ(model.input(), encodedWords(20));
+    ASSERT_TRUE(model.chain() && model.chain()->isRecognized());
+    EXPECT_TRUE(previewShown());
+    EXPECT_TRUE(texts().contains(QString::fromStdString(model.chain()->shapeText())));
+    EXPECT_FALSE(texts().contains(noChain) || texts().contains(unrecognized));
+}
+
+TEST_F(Tray, PanelCutsTheShownValueButCopiesItWhole) {
+    for (const auto& [length, cut] :
+         {std::pair(239, false), std::pair(240, false), std::pair(241, true), std::pair(600, true)}) {
+        model.setInput(encodedWords(length));
+        const QString full = QString::fromStdString(model.chain()->finalValue());
+        ASSERT_EQ(full.size(), length);
+        EXPECT_EQ(panel.valueView()->toPlainText(), cut ? full.left(240) + QChar(0x2026) : full);
+        pasteboard->writes = 0;
+        panel.copyButton()->click();
+        EXPECT_EQ(pasteboard->contents, full);
+        EXPECT_EQ(pasteboard->writes, 1);
+    }
+}
+
+TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrows) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    controller.togglePanel();
+    ASSERT_TRUE(controller.isShown());
+    EXPECT_TRUE(available.contains(panel.frameGeometry()));
+    controller.togglePanel();
+    EXPECT_FALSE(controller.isShown());
+
+    // Opened near the bottom with nothing inspected the panel is short; the decoded preview grows it,
+    // and it moves up rather than past the screen's edge.
+    QTest::qWait(TrayController::dismissClickMs + 50);
+    QCursor::setPos(available.right() - 10, available.bottom() - 10);
+    controller.togglePanel();
+    ASSERT_TRUE(controller.isShown());
+    const QRect before = panel.geometry();
+    pasteboard->contents = QString::fromStdString(encodedWords(240));
+    panel.inspectButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.height() > before.height(); }));
+    QTest::qWait(20);
+    const QRect after = panel.geometry();
+    EXPECT_TRUE(available.contains(after)) << after.y() << '+' << after.height();
+    EXPECT_LT(after.top(), before.top()) << "it grows upwards from the bottom edge";
+    EXPECT_LT(after.bottom(), QCursor::pos().y()) << "and stays above the pointer it hangs from";
+}
+
+TEST_F(Tray, TheClickThatDismissedThePanelDoesNotReopenIt) {
+    controller.togglePanel();
+    panel.hide(); // a click outside closes a popup before the icon hears of it
+    controller.togglePanel();
+    EXPECT_FALSE(controller.isShown());
+    QTest::qWait(TrayController::dismissClickMs + 50);
+    controller.togglePanel();
+    EXPECT_TRUE(controller.isShown());
+}
+
+TEST_F(Tray, CtrlShiftVInspectsTheClipboardAndOpenAndQuitAreForwarded) {
+    pasteboard->contents = QString::fromStdString(encodedWords(25));
+    controller.togglePanel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.inspectButton()->hasFocus(); }, 2000));
+    QTest::keyClick(panel.inspectButton(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(model.input(), std::string()) << "Ctrl+V alone does not inspect";
+    QTest::keyClick(panel.inspectButton(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(model.input(), encodedWords(25));
+    EXPECT_TRUE(controller.isShown()) << "inspecting keeps the panel open";
+
+    QSignalSpy opened(&controller, &TrayController::openRequested);
+    QSignalSpy quit(&controller, &TrayController::quitRequested);
+    buttonTitled(&panel, "Open Tindrel")->click();
+    EXPECT_EQ(opened.count(), 1);
+    EXPECT_EQ(quit.count(), 0);
+    EXPECT_FALSE(controller.isShown());
+    buttonTitled(&panel, "Quit")->click();
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_EQ(opened.count(), 1);
+}
+
+TEST(TrayPanelPosition, BesideTheIconAndOnTheScreen) {
+    const QRect screen(0, 0, 1920, 1080), belowTopBar(0, 28, 1920, 1052), aboveBottomBar(0, 0, 1920, 1040),
+        rightOfLeftBar(28, 0, 1892, 1080), leftOfRightBar(0, 0, 1892, 1080), small(0, 0, 1280, 800);
+    const QSize panel(340, 300);
+    const std::tuple<QRect, QPoint, QRect, QSize, QPoint> cases[] = {
+        // top bar: centred under the icon, a small gap below, pushed back onto the screen at either end
+        {{900, 2, 24, 24}, {}, belowTopBar, panel, {741, 30}},
+        {{1896, 0, 24, 24}, {}, screen, panel, {1580, 28}}, // a bar the window manager does not reserve
+        // bottom panel, or a stand-alone tray before and after the panel grew: above the icon
+        {{1800, 1050, 24, 24}, {}, aboveBottomBar, panel, {1580, 1040 - 300}},
+        {{1257, 777, 22, 22}, {}, small, {340, 289}, {940, 777 - 4 - 289}},
+        // vertical bars: beside the icon, centred on it
+        {{2, 500, 24, 24}, {}, rightOfLeftBar, panel, {30, 361}},
+        {{1894, 500, 24, 24}, {}, leftOfRightBar, panel, {1550, 361}},
+        // no icon geometry: hangs from the pointer
+        {{}, {500, 10}, belowTopBar, panel, {330, 28}},
+        {{50, 25, 10, 10},
+         {},
+         QRect(10, 20, 200, 100),
+         panel,
+         {10, 20}}, // larger than the screen: its corner
+    };
+    for (const auto& [icon, cursor, available, size, expected] : cases) {
+        const QPoint at = trayPanelPosition(icon, cursor, size, available);
+        EXPECT_EQ(at, expected) << icon.x() << ',' << icon.y();
+        if (size.height() < available.height()) {
+            EXPECT_TRUE(available.contains(QRect(at, size)) && !QRect(at, size).intersects(icon)) << icon.x();
+        }
+    }
+    // Wherever the icon sits along any edge and however tall the panel grows, it stays on the screen
+    // and off its icon.
+    std::vector<QRect> icons;
+    for (int x = 0; x + 22 <= small.width(); x += 37)
+        icons.insert(icons.end(), {QRect(x, 0, 22, 22), QRect(x, small.height() - 22, 22, 22)});
+    for (int y = 0; y + 22 <= small.height(); y += 29)
+        icons.insert(icons.end(), {QRect(0, y, 22, 22), QRect(small.width() - 22, y, 22, 22)});
+    for (int height = 80; height <= 700; height += 45)
+        for (const QRect& icon : icons) {
+            const QRect placed(trayPanelPosition(icon, {}, {340, height}, small), QSize(340, height));
+            ASSERT_TRUE(small.contains(placed) && !placed.intersects(icon))
+                << icon.x() << ',' << icon.y() << " height " << height;
+        }
+}
+
+// Trays draw the icon as it is, on panels of any shade: on each the outline stands out clearly, the
+// inside of the ring and the corners are the panel itself.
+TEST(TrayIcon, EverySizeStandsOutOnAnyPanelInItsOwnColours) {
+    const QIcon icon = MenuBarIcon::image();
+    EXPECT_FALSE(icon.isMask()) << "a mask would let a tray tint it into its own panel colour";
+    QList<QSize> expected;
+    for (int side : MenuBarIcon::sizes)
+        expected << QSize(side, side);
+    EXPECT_EQ(icon.availableSizes(), expected);
+    for (int side : MenuBarIcon::sizes) {
+        const QImage image = icon.pixmap(QSize(side, side)).toImage();
+        ASSERT_EQ(image.size(), QSize(side, side));
+        for (const QPoint& corner :
+             {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+            EXPECT_EQ(image.pixelColor(corner).alpha(), 0) << side;
+        EXPECT_EQ(image.pixelColor(side / 2, side / 2).alpha(), 0) << side << ": an outline, not a disc";
+        const double scale = side / MenuBarIcon::designSide;
+        const int reach = int(std::ceil(scale * (MenuBarIcon::strokeWidth / 2 + MenuBarIcon::rimWidth)));
+        for (const char* shade : {"#000000", "#FFFFFF", "#7F7F7F", "#2B2F50", "#DDE1EA", "#C97716"}) {
+            const QColor background(QString::fromLatin1(shade));
+            QImage shown(side, side, QImage::Format_ARGB32_Premultiplied);
+            shown.fill(background);
+            QPainter(&shown).drawImage(0, 0, image);
+            int strongest = 0; // around points of the curve, as far as the stroke and its rim reach
+            for (double t = 0; t < 1; t += 0.125) {
+                const QPointF at = MenuBarIcon::outline().pointAtPercent(t) * scale;
+                const QPoint p(int(at.x()), int(at.y()));
+                for (int dx = -reach; dx <= reach; ++dx)
+                    for (int dy = -reach; dy <= reach; ++dy)
+                        strongest =
+                            std::max(strongest, std::abs(shown.pixelColor(p + QPoint(dx, dy)).lightness() -
+                                                         background.lightness()));
+            }
+            EXPECT_GT(strongest, 90) << side << " px on " << shade;
+        }
+    }
+}
+
+TEST(AppIcon, ABrandTileWithTransparentCorners) {
+    for (int side : DesktopIdentity::iconSizes) {
+        const QImage image = DesktopIdentity::icon().pixmap(QSize(side, side)).toImage();
+        ASSERT_EQ(image.size(), QSize(side, side));
+        for (const QPoint& corner :
+             {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+            EXPECT_EQ(image.pixelColor(corner).alpha(), 0) << side;
+        const QColor middle = image.pixelColor(side / 2, side / 2);
+        EXPECT_EQ(middle.alpha(), 255) << side;
+        EXPECT_GT(middle.blue(), middle.green() + 60) << side << ": the brand's blue-violet";
+    }
+}
+
+} // namespace
