@@ -5,16 +5,24 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-deps.sh
-scripts/check-format.sh
+# Each stage says how long it took, so a slow run shows where its time went.
+stage() {
+  local name=$1 start=$SECONDS
+  shift
+  "$@"
+  echo "test.sh: $name took $((SECONDS - start)) s"
+}
+
+stage dependencies scripts/install-deps.sh
+stage format scripts/check-format.sh
 
 cmake --preset test >/dev/null
-cmake --build --preset test
-ctest --preset test -j "$(nproc)"
-scripts/lint.sh
+stage build cmake --build --preset test
+stage tests ctest --preset test -j "$(nproc)"
+stage lint scripts/lint.sh
 
 if command -v clang++ >/dev/null; then
-  scripts/fuzz.sh "${TINDREL_FUZZ_SMOKE_SECONDS:-20}"
+  stage fuzz scripts/fuzz.sh "${TINDREL_FUZZ_SMOKE_SECONDS:-20}"
 else
   echo "clang++ not found: fuzz harnesses skipped"
 fi
