@@ -5,15 +5,19 @@
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
 #include "TindrelAppUI/platform/X11HotKeyBackend.h"
+#include "WidgetTexts.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace tindrel;
 using tindrel::testing::FakeHotKeys;
+using tindrel::testing_support::dataRows;
+using tindrel::testing_support::enumValue;
 using M = KeyChord::Modifiers;
 using Status = HotKeyManager::Status;
 using Calls = std::vector<std::string>;
@@ -139,48 +143,28 @@ TEST(HotKeyManager, SessionsWithoutAnXConnectionGetNoGlobalKey) {
 
 TEST(RecordedKey, KeyPressesFollowTheRecordingRules) {
     using Outcome = RecordedKey::Outcome;
-    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, alt = Qt::AltModifier, shift = Qt::ShiftModifier,
-                                meta = Qt::MetaModifier;
-    const std::tuple<int, Qt::KeyboardModifiers, Outcome, std::string, QString, std::uint32_t> cases[] = {
-        // the key, its modifiers, the outcome, the stored form, the form on screen, the key code
-        {Qt::Key_K, shift, Outcome::ignore, "", "", 0},
-        {Qt::Key_Control, ctrl, Outcome::ignore, "", "", 0},
-        {Qt::Key_Escape, Qt::NoModifier, Outcome::cancel, "", "", 0},
-        {Qt::Key_K, meta, Outcome::record, "\u2318K", "Super+K", 40},
-        {Qt::Key_F5, ctrl, Outcome::record, "\u2303F5", "Ctrl+F5", 96},
-        {Qt::Key_Space, alt | shift, Outcome::record, "\u2325\u21e7Space", "Alt+Shift+Space", 49},
-        {Qt::Key_Exclam, alt | shift, Outcome::record, "\u2325\u21e71", "Alt+Shift+1", 18},
-        {Qt::Key_K, ctrl | alt, Outcome::record, "\u2303\u2325K", "Ctrl+Alt+K", 40},
-        {Qt::Key_Slash, ctrl | Qt::KeypadModifier, Outcome::record, "\u2303/", "Ctrl+/", 44},
-        {Qt::Key_Left, ctrl | alt | shift | meta, Outcome::record, "\u2303\u2325\u21e7\u2318\u2190",
-         "Ctrl+Alt+Shift+Super+Left", 123},
-        {Qt::Key_Backspace, ctrl, Outcome::record, "\u2303Delete", "Ctrl+Backspace", 51},
-        {Qt::Key_Delete, alt, Outcome::record, "\u2325\u2326", "Alt+Delete", 117}};
+    const std::map<QString, Outcome> outcomes = {
+        {"ignore", Outcome::ignore}, {"cancel", Outcome::cancel}, {"record", Outcome::record}};
     ShortcutRecorder recorder;
-    for (const auto& [key, modifiers, outcome, display, shown, keyCode] : cases) {
-        RecordedKey recorded = RecordedKey::from(key, modifiers);
-        EXPECT_EQ(recorded.outcome, outcome) << key;
-        if (outcome != Outcome::record) continue;
-        EXPECT_EQ(recorded.chord.display(), display);
-        EXPECT_EQ(chordText(recorded.chord), shown);
-        EXPECT_EQ(recorded.chord.keyCode, keyCode);
+    for (const QStringList& row : dataRows("recorded-keys.tsv")) {
+        const RecordedKey recorded = RecordedKey::from(
+            enumValue<Qt::Key>(row[0]), Qt::KeyboardModifiers(enumValue<Qt::KeyboardModifiers>(row[1])));
+        EXPECT_EQ(recorded.outcome, outcomes.at(row[2])) << row.join(' ').toStdString();
+        if (recorded.outcome != Outcome::record) continue;
+        EXPECT_EQ(QString::fromStdString(recorded.chord.display()), row[3]);
+        EXPECT_EQ(chordText(recorded.chord), row[4]);
+        EXPECT_EQ(recorded.chord.keyCode, row[5].toUInt());
         recorder.setChord(recorded.chord);
-        EXPECT_EQ(recorder.findChild<QPushButton*>()->text(), shown) << display;
+        EXPECT_EQ(recorder.findChild<QPushButton*>()->text(), row[4]);
     }
 }
 
 TEST(KeyCodes, KeysMapToQtKeysKeySymsModifierMasksAndPortalTriggers) {
-    const std::tuple<std::uint32_t, int, std::uint32_t, QString> cases[] = {
-        {0, Qt::Key_A, 'a', "a"},          {40, Qt::Key_K, 'k', "k"},
-        {29, Qt::Key_0, '0', "0"},         {49, Qt::Key_Space, 0x20, " "},
-        {36, Qt::Key_Return, 0xff0d, ""},  {51, Qt::Key_Backspace, 0xff08, ""},
-        {117, Qt::Key_Delete, 0xffff, ""}, {122, Qt::Key_F1, 0xffbe, ""},
-        {126, Qt::Key_Up, 0xff52, ""},     {121, Qt::Key_PageDown, 0xff56, ""},
-        {50, Qt::Key_QuoteLeft, '`', "`"}};
-    for (const auto& [code, qtKey, keysym, characters] : cases) {
-        EXPECT_EQ(KeyCodes::fromQtKey(qtKey), code) << code;
-        EXPECT_EQ(KeyCodes::x11KeySym(code), keysym) << code;
-        EXPECT_EQ(KeyCodes::characters(code), characters) << code;
+    for (const QStringList& row : dataRows("key-codes.tsv")) {
+        const std::uint32_t code = row[0].toUInt();
+        EXPECT_EQ(KeyCodes::fromQtKey(enumValue<Qt::Key>(row[1])), code) << code;
+        EXPECT_EQ(KeyCodes::x11KeySym(code), row[2].toUInt(nullptr, 16)) << code;
+        EXPECT_EQ(KeyCodes::characters(code), row[3]) << code;
     }
     EXPECT_FALSE(KeyCodes::x11KeySym(10));
     EXPECT_FALSE(KeyCodes::fromQtKey(Qt::Key_Shift));

@@ -38,6 +38,7 @@
 using namespace tindrel;
 using namespace tindrel::testing;
 using tindrel::testing_support::buttonTitled;
+using tindrel::testing_support::dataRows;
 using tindrel::testing_support::visibleLabelTexts;
 using M = KeyChord::Modifiers;
 
@@ -375,34 +376,16 @@ TEST(LoginItem, EnablingWritesTheAutostartEntryAndDisablingRemovesIt) {
 }
 
 TEST(LoginItem, AnEntrySwitchedOffInItsMainGroupDoesNotCount) {
-    const std::pair<QByteArray, bool> cases[] = {
-        {"[Desktop Entry]\nType=Application\nExec=tindrel\n", true},
-        {"[Desktop Entry]\nExec=tindrel\nHidden=true\n", false},
-        {"[Desktop Entry]\nExec=tindrel\nHidden = true\n", false},
-        {"[Desktop Entry]\nExec=tindrel\nHidden=false\n", true},
-        {"[Desktop Entry]\nExec=tindrel\nX-GNOME-Autostart-enabled=false\n", false},
-        {"[Desktop Entry]\nExec=tindrel\nX-GNOME-Autostart-enabled=true\n", true},
-        {"[Desktop Entry]\nExec=tindrel\n[Desktop Action quit]\nHidden=true\n", true},
-        {"", true}};
-    for (const auto& [text, enabled] : cases) {
+    for (const QStringList& row : dataRows("autostart-entries.tsv")) {
         ConfigHome home;
-        writeFile(home.entry(), text);
-        EXPECT_EQ(LoginItem::isEnabled(), enabled) << text.toStdString();
+        writeFile(home.entry(), row[0].toUtf8());
+        EXPECT_EQ(LoginItem::isEnabled(), row[1] == "true") << row[0].toStdString();
     }
 }
 
 TEST(LoginItem, ExecNamesTheProgramPerTheEntryFormat) {
-    const std::pair<QString, QString> cases[] = {
-        {"/usr/bin/tindrel", "/usr/bin/tindrel"},
-        {"/opt/My Apps/tindrel", R"("/opt/My Apps/tindrel")"},
-        {"/opt/a$b/tindrel", R"("/opt/a\\$b/tindrel")"},
-        {R"(/opt/a\b/tindrel)", R"("/opt/a\\\\b/tindrel")"},
-        {R"(/opt/say "hi"/tindrel)", R"("/opt/say \\"hi\\"/tindrel")"},
-        {"/opt/100%/tindrel", "/opt/100%%/tindrel"},
-        {"/opt/100% sure/tindrel", R"("/opt/100%% sure/tindrel")"},
-        {"/opt/it's/tindrel", R"("/opt/it's/tindrel")"}};
-    for (const auto& [program, exec] : cases)
-        EXPECT_EQ(LoginItem::execProgram(program), exec) << program.toStdString();
+    for (const QStringList& row : dataRows("autostart-exec.tsv"))
+        EXPECT_EQ(LoginItem::execProgram(row[0]), row[1]) << row[0].toStdString();
 }
 
 TEST(LoginItem, TheToggleShowsTheServiceStateAndSnapsBackWhenRefused) {

@@ -68,6 +68,7 @@
 
 using namespace tindrel;
 using testing_support::buttonTitled;
+using testing_support::dataRows;
 using testing_support::missingTexts;
 using testing_support::visibleLabelTexts;
 
@@ -1122,33 +1123,27 @@ TEST_F(Tray, CtrlShiftVInspectsTheClipboardAndOpenAndQuitAreForwarded) {
     EXPECT_EQ(opened.count(), 1);
 }
 
+// "x y w h" as a rectangle, "x y" as a point or a size; nothing as an empty one.
+std::vector<int> numbers(const QString& cell) {
+    std::vector<int> out;
+    for (const QString& number : cell.split(' ', Qt::SkipEmptyParts))
+        out.push_back(number.toInt());
+    out.resize(4);
+    return out;
+}
+
 TEST(TrayPanelPosition, BesideTheIconAndOnTheScreen) {
-    const QRect screen(0, 0, 1920, 1080), belowTopBar(0, 28, 1920, 1052), aboveBottomBar(0, 0, 1920, 1040),
-        rightOfLeftBar(28, 0, 1892, 1080), leftOfRightBar(0, 0, 1892, 1080), small(0, 0, 1280, 800);
-    const QSize panel(340, 300);
-    const std::tuple<QRect, QPoint, QRect, QSize, QPoint> cases[] = {
-        // top bar: centred under the icon, a small gap below, pushed back onto the screen at either end
-        {{900, 2, 24, 24}, {}, belowTopBar, panel, {741, 30}},
-        {{1896, 0, 24, 24}, {}, screen, panel, {1580, 28}}, // a bar the window manager does not reserve
-        // bottom panel, or a stand-alone tray before and after the panel grew: above the icon
-        {{1800, 1050, 24, 24}, {}, aboveBottomBar, panel, {1580, 1040 - 300}},
-        {{1257, 777, 22, 22}, {}, small, {340, 289}, {940, 777 - 4 - 289}},
-        // vertical bars: beside the icon, centred on it
-        {{2, 500, 24, 24}, {}, rightOfLeftBar, panel, {30, 361}},
-        {{1894, 500, 24, 24}, {}, leftOfRightBar, panel, {1550, 361}},
-        // no icon geometry: hangs from the pointer
-        {{}, {500, 10}, belowTopBar, panel, {330, 28}},
-        {{50, 25, 10, 10},
-         {},
-         QRect(10, 20, 200, 100),
-         panel,
-         {10, 20}}, // larger than the screen: its corner
-    };
-    for (const auto& [icon, cursor, available, size, expected] : cases) {
-        const QPoint at = trayPanelPosition(icon, cursor, size, available);
-        EXPECT_EQ(at, expected) << icon.x() << ',' << icon.y();
-        if (size.height() < available.height()) {
-            EXPECT_TRUE(available.contains(QRect(at, size)) && !QRect(at, size).intersects(icon)) << icon.x();
+    const QRect small(0, 0, 1280, 800);
+    for (const QStringList& row : dataRows("tray-positions.tsv")) {
+        const auto [icon, cursor, available, size, expected] =
+            std::tuple(numbers(row[0]), numbers(row[1]), numbers(row[2]), numbers(row[3]), numbers(row[4]));
+        const QRect iconRect(icon[0], icon[1], icon[2], icon[3]),
+            area(available[0], available[1], available[2], available[3]);
+        const QSize panel(size[0], size[1]);
+        const QPoint at = trayPanelPosition(iconRect, {cursor[0], cursor[1]}, panel, area);
+        EXPECT_EQ(at, QPoint(expected[0], expected[1])) << row[0].toStdString();
+        if (panel.height() < area.height()) {
+            EXPECT_TRUE(area.contains(QRect(at, panel)) && !QRect(at, panel).intersects(iconRect)) << icon[0];
         }
     }
     // Wherever the icon sits along any edge and however tall the panel grows, it stays on the screen
