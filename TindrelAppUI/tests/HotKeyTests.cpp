@@ -41,18 +41,16 @@ TEST(HotKeyManager, StartsInactiveWithTheStoredOrDefaultChordAndRegistersNothing
         defaults.setData(HotKeyManager::storeKey, stored);
         auto* backend = new tindrel::testing::FakeHotKeyBackend;
         HotKeyManager manager(defaults, std::unique_ptr<HotKeyBackend>(backend));
-        EXPECT_EQ(manager.chord(), expected) << stored.toStdString();
-        EXPECT_EQ(manager.status(), Status::inactive);
-        EXPECT_EQ(manager.fireCount(), 0);
-        EXPECT_TRUE(backend->calls.empty());
+        EXPECT_EQ(std::tuple(manager.chord(), manager.status(), manager.fireCount(), backend->calls.size()),
+                  std::tuple(expected, Status::inactive, 0, 0u))
+            << stored.toStdString();
         EXPECT_EQ(defaults.data(HotKeyManager::storeKey), stored) << "bad data stays until persisted";
     }
 }
 
 TEST(HotKeyManager, RegistrationsReleaseTheOldChordAndTheStatusFollowsEachAttempt) {
     FakeHotKeys f;
-    EXPECT_TRUE(f.manager.registerHotKey([] {}));
-    EXPECT_TRUE(f.manager.registerHotKey([] {}));
+    EXPECT_TRUE(f.manager.registerHotKey([] {}) && f.manager.registerHotKey([] {}));
     EXPECT_EQ(f.manager.status(), Status::active);
     const std::string space = "register \u2325\u21e7Space " + tdrl + "/1";
     EXPECT_EQ(f.backend->calls, (Calls{"install", space, "unregister 100", space})) << "one handler";
@@ -72,10 +70,10 @@ TEST(HotKeyManager, RegistrationsReleaseTheOldChordAndTheStatusFollowsEachAttemp
 TEST(HotKeyManager, ChangingBeforeRegistrationStoresWithoutRegistering) {
     FakeHotKeys f;
     f.manager.changeChord(optionS);
-    EXPECT_TRUE(f.backend->calls.empty());
-    EXPECT_EQ(f.manager.status(), Status::inactive);
-    EXPECT_EQ(HotKeyManager(f.defaults, std::make_unique<tindrel::testing::FakeHotKeyBackend>()).chord(),
-              optionS);
+    EXPECT_EQ(std::tuple(
+                  f.backend->calls.size(), f.manager.status(),
+                  HotKeyManager(f.defaults, std::make_unique<tindrel::testing::FakeHotKeyBackend>()).chord()),
+              std::tuple(0u, Status::inactive, optionS));
     f.manager.registerHotKey([] {});
     EXPECT_EQ(f.backend->calls.back(), "register \u2325S " + tdrl + "/1");
 }
@@ -103,14 +101,11 @@ TEST(HotKeyManager, OnlyOurPressesAreCountedFromTheEventQueueBeforeTheCallbackRu
     f.backend->handler({HotKeyManager::fourCharCode("TDRL"), 1});
     EXPECT_EQ(f.manager.fireCount(), 0) << "delivered from inside the platform's dispatch";
     QCoreApplication::processEvents();
-    EXPECT_EQ(f.manager.fireCount(), 1);
-    EXPECT_EQ(seenCounts, std::vector<int>{1});
-
-    EXPECT_EQ(HotKeyManager::fourCharCode("TDRL"), 0x5444524Cu);
-    EXPECT_EQ(HotKeyManager::fourCharCode("TDRLX"), 0x5444524Cu);
-    EXPECT_EQ(HotKeyManager::fourCharCode("AB"), 0x4142u);
-    EXPECT_EQ(HotKeyManager::fourCharCode(""), 0u);
-    EXPECT_EQ(HotKeyManager::fourCharCode("\xff\xff\xff\xff"), 0xffffffffu);
+    EXPECT_EQ(std::tuple(f.manager.fireCount(), seenCounts), std::tuple(1, std::vector<int>{1}));
+    std::vector<std::uint32_t> codes;
+    for (const char* text : {"TDRL", "TDRLX", "AB", "", "\xff\xff\xff\xff"})
+        codes.push_back(HotKeyManager::fourCharCode(text));
+    EXPECT_EQ(codes, (std::vector<std::uint32_t>{0x5444524C, 0x5444524C, 0x4142, 0, 0xffffffff}));
 }
 
 TEST(HotKeyManager, SettingsLaunchFlags) {
@@ -137,8 +132,7 @@ TEST(HotKeyManager, SessionsWithoutAnXConnectionGetNoGlobalKey) {
     EXPECT_EQ(makeX11HotKeyBackend(), nullptr);
     MemoryDefaults defaults;
     HotKeyManager manager(defaults, makeSystemHotKeyBackend());
-    EXPECT_FALSE(manager.registerHotKey([] {}));
-    EXPECT_EQ(manager.status(), Status::unavailable);
+    EXPECT_FALSE(manager.registerHotKey([] {}) || manager.status() != Status::unavailable);
 }
 
 TEST(RecordedKey, KeyPressesFollowTheRecordingRules) {
@@ -166,17 +160,17 @@ TEST(KeyCodes, KeysMapToQtKeysKeySymsModifierMasksAndPortalTriggers) {
         EXPECT_EQ(KeyCodes::x11KeySym(code), row[2].toUInt(nullptr, 16)) << code;
         EXPECT_EQ(KeyCodes::characters(code), row[3]) << code;
     }
-    EXPECT_FALSE(KeyCodes::x11KeySym(10));
-    EXPECT_FALSE(KeyCodes::fromQtKey(Qt::Key_Shift));
-    EXPECT_EQ(KeyCodes::x11Modifiers(M{M::option, M::shift}), 8 | 1);
-    EXPECT_EQ(KeyCodes::x11Modifiers(M{M::control, M::command}), 4 | 64);
-    EXPECT_EQ(KeyCodes::x11Modifiers(M()), 0);
+    EXPECT_FALSE(KeyCodes::x11KeySym(10) || KeyCodes::fromQtKey(Qt::Key_Shift));
+    EXPECT_EQ(std::tuple(KeyCodes::x11Modifiers(M{M::option, M::shift}),
+                         KeyCodes::x11Modifiers(M{M::control, M::command}), KeyCodes::x11Modifiers(M())),
+              std::tuple(8 | 1, 4 | 64, 0));
     EXPECT_EQ(KeyCodes::fromQtModifiers(Qt::ControlModifier | Qt::MetaModifier | Qt::GroupSwitchModifier),
               (M{M::control, M::command}));
-    EXPECT_EQ(portalTrigger(KeyChord::defaultChord()), "ALT+SHIFT+space");
-    EXPECT_EQ(portalTrigger({40, M{M::command, M::control}, "K"}), "CTRL+LOGO+k");
-    EXPECT_EQ(portalTrigger({96, M{M::option}, "F5"}), "ALT+F5");
-    EXPECT_EQ(portalTrigger({116, M{M::control}, "Page Up"}), "CTRL+Prior");
+    QStringList triggers;
+    for (const KeyChord& chord : {KeyChord::defaultChord(), KeyChord{40, M{M::command, M::control}, "K"},
+                                  KeyChord{96, M{M::option}, "F5"}, KeyChord{116, M{M::control}, "Page Up"}})
+        triggers << portalTrigger(chord);
+    EXPECT_EQ(triggers, QStringList({"ALT+SHIFT+space", "CTRL+LOGO+k", "ALT+F5", "CTRL+Prior"}));
 }
 
 TEST(ShortcutRecorder, RecordsTheFirstValidChordOnlyWhileRecording) {
@@ -186,17 +180,16 @@ TEST(ShortcutRecorder, RecordsTheFirstValidChordOnlyWhileRecording) {
     const auto cancelShown = [&] { return !widget.findChildren<QPushButton*>().at(1)->isHidden(); };
     QWidget other;
     widget.setChord({40, M{M::command}, "K"});
-    EXPECT_EQ(field(), "Super+K");
-    EXPECT_FALSE(cancelShown());
+    EXPECT_EQ(std::tuple(field(), cancelShown()), std::tuple(QString("Super+K"), false));
     widget.setStartTrigger(1);
-    EXPECT_TRUE(widget.isRecording());
-    EXPECT_EQ(field(), "Type shortcut\u2026");
-    EXPECT_TRUE(cancelShown());
+    EXPECT_EQ(std::tuple(widget.isRecording(), field(), cancelShown()),
+              std::tuple(true, QString("Type shortcut\u2026"), true));
     QTest::keyClick(&other, Qt::Key_K, Qt::ShiftModifier);
     EXPECT_TRUE(widget.isRecording());
     QTest::keyClick(&other, Qt::Key_K, Qt::MetaModifier);
     EXPECT_FALSE(widget.isRecording());
     ASSERT_EQ(spy.count(), 1);
+
     EXPECT_EQ(spy.at(0).at(0).value<KeyChord>().display(), "\u2318K");
     QTest::keyClick(&other, Qt::Key_J, Qt::MetaModifier);
     EXPECT_EQ(spy.count(), 1) << "presses after the recording pass through";
