@@ -9,6 +9,7 @@
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/formats/JSONUtil.h"
 #include "TindrelCore/text/Clock.h"
+#include "WidgetTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -420,24 +421,12 @@ TEST_F(Model, ChosenReadingRereadsTheChainInFocusButNotTheHistory) {
 }
 
 TEST(LaunchFlags, ParseMatchesWholeArguments) {
-    const auto flags = [](bool seed, bool autoload, bool scan, bool clipboard,
-                          std::optional<QString> dump = {}, std::optional<QString> ask = {}) {
-        return LaunchFlags{seed, autoload, scan, clipboard, std::move(dump), std::move(ask)};
-    };
-    const std::pair<QStringList, LaunchFlags> cases[] = {
-        {{"tindrel-app"}, flags(false, false, false, false)},
-        {{"app", "--scan", "--seed-history", "--inspect-clipboard", "--autoload-sample"},
-         flags(true, true, true, true)},
-        {{"app", "--scanner", "--Scan", "-scan", "--seed-history=1"}, flags(false, false, false, false)},
-        {{"app", "--dump-export", "/tmp/x.md", "--ask", "what is it?"},
-         flags(false, false, false, false, "/tmp/x.md", "what is it?")},
-        {{"app", "--ask", "one", "--ask", "two"}, flags(false, false, false, false, {}, "one")},
-        {{"app", "--ask", "--scan"}, flags(false, false, true, false, {}, "--scan")},
-        {{"app", "--dump-export"}, flags(false, false, false, false)},
-        {{"--scan"}, flags(false, false, true, false)}, // the program's name is no flag
-    };
-    for (const auto& [arguments, expected] : cases)
-        EXPECT_EQ(LaunchFlags::parse(arguments), expected) << arguments.join(' ').toStdString();
+    const auto given = [](const QString& cell) { return cell == "-" ? std::nullopt : std::optional(cell); };
+    for (const QStringList& row : testing_support::dataRows("launch-flags.tsv"))
+        EXPECT_EQ(LaunchFlags::parse(row[0].split('|')),
+                  (LaunchFlags{row[1] == "1", row[2] == "1", row[3] == "1", row[4] == "1", given(row[5]),
+                               given(row[6])}))
+            << row[0].toStdString();
 }
 
 TEST(LaunchFlags, LoadTheSampleTheLogOrTheClipboard) {

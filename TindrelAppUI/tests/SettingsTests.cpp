@@ -233,17 +233,11 @@ TEST(SettingsWindow, SaysOnceWhenTheSettingsFileIsReadOnly) {
 }
 
 TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
-    // Built-in text is the normal state on most machines, not a fault: it is shown in neutral colours.
-    const QString none = "No local model \u2014 explanations use built-in text";
-    const std::tuple<std::optional<std::string>, QStringList, QString> cases[] = {
-        {std::nullopt, {"Local model available"}, "good"},
-        {"serverUnreachable",
-         {none, "Nothing answers at the server address. Start Ollama or llama-server, or check the address."},
-         "neutral"},
-        {"nonLocalModel",
-         {none, "That model would run on a remote service, so Tindrel won't use it."},
-         "neutral"}};
-    for (const auto& [reason, expected, tone] : cases) {
+    for (const QStringList& row : dataRows("model-status.tsv")) {
+        const std::optional<std::string> reason =
+            row[0] == "-" ? std::nullopt : std::optional(row[0].toStdString());
+        const QString tone = row[1];
+        const QStringList expected = row.mid(2);
         MemoryDefaults defaults;
         LocalModelSection section(defaults, std::make_shared<FixedProbe>(reason));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !visibleLabelTexts(&section).contains("Checking\u2026"); }));
@@ -464,15 +458,13 @@ TEST(Defaults, CorruptFileGivesDefaultsAndIsReplacedOnWrite) {
 TEST(Defaults, SettingsFileKeepsThePermissionsThePersonChose) {
     const QByteArray stored = "[General]\ntindrel.appearance.v1=light\ntindrel.usage.count.v1=5\n";
     struct Case {
-        const char* name;
+        std::string name;
         unsigned mode;
         bool throughLink, frozenWhileRunning, refused;
-    } cases[] = {{"read-only file", 0400, false, false, true},
-                 {"file others may read", 0644, false, false, false},
-                 {"made read-only while running", 0600, false, true, true},
-                 {"link to a writable file", 0640, true, false, false},
-                 {"link to a read-only file", 0444, true, false, true}};
-    for (const Case& c : cases) {
+    };
+    for (const QStringList& row : dataRows("settings-permissions.tsv")) {
+        const Case c{row[0].toStdString(), row[1].toUInt(nullptr, 8), row[2] == "1", row[3] == "1",
+                     row[4] == "1"};
         QTemporaryDir dir;
         const QString path = dir.filePath("config/Tindrel/Tindrel.conf");
         const QString target = c.throughLink ? dir.filePath("dotfiles/tindrel.conf") : path;
@@ -503,25 +495,19 @@ TEST(Defaults, SettingsFileKeepsThePermissionsThePersonChose) {
 }
 
 TEST(AppearancePref, StoredValueDecidesBetweenTheDesktopAndAFixedAppearance) {
-    const std::tuple<std::optional<QString>, Appearance, Appearance, QString> cases[] = {
-        // stored, the desktop's, the appearance in force, the stored value as read
-        {"dark", Appearance::light, Appearance::dark, "dark"},
-        {"light", Appearance::dark, Appearance::light, "light"},
-        {"system", Appearance::dark, Appearance::dark, "system"},
-        {"system", Appearance::light, Appearance::light, "system"},
-        {std::nullopt, Appearance::dark, Appearance::dark, "system"},
-        {"Dark", Appearance::light, Appearance::light, "system"},
-        {"sepia", Appearance::dark, Appearance::dark, "system"}};
     ThemeGuard guard;
-    for (const auto& [stored, system, expected, read] : cases) {
+    const auto appearance = [](const QString& name) {
+        return name == "dark" ? Appearance::dark : Appearance::light;
+    };
+    for (const QStringList& row : dataRows("appearance-stored.tsv")) {
         MemoryDefaults defaults;
-        if (stored) defaults.setString(AppearancePref::storeKey, *stored);
+        if (row[0] != "-") defaults.setString(AppearancePref::storeKey, row[0]);
         Theme::shared().setOverride(std::nullopt);
-        Theme::shared().setSystemAppearance(system);
+        Theme::shared().setSystemAppearance(appearance(row[1]));
         AppearancePref::applyStored(defaults);
         EXPECT_EQ(std::tuple(Theme::shared().appearance(), AppearancePref::stored(defaults)),
-                  std::tuple(expected, read))
-            << stored.value_or("(absent)").toStdString();
+                  std::tuple(appearance(row[2]), row[3]))
+            << row[0].toStdString();
     }
 }
 

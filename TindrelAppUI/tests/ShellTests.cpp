@@ -276,15 +276,10 @@ TEST(OnboardingModel, ChangesAreStoredAndAnnouncedOnce) {
 }
 
 TEST(OnboardingModel, LaunchFlagsMatchWholeArguments) {
-    const std::tuple<QStringList, bool, int, bool> cases[] = {
-        // completed and usage as the model starts, and whether they are still stored
-        {{"tindrel"}, true, 3, true},
-        {{"tindrel", "--reset-onboarding"}, false, 0, false},
-        {{"tindrel", "--onboarding"}, false, 3, true},
-        {{"tindrel", "--onboarding", "--reset-onboarding"}, false, 0, false},
-        {{"tindrel", "--onboarding=1", "--reset-onboarding-now", "-onboarding"}, true, 3, true},
-        {{"--ONBOARDING"}, true, 3, true}};
-    for (const auto& [arguments, completed, usage, kept] : cases) {
+    for (const QStringList& row : testing_support::dataRows("onboarding-flags.tsv")) {
+        const QStringList arguments = row[0].split('|');
+        const bool completed = row[1] == "1", kept = row[3] == "1";
+        const int usage = row[2].toInt();
         MemoryDefaults defaults;
         defaults.setBoolean(OnboardingModel::completedKey, true);
         defaults.setInteger(OnboardingModel::usageKey, 3);
