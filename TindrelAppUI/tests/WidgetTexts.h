@@ -47,6 +47,14 @@ inline std::vector<QStringList> dataRows(const QString& name) {
     return rows;
 }
 
+// The texts data/screen-texts.tsv lists for `place`.
+inline QStringList screenTexts(const QString& place) {
+    for (const QStringList& row : dataRows("screen-texts.tsv"))
+        if (row.first() == place) return row.mid(1);
+    ADD_FAILURE() << "no screen texts for " << place.toStdString();
+    return {};
+}
+
 // The value of Qt enum or flag names such as "ControlModifier|AltModifier".
 template <typename Enum> int enumValue(const QString& names) {
     bool known = false;
