@@ -856,22 +856,19 @@ TEST(PaletteHost, ControlKTogglesWithFreshCommandsAndAnEarlyOpenStays) {
 }
 
 TEST(ScreenTexts, ChipsCountsAndPercentsAreWordForWord) {
-    const std::tuple<DetectionKind, double, QString> chips[] = {
-        {DetectionKind::jwt, 0.99, "JWT"},
-        {DetectionKind::jwt, 0.75, "JWT"},
-        {DetectionKind::base64, 0.7499, "Possible Base64"},
-        {DetectionKind::hex, 0.5, "Possible Hex"}};
-    for (const auto& [kind, confidence, chip] : chips)
-        EXPECT_EQ(
-            ScreenTexts::singleChip(DecodeChain{"x", {DecodeResult{kind, "y", confidence, "s", {}, true}}}),
-            chip);
+    for (const QStringList& row : dataRows("screen-words.tsv")) {
+        QString said;
+        if (row[0] == "chip") {
+            const auto kind = detection_kind::fromRawValue(row[1].toStdString());
+            said = ScreenTexts::singleChip(
+                       DecodeChain{"x", {DecodeResult{*kind, "y", row[2].toDouble(), "s", {}, true}}})
+                       .value_or("-");
+        }
+        if (row[0] == "findings") said = ScreenTexts::findingCount(row[1].toUInt());
+        if (row[0] == "percent") said = ScreenTexts::confidencePercent(row[1].toDouble());
+        EXPECT_EQ(said, row.last()) << row.join(' ').toStdString();
+    }
     EXPECT_FALSE(ScreenTexts::singleChip(DecodeChain{"plain", {}}).has_value());
-    for (const auto& [count, findings] : {std::pair(0, "0 findings"), {1, "1 finding"}, {11, "11 findings"}})
-        EXPECT_EQ(ScreenTexts::findingCount(count), findings);
-    const std::pair<double, QString> percents[] = {{0.95, "95%"},  {1.0, "100%"},  {0.5, "50%"},
-                                                   {0.855, "86%"}, {0.994, "99%"}, {0.0, "0%"}};
-    for (const auto& [confidence, text] : percents)
-        EXPECT_EQ(ScreenTexts::confidencePercent(confidence), text) << confidence;
     EXPECT_EQ(ScreenTexts::oneLine("  a\nb\r\nc\td \n"), QString("a b  c d"));
     EXPECT_EQ(ScreenTexts::trimmed("\u00A0\u2003 ask \n"), QString("ask"));
     EXPECT_TRUE(ScreenTexts::trimmed(" \n\t ").isEmpty());
@@ -922,16 +919,9 @@ TEST(TrayPreview, CutsToWholeCharactersUpToTheLimit) {
 }
 
 TEST(TindrelColor, HexTextsParseLeniently) {
-    const std::pair<const char*, QRgb> hexes[] = {{"#5B6CFF", qRgb(0x5B, 0x6C, 0xFF)},
-                                                  {"5B6CFF", qRgb(0x5B, 0x6C, 0xFF)},
-                                                  {"", qRgb(0, 0, 0)},
-                                                  {"zz", qRgb(0, 0, 0)},
-                                                  {"ABC", qRgb(0, 0x0A, 0xBC)},
-                                                  {"12345678", qRgb(0x34, 0x56, 0x78)},
-                                                  {"FF00FFxyz", qRgb(0xFF, 0x00, 0xFF)},
-                                                  {"##123456", qRgb(0, 0, 0)}};
-    for (const auto& [text, rgb] : hexes)
-        EXPECT_EQ(TindrelColor::fromHex(text).rgba(), rgb) << text; // opaque
+    for (const QStringList& row : dataRows("hex-colours.tsv"))
+        EXPECT_EQ(TindrelColor::fromHex(row[0].toStdString()).rgba(), row[1].toUInt(nullptr, 16))
+            << row[0].toStdString();
 }
 
 TEST(Theme, RestylesExistingWidgetsInPlace) {
@@ -1104,7 +1094,7 @@ TEST(TrayPanelPosition, BesideTheIconAndOnTheScreen) {
 
 // The icon drawn `side` pixels square, its corners see-through.
 QImage iconImage(const QIcon& icon, int side) {
-    const QImage image = icon.pixmap(QSize(side, side)).toImage();
+    QImage image = icon.pixmap(QSize(side, side)).toImage();
     EXPECT_EQ(image.size(), QSize(side, side));
     for (const QPoint& corner :
          {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
