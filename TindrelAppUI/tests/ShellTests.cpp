@@ -5,7 +5,6 @@
 #include "TindrelAppUI/shell/AppShell.h"
 #include "TindrelAppUI/shell/MainWindow.h"
 #include "TindrelAppUI/shell/OnboardingModel.h"
-#include "TindrelAppUI/shell/OnboardingTexts.h"
 #include "TindrelAppUI/shell/PaletteCommands.h"
 #include "TindrelAppUI/shell/ShortcutTip.h"
 #include "TindrelAppUI/style/Theme.h"
@@ -70,8 +69,7 @@ struct Shell : ::testing::Test, testing::ModelRig {
 TEST_F(Shell, OnboardingShowsUntilStartUsingIsPressed) {
     {
         auto app = launch();
-        EXPECT_TRUE(app->window().isVisible());
-        ASSERT_TRUE(sheetShown(*app));
+        ASSERT_TRUE(app->window().isVisible() && sheetShown(*app));
         app->onboardingSheet()->startButton()->click();
         EXPECT_FALSE(sheetShown(*app));
     }
@@ -90,13 +88,11 @@ TEST_F(Shell, OnlyTheShortcutAndTheTestButtonCountAsUses) {
     EXPECT_EQ(app->onboarding().usageCount(), 0);
     app->inspectClipboard();
     EXPECT_EQ(app->onboarding().usageCount(), 1);
-
     app->window().hide();
     pasteboard->contents = QStringLiteral("MTIz");
     ASSERT_TRUE(keys.backend->press());
     ASSERT_TRUE(testing::waitUntil([&] { return model->input() == "MTIz"; }));
-    EXPECT_TRUE(app->window().isVisible());
-    EXPECT_EQ(app->onboarding().usageCount(), 2);
+    EXPECT_EQ(std::tuple(app->window().isVisible(), app->onboarding().usageCount()), std::tuple(true, 2));
 }
 
 TEST_F(Shell, AppearanceAtStart) {
@@ -116,9 +112,7 @@ TEST_F(Shell, AppearanceAtStart) {
 TEST_F(Shell, ShowSettingsOpensSettingsInsteadOfTheInspector) {
     auto app = launch({"tindrel-app", "--show-settings"});
     ASSERT_NE(app->settings(), nullptr);
-    EXPECT_TRUE(app->settings()->isVisible());
-    EXPECT_FALSE(app->window().isVisible());
-    EXPECT_FALSE(sheetShown(*app));
+    EXPECT_TRUE(app->settings()->isVisible() && !app->window().isVisible() && !sheetShown(*app));
     // Settings registered the shortcut itself so its status row shows a real outcome.
     EXPECT_EQ(keys.manager.status(), Status::active);
     app->openSettings();
@@ -127,11 +121,9 @@ TEST_F(Shell, ShowSettingsOpensSettingsInsteadOfTheInspector) {
 
 TEST_F(Shell, SettingsButtonAndPaletteOpenTheOneSettingsWindow) {
     auto app = launchOnboarded({"tindrel-app", "--open-palette"});
-    ASSERT_TRUE(app->palette().palette()->isOpen());
-    EXPECT_EQ(app->settings(), nullptr);
+    ASSERT_TRUE(app->palette().palette()->isOpen() && app->settings() == nullptr);
     app->window().header()->settingsButton()->click();
-    ASSERT_NE(app->settings(), nullptr);
-    EXPECT_TRUE(app->settings()->isVisible());
+    ASSERT_TRUE(app->settings() && app->settings()->isVisible());
     app->settings()->hide();
     for (const PaletteCommand& command : paletteCommands(*model, *pasteboard, [&] { app->openSettings(); }))
         if (command.title == QString::fromUtf8("Settings\u2026")) command.run();
@@ -149,8 +141,7 @@ TEST_F(Shell, WindowKeysDoWhatTheySay) {
         QTest::keyClick(&window, key, Qt::ControlModifier);
     };
     press(app->window(), Qt::Key_Comma);
-    ASSERT_NE(app->settings(), nullptr);
-    EXPECT_TRUE(app->settings()->isVisible());
+    ASSERT_TRUE(app->settings() && app->settings()->isVisible());
     press(*app->settings(), Qt::Key_Q);
     EXPECT_EQ(quits, 1);
     press(*app->settings(), Qt::Key_W);
@@ -160,8 +151,7 @@ TEST_F(Shell, WindowKeysDoWhatTheySay) {
     press(app->window(), Qt::Key_W);
     EXPECT_TRUE(app->window().isVisible());
     press(app->window(), Qt::Key_Comma);
-    EXPECT_TRUE(app->settings()->isVisible());
-    EXPECT_EQ(settingsMade, 1);
+    EXPECT_EQ(std::tuple(app->settings()->isVisible(), settingsMade), std::tuple(true, 1));
 }
 
 TEST_F(Shell, HandedOverCommandLines) {
@@ -171,17 +161,16 @@ TEST_F(Shell, HandedOverCommandLines) {
     app->window().hide();
     pasteboard->contents = QStringLiteral("1733556842");
     app->handOver({"tindrel-app", "--inspect-clipboard"}, note);
-    EXPECT_EQ(model->input(), "1733556842");
-    EXPECT_TRUE(app->window().isVisible());
-    EXPECT_EQ(app->onboarding().usageCount(), 1);
+    EXPECT_EQ(std::tuple(model->input(), app->window().isVisible(), app->onboarding().usageCount()),
+              std::tuple("1733556842", true, 1));
     app->handOver({"tindrel-app", "--show-settings"}, note);
     ASSERT_TRUE(testing::waitUntil([&] { return app->settings() != nullptr; }));
     EXPECT_TRUE(app->settings()->isVisible());
     app->window().hide();
     app->handOver({"tindrel-app"}, note);
     ASSERT_TRUE(testing::waitUntil([&] { return outcomes.size() == 3; }));
-    EXPECT_TRUE(app->window().isVisible());
-    EXPECT_EQ(outcomes, std::vector<HandOverFailure>(3));
+    EXPECT_EQ(std::tuple(app->window().isVisible(), outcomes),
+              std::tuple(true, std::vector<HandOverFailure>(3)));
 }
 
 TEST_F(Shell, HandedOverExportsAndQuestionsAreDoneOrRefused) {
@@ -205,9 +194,8 @@ TEST_F(Shell, HandedOverExportsAndQuestionsAreDoneOrRefused) {
         std::optional<HandOverFailure> outcome;
         app->handOver(QStringList{"tindrel-app"} + arguments, [&](const HandOverFailure& f) { outcome = f; });
         ASSERT_TRUE(testing::waitUntil([&] { return outcome.has_value(); }));
-        EXPECT_EQ(*outcome, failure);
-        EXPECT_EQ(QFile::exists(exported), exports);
-        EXPECT_EQ(model->followUps().size(), questions);
+        EXPECT_EQ(std::tuple(*outcome, QFile::exists(exported), model->followUps().size()),
+                  std::tuple(failure, exports, questions));
         EXPECT_EQ(app->window().isVisible(), !arguments.contains("--dump-export"))
             << "an export alone leaves the windows alone";
     }
@@ -238,11 +226,10 @@ TEST_F(Shell, HandOversWaitForTheDecodeAndForEachOther) {
 
     decodes.open();
     ASSERT_TRUE(testing::waitUntil([&] { return outcomes.size() == 2; }));
-    EXPECT_EQ(outcomes, std::vector<HandOverFailure>(2));
+    EXPECT_EQ(std::tuple(outcomes, model->input()),
+              std::tuple(std::vector<HandOverFailure>(2), std::string("1733556842")));
     QFile file(exported);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("=== JSON ==="));
-    EXPECT_EQ(model->input(), "1733556842");
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().contains("=== JSON ==="));
 }
 
 TEST(OnboardingModel, StartsFromTheStoredStateOrNothing) {
@@ -263,8 +250,9 @@ TEST(OnboardingModel, StartsFromTheStoredStateOrNothing) {
         if (usage.typeId() == QMetaType::QString)
             defaults.setString(OnboardingModel::usageKey, usage.toString());
         OnboardingModel model(defaults);
-        EXPECT_EQ(model.completed(), expectedCompleted) << completed.toString().toStdString();
-        EXPECT_EQ(model.usageCount(), expectedUsage) << usage.toString().toStdString();
+        EXPECT_EQ(std::tuple(model.completed(), model.usageCount()),
+                  std::tuple(expectedCompleted, expectedUsage))
+            << completed.toString().toStdString() << " " << usage.toString().toStdString();
     }
 }
 
@@ -277,51 +265,32 @@ TEST(OnboardingModel, ChangesAreStoredAndAnnouncedOnce) {
     model.markCompleted();
     model.recordUsage();
     model.recordUsage();
-    EXPECT_EQ(completed.count(), 1);
-    EXPECT_EQ(usage.count(), 2);
-    EXPECT_EQ(defaults.boolean(OnboardingModel::completedKey), true);
-    EXPECT_EQ(defaults.integer(OnboardingModel::usageKey), 2);
-    EXPECT_EQ(OnboardingModel(defaults).usageCount(), 2);
+    EXPECT_EQ(std::tuple(completed.count(), usage.count(), defaults.boolean(OnboardingModel::completedKey),
+                         defaults.integer(OnboardingModel::usageKey), OnboardingModel(defaults).usageCount()),
+              std::tuple(1, 2, std::optional(true), std::optional(2), 2));
     model.reset();
-    EXPECT_FALSE(model.completed());
-    EXPECT_EQ(model.usageCount(), 0);
-    EXPECT_EQ(defaults.boolean(OnboardingModel::completedKey), std::nullopt);
-    EXPECT_EQ(defaults.integer(OnboardingModel::usageKey), std::nullopt);
+    EXPECT_EQ(std::tuple(model.completed(), model.usageCount(),
+                         defaults.boolean(OnboardingModel::completedKey),
+                         defaults.integer(OnboardingModel::usageKey)),
+              std::tuple(false, 0, std::optional<bool>(), std::optional<int>()));
 }
 
 TEST(OnboardingModel, LaunchFlagsMatchWholeArguments) {
-    const std::tuple<QStringList, bool, int, bool> cases[] = {
-        // completed and usage as the model starts, and whether they are still stored
-        {{"tindrel"}, true, 3, true},
-        {{"tindrel", "--reset-onboarding"}, false, 0, false},
-        {{"tindrel", "--onboarding"}, false, 3, true},
-        {{"tindrel", "--onboarding", "--reset-onboarding"}, false, 0, false},
-        {{"tindrel", "--onboarding=1", "--reset-onboarding-now", "-onboarding"}, true, 3, true},
-        {{"--ONBOARDING"}, true, 3, true}};
-    for (const auto& [arguments, completed, usage, kept] : cases) {
+    for (const QStringList& row : testing_support::dataRows("onboarding-flags.tsv")) {
+        const QStringList arguments = row[0].split('|');
+        const bool completed = row[1] == "1", kept = row[3] == "1";
+        const int usage = row[2].toInt();
         MemoryDefaults defaults;
         defaults.setBoolean(OnboardingModel::completedKey, true);
         defaults.setInteger(OnboardingModel::usageKey, 3);
         OnboardingModel model(defaults, arguments);
-        const std::string name = arguments.join(' ').toStdString();
-        EXPECT_EQ(model.completed(), completed) << name;
-        EXPECT_EQ(model.usageCount(), usage) << name;
-        EXPECT_EQ(defaults.boolean(OnboardingModel::completedKey).has_value(), kept) << name;
-        EXPECT_EQ(defaults.integer(OnboardingModel::usageKey).has_value(), kept) << name;
-        EXPECT_EQ(OnboardingModel(defaults).completed(), kept) << name << ": next start";
+        EXPECT_EQ(std::tuple(model.completed(), model.usageCount(),
+                             defaults.boolean(OnboardingModel::completedKey).has_value(),
+                             defaults.integer(OnboardingModel::usageKey).has_value(),
+                             OnboardingModel(defaults).completed()),
+                  std::tuple(completed, usage, kept, kept, kept))
+            << arguments.join(' ').toStdString();
     }
-}
-
-// The sheet's test below checks the words; here, which line wins.
-TEST(OnboardingTexts, TestLineFollowsFiringThenAvailability) {
-    using Tone = OnboardingTexts::TestLine::Tone;
-    const std::tuple<bool, Status, Tone> cases[] = {{false, Status::inactive, Tone::waiting},
-                                                    {false, Status::active, Tone::waiting},
-                                                    {false, Status::unavailable, Tone::unavailable},
-                                                    {true, Status::active, Tone::works},
-                                                    {true, Status::unavailable, Tone::works}};
-    for (const auto& [fired, status, tone] : cases)
-        EXPECT_EQ(OnboardingTexts::testLine(fired, status, "K").tone, tone) << fired << int(status);
 }
 
 struct Sheet : ::testing::Test {
@@ -335,32 +304,20 @@ struct Sheet : ::testing::Test {
 };
 
 TEST_F(Sheet, ShowsEveryTextInOrderAndOnlyStartUsingCompletes) {
-    const QStringList expected = {
-        "Welcome to Tindrel",
-        "Paste anything opaque \u2014 Tindrel tells you what it is, 100% on your computer.",
-        "1",
-        "Copy anything opaque.",
-        "A token, an encoded value, a certificate, an error code.",
-        "2",
-        "Press " + defaultDisplay,
-        "From any app \u2014 no need to switch to Tindrel first.",
-        "3",
-        "Tindrel explains it.",
-        "Decoded, identified, and explained in plain English.",
-        "Copy something first, then try it \u2014 " + defaultDisplay + ", or the button below."};
+    QStringList expected;
+    for (const QStringList& row : testing_support::dataRows("onboarding-sheet.tsv"))
+        expected << row[0];
     EXPECT_EQ(visibleLabelTexts(&sheet), expected);
-    EXPECT_EQ(sheet.testButton()->text(), "Test Shortcut");
-    EXPECT_EQ(sheet.startButton()->text(), "Start using Tindrel");
-    EXPECT_EQ(sheet.windowModality(), Qt::WindowModal);
+    EXPECT_EQ(std::tuple(sheet.testButton()->text(), sheet.startButton()->text(), sheet.windowModality()),
+              std::tuple(QString("Test Shortcut"), QString("Start using Tindrel"), Qt::WindowModal));
     sheet.show();
     sheet.reject();
     EXPECT_FALSE(onboarding.completed());
     sheet.show();
     sheet.startButton()->click();
-    EXPECT_TRUE(onboarding.completed());
-    EXPECT_EQ(defaults.boolean(OnboardingModel::completedKey), true);
-    EXPECT_EQ(sheet.result(), QDialog::Accepted);
-    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(std::tuple(onboarding.completed(), defaults.boolean(OnboardingModel::completedKey),
+                         sheet.result(), sheet.isVisible()),
+              std::tuple(true, std::optional(true), int(QDialog::Accepted), false));
 }
 
 TEST_F(Sheet, TestLineFollowsTheManager) {
@@ -376,7 +333,8 @@ TEST_F(Sheet, TestLineFollowsTheManager) {
     EXPECT_TRUE(visibleLabelTexts(&sheet).contains("Press Super+K"));
     ASSERT_TRUE(keys.backend->press());
     QCoreApplication::processEvents();
-    EXPECT_EQ(testText(), "Super+K works.");
+    EXPECT_EQ(testText(), "Super+K works.") << "fired wins over waiting, and then over unavailable";
+
     keys.backend->refuseAll = true;
     keys.manager.changeChord(KeyChord::defaultChord());
     EXPECT_EQ(testText(), defaultDisplay + " works.");

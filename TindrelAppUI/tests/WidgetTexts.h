@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
+#include <QMetaEnum>
 #include <QStringList>
 #include <QWidget>
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace tindrel::testing_support {
 
@@ -29,6 +33,34 @@ inline QAbstractButton* buttonTitled(const QWidget* root, const QString& title) 
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
         if (button->text() == title) return button;
     return nullptr;
+}
+
+// The rows of TindrelAppUI/tests/data/<name> (UTF-8): cells split at tabs, a backslash and "n" a line
+// break; blank lines and lines that begin with "#" are left out.
+inline std::vector<QStringList> dataRows(const QString& name) {
+    QFile file(qEnvironmentVariable("TINDREL_SOURCE_DIR") + "/TindrelAppUI/tests/data/" + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "missing test data " << name.toStdString();
+    std::vector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
+        if (!line.startsWith('#')) rows.push_back(line.split('\t').replaceInStrings("\\n", "\n"));
+    EXPECT_FALSE(rows.empty()) << name.toStdString();
+    return rows;
+}
+
+// The texts data/screen-texts.tsv lists for `place`.
+inline QStringList screenTexts(const QString& place) {
+    for (const QStringList& row : dataRows("screen-texts.tsv"))
+        if (row.first() == place) return row.mid(1);
+    ADD_FAILURE() << "no screen texts for " << place.toStdString();
+    return {};
+}
+
+// The value of Qt enum or flag names such as "ControlModifier|AltModifier".
+template <typename Enum> int enumValue(const QString& names) {
+    bool known = false;
+    const int value = QMetaEnum::fromType<Enum>().keysToValue(names.toLatin1().constData(), &known);
+    EXPECT_TRUE(known) << names.toStdString();
+    return value;
 }
 
 } // namespace tindrel::testing_support

@@ -114,8 +114,7 @@ TEST_F(GlobalKeys, PressingTheChordAnywhereFiresOnceDespiteKeyRepeatAndLockKeys)
 TEST_F(GlobalKeys, ACombinationHeldByAnotherClientIsUnavailable) {
     OtherClient other;
     ASSERT_TRUE(other.grab(XK_space, shiftAlt));
-    EXPECT_FALSE(registered());
-    EXPECT_EQ(manager->status(), HotKeyManager::Status::unavailable);
+    EXPECT_FALSE(registered() || manager->status() != HotKeyManager::Status::unavailable);
     manager->changeChord(manager->suggestedAlternative());
     EXPECT_EQ(manager->status(), HotKeyManager::Status::active);
     expectFires("alt+s", 1);
@@ -152,9 +151,7 @@ TEST(ShellShortcut, BringsTheWindowForwardWithTheClipboardLoaded) {
     ASSERT_TRUE(xdotool({"key", "alt+shift+space"}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.input() == "1733556842"; }, 5000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return shell.window().isVisible(); }, 2000));
-    ASSERT_NE(model.chain(), nullptr);
-    EXPECT_TRUE(model.chain()->isRecognized());
-    EXPECT_EQ(shell.onboarding().usageCount(), 1);
+    EXPECT_TRUE(model.chain() && model.chain()->isRecognized() && shell.onboarding().usageCount() == 1);
 }
 
 // Until the tray has taken the icon in, its window sits unplaced at the screen's origin.
@@ -188,15 +185,13 @@ struct TrayOnX11 : ::testing::Test, tindrel::testing::ModelRig {
 TEST_F(TrayOnX11, TheIconDocksAndAClickOpensThePanelBelowItAndAgainClosesIt) {
     TrayController controller(*model, *pasteboard);
     ASSERT_TRUE(controller.icon());
-    EXPECT_TRUE(controller.icon()->isVisible());
-    EXPECT_EQ(controller.icon()->toolTip(), QStringLiteral("Tindrel"));
+    EXPECT_TRUE(controller.icon()->isVisible() && controller.icon()->toolTip() == "Tindrel");
     ASSERT_TRUE(QTest::qWaitFor([&] { return docked(*controller.icon()); }, 5000)) << "never got a place";
     const QRect icon = controller.icon()->geometry();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_TRUE(screen.contains(icon))
+    // trayer sits on the top edge, aligned to the right
+    EXPECT_TRUE(screen.contains(icon) && icon.top() < 40 && icon.left() > screen.center().x())
         << icon.x() << ',' << icon.y() << ' ' << icon.width() << 'x' << icon.height();
-    EXPECT_LT(icon.top(), 40) << "trayer sits on the top edge";
-    EXPECT_GT(icon.left(), screen.center().x()) << "trayer is aligned to the right";
     if (missing("xdotool")) GTEST_SKIP() << "xdotool is not installed: no way to click the icon";
 
     const QStringList click = {"mousemove", QString::number(icon.center().x()),
@@ -204,8 +199,10 @@ TEST_F(TrayOnX11, TheIconDocksAndAClickOpensThePanelBelowItAndAgainClosesIt) {
     ASSERT_TRUE(xdotool(click));
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller.isShown(); }, 3000)) << "the click did not open it";
     const QRect panel = controller.panel()->frameGeometry();
-    EXPECT_GE(panel.top(), icon.bottom()) << "the panel hangs below a top-edge icon";
-    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(panel));
+    EXPECT_TRUE(panel.top() >= icon.bottom() &&
+                QGuiApplication::primaryScreen()->availableGeometry().contains(panel))
+        << "the panel hangs below a top-edge icon, on the screen";
+
     ASSERT_TRUE(xdotool(click));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !controller.isShown(); }, 3000));
     QTest::qWait(TrayController::dismissClickMs);
