@@ -9,7 +9,9 @@
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/Tindrel.h"
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace tindrel::cli {
 namespace {
@@ -63,6 +65,21 @@ constexpr const char* sourceFooter = "The text goes to standard output; \"on-dev
                                      "(TINDREL_MODEL_URL, TINDREL_MODEL). "
                                      "Exit status: 0 recognised, 1 not recognised, 2 usage or I/O error.";
 
+// The options explain and ask share, and their callback: `run` once the text's presence and the
+// model choice are known.
+void onModelCommand(CLI::App& command, const std::shared_ptr<ExplainOptions>& options,
+                    std::function<void()> run) {
+    command.add_flag("--no-model", options->noModel, noModelHelp);
+    addRawFlag(command);
+    addKeyOptions(command, options->key);
+    command.footer(sourceFooter);
+    command.callback([options, &command, run = std::move(run)] {
+        options->textGiven = command.count("TEXT") > 0;
+        if (options->noModel) ModelSettings::configureNoModel(true);
+        run();
+    });
+}
+
 } // namespace
 
 void addExplainCommand(CLI::App& app, int& status) {
@@ -70,13 +87,7 @@ void addExplainCommand(CLI::App& app, int& status) {
     CLI::App* command = app.add_subcommand("explain", "Explain in plain English what a text is");
     command->add_option("TEXT", options->text, "The text to explain (default or \"-\": standard input)")
         ->check(notEmpty());
-    command->add_flag("--no-model", options->noModel, noModelHelp);
-    addRawFlag(*command);
-    addKeyOptions(*command, options->key);
-    command->footer(sourceFooter);
-    command->callback([options, command, &status] {
-        options->textGiven = command->count("TEXT") > 0;
-        if (options->noModel) ModelSettings::configureNoModel(true);
+    onModelCommand(*command, options, [options, &status] {
         status = loadKey(options->key) ? runExplain(*options) : failure;
         if (status == notFound && options->textGiven) hintFileContents(options->text, "tindrel explain");
     });
@@ -89,13 +100,7 @@ void addAskCommand(CLI::App& app, int& status) {
     command->add_option("QUESTION", options->question, "The question")->required()->check(notBlank());
     command->add_option("TEXT", options->text, "The text it is about (default or \"-\": standard input)")
         ->check(notEmpty());
-    command->add_flag("--no-model", options->noModel, noModelHelp);
-    addRawFlag(*command);
-    addKeyOptions(*command, options->key);
-    command->footer(sourceFooter);
-    command->callback([options, command, &status] {
-        options->textGiven = command->count("TEXT") > 0;
-        if (options->noModel) ModelSettings::configureNoModel(true);
+    onModelCommand(*command, options, [options, &status] {
         status = loadKey(options->key) ? runAsk(*options) : failure;
         if (status == notFound && options->textGiven)
             hintFileContents(options->text, "tindrel ask " + shellWord(options->question));

@@ -97,8 +97,8 @@ InspectorModel::~InspectorModel() {
     recordIfSettled();
 }
 
-void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
-    decodeInBackground_ = false;
+// What a launch's flags put in front of the person: demo history, a sample, or the clipboard.
+void InspectorModel::loadLaunchInput(const LaunchFlags& flags) {
     if (flags.seedHistory) seedDemoHistory();
     if (flags.autoloadSample) {
         setInput(std::string(flags.scan ? Samples::log : Samples::token));
@@ -106,6 +106,11 @@ void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
         setInput(std::string(Samples::log));
     }
     if (flags.inspectClipboard) loadClipboard();
+}
+
+void InspectorModel::applyLaunchFlags(const LaunchFlags& flags) {
+    decodeInBackground_ = false;
+    loadLaunchInput(flags);
     if (flags.dumpExportPath) dumpExport(*flags.dumpExportPath); // at start a failed export is ignored
     if (flags.askQuestion) {
         QTimer::singleShot(services_.askDelayMilliseconds, this,
@@ -130,13 +135,7 @@ HandOverFailure InspectorModel::askHandedOver(const QString& question) {
 }
 
 void InspectorModel::applyHandedOver(const LaunchFlags& flags, std::function<void(HandOverFailure)> done) {
-    if (flags.seedHistory) seedDemoHistory();
-    if (flags.autoloadSample) {
-        setInput(std::string(flags.scan ? Samples::log : Samples::token));
-    } else if (flags.scan) {
-        setInput(std::string(Samples::log));
-    }
-    if (flags.inspectClipboard) loadClipboard();
+    loadLaunchInput(flags);
     if (!flags.dumpExportPath && !flags.askQuestion) {
         done(std::nullopt);
         return;

@@ -206,6 +206,7 @@ private:
     void forgetHistorySecrets();
     void seedDemoHistory();
     void applyLaunchFlags(const LaunchFlags& flags);
+    void loadLaunchInput(const LaunchFlags& flags);
     // Why nothing was written, when nothing was.
     HandOverFailure dumpExport(const QString& path) const;
     HandOverFailure askHandedOver(const QString& question);
