@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
@@ -37,6 +38,30 @@ QScrollArea* scrolling(QWidget* content) {
     area->setWidget(content);
     return area;
 }
+
+// A column that scrolls only up and down: it is at least as wide as its content needs, so the splitter
+// gives it that room instead of a sideways scroll bar.
+class ColumnScrollArea final : public QScrollArea {
+public:
+    explicit ColumnScrollArea(QWidget* content) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(content);
+        fitContentWidth();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) fitContentWidth();
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    void fitContentWidth() {
+        setMinimumWidth(widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width());
+    }
+};
 
 QWidget* decodingPage() {
     auto* page = new QWidget;
@@ -80,7 +105,7 @@ MainWindow::MainWindow(bool offerShare, QWidget* parent)
     pages_->addWidget(decodingPage());
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(pages_);
-    split->addWidget(scrolling(insight_));
+    split->addWidget(new ColumnScrollArea(insight_));
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);

@@ -651,6 +651,25 @@ TEST(ScanPage, TheChosenListHeightAndTheWindowGeometryAreRemembered) {
     EXPECT_EQ(again.scanSplitter()->sizes().value(0), 260);
 }
 
+// A token's insight, with its extra Verify Signature… button, stays within its column at both window
+// sizes, styled as in the app: nothing on the result page scrolls sideways.
+TEST(ResultPages, ATokensInsightFitsItsColumn) {
+    const std::optional<Appearance> before = Theme::shared().overrideAppearance();
+    Theme::shared().setOverride(Appearance::dark);
+    for (const QSize size : {MainWindow::defaultSize, MainWindow::minimumContentSize}) {
+        MainWindow window(false);
+        ScreenState state = singleState(token);
+        state.insight = ScreenState::Insight::ready;
+        state.explanation = "An expired token.";
+        window.render(state);
+        showAt(window, size);
+        ASSERT_NE(buttonTitled(window.insight(), "Verify Signature\u2026"), nullptr);
+        for (const QScrollArea* area : window.findChildren<QScrollArea*>())
+            EXPECT_TRUE(!area->isVisible() || area->horizontalScrollBar()->maximum() == 0) << size.width();
+    }
+    Theme::shared().setOverride(before);
+}
+
 // A short pane scrolls; after each question the field and the newest answer right above it are in view.
 // Styled as in the app, whichever appearance earlier tests left in force.
 TEST(FollowUpSection, AskingKeepsTheFieldAndTheNewestAnswerInView) {
