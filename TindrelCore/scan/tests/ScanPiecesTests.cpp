@@ -1,12 +1,12 @@
-#include "TindrelCore/Samples.h"
 #include "TindrelCore/engine/ChainEngine.h"
 #include "TindrelCore/scan/ScanPieces.h"
 #include "TindrelCore/scan/Scanner.h"
 #include "TindrelCore/scan/tests/ScanTestEngines.h"
+#include "TindrelCore/tests/Fixtures.h"
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <limits>
+#include <iterator>
 
 using namespace tindrel;
 using scantest::engineOf;
@@ -45,55 +45,24 @@ ChainEngine markerEngine() {
 const std::string pem = "-----BEGIN CERTIFICATE-----\nQUJDREVGR0hJSktMTU5PUFFSU1RVVldY\nWVo=\n"
                         "-----END CERTIFICATE-----";
 
-// Texts whose candidates cross line feeds, or whose characters and words meet at them.
-const std::vector<std::string> texts = {
-    "",
-    "\n\n\n",
-    "1700000000\n{\"a\":1}",
-    "a {\"x\":\n1}\nb 1700000000\n{\n\"y\": [1,\n2]} 0123456789abcdef0123\n",
-    "x\n" + pem + "\ny 1700000000\n" + pem + pem + "\n",
-    "{\"k\":\"" + pem + "\"}\nafter 1700000000000\n",
-    "{ open\n[ also 1700000000\n{\"a\":1}\n]\n",
-    "x\r\n{\"ts\":1700000000}\r\n\r\nid=1&b=2 eyJa.b.c\r\n",
-    "e\u0301\n{\"a\":\"\u00fc\"}\n\u0301{\"b\":1}\u0301\n1700000000\u0301\n\u00e91700000000\n",
-    "session " + std::string(30, 'A') + "\u0301 1700000000\nnext " + std::string(30, 'B') + "\u00e9\n",
-    "x\n" + std::string(30, 'C') + "\u0301\n",
-    "request 123e4567-e89b-12d3-a456-426614174000 {\"t\":\"eyJhIjoxfQ.e30.x\"}\n\"{\"\n}\n",
-    std::string(300, 'A') + "\n" + std::string(40, '7') + " " + std::string(70, '{') + "\n}}",
-};
-
 } // namespace
 
 TEST(ScanPieces, CutsAfterLineFeedsOutsideMultiLineMatches) {
-    struct Case {
-        std::string name, text;
-        std::size_t pieceBytes;
-        std::vector<std::size_t> ends;
-    } cases[] = {
-        {"one line per piece", "a\nb\nc\n", 1, {2, 4, 6}},
-        {"several lines per piece", "a\nb\nc\nd\n", 3, {4, 8}},
-        {"no final line feed", "ab\ncd", 1, {3, 5}},
-        {"a line longer than a piece", "abcdef\ng\n", 2, {7, 9}},
-        {"a JSON span keeps its lines together", "{\n}\nx\n", 1, {4, 6}},
-        {"nested and following spans", "[\n{\n}\n]\n{\n}\n", 1, {8, 12}},
-        {"an unclosed bracket does not hold a cut", "{\nx\n", 1, {2, 4}},
-        {"a PEM block keeps its lines together",
-         "a\n" + pem + "\nb\n",
-         1,
-         {2, 2 + pem.size() + 1, pem.size() + 5}},
-        {"a piece larger than the text", "a\nb", std::numeric_limits<std::size_t>::max(), {3}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(cuts(c.text, c.pieceBytes), c.ends) << c.name;
+    for (const fixtures::Row& row : fixtures::table("scan/cuts.tsv")) {
+        std::istringstream words(row[3]);
+        std::vector<std::size_t> ends{std::istream_iterator<std::size_t>(words), {}};
+        EXPECT_EQ(cuts(row[1], std::stoull(row[2])), ends) << row.where << " " << row[0];
+    }
 }
 
 TEST(ScanPieces, PiecesFindWhatTheWholeTextFinds) {
     const Scanner scanners[] = {Scanner{markerEngine()}, Scanner{ChainEngine{defaultDetectors(), 0.5, 12}}};
     for (const Scanner& scanner : scanners)
-        for (const std::string& text : texts) {
-            std::vector<ScanFinding> whole = scanner.scan(text);
+        for (const fixtures::Row& row : fixtures::table("scan/pieces.tsv")) {
+            std::vector<ScanFinding> whole = scanner.scan(row[0]);
             for (std::size_t pieceBytes : {1, 2, 3, 5, 8, 13, 64})
-                EXPECT_EQ(scanInPieces(scanner, text, pieceBytes), whole) << pieceBytes << " bytes: " << text;
+                EXPECT_EQ(scanInPieces(scanner, row[0], pieceBytes), whole)
+                    << pieceBytes << " bytes, " << row.where;
         }
 }
 
