@@ -1,4 +1,5 @@
 #include "TindrelCore/engine/ChainEngine.h"
+#include "TindrelCore/scan/tests/ScanTestEngines.h"
 
 #include <gtest/gtest.h>
 
@@ -7,40 +8,15 @@ using enum DetectionKind;
 
 namespace {
 
-// Answers with a fixed result when the text equals `from`.
-class ScriptedDetector final : public Detector {
-public:
-    ScriptedDetector(DetectionKind kind, std::string from, std::string to, double confidence,
-                     bool terminal = false)
-        : kind_(kind)
-        , from_(std::move(from))
-        , to_(std::move(to))
-        , confidence_(confidence)
-        , terminal_(terminal) {}
-    DetectionKind kind() const override { return kind_; }
-    std::optional<DecodeResult> decode(std::string_view text) const override {
-        ++calls;
-        if (text != from_) return std::nullopt;
-        return DecodeResult{kind_, to_, confidence_, from_ + "->" + to_, {}, terminal_};
-    }
-    mutable int calls = 0;
-
-private:
-    DetectionKind kind_;
-    std::string from_, to_;
-    double confidence_;
-    bool terminal_;
-};
-
-class ThrowingDetector final : public Detector {
-public:
-    DetectionKind kind() const override { return DetectionKind::hex; }
-    std::optional<DecodeResult> decode(std::string_view) const override { throw std::runtime_error("boom"); }
-};
-
-std::shared_ptr<ScriptedDetector> scripted(DetectionKind kind, std::string from, std::string to,
-                                           double confidence, bool terminal = false) {
-    return std::make_shared<ScriptedDetector>(kind, std::move(from), std::move(to), confidence, terminal);
+// Answers `to` with a fixed confidence when offered `from`; counts every text offered in `calls`.
+std::shared_ptr<const Detector> scripted(DetectionKind kind, std::string from, std::string to,
+                                         double confidence, bool terminal = false, int* calls = nullptr) {
+    return std::make_shared<scantest::FunctionDetector>(
+        kind, [=](std::string_view text) -> std::optional<DecodeResult> {
+            if (calls) ++*calls;
+            if (text != from) return std::nullopt;
+            return DecodeResult{kind, to, confidence, from + "->" + to, {}, terminal};
+        });
 }
 
 ChainEngine engineOf(DetectorList detectors, int depthLimit = 12) {
@@ -140,13 +116,13 @@ TEST(ChainEngine, ChosenReadings) {
 }
 
 TEST(ChainEngine, CycleEndsBeforeTheRepeatedTextIsDecodedAgain) {
-    auto forward = scripted(hex, "a", "b", 0.9);
-    auto back = scripted(url, "b", "a", 0.9);
-    ChainEngine engine = engineOf({forward, back});
+    int calls = 0;
+    ChainEngine engine =
+        engineOf({scripted(hex, "a", "b", 0.9, false, &calls), scripted(url, "b", "a", 0.9)});
     DecodeChain chain = engine.inspect("a");
     EXPECT_EQ(outputs(chain), (std::vector<std::string>{"b", "a"}));
     EXPECT_EQ(chain.stop.cause, StopReason::Cause::repeatedText);
-    EXPECT_EQ(forward->calls, 2); // "a" and "b" were each offered once to every detector
+    EXPECT_EQ(calls, 2); // "a" and "b" were each offered once to every detector
 }
 
 TEST(ChainEngine, DepthLimitAndZeroDepth) {
@@ -167,9 +143,12 @@ TEST(ChainEngine, OnlyTheFirstTextIsTrimmedAndInputIsKept) {
 }
 
 TEST(ChainEngine, EveryDetectorIsAskedEvenAfterAHitAndFailuresAreSilent) {
-    auto late = scripted(url, "zz", "never", 0.9);
-    ChainEngine engine = engineOf({std::make_shared<ThrowingDetector>(), scripted(hex, "a", "b", 0.9), late});
+    auto throwing = [](std::string_view) -> std::optional<DecodeResult> { throw std::runtime_error("boom"); };
+    int calls = 0;
+    ChainEngine engine =
+        engineOf({std::make_shared<scantest::FunctionDetector>(hex, throwing), scripted(hex, "a", "b", 0.9),
+                  scripted(url, "zz", "never", 0.9, false, &calls)});
     DecodeChain chain = engine.inspect("a");
     EXPECT_EQ(outputs(chain), std::vector<std::string>{"b"});
-    EXPECT_EQ(late->calls, 2);
+    EXPECT_EQ(calls, 2);
 }

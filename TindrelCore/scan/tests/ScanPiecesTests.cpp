@@ -10,6 +10,7 @@
 
 using namespace tindrel;
 using scantest::engineOf;
+using scantest::markerEngine;
 using scantest::startsWith;
 
 namespace {
@@ -29,17 +30,6 @@ std::vector<ScanFinding> scanInPieces(const Scanner& scanner, const std::string&
     scanner.scan(
         text, [&](ScanFinding&& finding) { findings.push_back(std::move(finding)); }, pieceBytes);
     return findings;
-}
-
-ChainEngine markerEngine() {
-    return engineOf({
-        {DetectionKind::pem, [](std::string_view t) { return startsWith(t, "-----BEGIN"); }},
-        {DetectionKind::jwt, [](std::string_view t) { return startsWith(t, "eyJ"); }},
-        {DetectionKind::json, [](std::string_view t) { return startsWith(t, "{") || startsWith(t, "["); }},
-        {DetectionKind::uuid, [](std::string_view t) { return t.size() == 36; }},
-        {DetectionKind::unixTimestamp, [](std::string_view t) { return t.size() == 10 || t.size() == 13; }},
-        {DetectionKind::hex, [](std::string_view t) { return t.size() >= 16 && t.size() < 36; }},
-    });
 }
 
 const std::string pem = "-----BEGIN CERTIFICATE-----\nQUJDREVGR0hJSktMTU5PUFFSU1RVVldY\nWVo=\n"

@@ -8,6 +8,7 @@
 
 using namespace tindrel;
 using scantest::engineOf;
+using scantest::markerEngine;
 using scantest::startsWith;
 
 namespace {
@@ -20,17 +21,6 @@ std::vector<std::string> summarize(const std::vector<ScanFinding>& findings) {
         out.push_back(finding.matchedText + " @" + std::to_string(finding.line) + " " +
                       finding.chain.shapeText());
     return out;
-}
-
-// Recognises whatever the predicates accept, so the expectations do not hang on real detectors.
-ChainEngine markerEngine() {
-    return engineOf({
-        {DetectionKind::pem, [](std::string_view t) { return startsWith(t, "-----BEGIN"); }},
-        {DetectionKind::jwt, [](std::string_view t) { return startsWith(t, "eyJ"); }},
-        {DetectionKind::json, [](std::string_view t) { return startsWith(t, "{") || startsWith(t, "["); }},
-        {DetectionKind::unixTimestamp, [](std::string_view t) { return t.size() == 10 || t.size() == 13; }},
-        {DetectionKind::hex, [](std::string_view t) { return t.find('=') == std::string_view::npos; }},
-    });
 }
 
 } // namespace
