@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace tindrel;
+using fixtures::nested;
 using fixtures::repeated;
 
 namespace {
@@ -17,7 +18,7 @@ std::string xmlPlist(const std::string& body) {
 }
 
 std::string nestedArrays(std::size_t levels, std::string_view open = "<array>") {
-    return xmlPlist(repeated(open, levels) + repeated("</array>", levels));
+    return xmlPlist(nested(open, "</array>", levels));
 }
 
 std::string dictOfKeys(int count) {
@@ -70,7 +71,7 @@ private:
 } // namespace
 
 TEST(PlistDetector, HostileListsAreRefusedHoweverTheyArrive) {
-    std::string deep = repeated("<array>", 1000) + repeated("</array>", 1000);
+    std::string deep = nested("<array>", "</array>", 1000);
     struct Case {
         std::string name;
         std::string text;
@@ -148,9 +149,6 @@ TEST(XMLDetector, ExternalEntitiesAndDTDsAreNeverRead) {
 TEST(XMLDetector, ShapesLibxml2HandlesSlowlyAreRefusedPastTheirBound) {
     auto entityElement = [](int attributes) {
         return withSubset("<!ENTITY e '&#60;b " + numbered("a{n}=\"\" ", attributes) + "/>'>", "<r>&e;</r>");
-    };
-    auto nested = [](std::string_view open, std::string_view close, std::size_t levels) {
-        return repeated(open, levels) + repeated(close, levels);
     };
     struct Case {
         std::string name;

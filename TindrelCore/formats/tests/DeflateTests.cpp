@@ -1,20 +1,17 @@
 #include "TindrelCore/formats/Deflate.h"
 #include "TindrelCore/tests/CompressionFixtures.h"
+#include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 using namespace tindrel;
+using fixtures::withByte;
 
 namespace {
 
 const std::string json = R"({"user":"ada","roles":["admin","ops"],"active":true})";
-
-std::string withByte(std::string s, std::size_t at, char value) {
-    s[at] = value;
-    return s;
-}
 
 long peakResidentKilobytes() {
     rusage usage{};
