@@ -72,13 +72,12 @@ TEST(TindrelJSON, ScanDocumentHoldsEachFindingAndComesInParts) {
     std::string text = TindrelJSON::string(Tindrel::scan("x\n{\"path\":\"/a/b\"}"));
     EXPECT_EQ(text.find("\\/"), std::string::npos);
     EXPECT_LT(text.find("\"count\""), text.find("\"findings\""));
-    json document = json::parse(text);
-    EXPECT_EQ(document["count"], 1);
-    EXPECT_EQ(document["findings"][0]["line"], 2);
-    EXPECT_EQ(document["findings"][0]["matchedText"], "{\"path\":\"/a/b\"}");
-    EXPECT_EQ(document["findings"][0]["shape"], json::array({"json"}));
-    EXPECT_EQ(document["findings"][0]["chain"],
-              json::parse(TindrelJSON::string(Tindrel::inspect("{\"path\":\"/a/b\"}"))));
+    const json finding = {
+        {"line", 2},
+        {"matchedText", "{\"path\":\"/a/b\"}"},
+        {"shape", {"json"}},
+        {"chain", json::parse(TindrelJSON::string(Tindrel::inspect("{\"path\":\"/a/b\"}")))}};
+    EXPECT_EQ(json::parse(text), (json{{"count", 1}, {"findings", json::array({finding})}}));
 }
 
 TEST(TindrelJSON, ExtendedDocumentAddsAlternativesAndStopReasonOnly) {
