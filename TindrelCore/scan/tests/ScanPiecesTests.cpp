@@ -32,9 +32,6 @@ std::vector<ScanFinding> scanInPieces(const Scanner& scanner, const std::string&
     return findings;
 }
 
-const std::string pem = "-----BEGIN CERTIFICATE-----\nQUJDREVGR0hJSktMTU5PUFFSU1RVVldY\nWVo=\n"
-                        "-----END CERTIFICATE-----";
-
 } // namespace
 
 TEST(ScanPieces, CutsAfterLineFeedsOutsideMultiLineMatches) {
@@ -74,12 +71,4 @@ TEST(ScanPieces, FindingsArriveBeforeTheRestOfTheTextIsDecoded) {
         },
         1024);
     EXPECT_EQ(delivered, lines);
-}
-
-TEST(ScanPieces, LinesCountOnAcrossPieces) {
-    std::string text = "1700000000\n\r\n" + pem + "\r\nx\n{\"a\":\n1}\r\n1700000000";
-    std::vector<std::size_t> found;
-    for (const ScanFinding& finding : scanInPieces(Scanner{markerEngine()}, text, 1))
-        found.push_back(finding.line);
-    EXPECT_EQ(found, (std::vector<std::size_t>{1, 3, 8, 10}));
 }

@@ -10,6 +10,7 @@
 using namespace tindrel;
 using namespace std::string_literals;
 using scantest::engineOf;
+using scantest::markerEngine;
 using scantest::startsWith;
 
 namespace {
@@ -57,19 +58,6 @@ std::size_t longestSpanningMatch(const std::string& text) {
         for (const TextSpan& span : findMatches(whole, pattern))
             longest = std::max(longest, span.end - span.begin);
     return longest;
-}
-
-ChainEngine markerEngine() {
-    return engineOf({
-        {DetectionKind::pem, [](std::string_view t) { return startsWith(t, "-----BEGIN"); }},
-        {DetectionKind::jwt, [](std::string_view t) { return startsWith(t, "eyJ"); }},
-        {DetectionKind::json, [](std::string_view t) { return t.size() % 3 != 0; }},
-        {DetectionKind::queryString,
-         [](std::string_view t) { return t.find('&') != std::string_view::npos; }},
-        {DetectionKind::unixTimestamp, [](std::string_view t) { return t.size() == 10 || t.size() == 13; }},
-        {DetectionKind::hex, [](std::string_view t) { return t.size() % 2 == 0; }},
-        {DetectionKind::hash, [](std::string_view t) { return startsWith(t, "$"); }},
-    });
 }
 
 } // namespace

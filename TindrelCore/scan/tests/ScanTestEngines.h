@@ -52,6 +52,8 @@ inline ChainEngine markerEngine() {
         {DetectionKind::jwt, [](std::string_view t) { return startsWith(t, "eyJ"); }},
         {DetectionKind::json, [](std::string_view t) { return startsWith(t, "{") || startsWith(t, "["); }},
         {DetectionKind::uuid, [](std::string_view t) { return t.size() == 36; }},
+        {DetectionKind::queryString, [](std::string_view t) { return t.find('&') != t.npos; }},
+        {DetectionKind::hash, [](std::string_view t) { return startsWith(t, "$"); }},
         {DetectionKind::unixTimestamp, [](std::string_view t) { return t.size() == 10 || t.size() == 13; }},
         {DetectionKind::hex,
          [](std::string_view t) { return t.size() >= 16 && t.size() < 36 && t.find('=') == t.npos; }},
