@@ -135,6 +135,10 @@ inline const std::map<std::string, Function, std::less<>>& functions() {
                  tags.push_back(fixtures::hexOf(std::string(1, char(node.tag))));
              return joined(tags);
          }},
+        {"derContentOf",
+         [](auto& s, auto& args) -> Answer {
+             return std::string(DER::contentOf(s, {0x04, {std::stoll(args.at(0)), std::stoll(args.at(1))}}));
+         }},
         {"commonName",
          [](auto& s, auto& args) -> Answer {
              // One RDN of one attribute: the common name's OID and the value under the given tag.
@@ -184,12 +188,9 @@ inline const std::map<std::string, Function, std::less<>>& functions() {
          [](auto& s, auto&) { return mapped(OAuthErrors::lookup(s), &OAuthErrors::Info::meaning); }},
         {"isSecretKey", [](auto& s, auto&) { return yesNo(Redaction::isSecretKey(s)); }},
         {"redactionMode",
-         [](auto& s, auto&) -> Answer {
-             std::optional<Redaction::Mode> mode = Redaction::modeNamed(s);
-             if (!mode) return std::nullopt;
-             return *mode == Redaction::Mode::secrets      ? "secrets"
-                    : *mode == Redaction::Mode::keepClaims ? "keepClaims"
-                                                           : "all";
+         [](auto& s, auto&) {
+             constexpr const char* names[] = {"secrets", "keepClaims", "all"}; // by the enumerators' order
+             return mapped(Redaction::modeNamed(s), [&](Redaction::Mode mode) { return names[int(mode)]; });
          }},
         {"candidates",
          [](auto& s, auto& args) {

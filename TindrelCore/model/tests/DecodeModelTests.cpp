@@ -3,6 +3,7 @@
 #include "TindrelCore/text/Text.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace tindrel;
 
@@ -19,17 +20,15 @@ TEST(DetectionKind, RawValuesRoundTripAndAreCaseSensitive) {
 
 TEST(DecodeChain, ShapeFollowsStepOrderAndAnUnrecognisedChainKeepsItsInput) {
     DecodeChain unrecognised{"  hello \n", {}};
-    EXPECT_FALSE(unrecognised.isRecognized());
-    EXPECT_EQ(unrecognised.finalValue(), "  hello \n");
+    EXPECT_EQ(std::tuple(unrecognised.isRecognized(), unrecognised.finalValue(), unrecognised.shapeText()),
+              std::tuple(false, "  hello \n", ""));
     EXPECT_TRUE(unrecognised.kinds().empty());
-    EXPECT_EQ(unrecognised.shapeText(), "");
     DecodeChain chain{"e30=",
                       {{DetectionKind::base64, "{}", 0.7, "", {}, false},
                        {DetectionKind::json, "{\n}", 0.95, "", {}, true}}};
-    EXPECT_TRUE(chain.isRecognized());
-    EXPECT_EQ(chain.finalValue(), "{\n}");
+    EXPECT_EQ(std::tuple(chain.isRecognized(), chain.finalValue(), chain.shapeText()),
+              std::tuple(true, "{\n}", "base64 \u2192 json"));
     EXPECT_EQ(chain.shape(), (std::vector<std::string>{"base64", "json"}));
-    EXPECT_EQ(chain.shapeText(), "base64 \u2192 json");
 }
 
 TEST(Bytes, Base64RoundTrips) {
