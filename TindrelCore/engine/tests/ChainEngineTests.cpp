@@ -9,7 +9,7 @@ using enum DetectionKind;
 namespace {
 
 // Answers `to` with a fixed confidence when offered `from`; counts every text offered in `calls`.
-std::shared_ptr<const Detector> scripted(DetectionKind kind, std::string from, std::string to,
+std::shared_ptr<const Detector> scripted(DetectionKind kind, const std::string& from, const std::string& to,
                                          double confidence, bool terminal = false, int* calls = nullptr) {
     return std::make_shared<scantest::FunctionDetector>(
         kind, [=](std::string_view text) -> std::optional<DecodeResult> {

@@ -11,7 +11,6 @@ TEST(DetectionKind, RawValuesRoundTripAndAreCaseSensitive) {
     ASSERT_EQ(detection_kind::allCases.size(), 20u);
     for (DetectionKind kind : detection_kind::allCases)
         EXPECT_EQ(detection_kind::fromRawValue(detection_kind::rawValue(kind)), kind);
-    EXPECT_EQ(detection_kind::fromRawValue("unixTimestamp"), DetectionKind::unixTimestamp);
     EXPECT_EQ(detection_kind::fromRawValue("Base64"), std::nullopt);
     EXPECT_EQ(detection_kind::fromRawValue(""), std::nullopt);
     EXPECT_EQ(detection_kind::displayName(DetectionKind::pem), "Certificate");

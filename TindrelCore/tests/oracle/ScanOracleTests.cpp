@@ -29,6 +29,7 @@ const std::map<CandidatePattern, std::string>& icuPatterns() {
 
 std::vector<std::vector<TextSpan>> referenceLists(const std::string& text) {
     std::vector<std::vector<TextSpan>> lists;
+    lists.reserve(candidatePatterns.size());
     for (CandidatePattern pattern : candidatePatterns)
         lists.push_back(pattern == CandidatePattern::jsonSpan
                             ? reference::jsonSpans(text, oracle::characterBoundaries(text))
