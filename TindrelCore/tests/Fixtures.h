@@ -66,6 +66,16 @@ inline std::string repeated(std::string_view unit, std::size_t times) {
     return text;
 }
 
+// `levels` copies of `open`, then as many of `close`.
+inline std::string nested(std::string_view open, std::string_view close, std::size_t levels) {
+    return repeated(open, levels) + repeated(close, levels);
+}
+
+inline std::string withByte(std::string text, std::size_t at, char value) {
+    text[at] = value;
+    return text;
+}
+
 // 2025-06-01T00:00:00Z: the certificates of tests/data/x509/bundle (made once by its make.sh) are
 // valid then, but for the expired intermediate, which ran out on 2025-01-01. The tables are read
 // at this time too, unless a row says otherwise.

@@ -7,9 +7,9 @@
 #include "TindrelCore/knowledge/Explainer.h"
 #include "TindrelCore/knowledge/OAuthErrors.h"
 #include "TindrelCore/redact/SecretRules.h"
-#include "TindrelCore/scan/CandidatePatterns.h"
 #include "TindrelCore/scan/JSONSpans.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
+#include "TindrelCore/scan/tests/ScanTestEngines.h"
 #include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/DateText.h"
 #include "TindrelCore/text/Percent.h"
@@ -50,6 +50,15 @@ inline Answer spans(std::string_view text, const std::vector<TextSpan>& found) {
     return joined(items);
 }
 
+// What `f` makes of the value, when there is one.
+template <typename T, typename F> Answer mapped(const std::optional<T>& value, F f) {
+    return value ? Answer(std::invoke(f, *value)) : std::nullopt;
+}
+
+inline std::string noteText(const Explainer::Note& note) {
+    return note.nextStep ? note.note + "\t" + *note.nextStep : note.note;
+}
+
 inline std::uint8_t byteArg(const Args& args, std::size_t i) {
     return std::uint8_t(std::stoul(args.at(i), nullptr, 16));
 }
@@ -77,21 +86,6 @@ inline Markup::Limits limitsOf(const Args& args) {
     return limits;
 }
 
-inline CandidatePattern patternNamed(std::string_view name) {
-    static const std::map<std::string, CandidatePattern, std::less<>> patterns = {
-        {"pemBlock", CandidatePattern::pemBlock},
-        {"cryptHash", CandidatePattern::cryptHash},
-        {"jwt", CandidatePattern::jwt},
-        {"uuid", CandidatePattern::uuid},
-        {"queryString", CandidatePattern::queryString},
-        {"base64Run", CandidatePattern::base64Run},
-        {"hexRun", CandidatePattern::hexRun},
-        {"millisecondTime", CandidatePattern::millisecondTime},
-        {"secondTime", CandidatePattern::secondTime},
-    };
-    return patterns.find(name)->second;
-}
-
 // DER read from `start`: the tag in hex, the content's begin and end, and where the element ends.
 inline Answer derRead(const std::string& input, const Args& args) {
     std::optional<DER::Element> element = DER::read(input, std::stoll(args.at(0)));
@@ -103,53 +97,50 @@ inline Answer derRead(const std::string& input, const Args& args) {
 
 inline const std::map<std::string, Function, std::less<>>& functions() {
     static const std::map<std::string, Function, std::less<>> table = {
-        {"base32Decode", [](const std::string& s, const Args&) { return Base32Detector::base32Decode(s); }},
+        {"base32Decode", [](auto& s, auto&) { return Base32Detector::base32Decode(s); }},
         {"base58Decode",
-         [](const std::string& s, const Args&) -> Answer {
-             std::optional<Bytes::Buffer> bytes = Base58Detector::base58Decode(s);
-             return bytes ? std::optional(fixtures::hexOf(*bytes)) : std::nullopt;
-         }},
-        {"base64Decode", [](const std::string& s, const Args&) { return Bytes::base64Decode(s); }},
-        {"base64URLDecode", [](const std::string& s, const Args&) { return Bytes::base64URLDecode(s); }},
-        {"hexDecode", [](const std::string& s, const Args&) { return Bytes::hex(s); }},
+         [](auto& s, auto&) { return mapped(Base58Detector::base58Decode(s), fixtures::hexOf); }},
+        {"base64Decode", [](auto& s, auto&) { return Bytes::base64Decode(s); }},
+        {"base64URLDecode", [](auto& s, auto&) { return Bytes::base64URLDecode(s); }},
+        {"hexDecode", [](auto& s, auto&) { return Bytes::hex(s); }},
         {"fromWrapper",
-         [](const std::string& s, const Args&) -> Answer {
-             std::optional<Bytes::Wrapped> wrapped = Bytes::fromWrapper(s);
-             return wrapped ? std::optional(wrapped->wrapper + " " + fixtures::hexOf(wrapped->data))
-                            : std::nullopt;
+         [](auto& s, auto&) {
+             return mapped(Bytes::fromWrapper(s),
+                           [](auto& w) { return w.wrapper + " " + fixtures::hexOf(w.data); });
          }},
         {"mayBeginWith",
-         [](const std::string& s, const Args& args) {
+         [](auto& s, auto& args) {
              return yesNo(Bytes::mayBeginWith(s, args.at(0).size(),
                                               [&](std::string_view lead) { return lead == args.at(0); }));
          }},
-        {"percentDecode", [](const std::string& s, const Args&) { return Percent::decode(s); }},
-        {"uppercased", [](const std::string& s, const Args&) -> Answer { return TextCase::uppercased(s); }},
-        {"lowercased", [](const std::string& s, const Args&) -> Answer { return TextCase::lowercased(s); }},
-        {"capitalized", [](const std::string& s, const Args&) -> Answer { return TextCase::capitalized(s); }},
-        {"trim", [](const std::string& s, const Args&) -> Answer { return std::string(Text::trim(s)); }},
-        {"characterCount",
-         [](const std::string& s, const Args&) -> Answer { return std::to_string(Text::characterCount(s)); }},
+        {"percentDecode", [](auto& s, auto&) { return Percent::decode(s); }},
+        {"uppercased", [](auto& s, auto&) -> Answer { return TextCase::uppercased(s); }},
+        {"lowercased", [](auto& s, auto&) -> Answer { return TextCase::lowercased(s); }},
+        {"capitalized", [](auto& s, auto&) -> Answer { return TextCase::capitalized(s); }},
+        {"trim", [](auto& s, auto&) -> Answer { return std::string(Text::trim(s)); }},
+        {"characterCount", [](auto& s, auto&) -> Answer { return std::to_string(Text::characterCount(s)); }},
         {"prefixCharacters",
-         [](const std::string& s, const Args& args) -> Answer {
+         [](auto& s, auto& args) -> Answer {
              return std::string(Text::prefixCharacters(s, std::stoul(args.at(0))));
          }},
-        {"looksLikePrintableText",
-         [](const std::string& s, const Args&) { return yesNo(Text::looksLikePrintableText(s)); }},
-        {"sanitizeUTF8", [](const std::string& s, const Args&) -> Answer { return Text::sanitizeUTF8(s); }},
-        {"isValidUTF8", [](const std::string& s, const Args&) { return yesNo(Text::isValidUTF8(s)); }},
-        {"beginsValidUTF8",
-         [](const std::string& s, const Args&) { return yesNo(Text::beginsValidUTF8(s)); }},
+        {"looksLikePrintableText", [](auto& s, auto&) { return yesNo(Text::looksLikePrintableText(s)); }},
+        {"sanitizeUTF8", [](auto& s, auto&) -> Answer { return Text::sanitizeUTF8(s); }},
+        {"isValidUTF8", [](auto& s, auto&) { return yesNo(Text::isValidUTF8(s)); }},
+        {"beginsValidUTF8", [](auto& s, auto&) { return yesNo(Text::beginsValidUTF8(s)); }},
         {"derRead", derRead},
         {"derChildren",
-         [](const std::string& s, const Args& args) {
+         [](auto& s, auto& args) {
              std::vector<std::string> tags;
              for (const DER::Node& node : DER::children(s, {std::stoll(args.at(0)), std::stoll(args.at(1))}))
                  tags.push_back(fixtures::hexOf(std::string(1, char(node.tag))));
              return joined(tags);
          }},
+        {"derContentOf",
+         [](auto& s, auto& args) -> Answer {
+             return std::string(DER::contentOf(s, {0x04, {std::stoll(args.at(0)), std::stoll(args.at(1))}}));
+         }},
         {"commonName",
-         [](const std::string& s, const Args& args) -> Answer {
+         [](auto& s, auto& args) -> Answer {
              // One RDN of one attribute: the common name's OID and the value under the given tag.
              auto tlv = [](std::uint8_t tag, std::string_view content) {
                  return std::string(1, char(tag)) + char(content.size()) + std::string(content);
@@ -158,15 +149,13 @@ inline const std::map<std::string, Function, std::less<>>& functions() {
              return X509::commonName(rdn, {0, std::int64_t(rdn.size())});
          }},
         {"x509Time",
-         [](const std::string& s, const Args& args) -> Answer {
+         [](auto& s, auto& args) -> Answer {
              const std::string buffer = std::string(1, char(byteArg(args, 0))) + char(s.size()) + s;
-             std::optional<double> time = X509::parseTime(buffer, DER::read(buffer, 0)->node);
-             return time ? std::optional(DateText::iso8601(*time)) : std::nullopt;
+             return mapped(X509::parseTime(buffer, DER::read(buffer, 0)->node), DateText::iso8601);
          }},
-        {"staysWithin", [](const std::string& s,
-                           const Args& args) { return yesNo(Markup::staysWithin(s, limitsOf(args))); }},
+        {"staysWithin", [](auto& s, auto& args) { return yesNo(Markup::staysWithin(s, limitsOf(args))); }},
         {"yamlPreprocess",
-         [](const std::string& s, const Args&) -> Answer {
+         [](auto& s, auto&) -> Answer {
              std::optional<YAML::Lines> lines = YAML::preprocess(s);
              if (!lines) return std::nullopt;
              std::string text = lines->sawMarker ? "marker" : "no marker";
@@ -175,55 +164,41 @@ inline const std::map<std::string, Function, std::less<>>& functions() {
              return text;
          }},
         {"yamlSplitMapping",
-         [](const std::string& s, const Args&) -> Answer {
-             auto pair = YAML::splitMapping(s);
-             return pair ? std::optional(pair->first + "\t" + pair->second) : std::nullopt;
+         [](auto& s, auto&) {
+             return mapped(YAML::splitMapping(s), [](auto& pair) { return pair.first + "\t" + pair.second; });
          }},
         {"yamlScalar",
-         [](const std::string& s, const Args&) -> Answer {
+         [](auto& s, auto&) -> Answer {
              nlohmann::json value = YAML::scalar(s);
              if (value.is_number_float() && std::isinf(value.get<double>())) return "infinity";
              return value.dump();
          }},
-        {"relativeTime",
-         [](const std::string& s, const Args&) -> Answer { return Explainer::relativeTime(std::stod(s)); }},
-        {"jwtAlgNote", [](const std::string& s, const Args&) { return Explainer::jwtAlgNote(s); }},
-        {"jwtClaim", [](const std::string& s, const Args&) { return Explainer::jwtClaim(s); }},
+        {"relativeTime", [](auto& s, auto&) -> Answer { return Explainer::relativeTime(std::stod(s)); }},
+        {"jwtAlgNote", [](auto& s, auto&) { return Explainer::jwtAlgNote(s); }},
+        {"jwtClaim", [](auto& s, auto&) { return Explainer::jwtClaim(s); }},
         {"passwordHashNote",
-         [](const std::string& s, const Args& args) -> Answer {
+         [](auto& s, auto& args) -> Answer {
              std::optional<std::string_view> cost;
              if (!args.empty()) cost = args[0];
-             std::optional<Explainer::Note> note = Explainer::passwordHashNote(s, cost);
-             if (!note) return std::nullopt;
-             return note->nextStep ? note->note + "\t" + *note->nextStep : note->note;
+             return mapped(Explainer::passwordHashNote(s, cost), noteText);
          }},
         {"digestNote",
-         [](const std::string& s, const Args&) -> Answer {
-             Explainer::Note note = Explainer::digestNote(std::stoi(s));
-             return note.nextStep ? note.note + "\t" + *note.nextStep : note.note;
-         }},
+         [](auto& s, auto&) -> Answer { return noteText(Explainer::digestNote(std::stoi(s))); }},
         {"oauthMeaning",
-         [](const std::string& s, const Args&) -> Answer {
-             std::optional<OAuthErrors::Info> info = OAuthErrors::lookup(s);
-             return info ? std::optional(info->meaning) : std::nullopt;
-         }},
-        {"isSecretKey", [](const std::string& s, const Args&) { return yesNo(Redaction::isSecretKey(s)); }},
+         [](auto& s, auto&) { return mapped(OAuthErrors::lookup(s), &OAuthErrors::Info::meaning); }},
+        {"isSecretKey", [](auto& s, auto&) { return yesNo(Redaction::isSecretKey(s)); }},
         {"redactionMode",
-         [](const std::string& s, const Args&) -> Answer {
-             std::optional<Redaction::Mode> mode = Redaction::modeNamed(s);
-             if (!mode) return std::nullopt;
-             return *mode == Redaction::Mode::secrets      ? "secrets"
-                    : *mode == Redaction::Mode::keepClaims ? "keepClaims"
-                                                           : "all";
+         [](auto& s, auto&) {
+             constexpr const char* names[] = {"secrets", "keepClaims", "all"}; // by the enumerators' order
+             return mapped(Redaction::modeNamed(s), [&](Redaction::Mode mode) { return names[int(mode)]; });
          }},
         {"candidates",
-         [](const std::string& s, const Args& args) {
-             return spans(s, findCandidates(ScanText(s), patternNamed(args.at(0))));
+         [](auto& s, auto& args) {
+             return spans(s, findCandidates(ScanText(s), scantest::patternNamed(args.at(0))));
          }},
-        {"jsonSpans",
-         [](const std::string& s, const Args&) { return spans(s, JSONSpans::find(ScanText(s))); }},
+        {"jsonSpans", [](auto& s, auto&) { return spans(s, JSONSpans::find(ScanText(s))); }},
         {"unclosedBrackets",
-         [](const std::string& s, const Args&) {
+         [](auto& s, auto&) {
              ScanText text(s);
              UnclosedBrackets unclosed(text, 0);
              std::vector<std::string> found;

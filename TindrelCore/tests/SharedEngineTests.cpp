@@ -3,6 +3,7 @@
 #include "TindrelCore/text/Clock.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace tindrel;
 using Cause = StopReason::Cause;
@@ -69,10 +70,9 @@ TEST(SharedEngine, TakesOffTwelveLayersAtMost) {
 TEST(SharedEngine, ChosenReadingOverrulesTheEngineAndTheRestFollows) {
     const std::string hex = fixtures::hexOf("0123456789abcdef");
     ReadingOutcome asHash = Tindrel::inspect(hex, {{0, DetectionKind::hash}});
-    EXPECT_FALSE(asHash.refused);
-    EXPECT_EQ(asHash.chain.shapeText(), "hash");
-    EXPECT_EQ(alternativesText(asHash.chain), "hex 0.60");
-    EXPECT_EQ(asHash.chain.stop.cause, Cause::terminal);
+    EXPECT_EQ(std::tuple(asHash.refused, asHash.chain.shapeText(), alternativesText(asHash.chain),
+                         asHash.chain.stop.cause),
+              std::tuple(std::nullopt, "hash", "hex 0.60", Cause::terminal));
     EXPECT_EQ(Tindrel::reread(Tindrel::inspect(hex), 0, DetectionKind::hash).chain, asHash.chain);
     EXPECT_EQ(Tindrel::inspect(hex, {{0, DetectionKind::uuid}}).refused,
               (RefusedReading{0, DetectionKind::uuid, true}));

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 
 using namespace tindrel;
 
@@ -53,11 +54,6 @@ std::string base32Of(std::string_view bytes) {
     return bits > 0 ? out + alphabet[(accumulator << (5 - bits)) & 31] : out;
 }
 
-std::string withByte(std::string text, std::size_t at, char value) {
-    text[at] = value;
-    return text;
-}
-
 } // namespace
 
 TEST(DetectorBounds, Base58MatchesTheDigitByDigitDecodingOnRandomTexts) {
@@ -89,34 +85,29 @@ TEST(DetectorBounds, TheWholeLongTextDecidesNotItsHead) {
     std::string text = "a";
     while (text.size() < 20000)
         text += "\U0001F600";
-    const std::string tail = withByte(text, text.size() - 1, '\xFF'), head = withByte(text, 1, '\xFF');
+    const std::string tail = fixtures::withByte(text, text.size() - 1, '\xFF'),
+                      head = fixtures::withByte(text, 1, '\xFF');
     const Base64Detector base64;
     const HexDetector hex;
     const Base32Detector base32;
     struct Case {
         const Detector& detector;
-        std::string encoded;
-        bool decodes;
+        std::vector<std::string> decoded, refused;
     } cases[] = {
-        {base64, Bytes::base64Encode(text), true},
-        {base64, Bytes::base64Encode(text + "bc"), true},
-        {base64, fixtures::base64URLOf(text + "b"), true},
-        {base64, Bytes::base64Encode(tail), false},
-        {base64, fixtures::base64URLOf(tail), false},
-        {base64, Bytes::base64Encode(head), false},
-        {hex, fixtures::hexOf(text), true},
-        {hex, fixtures::hexOf(tail), false},
-        {hex, fixtures::hexOf(head), false},
-        {base32, base32Of(text), true},
-        {base32, base32Of(tail), false},
-        {base32, base32Of(head), false},
+        {base64,
+         {Bytes::base64Encode(text), Bytes::base64Encode(text + "bc"), fixtures::base64URLOf(text + "b")},
+         {Bytes::base64Encode(tail), fixtures::base64URLOf(tail), Bytes::base64Encode(head)}},
+        {hex, {fixtures::hexOf(text)}, {fixtures::hexOf(tail), fixtures::hexOf(head)}},
+        {base32, {base32Of(text)}, {base32Of(tail), base32Of(head)}},
     };
     for (const Case& c : cases) {
-        std::optional<DecodeResult> result = c.detector.decode(c.encoded);
-        ASSERT_EQ(result.has_value(), c.decodes) << c.encoded.substr(0, 40);
-        if (result) {
+        for (const std::string& encoded : c.decoded) {
+            std::optional<DecodeResult> result = c.detector.decode(encoded);
+            ASSERT_TRUE(result) << encoded.substr(0, 40);
             EXPECT_EQ(result->output.substr(0, text.size()), text);
         }
+        for (const std::string& encoded : c.refused)
+            EXPECT_FALSE(c.detector.decode(encoded)) << encoded.substr(0, 40);
     }
 }
 
@@ -135,9 +126,8 @@ TEST(DetectorBounds, HugeHashesStayCorrect) {
         params += ",k" + std::to_string(i) + "=" + std::to_string(i);
     std::optional<DecodeResult> argon = HashDetector().decode("$argon2id$v=19$" + params + "$c2FsdA$aGFzaA");
     ASSERT_TRUE(argon);
-    EXPECT_EQ(argon->details.at("k0"), "0");
-    EXPECT_EQ(argon->details.at("k1000"), "1000");
-    EXPECT_EQ(argon->details.at("m"), "1");
+    EXPECT_EQ(std::tuple(argon->details.at("k0"), argon->details.at("k1000"), argon->details.at("m")),
+              std::tuple("0", "1000", "1"));
     std::string bcrypt = "$2b$12$" + std::string(1'000'000, 'a');
     std::optional<DecodeResult> longBcrypt = HashDetector().decode(bcrypt);
     ASSERT_TRUE(longBcrypt);
@@ -170,29 +160,19 @@ TEST(DetectorBounds, DeepJSONAndYAMLAreRefusedNotFollowed) {
     EXPECT_EQ(shallow->summary, "YAML mapping \u2192 JSON (1 key)");
 }
 
+// The inflater's own bound is checked in Deflate's tests; here, that the detectors hand it the size field.
 TEST(DetectorBounds, TextBeyondTheCapDecodesOnlyWithAnExactGzipSizeField) {
     const std::string text = fixtures::repetitiveText(17000000);
     const std::string deflated = fixtures::rawDeflate(text);
     const auto size = std::uint32_t(text.size());
-    struct Case {
-        const char* name;
-        std::string text;
-        bool accepted;
-    } cases[] = {
-        {"accurate size field", Bytes::base64Encode(fixtures::gzipAround(deflated, size)), true},
-        {"size field lying low", Bytes::base64Encode(fixtures::gzipAround(deflated, size - 1)), false},
-        {"size field lying high", Bytes::base64Encode(fixtures::gzipAround(deflated, size + 1)), false},
-        {"zlib, no size field", Bytes::base64Encode("\x78\xDA" + deflated + std::string(4, '\0')), false},
-    };
-    for (const Case& c : cases) {
-        std::optional<DecodeResult> step = GzipDetector().decode(c.text);
-        if (!step) step = ZlibDetector().decode(c.text);
-        ASSERT_EQ(step.has_value(), c.accepted) << c.name;
-        if (step) {
-            EXPECT_TRUE(step->output == text) << c.name;
-            EXPECT_EQ(step->details.at("bytes"), "17000000") << c.name;
-        }
-    }
+    std::optional<DecodeResult> step =
+        GzipDetector().decode(Bytes::base64Encode(fixtures::gzipAround(deflated, size)));
+    ASSERT_TRUE(step);
+    EXPECT_TRUE(step->output == text);
+    EXPECT_EQ(step->details.at("bytes"), "17000000");
+    for (std::uint32_t lie : {size - 1, size + 1})
+        EXPECT_FALSE(GzipDetector().decode(Bytes::base64Encode(fixtures::gzipAround(deflated, lie)))) << lie;
+    EXPECT_FALSE(ZlibDetector().decode(Bytes::base64Encode("\x78\xDA" + deflated + std::string(4, '\0'))));
 }
 
 TEST(DetectorBounds, CompressionBombsAnswerNothing) {

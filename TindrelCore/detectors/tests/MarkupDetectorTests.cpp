@@ -3,11 +3,11 @@
 #include "TindrelCore/detectors/XMLDetector.h"
 #include "TindrelCore/tests/Fixtures.h"
 
-#include <filesystem>
-#include <fstream>
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 using namespace tindrel;
+using fixtures::nested;
 using fixtures::repeated;
 
 namespace {
@@ -17,7 +17,7 @@ std::string xmlPlist(const std::string& body) {
 }
 
 std::string nestedArrays(std::size_t levels, std::string_view open = "<array>") {
-    return xmlPlist(repeated(open, levels) + repeated("</array>", levels));
+    return xmlPlist(nested(open, "</array>", levels));
 }
 
 std::string dictOfKeys(int count) {
@@ -27,15 +27,11 @@ std::string dictOfKeys(int count) {
     return xmlPlist("<dict>" + body + "</dict>");
 }
 
-// `count` numbered copies of `unit`, each "{n}" in it replaced by the copy's number.
+// `count` numbered copies of `unit`, each "{0}" in it replaced by the copy's number.
 std::string numbered(std::string_view unit, int count) {
     std::string text;
-    for (int i = 0; i < count; ++i) {
-        std::string copy(unit);
-        for (std::size_t at = copy.find("{n}"); at != std::string::npos; at = copy.find("{n}", at))
-            copy.replace(at, 3, std::to_string(i));
-        text += copy;
-    }
+    for (int i = 0; i < count; ++i)
+        text += fmt::format(fmt::runtime(unit), i);
     return text;
 }
 
@@ -52,25 +48,17 @@ std::string laughs(int levels) {
     return text + "]><lolz>&lol" + std::to_string(levels) + ";</lolz>";
 }
 
-// A file outside the document that an external entity or DTD would pull in if it were loaded.
-class OutsideFile {
-public:
-    explicit OutsideFile(const std::string& content)
-        : path_(std::filesystem::temp_directory_path() /
-                ("tindrel-xml-" + std::to_string(std::hash<std::string>{}(content)) + ".txt")) {
-        std::ofstream(path_) << content;
-    }
-    ~OutsideFile() { std::filesystem::remove(path_); }
-    std::string url() const { return "file://" + path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
+// A file beside the tests (outside.txt, outside.dtd) that an external entity or DTD would pull in
+// if it were loaded.
+std::string outsideURL(std::string_view name) {
+    const char* root = std::getenv("TINDREL_SOURCE_DIR");
+    return "file://" + std::string(root ? root : "") + "/TindrelCore/tests/data/xml/" + std::string(name);
+}
 
 } // namespace
 
 TEST(PlistDetector, HostileListsAreRefusedHoweverTheyArrive) {
-    std::string deep = repeated("<array>", 1000) + repeated("</array>", 1000);
+    std::string deep = nested("<array>", "</array>", 1000);
     struct Case {
         std::string name;
         std::string text;
@@ -132,13 +120,13 @@ TEST(XMLDetector, EntitiesAreNeverExpanded) {
 
 TEST(XMLDetector, ExternalEntitiesAndDTDsAreNeverRead) {
     const std::string secret = "outside-secret-7f3c";
-    OutsideFile entityFile(secret);
-    OutsideFile dtdFile("<!ENTITY leak \"" + secret + "\"><!ATTLIST r extra CDATA \"" + secret + "\">");
+    ASSERT_NE(fixtures::testData("xml/outside.dtd").find(secret), std::string::npos);
+    const std::string entityFile = outsideURL("outside.txt"), dtdFile = outsideURL("outside.dtd");
     for (const std::string& text : {
-             "<!DOCTYPE r [<!ENTITY xxe SYSTEM \"" + entityFile.url() + "\">]><r>&xxe;</r>",
-             "<!DOCTYPE r [<!ENTITY % p SYSTEM \"" + dtdFile.url() + "\"> %p;]><r>&leak;</r>",
-             "<!DOCTYPE r SYSTEM \"" + dtdFile.url() + "\"><r>&leak;</r>",
-             "<!DOCTYPE r [<!ENTITY xxe SYSTEM \"" + entityFile.url() + "\">]><r a=\"1\"><x>&xxe;</x></r>",
+             "<!DOCTYPE r [<!ENTITY xxe SYSTEM \"" + entityFile + "\">]><r>&xxe;</r>",
+             "<!DOCTYPE r [<!ENTITY % p SYSTEM \"" + dtdFile + "\"> %p;]><r>&leak;</r>",
+             "<!DOCTYPE r SYSTEM \"" + dtdFile + "\"><r>&leak;</r>",
+             "<!DOCTYPE r [<!ENTITY xxe SYSTEM \"" + entityFile + "\">]><r a=\"1\"><x>&xxe;</x></r>",
          }) {
         std::optional<DecodeResult> result = XMLDetector().decode(text);
         EXPECT_TRUE(!result || result->output.find(secret) == std::string::npos) << text;
@@ -147,10 +135,7 @@ TEST(XMLDetector, ExternalEntitiesAndDTDsAreNeverRead) {
 
 TEST(XMLDetector, ShapesLibxml2HandlesSlowlyAreRefusedPastTheirBound) {
     auto entityElement = [](int attributes) {
-        return withSubset("<!ENTITY e '&#60;b " + numbered("a{n}=\"\" ", attributes) + "/>'>", "<r>&e;</r>");
-    };
-    auto nested = [](std::string_view open, std::string_view close, std::size_t levels) {
-        return repeated(open, levels) + repeated(close, levels);
+        return withSubset("<!ENTITY e '&#60;b " + numbered("a{0}=\"\" ", attributes) + "/>'>", "<r>&e;</r>");
     };
     struct Case {
         std::string name;
@@ -158,20 +143,20 @@ TEST(XMLDetector, ShapesLibxml2HandlesSlowlyAreRefusedPastTheirBound) {
         std::string past;
     } cases[] = {
         {"nesting", nested("<a>", "</a>", 200), nested("<a>", "</a>", 100000)},
-        {"attributes of one element", "<r " + numbered("a{n}=\"1\" ", 256) + "/>",
-         "<r " + numbered("a{n}=\"1\" ", 257) + "/>"},
-        {"namespace declarations of one element", "<r " + numbered("xmlns:p{n}=\"urn:{n}\" ", 256) + "/>",
-         "<r " + numbered("xmlns:p{n}=\"urn:{n}\" ", 257) + "/>"},
+        {"attributes of one element", "<r " + numbered("a{0}=\"1\" ", 256) + "/>",
+         "<r " + numbered("a{0}=\"1\" ", 257) + "/>"},
+        {"namespace declarations of one element", "<r " + numbered("xmlns:p{0}=\"urn:{0}\" ", 256) + "/>",
+         "<r " + numbered("xmlns:p{0}=\"urn:{0}\" ", 257) + "/>"},
         {"namespace declarations in scope",
-         "<r " + numbered("xmlns:p{n}='u' ", 128) + "><s " + numbered("xmlns:q{n}='u' ", 128) + "/></r>",
-         "<r " + numbered("xmlns:p{n}='u' ", 128) + "><s " + numbered("xmlns:q{n}='u' ", 129) + "/></r>"},
-        {"distinct names", "<r>" + numbered("<e{n}/>", 16383) + "</r>",
-         "<r>" + numbered("<e{n}/>", 16384) + "</r>"},
+         "<r " + numbered("xmlns:p{0}='u' ", 128) + "><s " + numbered("xmlns:q{0}='u' ", 128) + "/></r>",
+         "<r " + numbered("xmlns:p{0}='u' ", 128) + "><s " + numbered("xmlns:q{0}='u' ", 129) + "/></r>"},
+        {"distinct names", "<r>" + numbered("<e{0}/>", 16383) + "</r>",
+         "<r>" + numbered("<e{0}/>", 16384) + "</r>"},
         {"attribute declarations",
-         withSubset("<!ATTLIST r " + numbered("a{n} CDATA #IMPLIED ", 256) + ">", "<r/>"),
-         withSubset("<!ATTLIST r " + numbered("a{n} ID #IMPLIED ", 257) + ">", "<r/>")},
-        {"attribute defaults", withSubset("<!ATTLIST r " + numbered("a{n} CDATA '1' ", 16) + ">", "<r/>"),
-         withSubset("<!ATTLIST r " + numbered("a{n} CDATA '1' ", 17) + ">", "<r/>")},
+         withSubset("<!ATTLIST r " + numbered("a{0} CDATA #IMPLIED ", 256) + ">", "<r/>"),
+         withSubset("<!ATTLIST r " + numbered("a{0} ID #IMPLIED ", 257) + ">", "<r/>")},
+        {"attribute defaults", withSubset("<!ATTLIST r " + numbered("a{0} CDATA '1' ", 16) + ">", "<r/>"),
+         withSubset("<!ATTLIST r " + numbered("a{0} CDATA '1' ", 17) + ">", "<r/>")},
         {"attributes hidden in an entity value", entityElement(256), entityElement(257)},
         {"parameter entities", withSubset("<!ENTITY % p 'x'>", "<r/>"),
          withSubset("<!ENTITY % p '<!ATTLIST r a CDATA \"1\">'> %p;", "<r/>")},

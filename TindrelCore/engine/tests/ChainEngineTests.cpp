@@ -1,52 +1,26 @@
 #include "TindrelCore/engine/ChainEngine.h"
+#include "TindrelCore/scan/tests/ScanTestEngines.h"
 
 #include <gtest/gtest.h>
 
 using namespace tindrel;
+using enum DetectionKind;
 
 namespace {
 
-// Answers with a fixed result when the text equals `from`.
-class ScriptedDetector final : public Detector {
-public:
-    ScriptedDetector(DetectionKind kind, std::string from, std::string to, double confidence,
-                     bool terminal = false)
-        : kind_(kind)
-        , from_(std::move(from))
-        , to_(std::move(to))
-        , confidence_(confidence)
-        , terminal_(terminal) {}
-    DetectionKind kind() const override { return kind_; }
-    std::optional<DecodeResult> decode(std::string_view text) const override {
-        ++calls;
-        if (text != from_) return std::nullopt;
-        return DecodeResult{kind_, to_, confidence_, from_ + "->" + to_, {}, terminal_};
-    }
-    mutable int calls = 0;
-
-private:
-    DetectionKind kind_;
-    std::string from_, to_;
-    double confidence_;
-    bool terminal_;
-};
-
-class ThrowingDetector final : public Detector {
-public:
-    DetectionKind kind() const override { return DetectionKind::hex; }
-    std::optional<DecodeResult> decode(std::string_view) const override { throw std::runtime_error("boom"); }
-};
-
-std::shared_ptr<ScriptedDetector> scripted(DetectionKind kind, std::string from, std::string to,
-                                           double confidence, bool terminal = false) {
-    return std::make_shared<ScriptedDetector>(kind, std::move(from), std::move(to), confidence, terminal);
+// Answers `to` with a fixed confidence when offered `from`; counts every text offered in `calls`.
+std::shared_ptr<const Detector> scripted(DetectionKind kind, const std::string& from, const std::string& to,
+                                         double confidence, bool terminal = false, int* calls = nullptr) {
+    return std::make_shared<scantest::FunctionDetector>(
+        kind, [=](std::string_view text) -> std::optional<DecodeResult> {
+            if (calls) ++*calls;
+            if (text != from) return std::nullopt;
+            return DecodeResult{kind, to, confidence, from + "->" + to, {}, terminal};
+        });
 }
 
-std::vector<DetectionKind> kindsOf(const std::vector<Alternative>& alternatives) {
-    std::vector<DetectionKind> kinds;
-    for (const Alternative& alternative : alternatives)
-        kinds.push_back(alternative.kind);
-    return kinds;
+ChainEngine engineOf(DetectorList detectors, int depthLimit = 12) {
+    return {std::move(detectors), 0.5, depthLimit};
 }
 
 std::vector<std::string> outputs(const DecodeChain& chain) {
@@ -59,32 +33,23 @@ std::vector<std::string> outputs(const DecodeChain& chain) {
 } // namespace
 
 TEST(ChainEngine, ThresholdIsInclusive) {
-    ChainEngine engine{
-        {scripted(DetectionKind::hex, "a", "b", 0.5), scripted(DetectionKind::hex, "b", "c", 0.4999)},
-        0.5,
-        12};
+    ChainEngine engine = engineOf({scripted(hex, "a", "b", 0.5), scripted(hex, "b", "c", 0.4999)});
     EXPECT_EQ(outputs(engine.inspect("a")), std::vector<std::string>{"b"});
 }
 
 TEST(ChainEngine, EarlierDetectorWinsTiesAndHigherConfidenceWinsOtherwise) {
-    ChainEngine tie{
-        {scripted(DetectionKind::hex, "a", "first", 0.7), scripted(DetectionKind::url, "a", "second", 0.7)},
-        0.5,
-        1};
-    EXPECT_EQ(tie.inspect("a").steps.at(0).kind, DetectionKind::hex);
-    ChainEngine better{
-        {scripted(DetectionKind::hex, "a", "first", 0.7), scripted(DetectionKind::url, "a", "second", 0.71)},
-        0.5,
-        1};
-    EXPECT_EQ(better.inspect("a").steps.at(0).kind, DetectionKind::url);
+    ChainEngine tie = engineOf({scripted(hex, "a", "first", 0.7), scripted(url, "a", "second", 0.7)}, 1);
+    EXPECT_EQ(tie.inspect("a").steps.at(0).kind, hex);
+    ChainEngine better = engineOf({scripted(hex, "a", "first", 0.7), scripted(url, "a", "second", 0.71)}, 1);
+    EXPECT_EQ(better.inspect("a").steps.at(0).kind, url);
 }
 
 TEST(ChainEngine, ProgressRule) {
     // A confident non-terminal answer that returns its input is dropped; a terminal one is kept.
-    ChainEngine stuck{{scripted(DetectionKind::hex, "a", "a", 0.9)}, 0.5, 12};
+    ChainEngine stuck = engineOf({scripted(hex, "a", "a", 0.9)});
     EXPECT_FALSE(stuck.inspect("a").isRecognized());
     EXPECT_EQ(stuck.inspect("a").stop, StopReason{});
-    ChainEngine terminal{{scripted(DetectionKind::json, "a", "a", 0.9, true)}, 0.5, 12};
+    ChainEngine terminal = engineOf({scripted(json, "a", "a", 0.9, true)});
     EXPECT_EQ(terminal.inspect("a").steps.size(), 1u);
     EXPECT_EQ(terminal.inspect("a").stop.cause, StopReason::Cause::terminal);
 }
@@ -93,19 +58,15 @@ TEST(ChainEngine, LosersThatCouldHaveBeenChosenAreTheAlternativesMostConfidentFi
     // hex leads until url beats it, so hex is set aside after base32 yet still goes first: it
     // comes earlier in the list at the same confidence. The answer that makes no progress and the
     // one below the threshold are no alternatives; the best of those below is the closest miss.
-    ChainEngine engine{
-        {scripted(DetectionKind::hex, "a", "h", 0.6), scripted(DetectionKind::base32, "a", "b", 0.6),
-         scripted(DetectionKind::url, "a", "u", 0.9), scripted(DetectionKind::json, "a", "a", 0.95),
-         scripted(DetectionKind::yaml, "a", "y", 0.49), scripted(DetectionKind::hash, "u", "x", 0.3),
-         scripted(DetectionKind::uuid, "u", "z", 0.4), scripted(DetectionKind::xml, "u", "u", 0.45)},
-        0.5,
-        12};
+    ChainEngine engine = engineOf({scripted(hex, "a", "h", 0.6), scripted(base32, "a", "b", 0.6),
+                                   scripted(url, "a", "u", 0.9), scripted(json, "a", "a", 0.95),
+                                   scripted(yaml, "a", "y", 0.49), scripted(hash, "u", "x", 0.3),
+                                   scripted(uuid, "u", "z", 0.4), scripted(xml, "u", "u", 0.45)});
     DecodeChain chain = engine.inspect("a");
     ASSERT_EQ(outputs(chain), std::vector<std::string>{"u"});
-    EXPECT_EQ(chain.steps[0].alternatives, (std::vector<Alternative>{{DetectionKind::hex, 0.6, "a->h"},
-                                                                     {DetectionKind::base32, 0.6, "a->b"}}));
-    EXPECT_EQ(chain.stop, (StopReason{StopReason::Cause::nothingRecognized,
-                                      Alternative{DetectionKind::uuid, 0.4, "u->z"}}));
+    EXPECT_EQ(chain.steps[0].alternatives,
+              (std::vector<Alternative>{{hex, 0.6, "a->h"}, {base32, 0.6, "a->b"}}));
+    EXPECT_EQ(chain.stop, (StopReason{StopReason::Cause::nothingRecognized, Alternative{uuid, 0.4, "u->z"}}));
     // The alternatives record how the step was chosen; they are no part of what it is.
     DecodeResult bare = chain.steps[0];
     bare.alternatives.clear();
@@ -113,21 +74,19 @@ TEST(ChainEngine, LosersThatCouldHaveBeenChosenAreTheAlternativesMostConfidentFi
 }
 
 TEST(ChainEngine, ChosenReadings) {
-    ChainEngine engine{
-        {scripted(DetectionKind::hex, "a", "h", 0.9), scripted(DetectionKind::url, "a", "u", 0.2),
-         scripted(DetectionKind::json, "u", "{}", 0.9, true), scripted(DetectionKind::hex, "h", "i", 0.8)},
-        0.5,
-        12};
+    ChainEngine engine = engineOf({scripted(hex, "a", "h", 0.9), scripted(url, "a", "u", 0.2),
+                                   scripted(json, "u", "{}", 0.9, true), scripted(hex, "h", "i", 0.8)});
     // A reading below the threshold may be chosen; the engine's own choice becomes an alternative.
-    ReadingOutcome overruled = engine.inspect("a", {{0, DetectionKind::url}});
+    ReadingOutcome overruled = engine.inspect("a", {{0, url}});
     EXPECT_FALSE(overruled.refused);
     EXPECT_EQ(outputs(overruled.chain), (std::vector<std::string>{"u", "{}"}));
-    EXPECT_EQ(kindsOf(overruled.chain.steps[0].alternatives), std::vector<DetectionKind>{DetectionKind::hex});
+    ASSERT_EQ(overruled.chain.steps[0].alternatives.size(), 1u);
+    EXPECT_EQ(overruled.chain.steps[0].alternatives[0].kind, hex);
     EXPECT_EQ(overruled.chain.stop.cause, StopReason::Cause::terminal);
-    EXPECT_EQ(engine.reread(engine.inspect("a"), 0, DetectionKind::url).chain, overruled.chain);
+    EXPECT_EQ(engine.reread(engine.inspect("a"), 0, url).chain, overruled.chain);
 
     // Rereading a later step keeps the steps before it exactly, alternatives included.
-    ReadingOutcome second = engine.reread(overruled.chain, 1, DetectionKind::json);
+    ReadingOutcome second = engine.reread(overruled.chain, 1, json);
     EXPECT_EQ(second.chain.steps, overruled.chain.steps);
     EXPECT_EQ(second.chain.steps[0].alternatives, overruled.chain.steps[0].alternatives);
 
@@ -136,14 +95,12 @@ TEST(ChainEngine, ChosenReadings) {
         std::optional<RefusedReading> refused;
         std::vector<std::string> stepsKept;
     } cases[] = {
-        {{{0, DetectionKind::hex}}, std::nullopt, {"h", "i"}},
-        {{{0, DetectionKind::uuid}}, RefusedReading{0, DetectionKind::uuid, true}, {}},
-        {{{1, DetectionKind::json}}, RefusedReading{1, DetectionKind::json, true}, {"h"}},
+        {{{0, hex}}, std::nullopt, {"h", "i"}},
+        {{{0, uuid}}, RefusedReading{0, uuid, true}, {}},
+        {{{1, json}}, RefusedReading{1, json, true}, {"h"}},
         // Past the end of the chain: "i" is recognised by nothing, so step 3 is never reached.
-        {{{0, DetectionKind::url}, {5, DetectionKind::hex}},
-         RefusedReading{5, DetectionKind::hex, false},
-         {"u", "{}"}},
-        {{{3, DetectionKind::hex}}, RefusedReading{3, DetectionKind::hex, false}, {"h", "i"}},
+        {{{0, url}, {5, hex}}, RefusedReading{5, hex, false}, {"u", "{}"}},
+        {{{3, hex}}, RefusedReading{3, hex, false}, {"h", "i"}},
     };
     for (const Case& c : cases) {
         ReadingOutcome outcome = engine.inspect("a", c.chosen);
@@ -153,19 +110,19 @@ TEST(ChainEngine, ChosenReadings) {
 }
 
 TEST(ChainEngine, CycleEndsBeforeTheRepeatedTextIsDecodedAgain) {
-    auto forward = scripted(DetectionKind::hex, "a", "b", 0.9);
-    auto back = scripted(DetectionKind::url, "b", "a", 0.9);
-    ChainEngine engine{{forward, back}, 0.5, 12};
+    int calls = 0;
+    ChainEngine engine =
+        engineOf({scripted(hex, "a", "b", 0.9, false, &calls), scripted(url, "b", "a", 0.9)});
     DecodeChain chain = engine.inspect("a");
     EXPECT_EQ(outputs(chain), (std::vector<std::string>{"b", "a"}));
     EXPECT_EQ(chain.stop.cause, StopReason::Cause::repeatedText);
-    EXPECT_EQ(forward->calls, 2); // "a" and "b" were each offered once to every detector
+    EXPECT_EQ(calls, 2); // "a" and "b" were each offered once to every detector
 }
 
 TEST(ChainEngine, DepthLimitAndZeroDepth) {
     DetectorList ladder;
     for (int i = 0; i < 20; ++i)
-        ladder.push_back(scripted(DetectionKind::hex, std::to_string(i), std::to_string(i + 1), 0.9));
+        ladder.push_back(scripted(hex, std::to_string(i), std::to_string(i + 1), 0.9));
     EXPECT_EQ(ChainEngine({ladder, 0.5, 12}).inspect("0").steps.size(), 12u);
     EXPECT_EQ(ChainEngine({ladder, 0.5, 12}).inspect("0").stop.cause, StopReason::Cause::depthLimit);
     EXPECT_FALSE(ChainEngine({ladder, 0.5, 0}).inspect("0").isRecognized());
@@ -173,20 +130,19 @@ TEST(ChainEngine, DepthLimitAndZeroDepth) {
 }
 
 TEST(ChainEngine, OnlyTheFirstTextIsTrimmedAndInputIsKept) {
-    ChainEngine engine{
-        {scripted(DetectionKind::hex, "a", " b ", 0.9), scripted(DetectionKind::url, "b", "c", 0.9)},
-        0.5,
-        12};
+    ChainEngine engine = engineOf({scripted(hex, "a", " b ", 0.9), scripted(url, "b", "c", 0.9)});
     DecodeChain chain = engine.inspect("\u00A0 a\n");
     EXPECT_EQ(chain.input, "\u00A0 a\n");
     EXPECT_EQ(outputs(chain), std::vector<std::string>{" b "}); // " b " is not trimmed into "b"
 }
 
 TEST(ChainEngine, EveryDetectorIsAskedEvenAfterAHitAndFailuresAreSilent) {
-    auto late = scripted(DetectionKind::url, "zz", "never", 0.9);
-    ChainEngine engine{
-        {std::make_shared<ThrowingDetector>(), scripted(DetectionKind::hex, "a", "b", 0.9), late}, 0.5, 12};
+    auto throwing = [](std::string_view) -> std::optional<DecodeResult> { throw std::runtime_error("boom"); };
+    int calls = 0;
+    ChainEngine engine =
+        engineOf({std::make_shared<scantest::FunctionDetector>(hex, throwing), scripted(hex, "a", "b", 0.9),
+                  scripted(url, "zz", "never", 0.9, false, &calls)});
     DecodeChain chain = engine.inspect("a");
     EXPECT_EQ(outputs(chain), std::vector<std::string>{"b"});
-    EXPECT_EQ(late->calls, 2);
+    EXPECT_EQ(calls, 2);
 }

@@ -158,8 +158,7 @@ TEST(BinaryPlist, KeyWithANulByteIsRendered) {
 // (and free them without recursing through every level), whatever screened the text before.
 TEST(PlistTree, WalksOverWhatTheReaderBuiltBoundThemselves) {
     auto nested = [](std::string_view open, std::string_view close, std::size_t levels) {
-        return "<plist version=\"1.0\">" + fixtures::repeated(open, levels) +
-               fixtures::repeated(close, levels) + "</plist>";
+        return "<plist version=\"1.0\">" + fixtures::nested(open, close, levels) + "</plist>";
     };
     constexpr std::size_t limit = PlistTree::maxDepth;
     std::string arrayWithLeaves = "<array><true/><string>x</string>";

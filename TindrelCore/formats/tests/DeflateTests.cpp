@@ -1,20 +1,17 @@
 #include "TindrelCore/formats/Deflate.h"
 #include "TindrelCore/tests/CompressionFixtures.h"
+#include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 using namespace tindrel;
+using fixtures::withByte;
 
 namespace {
 
 const std::string json = R"({"user":"ada","roles":["admin","ops"],"active":true})";
-
-std::string withByte(std::string s, std::size_t at, char value) {
-    s[at] = value;
-    return s;
-}
 
 long peakResidentKilobytes() {
     rusage usage{};
@@ -94,18 +91,10 @@ TEST(Deflate, InflateGivesTheWholeOutputWhateverTheHint) {
 
 TEST(Deflate, InflateRefusesBrokenAndEmptyStreams) {
     const std::string body = fixtures::rawDeflate(json);
-    struct Case {
-        const char* name;
-        std::string body;
-    } cases[] = {
-        {"empty body", ""},
-        {"inflates to nothing", fixtures::rawDeflate("")},
-        {"truncated", body.substr(0, body.size() / 2)},
-        {"reserved block type", std::string("\x07\x00", 2)},
-        {"zlib header left on", fixtures::zlibStream(json)},
-    };
-    for (const Case& c : cases)
-        EXPECT_FALSE(Deflate::inflate(c.body)) << c.name;
+    // Empty, inflating to nothing, truncated, of the reserved block type, with the zlib header left on.
+    for (const std::string& broken : {std::string(), fixtures::rawDeflate(""), body.substr(0, body.size() / 2),
+                                      std::string("\x07\x00", 2), fixtures::zlibStream(json)})
+        EXPECT_FALSE(Deflate::inflate(broken)) << fixtures::hexOf(broken);
 }
 
 TEST(Deflate, OutputIsCappedJustBelowSixteenMebibytesUnlessASizeFieldVouches) {

@@ -47,10 +47,3 @@ TEST(X509, EveryTruncationOfACertificateIsRefused) {
     for (std::size_t size = 0; size < der.size(); ++size)
         EXPECT_FALSE(X509::parse(std::string_view(der).substr(0, size))) << size;
 }
-
-TEST(DER, ContentOfNeverLeavesTheBuffer) {
-    const std::string buffer = "\x04\x02hi";
-    EXPECT_EQ(DER::contentOf(buffer, {0x04, {2, 4}}), "hi");
-    EXPECT_EQ(DER::contentOf(buffer, {0x04, {2, 9}}), "");
-    EXPECT_EQ(DER::contentOf(buffer, {0x04, {-1, 2}}), "");
-}

@@ -4,27 +4,18 @@
 
 #include <gtest/gtest.h>
 #include <random>
-#include <utf8proc.h>
 
 using namespace tindrel;
 
 namespace {
 
-// Positions between user-perceived characters, found with the grapheme rules directly.
+// Positions between user-perceived characters. Where they fall is checked against ICU's own
+// iterator by the oracle tests (tests/oracle); here they only feed the walk.
 std::vector<std::size_t> characterBoundaries(const std::string& text) {
-    std::vector<std::size_t> boundaries{0};
-    utf8proc_int32_t state = 0, previous = -1;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        utf8proc_int32_t scalar;
-        auto length = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(text.data() + pos),
-                                       static_cast<utf8proc_ssize_t>(text.size() - pos), &scalar);
-        if (previous >= 0 && utf8proc_grapheme_break_stateful(previous, scalar, &state))
-            boundaries.push_back(pos);
-        previous = scalar;
-        pos += static_cast<std::size_t>(length);
-    }
-    if (!text.empty()) boundaries.push_back(text.size());
+    ScanText scanText(text);
+    std::vector<std::size_t> boundaries;
+    for (std::size_t pos = 0; pos <= text.size(); ++pos)
+        if (scanText.isCharacterBoundary(pos)) boundaries.push_back(pos);
     return boundaries;
 }
 

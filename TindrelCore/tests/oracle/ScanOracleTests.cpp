@@ -1,10 +1,10 @@
 #include "ICUOracle.h"
 #include "TextGenerator.h"
 #include "TindrelCore/Tindrel.h"
-#include "TindrelCore/scan/CandidatePatterns.h"
 #include "TindrelCore/scan/JSONSpans.h"
 #include "TindrelCore/scan/tests/ScanReference.h"
 #include "TindrelCore/scan/tests/ScanTestEngines.h"
+#include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/CharacterClasses.h"
 #include "TindrelCore/text/Text.h"
 
@@ -16,35 +16,25 @@ using namespace tindrel;
 
 namespace {
 
-const std::map<CandidatePattern, std::string_view> icuPatterns = {
-    {CandidatePattern::pemBlock, R"(-----BEGIN [A-Z0-9 ]+-----[A-Za-z0-9+/=\s]+-----END [A-Z0-9 ]+-----)"},
-    {CandidatePattern::cryptHash,
-     R"(\$(?:2[abxy]|[1567]|y|argon2(?:id|i|d)|scrypt|pbkdf2[A-Za-z0-9-]*)\$[A-Za-z0-9./+=,$-]+)"},
-    {CandidatePattern::jwt, R"(\beyJ[A-Za-z0-9_-]+\.[A-Za-z0-9_-]+\.[A-Za-z0-9_-]*)"},
-    {CandidatePattern::uuid,
-     R"(\b[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}\b)"},
-    {CandidatePattern::queryString,
-     R"([A-Za-z_][A-Za-z0-9_.]*=[^\s&]*(?:&[A-Za-z_][A-Za-z0-9_.]*=[^\s&]*)+)"},
-    {CandidatePattern::base64Run, R"(\b[A-Za-z0-9+/_-]{24,}={0,2})"},
-    {CandidatePattern::hexRun, R"(\b(?:0x)?[0-9a-fA-F]{16,}\b)"},
-    {CandidatePattern::millisecondTime, R"(\b\d{13}\b)"},
-    {CandidatePattern::secondTime, R"(\b\d{10}\b)"},
-};
+// tests/data/oracle/icu-patterns.tsv
+const std::map<CandidatePattern, std::string>& icuPatterns() {
+    static const std::map<CandidatePattern, std::string> read = [] {
+        std::map<CandidatePattern, std::string> patterns;
+        for (const fixtures::Row& row : fixtures::table("oracle/icu-patterns.tsv"))
+            patterns.emplace(scantest::patternNamed(row[0]), row[1]);
+        return patterns;
+    }();
+    return read;
+}
 
 std::vector<std::vector<TextSpan>> referenceLists(const std::string& text) {
     std::vector<std::vector<TextSpan>> lists;
+    lists.reserve(candidatePatterns.size());
     for (CandidatePattern pattern : candidatePatterns)
         lists.push_back(pattern == CandidatePattern::jsonSpan
                             ? reference::jsonSpans(text, oracle::characterBoundaries(text))
-                            : oracle::matches(text, icuPatterns.at(pattern)));
+                            : oracle::matches(text, icuPatterns().at(pattern)));
     return lists;
-}
-
-std::uint32_t fnv(std::string_view text) {
-    std::uint32_t hash = 2166136261u;
-    for (unsigned char c : text)
-        hash = (hash ^ c) * 16777619u;
-    return hash;
 }
 
 } // namespace
@@ -72,14 +62,14 @@ TEST(ScanOracle, CandidatesMatchICUOnGeneratedTexts) {
     for (int round = 0; round < 6000; ++round) {
         std::string text = generator.next();
         ScanText scanText(text);
-        for (const auto& [pattern, source] : icuPatterns) {
+        for (const auto& [pattern, source] : icuPatterns()) {
             std::vector<TextSpan> expected = oracle::matches(text, source);
             matched[pattern] += static_cast<int>(expected.size());
             ASSERT_EQ(findCandidates(scanText, pattern), expected)
                 << "pattern " << static_cast<int>(pattern) << " on \"" << text << "\"";
         }
     }
-    for (const auto& [pattern, source] : icuPatterns)
+    for (const auto& [pattern, source] : icuPatterns())
         EXPECT_GT(matched[pattern], 50) << "the texts hardly exercise pattern " << source;
 }
 
@@ -96,7 +86,7 @@ TEST(ScanOracle, JSONSpansMatchTheWalkOverICUCharacters) {
 TEST(ScanOracle, FindingsMatchTheReferenceSelection) {
     // Recognises about half of all texts, unpredictably, so that acceptance and overlap both vary.
     ChainEngine engine = scantest::engineOf({
-        {DetectionKind::hash, [](std::string_view t) { return fnv(t) % 2 == 0; }},
+        {DetectionKind::hash, [](std::string_view t) { return std::hash<std::string_view>{}(t) % 2 == 0; }},
     });
     Scanner scanner{engine};
     oracle::TextGenerator generator(5);

@@ -12,14 +12,15 @@ struct Pieces {
     std::vector<std::vector<std::vector<std::string>>> skeletons; // one list of options per slot
 };
 
-// tests/data/oracle/text-pieces.tsv: the noise, the lists of options and the skeletons made of them.
+// tests/data/oracle/text-pieces.tsv: the noise, the lists of options, then the skeletons made of them.
 const Pieces& pieces() {
     static const Pieces read = [] {
         Pieces pieces;
-        for (const fixtures::Row& row : fixtures::table("oracle/text-pieces.tsv"))
-            pieces.lists[row[0]] = std::vector(row.cells.begin() + 1, row.cells.end());
         for (const fixtures::Row& row : fixtures::table("oracle/text-pieces.tsv")) {
-            if (row[0] != "skeleton") continue;
+            if (row[0] != "skeleton") {
+                pieces.lists[row[0]] = std::vector(row.cells.begin() + 1, row.cells.end());
+                continue;
+            }
             pieces.skeletons.emplace_back();
             for (std::size_t slot = 1; slot < row.size(); ++slot)
                 pieces.skeletons.back().push_back(pieces.lists.at(row[slot]));
