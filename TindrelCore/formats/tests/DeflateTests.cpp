@@ -92,8 +92,9 @@ TEST(Deflate, InflateGivesTheWholeOutputWhateverTheHint) {
 TEST(Deflate, InflateRefusesBrokenAndEmptyStreams) {
     const std::string body = fixtures::rawDeflate(json);
     // Empty, inflating to nothing, truncated, of the reserved block type, with the zlib header left on.
-    for (const std::string& broken : {std::string(), fixtures::rawDeflate(""), body.substr(0, body.size() / 2),
-                                      std::string("\x07\x00", 2), fixtures::zlibStream(json)})
+    for (const std::string& broken :
+         {std::string(), fixtures::rawDeflate(""), body.substr(0, body.size() / 2),
+          std::string("\x07\x00", 2), fixtures::zlibStream(json)})
         EXPECT_FALSE(Deflate::inflate(broken)) << fixtures::hexOf(broken);
 }
 
