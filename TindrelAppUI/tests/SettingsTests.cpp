@@ -577,10 +577,9 @@ TEST(Symbols, EachIsDrawnInTheTokenOfTheAppearanceInForce) {
                         covered += pixel.alpha() > 0;
                         if (pixel.alpha() > ink.alpha()) ink = pixel;
                     }
-                EXPECT_GT(covered, side * side / 12) << raw << " at " << side;
-                EXPECT_LT(covered, side * side * 9 / 10) << raw << " at " << side;
-                EXPECT_EQ(ink.alpha(), 255) << raw << " at " << side;
-                EXPECT_EQ(ink.rgb(), symbolInk(which, QIcon::Normal, appearance).rgb())
+                EXPECT_EQ(std::tuple(covered > side * side / 12, covered < side * side * 9 / 10, ink.alpha(),
+                                     ink.rgb()),
+                          std::tuple(true, true, 255, symbolInk(which, QIcon::Normal, appearance).rgb()))
                     << raw << " at " << side;
             }
         }

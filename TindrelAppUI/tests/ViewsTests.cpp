@@ -912,19 +912,9 @@ TEST(FindingRows, StartWithTheLineAndTheSummaryAndPreviewOneShortLine) {
 
 TEST(TrayPreview, CutsToWholeCharactersUpToTheLimit) {
     EXPECT_EQ(TrayPreview::valueLimit, 240);
-    const QString x240(240, 'x'), smile = "\U0001F600", eAcute = "e\u0301", dots = "\u2026";
-    const std::tuple<QString, int, QString> cases[] = {
-        {QString(), 240, QString()},
-        {x240, 240, x240},
-        {x240 + "x", 240, x240 + dots},
-        {QString("ab").repeated(500), 240, QString("ab").repeated(120) + dots},
-        {smile.repeated(3), 3, smile.repeated(3)}, // one character, two UTF-16 units
-        {smile.repeated(4), 3, smile.repeated(3) + dots},
-        {"xx" + smile + "y", 3, "xx" + smile + dots},
-        {eAcute.repeated(3), 2, eAcute.repeated(2) + dots}, // one character, two code points
-        {"ab\r\ncd", 3, "ab\r\n" + dots}};
-    for (const auto& [text, limit, expected] : cases)
-        EXPECT_EQ(cutToCharacters(text, limit), expected) << text.size() << " " << limit;
+    for (const QStringList& row : dataRows("tray-cuts.tsv"))
+        EXPECT_EQ(cutToCharacters(row[0], row[1].toInt()), row[2])
+            << row[0].size() << " " << row[1].toStdString();
 }
 
 TEST(TindrelColor, HexTextsParseLeniently) {
