@@ -593,16 +593,11 @@ void showAt(QWidget& window, QSize size) {
 }
 
 TEST(ScanPage, TheListTakesItsRowsUpToAShareAndTheDetailsTheRest) {
-    const int minList = MainWindow::minScanList, minDetails = MainWindow::minScanDetails;
-    const std::tuple<int, int, std::optional<int>, int> cases[] = {
-        // the rows' height, the page's, the height chosen, the list's height
-        {150, 500, std::nullopt, 150},     {4000, 500, std::nullopt, 225},
-        {40, 500, std::nullopt, minList},  {150, 500, 300, 300},
-        {150, 500, 480, 500 - minDetails}, {150, 500, 10, minList},
-        {400, 200, std::nullopt, 90},      {150, 200, 180, 100}, // a tiny page gives the list at most half
-    };
-    for (const auto& [needed, total, chosen, expected] : cases)
-        EXPECT_EQ(MainWindow::scanListHeight(needed, total, chosen), expected) << needed << " " << total;
+    for (const QStringList& row : dataRows("scan-list-heights.tsv"))
+        EXPECT_EQ(MainWindow::scanListHeight(row[0].toInt(), row[1].toInt(),
+                                             row[2] == "-" ? std::nullopt : std::optional(row[2].toInt())),
+                  row[3].toInt())
+            << row.join(' ').toStdString();
 
     // At the default size the sample log's findings show without scrolling; at either size the selected
     // finding's details get the larger part.
@@ -614,7 +609,8 @@ TEST(ScanPage, TheListTakesItsRowsUpToAShareAndTheDetailsTheRest) {
         showAt(window, size);
         const QList<int> sizes = window.scanSplitter()->sizes();
         ASSERT_EQ(sizes.size(), 2);
-        EXPECT_TRUE(sizes[1] > sizes[0] && sizes[1] >= minDetails) << size.height() << ": " << sizes[1];
+        EXPECT_TRUE(sizes[1] > sizes[0] && sizes[1] >= MainWindow::minScanDetails)
+            << size.height() << ": " << sizes[1];
         EXPECT_TRUE(size != MainWindow::defaultSize ||
                     window.scanList()->rows()->verticalScrollBar()->maximum() == 0);
     }
