@@ -29,14 +29,11 @@ const KeyChord controlOptionV{9, M{M::control, M::option}, "V"};
 const std::string tdrl = std::to_string(0x5444524Cu);
 
 TEST(HotKeyManager, StartsInactiveWithTheStoredOrDefaultChordAndRegistersNothing) {
-    const std::pair<QByteArray, KeyChord> cases[] = {
-        {"", KeyChord::defaultChord()},
-        {R"({"keyCode":40,"modifiers":8,"keyLabel":"K"})", {40, M{M::command}, "K"}},
-        // Not valid as a shortcut, but stored values are taken as they are.
-        {R"({"keyCode":40,"modifiers":4,"keyLabel":"K"})", {40, M{M::shift}, "K"}},
-        {R"({"keyCode":40,"modifiers":8})", KeyChord::defaultChord()},
-        {"not json", KeyChord::defaultChord()}};
-    for (const auto& [stored, expected] : cases) {
+    for (const QStringList& row : dataRows("stored-chords.tsv")) {
+        const QByteArray stored = row[0].toUtf8();
+        const KeyChord expected =
+            row[1] == "default" ? KeyChord::defaultChord()
+                                : KeyChord{row[1].toUInt(), M(row[2].toLongLong()), row[3].toStdString()};
         MemoryDefaults defaults;
         defaults.setData(HotKeyManager::storeKey, stored);
         auto* backend = new tindrel::testing::FakeHotKeyBackend;

@@ -8,6 +8,7 @@
 #include "TindrelAppUI/views/result/ResultPages.h"
 #include "TindrelAppUI/views/result/SourceStrip.h"
 #include "TindrelCore/Tindrel.h"
+#include "WidgetTexts.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 using namespace tindrel;
+using testing_support::dataRows;
 
 namespace {
 
@@ -34,35 +36,23 @@ QString copiedFrom(LongTextView& view, int start, int end) {
 } // namespace
 
 TEST(BoundedText, SizesReadAsPeopleSayThem) {
-    const std::pair<std::uint64_t, const char*> cases[] = {
-        {1, "1 byte"},        {512, "512 bytes"},    {1024, "1 KiB"},
-        {1536, "1.5 KiB"},    {16 * 1024, "16 KiB"}, {100000, "98 KiB"},
-        {5000000, "4.8 MiB"}, {20000000, "19 MiB"},  {3ull << 30, "3 GiB"}};
-    for (const auto& [bytes, text] : cases)
-        EXPECT_EQ(BoundedText::sizeText(bytes), QString::fromUtf8(text)) << bytes;
+    for (const QStringList& row : dataRows("byte-sizes.tsv"))
+        EXPECT_EQ(BoundedText::sizeText(row[0].toULongLong()), row[1]);
     EXPECT_EQ(BoundedText::keptPartNote(16 * 1024, 300 * 1024),
               QString::fromUtf8("\u2026 (first 16 KiB of 300 KiB)"));
 }
 
 TEST(BoundedText, PreviewEndsBeforeTheFirstCharacterPastTheBound) {
-    struct Case {
-        const char* text;
-        const char* shown;
-        std::uint64_t wholeBytes;
-    } cases[] = {{"abcdefghij", "abcdefghij", 10},
-                 {"abcdefghijk", "abcdefghij", 11},
-                 {"abcdefghi\u00e9", "abcdefghi", 11},    // "é" straddles the bound
-                 {"abcdefgh\U0001F600x", "abcdefgh", 13}, // so does a character of two UTF-16 units
-                 {"\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9", "\u00e9\u00e9\u00e9\u00e9\u00e9", 12}};
-    for (const Case& c : cases) {
-        const QString text = QString::fromUtf8(c.text);
-        const QString shown = QString::fromUtf8(c.shown);
+    for (const QStringList& row : dataRows("previews.tsv")) {
+        const QString &text = row[0], &shown = row[1];
+        const std::string bytes = text.toStdString();
         for (const BoundedText::Preview& preview :
-             {BoundedText::preview(text, 10), BoundedText::preview(std::string_view(c.text), 10)}) {
-            EXPECT_EQ(preview.shown, shown) << c.text;
-            EXPECT_EQ(preview.shownBytes, std::uint64_t(shown.toUtf8().size())) << c.text;
-            EXPECT_EQ(preview.wholeBytes, c.wholeBytes) << c.text;
-            EXPECT_EQ(preview.notice().has_value(), shown != text) << c.text;
+             {BoundedText::preview(text, 10), BoundedText::preview(std::string_view(bytes), 10)}) {
+            EXPECT_EQ(
+                std::tuple(preview.shown, preview.shownBytes, preview.wholeBytes,
+                           preview.notice().has_value()),
+                std::tuple(shown, std::uint64_t(shown.toUtf8().size()), row[2].toULongLong(), shown != text))
+                << bytes;
         }
     }
     const std::string large(5000000, 'x');
@@ -71,23 +61,15 @@ TEST(BoundedText, PreviewEndsBeforeTheFirstCharacterPastTheBound) {
 }
 
 TEST(LongTextView, LongLinesAreBrokenIntoBlocksOfTheirOwn) {
-    struct Case {
-        const char* text;
-        const char* display;
+    for (const QStringList& row : dataRows("line-breaks.tsv")) {
         std::vector<int> continuations;
-        qsizetype longest;
-    } cases[] = {{"abcdefghij", "abcd\nefgh\nij", {1, 2}, 10},
-                 {"ab\ncdefgh", "ab\ncdef\ngh", {2}, 6},
-                 {"ab\r\ncdefg", "ab\r\ncdef\ng", {2}, 5},       // "\r\n" ends one block
-                 {"a\rbcdefg", "a\rbcde\nfg", {2}, 6},           // so does a lone "\r"
-                 {"abc\U0001F600d", "abc\U0001F600\nd", {1}, 6}, // never between the halves of a character
-                 {"abcd\nefgh", "abcd\nefgh", {}, 4}};
-    for (const Case& c : cases) {
-        const DisplayText display = displayText(QString::fromUtf8(c.text), 4);
-        EXPECT_EQ(display.text, QString::fromUtf8(c.display)) << c.text;
-        EXPECT_EQ(display.continuationBlocks, c.continuations) << c.text;
-        EXPECT_EQ(display.longestLine, c.longest) << c.text;
-        EXPECT_EQ(longestLineOf(QString::fromUtf8(c.text)), c.longest) << c.text;
+        for (const QString& block : row[2].split(',', Qt::SkipEmptyParts))
+            continuations.push_back(block.toInt());
+        const DisplayText display = displayText(row[0], 4);
+        EXPECT_EQ(
+            std::tuple(display.text, display.continuationBlocks, display.longestLine, longestLineOf(row[0])),
+            std::tuple(row[1], continuations, row[3].toLongLong(), row[3].toLongLong()))
+            << row[0].toStdString();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "TindrelAppUI/platform/PeerCredentials.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
 #include "TindrelAppUI/shell/SingleInstance.h"
+#include "WidgetTexts.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -83,41 +84,34 @@ TEST(SingleInstance, ArgumentsSurviveTheRoundTrip) {
 }
 
 TEST(SingleInstance, SocketLivesInAFolderOnlyTheUserCanEnter) {
-    enum class Expect { runtime, fallback, none };
-    enum Runtime { unset, linked = 01000, relative = 02000 }; // with the runtime folder's mode
-    const std::tuple<const char*, unsigned, std::optional<unsigned>, UserId, Expect> cases[] = {
-        // the runtime folder, the fallback folder if already there, the user, the folder chosen
-        {"private runtime dir", 0700, std::nullopt, me, Expect::runtime},
-        {"runtime dir unset", unset, std::nullopt, me, Expect::fallback},
-        {"runtime dir readable by all", 0755, std::nullopt, me, Expect::fallback},
-        {"runtime dir open to the group", 0710, std::nullopt, me, Expect::fallback},
-        {"relative runtime dir", relative | 0700, std::nullopt, me, Expect::fallback},
-        {"runtime dir through a link", linked | 0700, std::nullopt, me, Expect::fallback},
-        {"fallback ours already", unset, 0700, me, Expect::fallback},
-        {"fallback open to others", unset, 0755, me, Expect::none},
-        {"wider fallback unused while runtime is fine", 0700, 0755, me, Expect::runtime},
-        {"folders of another user", 0700, std::nullopt, someoneElse, Expect::none}};
-    for (const auto& [name, runtimeMode, fallbackMode, user, expect] : cases) {
+    for (const QStringList& row : testing_support::dataRows("socket-folders.tsv")) {
+        const std::string name = row[0].toStdString();
+        const QString runtimeMode = row[1].section(':', -1);
+        const std::optional<unsigned> fallbackMode =
+            row[2] == "-" ? std::nullopt : std::optional(row[2].toUInt(nullptr, 8));
+        const UserId user = row[3] == "me" ? me : someoneElse;
         QTemporaryDir base;
         const QString realRuntime = base.filePath("run");
         QString runtime;
-        if (runtimeMode != unset) {
-            makeDirectory(realRuntime, runtimeMode & 0777);
+        if (runtimeMode != "unset") {
+            makeDirectory(realRuntime, runtimeMode.toUInt(nullptr, 8));
             runtime = realRuntime;
-            if (runtimeMode & linked) {
+            if (row[1].startsWith("link:")) {
                 runtime = base.filePath("run-link");
                 ASSERT_TRUE(QFile::link(realRuntime, runtime));
             }
-            if (runtimeMode & relative) runtime = QDir::current().relativeFilePath(realRuntime);
+            if (row[1].startsWith("relative:")) runtime = QDir::current().relativeFilePath(realRuntime);
         }
         const QString fallbackBase = base.filePath("tmp");
         const QString fallback = fallbackBase + "/tindrel-" + QString::number(user);
         makeDirectory(fallbackBase, 01777);
         if (fallbackMode) makeDirectory(fallback, *fallbackMode);
         const QString path = SingleInstance::socketPath(runtime, fallbackBase, user);
-        const QString expected[] = {runtime + "/tindrel.sock", fallback + "/tindrel.sock", QString()};
-        EXPECT_EQ(path, expected[int(expect)]) << name;
-        if (fallbackMode || expect == Expect::fallback) {
+        const QString expected = row[4] == "runtime"    ? runtime + "/tindrel.sock"
+                                 : row[4] == "fallback" ? fallback + "/tindrel.sock"
+                                                        : QString();
+        EXPECT_EQ(path, expected) << name;
+        if (fallbackMode || row[4] == "fallback") {
             EXPECT_EQ(mode(fallback), fallbackMode.value_or(0700u))
                 << name << ": made private or left as it was";
         }
@@ -129,17 +123,13 @@ TEST(SingleInstance, PeerCheckNamesTheUserAtTheOtherEnd) {
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);
-    struct Case {
-        qintptr descriptor;
-        UserId expected;
-        bool accepted;
-    } cases[] = {{pair[0], me, true},
-                 {pair[1], me, true},
-                 {pair[0], someoneElse, false},
-                 {pipeEnds[0], me, false},
-                 {-1, me, false}};
-    for (const Case& c : cases)
-        EXPECT_EQ(PeerCredentials::peerIs(c.descriptor, c.expected), c.accepted) << c.descriptor;
+    const std::tuple<qintptr, UserId, bool> cases[] = {{pair[0], me, true},
+                                                       {pair[1], me, true},
+                                                       {pair[0], someoneElse, false},
+                                                       {pipeEnds[0], me, false},
+                                                       {-1, me, false}};
+    for (const auto& [descriptor, expected, accepted] : cases)
+        EXPECT_EQ(PeerCredentials::peerIs(descriptor, expected), accepted) << descriptor;
     for (int fd : {pair[0], pair[1], pipeEnds[0], pipeEnds[1]})
         ::close(fd);
 }
@@ -157,7 +147,7 @@ std::optional<SingleInstance::Reply> handOffFromElsewhere(const QString& path, c
 
 TEST(SingleInstance, SecondLaunchWaitsForTheRunningInstancesAnswer) {
     SocketPlace runtimeDir;
-    ScopedEnv runtime("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.dir.path()));
+    ScopedEnvironment runtime({{"XDG_RUNTIME_DIR", runtimeDir.dir.path().toStdString()}});
     ASSERT_EQ(SingleInstance::defaultPath(), runtimeDir.path);
     SingleInstance running;
     std::vector<QStringList> received;
@@ -421,7 +411,7 @@ TEST(ColorSchemePortal, ChangesArriveLiveAndOtherSettingsAreIgnored) {
 TEST(PortalHotKey, BindsThroughThePortalAndDeliversActivations) {
     PortalBus bus;
     if (!bus.start()) GTEST_SKIP() << "dbus-daemon could not be started";
-    ScopedEnv sessionBus("DBUS_SESSION_BUS_ADDRESS", bus.bus.address().toLatin1());
+    ScopedEnvironment sessionBus({{"DBUS_SESSION_BUS_ADDRESS", bus.bus.address().toStdString()}});
     std::unique_ptr<HotKeyBackend> backend = makePortalHotKeyBackend();
     ASSERT_TRUE(backend);
     MemoryDefaults defaults;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TindrelAI/tests/ModelTestSupport.h" // ScopedEnvironment
 #include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/inspector/ModelStatusProbe.h"
 #include "TindrelAppUI/platform/LoginItem.h"
@@ -14,30 +15,6 @@
 #include <vector>
 
 namespace tindrel::testing {
-
-// Sets (or, given nothing, removes) one environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::optional<QByteArray>& value)
-        : name_(name) {
-        if (qEnvironmentVariableIsSet(name)) saved_ = qgetenv(name);
-        set(value);
-    }
-    ~ScopedEnv() { set(saved_); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    void set(const std::optional<QByteArray>& value) {
-        if (value)
-            qputenv(name_, *value);
-        else
-            qunsetenv(name_);
-    }
-
-    const char* name_;
-    std::optional<QByteArray> saved_;
-};
 
 // Grants every chord but those `taken` (none while `refuseAll`), notes every call in `calls` and lets
 // the test press the registered chord as the platform would.

@@ -305,8 +305,7 @@ TEST(LocalModelSection, EditedFieldsAreStoredAndHandedToTheExplanationLayer) {
 
 TEST(ModelPref, StoredValuesReachTheExplanationLayerAtStart) {
     ModelConfigurationGuard guard;
-    ScopedEnv url("TINDREL_MODEL_URL", std::nullopt);
-    ScopedEnv model("TINDREL_MODEL", std::nullopt);
+    ScopedEnvironment unset({{"TINDREL_MODEL_URL", std::nullopt}, {"TINDREL_MODEL", std::nullopt}});
     const std::tuple<std::optional<QString>, std::optional<QString>, std::optional<std::string>,
                      std::optional<std::string>>
         cases[] = {{"http://127.0.0.1:9000", "qwen3:4b", "http://127.0.0.1:9000", "qwen3:4b"},
@@ -327,8 +326,7 @@ namespace {
 // A private XDG_CONFIG_HOME for one test.
 struct ConfigHome {
     QTemporaryDir dir;
-    ScopedEnv env{"XDG_CONFIG_HOME", dir.path().toUtf8()};
-    ScopedEnv image{"APPIMAGE", std::nullopt};
+    ScopedEnvironment env{{{"XDG_CONFIG_HOME", dir.path().toStdString()}, {"APPIMAGE", std::nullopt}}};
 
     QString entry() const { return dir.path() + "/autostart/tindrel.desktop"; }
 };
@@ -350,11 +348,11 @@ TEST(LoginItem, EnablingWritesTheAutostartEntryAndDisablingRemovesIt) {
     EXPECT_TRUE(LoginItem::setEnabled(false)) << "nothing to remove is no failure";
 
     QTemporaryDir homeDir;
-    ScopedEnv homeEnv("HOME", homeDir.path().toUtf8());
-    for (const QByteArray& configured : {QByteArray(), QByteArray("relative/config")}) {
-        ScopedEnv env("XDG_CONFIG_HOME", configured);
+    ScopedEnvironment homeEnv({{"HOME", homeDir.path().toStdString()}});
+    for (const std::string configured : {"", "relative/config"}) {
+        ScopedEnvironment env({{"XDG_CONFIG_HOME", configured}});
         EXPECT_EQ(LoginItem::entryPath(), homeDir.path() + "/.config/autostart/tindrel.desktop")
-            << "unusable config home " << configured.toStdString();
+            << "unusable config home " << configured;
     }
 }
 
@@ -579,10 +577,9 @@ TEST(Symbols, EachIsDrawnInTheTokenOfTheAppearanceInForce) {
                         covered += pixel.alpha() > 0;
                         if (pixel.alpha() > ink.alpha()) ink = pixel;
                     }
-                EXPECT_GT(covered, side * side / 12) << raw << " at " << side;
-                EXPECT_LT(covered, side * side * 9 / 10) << raw << " at " << side;
-                EXPECT_EQ(ink.alpha(), 255) << raw << " at " << side;
-                EXPECT_EQ(ink.rgb(), symbolInk(which, QIcon::Normal, appearance).rgb())
+                EXPECT_EQ(std::tuple(covered > side * side / 12, covered < side * side * 9 / 10, ink.alpha(),
+                                     ink.rgb()),
+                          std::tuple(true, true, 255, symbolInk(which, QIcon::Normal, appearance).rgb()))
                     << raw << " at " << side;
             }
         }

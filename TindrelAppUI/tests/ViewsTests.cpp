@@ -269,11 +269,9 @@ TEST(CopyButton, WritesTheClipboardAndConfirmsForAWhile) {
 }
 
 TEST(FollowUpSection, SendsTheTrimmedQuestionAndShowsAnswersOrThePendingLine) {
-    const std::tuple<QString, bool, QString> cases[] = {{"", false, {}},
-                                                        {"   ", false, {}},
-                                                        {"\u00A0\u2003", false, {}},
-                                                        {"  is it expired? ", true, "is it expired?"},
-                                                        {"why", true, "why"}};
+    // What counts as blank is the trimming rule's own test; here that the field follows it.
+    const std::tuple<QString, bool, QString> cases[] = {
+        {"\u00A0\u2003", false, {}}, {"  is it expired? ", true, "is it expired?"}, {"why", true, "why"}};
     for (const auto& [typed, enabled, asked] : cases) {
         FollowUpSection section;
         QSignalSpy spy(&section, &FollowUpSection::askRequested);
@@ -304,27 +302,20 @@ TEST(ExportMenu, ListsItsItemsAndCopiesMarkdownJSONOrTheRedactedMarkdown) {
     EXPECT_EQ(titles(ExportMenu(false)), base);
     EXPECT_EQ(titles(ExportMenu(true)), base + QStringList{"Share\u2026"});
 
+    // What each export holds is the report's own test; here each item hands over its own.
     ExportMenu menu(false);
     const DecodeChain chain = Tindrel::inspect(Samples::token);
-    menu.setSubject(chain, QString("EXPLAINED"));
-    menu.actions().at(1)->trigger();
-    EXPECT_EQ(clipboard(), QString::fromStdString(TindrelJSON::string(chain)));
-    menu.actions().at(0)->trigger();
-    EXPECT_TRUE(clipboard().startsWith("# JWT \u2014 Expired\n\n") &&
-                clipboard().contains("**What to do next**\n- ") &&
-                clipboard().contains("## Insight\nEXPLAINED\n\n"))
-        << clipboard().toStdString();
-    menu.setSubject(chain, std::nullopt);
-    menu.actions().at(0)->trigger();
-    EXPECT_FALSE(clipboard().contains("## Insight"));
-
-    menu.setSubject(chain, QString::fromStdString("It quotes " + token + "."));
-    menu.actions().at(2)->trigger();
-    EXPECT_TRUE(clipboard().startsWith("# JWT \u2014 Expired\n\n") &&
-                clipboard().contains("## Insight\nIt quotes <redacted JWT>.\n"))
-        << clipboard().toStdString();
-    EXPECT_FALSE(clipboard().contains(QString::fromStdString(token.substr(token.rfind('.')))) ||
-                 clipboard().contains("Ada Lovelace"));
+    for (const std::optional<QString>& explanation :
+         {std::optional(QString::fromStdString("It quotes " + token + ".")), std::optional<QString>()}) {
+        menu.setSubject(chain, explanation);
+        const QString expected[] = {ResultHandover::markdown(chain, explanation), ResultHandover::json(chain),
+                                    ResultHandover::redactedMarkdown(chain, explanation)};
+        for (int item = 0; item < 3; ++item) {
+            menu.actions().at(item)->trigger();
+            EXPECT_EQ(clipboard(), expected[item]) << item;
+        }
+        EXPECT_FALSE(clipboard().contains(QString::fromStdString(token.substr(token.rfind('.')))));
+    }
 }
 
 TEST(StepCard, ShowsEachTableOnlyWithRowsAndKeysAsStored) {
@@ -602,16 +593,11 @@ void showAt(QWidget& window, QSize size) {
 }
 
 TEST(ScanPage, TheListTakesItsRowsUpToAShareAndTheDetailsTheRest) {
-    const int minList = MainWindow::minScanList, minDetails = MainWindow::minScanDetails;
-    const std::tuple<int, int, std::optional<int>, int> cases[] = {
-        // the rows' height, the page's, the height chosen, the list's height
-        {150, 500, std::nullopt, 150},     {4000, 500, std::nullopt, 225},
-        {40, 500, std::nullopt, minList},  {150, 500, 300, 300},
-        {150, 500, 480, 500 - minDetails}, {150, 500, 10, minList},
-        {400, 200, std::nullopt, 90},      {150, 200, 180, 100}, // a tiny page gives the list at most half
-    };
-    for (const auto& [needed, total, chosen, expected] : cases)
-        EXPECT_EQ(MainWindow::scanListHeight(needed, total, chosen), expected) << needed << " " << total;
+    for (const QStringList& row : dataRows("scan-list-heights.tsv"))
+        EXPECT_EQ(MainWindow::scanListHeight(row[0].toInt(), row[1].toInt(),
+                                             row[2] == "-" ? std::nullopt : std::optional(row[2].toInt())),
+                  row[3].toInt())
+            << row.join(' ').toStdString();
 
     // At the default size the sample log's findings show without scrolling; at either size the selected
     // finding's details get the larger part.
@@ -623,7 +609,8 @@ TEST(ScanPage, TheListTakesItsRowsUpToAShareAndTheDetailsTheRest) {
         showAt(window, size);
         const QList<int> sizes = window.scanSplitter()->sizes();
         ASSERT_EQ(sizes.size(), 2);
-        EXPECT_TRUE(sizes[1] > sizes[0] && sizes[1] >= minDetails) << size.height() << ": " << sizes[1];
+        EXPECT_TRUE(sizes[1] > sizes[0] && sizes[1] >= MainWindow::minScanDetails)
+            << size.height() << ": " << sizes[1];
         EXPECT_TRUE(size != MainWindow::defaultSize ||
                     window.scanList()->rows()->verticalScrollBar()->maximum() == 0);
     }
@@ -894,20 +881,19 @@ TEST(ScreenTexts, ChipsCountsAndPercentsAreWordForWord) {
 }
 
 TEST(FindingRows, StartWithTheLineAndTheSummaryAndPreviewOneShortLine) {
+    const std::string longJson = "{\"k\":\"" + std::string(2000, 'x') + "\"}";
     const std::tuple<std::string, std::size_t, QString> rows[] = {
         {std::string(Samples::token), 2, "line 2 \u00B7 JWT \u2014 Expired"},
         {"550e8400-e29b-41d4-a716-446655440000", 1, "line 1 \u00B7 UUID"},
         {"{\"a\":1,\n\"b\":2}", 14, "line 14 \u00B7 JSON"},
-        {"{\"k\":\"" + std::string(2000, 'x') + "\"}", 1, "line 1 \u00B7 JSON"}};
+        {longJson, 1, "line 1 \u00B7 JSON"}};
     for (const auto& [text, line, head] : rows) {
         const QString row = FindingRows::rowText(ScanFinding{text, line, Tindrel::inspect(text)});
-        EXPECT_EQ(std::tuple(row.section('\n', 0, 0), row.count('\n')), std::tuple(head, 1))
+        EXPECT_EQ(std::tuple(row.section('\n', 0, 0), row.count('\n'), row.endsWith("\u2026")),
+                  std::tuple(head, 1, text == longJson))
             << "the preview never spills onto more lines";
         EXPECT_LE(row.section('\n', 1).size(), 161);
     }
-    const std::string longJson = "{\"k\":\"" + std::string(2000, 'x') + "\"}";
-    EXPECT_TRUE(
-        FindingRows::rowText(ScanFinding{longJson, 1, Tindrel::inspect(longJson)}).endsWith("\u2026"));
 
     FindingRows model;
     const std::vector<ScanFinding> findings = Tindrel::scan(Samples::log);
@@ -922,19 +908,9 @@ TEST(FindingRows, StartWithTheLineAndTheSummaryAndPreviewOneShortLine) {
 
 TEST(TrayPreview, CutsToWholeCharactersUpToTheLimit) {
     EXPECT_EQ(TrayPreview::valueLimit, 240);
-    const QString x240(240, 'x'), smile = "\U0001F600", eAcute = "e\u0301", dots = "\u2026";
-    const std::tuple<QString, int, QString> cases[] = {
-        {QString(), 240, QString()},
-        {x240, 240, x240},
-        {x240 + "x", 240, x240 + dots},
-        {QString("ab").repeated(500), 240, QString("ab").repeated(120) + dots},
-        {smile.repeated(3), 3, smile.repeated(3)}, // one character, two UTF-16 units
-        {smile.repeated(4), 3, smile.repeated(3) + dots},
-        {"xx" + smile + "y", 3, "xx" + smile + dots},
-        {eAcute.repeated(3), 2, eAcute.repeated(2) + dots}, // one character, two code points
-        {"ab\r\ncd", 3, "ab\r\n" + dots}};
-    for (const auto& [text, limit, expected] : cases)
-        EXPECT_EQ(cutToCharacters(text, limit), expected) << text.size() << " " << limit;
+    for (const QStringList& row : dataRows("tray-cuts.tsv"))
+        EXPECT_EQ(cutToCharacters(row[0], row[1].toInt()), row[2])
+            << row[0].size() << " " << row[1].toStdString();
 }
 
 TEST(TindrelColor, HexTextsParseLeniently) {
@@ -1008,17 +984,15 @@ TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndValue) {
     EXPECT_FALSE(texts().contains(noChain) || texts().contains(unrecognized));
 }
 
+// Where the cut falls is the tray preview's own test; here only that the panel shows the cut and copies all.
 TEST_F(Tray, PanelCutsTheShownValueButCopiesItWhole) {
-    for (const auto& [length, cut] :
-         {std::pair(239, false), std::pair(240, false), std::pair(241, true), std::pair(600, true)}) {
-        model.setInput(encodedWords(length));
-        const QString full = QString::fromStdString(model.chain()->finalValue());
-        ASSERT_EQ(full.size(), length);
-        EXPECT_EQ(panel.valueView()->toPlainText(), cut ? full.left(240) + QChar(0x2026) : full);
-        pasteboard->writes = 0;
-        panel.copyButton()->click();
-        EXPECT_EQ(std::tuple(pasteboard->contents, pasteboard->writes), std::tuple(std::optional(full), 1));
-    }
+    model.setInput(encodedWords(600));
+    const QString full = QString::fromStdString(model.chain()->finalValue());
+    ASSERT_EQ(full.size(), 600);
+    EXPECT_EQ(panel.valueView()->toPlainText(), cutToCharacters(full, TrayPreview::valueLimit));
+    pasteboard->writes = 0;
+    panel.copyButton()->click();
+    EXPECT_EQ(std::tuple(pasteboard->contents, pasteboard->writes), std::tuple(std::optional(full), 1));
 }
 
 TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrows) {

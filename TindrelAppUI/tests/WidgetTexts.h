@@ -35,14 +35,15 @@ inline QAbstractButton* buttonTitled(const QWidget* root, const QString& title) 
     return nullptr;
 }
 
-// The rows of TindrelAppUI/tests/data/<name> (UTF-8): cells split at tabs, a backslash and "n" a line
-// break; blank lines and lines that begin with "#" are left out.
+// The rows of TindrelAppUI/tests/data/<name> (UTF-8): cells split at tabs, a backslash and "n" (or "r") a
+// line feed (or carriage return); blank lines and lines that begin with "#" are left out.
 inline std::vector<QStringList> dataRows(const QString& name) {
     QFile file(qEnvironmentVariable("TINDREL_SOURCE_DIR") + "/TindrelAppUI/tests/data/" + name);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "missing test data " << name.toStdString();
     std::vector<QStringList> rows;
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
-        if (!line.startsWith('#')) rows.push_back(line.split('\t').replaceInStrings("\\n", "\n"));
+        if (!line.startsWith('#'))
+            rows.push_back(line.split('\t').replaceInStrings("\\n", "\n").replaceInStrings("\\r", "\r"));
     EXPECT_FALSE(rows.empty()) << name.toStdString();
     return rows;
 }
