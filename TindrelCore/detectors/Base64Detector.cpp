@@ -29,7 +29,6 @@ std::optional<DecodeResult> Base64Detector::decode(std::string_view text) const 
     std::optional<Bytes::Buffer> bytes = decoder(t);
     if (!bytes || bytes->empty()) return std::nullopt;
     if (!Text::isValidUTF8(*bytes) || !Text::looksLikePrintableText(*bytes)) return std::nullopt;
-    if (*bytes == t) return std::nullopt;
 
     std::string count = std::to_string(bytes->size());
     return DecodeResult{

@@ -31,10 +31,14 @@ std::string withPayload(const std::string& jwt, std::string_view json) {
     return jwt.substr(0, jwt.find('.') + 1) + fixtures::base64URLOf(json) + jwt.substr(jwt.rfind('.'));
 }
 
-std::string withFlippedSignatureBit(const std::string& jwt) {
+// The token with one bit of its signature flipped or, `longer`, with a byte after the signature.
+std::string withChangedSignature(const std::string& jwt, bool longer) {
     std::size_t last = jwt.rfind('.');
     Bytes::Buffer signature = Bytes::base64URLDecode(jwt.substr(last + 1)).value_or("");
-    if (!signature.empty()) signature[signature.size() / 2] ^= 0x10;
+    if (longer)
+        signature.push_back('\0');
+    else if (!signature.empty())
+        signature[signature.size() / 2] ^= 0x10;
     return jwt.substr(0, last + 1) + fixtures::base64URLOf(signature);
 }
 
@@ -75,7 +79,7 @@ TEST(JWTSignature, SignaturesVerifyOnlyWithTheirKeyAndUntampered) {
         if (row[2] != "verified") continue;
         for (const std::string& forged :
              {withPayload(token(row[0]), R"({"sub":"admin","name":"Ada","iat":1700000000})"),
-              withFlippedSignatureBit(token(row[0]))}) {
+              withChangedSignature(token(row[0]), false), withChangedSignature(token(row[0]), true)}) {
             Checked bad = check(forged, key);
             EXPECT_EQ(bad.signature, "invalid") << forged;
             EXPECT_EQ(bad.risk, Explainer::RiskLevel::critical);
