@@ -11,7 +11,6 @@
 #include "TindrelCore/text/Clock.h"
 #include "WidgetTexts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>

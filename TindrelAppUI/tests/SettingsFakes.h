@@ -72,21 +72,17 @@ public:
     }
 };
 
-// Answers every check alike, at once.
-class FixedProbe final : public ModelStatusProbe {
-public:
-    explicit FixedProbe(std::optional<std::string> reason)
-        : reason_(std::move(reason)) {}
-    std::optional<std::string> unavailabilityReason() override { return reason_; }
-
-private:
-    std::optional<std::string> reason_;
-};
-
-// Each check (numbered from 0) waits on its worker thread until the test gives its answer.
+// Each check (numbered from 0) waits on its worker thread until the test gives its answer, unless the
+// probe was made with one answer for every check.
 class ScriptedProbe final : public ModelStatusProbe {
 public:
+    ScriptedProbe() = default;
+    explicit ScriptedProbe(std::optional<std::string> always)
+        : always_(std::move(always))
+        , answersAtOnce_(true) {}
+
     std::optional<std::string> unavailabilityReason() override {
+        if (answersAtOnce_) return always_;
         std::unique_lock lock(mutex_);
         const int call = calls_++;
         changed_.notify_all();
@@ -110,6 +106,8 @@ private:
     std::condition_variable changed_;
     std::map<int, std::optional<std::string>> answers_;
     int calls_ = 0;
+    std::optional<std::string> always_;
+    bool answersAtOnce_ = false;
 };
 
 } // namespace tindrel::testing

@@ -51,7 +51,7 @@ struct Window {
     std::unique_ptr<SettingsWindow> window;
 
     SettingsWindow&
-    open(const std::shared_ptr<ModelStatusProbe>& probe = std::make_shared<FixedProbe>(std::nullopt)) {
+    open(const std::shared_ptr<ModelStatusProbe>& probe = std::make_shared<ScriptedProbe>(std::nullopt)) {
         window = std::make_unique<SettingsWindow>(hotKeys.manager, defaults, loginItem, probe);
         return *window;
     }
@@ -221,7 +221,7 @@ TEST(SettingsWindow, SaysOnceWhenTheSettingsFileIsReadOnly) {
         SettingsDefaults defaults(path);
         FakeHotKeys hotKeys;
         SettingsWindow window(hotKeys.manager, defaults, std::make_shared<ScriptedLoginItem>(),
-                              std::make_shared<FixedProbe>(std::nullopt));
+                              std::make_shared<ScriptedProbe>(std::nullopt));
         window.show();
         // "System" rather than a fixed appearance, which would stay on the shared theme.
         buttonTitled(window.tabs()->widget(1), "System")->click();
@@ -239,7 +239,7 @@ TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
         const QString tone = row[1];
         const QStringList expected = row.mid(2);
         MemoryDefaults defaults;
-        LocalModelSection section(defaults, std::make_shared<FixedProbe>(reason));
+        LocalModelSection section(defaults, std::make_shared<ScriptedProbe>(reason));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !visibleLabelTexts(&section).contains("Checking\u2026"); }));
         QStringList shown = visibleLabelTexts(&section);
         for (const char* fixed : {"Local model", "Server URL", "Model"})
@@ -383,7 +383,7 @@ TEST(LoginItem, TheToggleShowsTheServiceStateAndSnapsBackWhenRefused) {
         FakeHotKeys hotKeys;
         MemoryDefaults defaults;
         GeneralSettingsPage page(hotKeys.manager, defaults, service,
-                                 std::make_shared<FixedProbe>(std::nullopt));
+                                 std::make_shared<ScriptedProbe>(std::nullopt));
         ASSERT_NE(toggleOf(page), nullptr);
         EXPECT_EQ(toggleOf(page)->isChecked(), initially);
         toggleOf(page)->click();
@@ -397,7 +397,7 @@ TEST(LoginItem, TheToggleShowsTheServiceStateAndSnapsBackWhenRefused) {
     FakeHotKeys hotKeys;
     MemoryDefaults defaults;
     GeneralSettingsPage page(hotKeys.manager, defaults, makeSystemLoginItem(),
-                             std::make_shared<FixedProbe>(std::nullopt));
+                             std::make_shared<ScriptedProbe>(std::nullopt));
     ASSERT_NE(toggleOf(page), nullptr);
     toggleOf(page)->click();
     EXPECT_FALSE(toggleOf(page)->isChecked());

@@ -51,7 +51,7 @@ struct Shell : ::testing::Test, testing::ModelRig {
             ++settingsMade;
             return std::make_unique<SettingsWindow>(hotKeys, settings,
                                                     std::make_shared<testing::ScriptedLoginItem>(),
-                                                    std::make_shared<testing::FixedProbe>(std::nullopt));
+                                                    std::make_shared<testing::ScriptedProbe>(std::nullopt));
         };
         auto app = std::make_unique<AppShell>(defaults, *model, keys.manager, arguments, std::move(shell));
         app->start();

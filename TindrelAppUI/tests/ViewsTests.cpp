@@ -48,13 +48,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
