@@ -8,11 +8,9 @@
 #include "TindrelAI/model/LoopbackSocket.h"
 #include "TindrelAI/model/ModelSettings.h"
 
-#include <arpa/inet.h>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <netdb.h>
-#include <unistd.h>
 
 using namespace tindrel;
 using namespace tindrel::testing;

@@ -1,6 +1,5 @@
 #include "SettingsFakes.h"
 #include "TindrelAppUI/hotkey/ChordText.h"
-#include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/hotkey/KeyCodes.h"
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
@@ -11,8 +10,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <map>
 
 using namespace tindrel;
 using tindrel::testing::FakeHotKeys;

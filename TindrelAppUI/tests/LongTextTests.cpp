@@ -17,7 +17,6 @@
 #include <QTest>
 #include <QTimer>
 #include <ctime>
-#include <gtest/gtest.h>
 
 using namespace tindrel;
 using testing_support::dataRows;

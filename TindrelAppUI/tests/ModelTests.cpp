@@ -1,6 +1,5 @@
 #include "ModelFakes.h"
 #include "TindrelAppUI/inspector/ExportDump.h"
-#include "TindrelAppUI/inspector/InspectorModel.h"
 #include "TindrelAppUI/inspector/LaunchFlags.h"
 #include "TindrelAppUI/settings/HistoryPrivacy.h"
 #include "TindrelAppUI/shell/PaletteCommands.h"
@@ -11,11 +10,8 @@
 #include "TindrelCore/text/Clock.h"
 #include "WidgetTexts.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace tindrel {
 namespace {

@@ -1,6 +1,5 @@
 #include "PrivateSessionBus.h"
 #include "SettingsFakes.h"
-#include "TindrelAppUI/hotkey/HotKeyManager.h"
 #include "TindrelAppUI/platform/ColorScheme.h"
 #include "TindrelAppUI/platform/PeerCredentials.h"
 #include "TindrelAppUI/platform/PortalHotKeyBackend.h"
@@ -14,19 +13,15 @@
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QDir>
-#include <QFile>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
-#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstring>
 #include <future>
-#include <gtest/gtest.h>
 #include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>

@@ -6,13 +6,7 @@
 #include "TindrelAppUI/platform/LoginItem.h"
 
 #include <QByteArray>
-#include <algorithm>
-#include <chrono>
 #include <condition_variable>
-#include <map>
-#include <mutex>
-#include <string>
-#include <vector>
 
 namespace tindrel::testing {
 

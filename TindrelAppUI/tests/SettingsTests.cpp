@@ -3,7 +3,6 @@
 #include "TindrelAI/model/ModelUnavailability.h"
 #include "TindrelAppUI/hotkey/ShortcutRecorder.h"
 #include "TindrelAppUI/platform/ColorScheme.h"
-#include "TindrelAppUI/platform/LoginItem.h"
 #include "TindrelAppUI/settings/AppearancePref.h"
 #include "TindrelAppUI/settings/HistoryPrivacy.h"
 #include "TindrelAppUI/settings/ModelPref.h"
@@ -23,7 +22,6 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
@@ -31,7 +29,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
 

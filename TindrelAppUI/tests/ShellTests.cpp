@@ -16,14 +16,11 @@
 #include "TindrelAppUI/views/settings/SettingsWindow.h"
 #include "WidgetTexts.h"
 
-#include <QFile>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace tindrel {
 namespace {

@@ -1,9 +1,7 @@
 #include "ModelFakes.h"
 #include "TindrelAppUI/inspector/InspectorBinding.h"
-#include "TindrelAppUI/inspector/InspectorModel.h"
 #include "TindrelAppUI/inspector/ResultHandover.h"
 #include "TindrelAppUI/inspector/ScreenTexts.h"
-#include "TindrelAppUI/platform/Pasteboard.h"
 #include "TindrelAppUI/settings/Defaults.h"
 #include "TindrelAppUI/shell/DesktopIdentity.h"
 #include "TindrelAppUI/shell/MainWindow.h"
@@ -40,13 +38,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QFile>
 #include <QFontInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -61,7 +57,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <QUrlQuery>
-#include <gtest/gtest.h>
 
 using namespace tindrel;
 using testing_support::buttonTitled;
