@@ -449,9 +449,7 @@ TEST_F(Model, DumpExportWritesMarkdownThenJSONOfTheChainInFocus) {
     QTemporaryDir dir;
     services.mediumDate = [](std::int64_t) { return std::optional<std::string>("Nov 14, 2023"); };
     m({"tindrel-app", "--autoload-sample", "--dump-export", dir.filePath("dump.txt")});
-    QFile file(dir.filePath("dump.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::string text = file.readAll().toStdString();
+    const std::string text = testing_support::fileContents(dir.filePath("dump.txt")).toStdString();
     const std::size_t separator = text.find("\n=== JSON ===\n");
     ASSERT_NE(separator, std::string::npos);
     EXPECT_TRUE(text.starts_with("# JWT") && text.find("- Reject this token") < separator);

@@ -36,6 +36,7 @@ using namespace tindrel;
 using namespace tindrel::testing;
 using tindrel::testing_support::buttonTitled;
 using tindrel::testing_support::dataRows;
+using tindrel::testing_support::fileContents;
 using tindrel::testing_support::visibleLabelTexts;
 using M = KeyChord::Modifiers;
 
@@ -103,11 +104,6 @@ unsigned mode(const QString& path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) return 0;
     return info.st_mode & 0777;
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString& path, const QByteArray& text, std::optional<unsigned> permissions = {}) {
@@ -224,7 +220,7 @@ TEST(SettingsWindow, SaysOnceWhenTheSettingsFileIsReadOnly) {
         buttonTitled(window.tabs()->widget(1), "System")->click();
         const bool frozen = permissions == 0400u;
         EXPECT_EQ(std::tuple(visibleLabelTexts(&window).count(notice), mode(path),
-                             defaults.string("tindrel.appearance.v1"), contents(path) == stored),
+                             defaults.string("tindrel.appearance.v1"), fileContents(path) == stored),
                   std::tuple(frozen ? 1 : 0, permissions, std::optional<QString>("system"), frozen));
     }
 }
@@ -338,7 +334,7 @@ TEST(LoginItem, EnablingWritesTheAutostartEntryAndDisablingRemovesIt) {
         "[Desktop Entry]", "Type=Application",
         "Name=Tindrel",    "Exec=" + LoginItem::execProgram(QCoreApplication::applicationFilePath()),
         "Icon=tindrel",    "X-GNOME-Autostart-enabled=true"};
-    EXPECT_EQ(QString::fromUtf8(contents(home.entry())).split('\n', Qt::SkipEmptyParts), expected);
+    EXPECT_EQ(QString::fromUtf8(fileContents(home.entry())).split('\n', Qt::SkipEmptyParts), expected);
     EXPECT_TRUE(QDir::isAbsolutePath(QCoreApplication::applicationFilePath()) && LoginItem::isEnabled());
     EXPECT_TRUE(LoginItem::setEnabled(false));
     EXPECT_FALSE(QFile::exists(home.entry()) || LoginItem::isEnabled());
@@ -482,7 +478,7 @@ TEST(Defaults, SettingsFileKeepsThePermissionsThePersonChose) {
         EXPECT_EQ(std::tuple(QFileInfo(path).isSymLink(), mode(target)),
                   std::tuple(c.throughLink, c.frozenWhileRunning ? 0400u : c.mode))
             << c.name;
-        EXPECT_EQ(c.refused ? contents(target) == stored
+        EXPECT_EQ(c.refused ? fileContents(target) == stored
                             : SettingsDefaults(path).string("tindrel.appearance.v1") == QString("dark"),
                   true)
             << c.name;

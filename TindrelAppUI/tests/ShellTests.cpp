@@ -225,8 +225,7 @@ TEST_F(Shell, HandOversWaitForTheDecodeAndForEachOther) {
     ASSERT_TRUE(testing::waitUntil([&] { return outcomes.size() == 2; }));
     EXPECT_EQ(std::tuple(outcomes, model->input()),
               std::tuple(std::vector<HandOverFailure>(2), std::string("1733556842")));
-    QFile file(exported);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll().contains("=== JSON ==="));
+    EXPECT_TRUE(testing_support::fileContents(exported).contains("=== JSON ==="));
 }
 
 TEST(OnboardingModel, StartsFromTheStoredStateOrNothing) {

@@ -35,6 +35,12 @@ inline QAbstractButton* buttonTitled(const QWidget* root, const QString& title) 
     return nullptr;
 }
 
+// The bytes of the file at `path`, or none when it cannot be read.
+inline QByteArray fileContents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The rows of TindrelAppUI/tests/data/<name> (UTF-8): cells split at tabs, a backslash and "n" (or "r") a
 // line feed (or carriage return); blank lines and lines that begin with "#" are left out.
 inline std::vector<QStringList> dataRows(const QString& name) {
