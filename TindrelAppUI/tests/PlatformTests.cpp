@@ -30,6 +30,7 @@
 
 using namespace tindrel;
 using namespace tindrel::testing;
+using tindrel::testing_support::mode;
 
 namespace {
 
@@ -54,12 +55,6 @@ void leaveStaleSocket(const QString& path) {
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ::close(fd);
     ASSERT_TRUE(QFile::exists(path));
-}
-
-unsigned mode(const QString& path) {
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return 0;
-    return info.st_mode & 0777;
 }
 
 void makeDirectory(const QString& path, unsigned permissions) {
@@ -130,11 +125,13 @@ TEST(SingleInstance, PeerCheckNamesTheUserAtTheOtherEnd) {
 }
 
 // A second launch runs in another process; here another thread plays it, blocking in handOff as that
-// process would, while this thread runs the running instance's event loop.
+// process would, while this thread runs the running instance's event loop (after `busyMs` busy elsewhere).
 std::optional<SingleInstance::Reply> handOffFromElsewhere(const QString& path, const QStringList& arguments,
-                                                          UserId client = me, int replyMs = 5000) {
+                                                          UserId client = me, int replyMs = 5000,
+                                                          int busyMs = 0) {
     auto launch = std::async(std::launch::async,
                              [&] { return SingleInstance(path, client).handOff(arguments, 1000, replyMs); });
+    QThread::msleep(busyMs);
     while (launch.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     return launch.get();
@@ -166,13 +163,8 @@ TEST(SingleInstance, SecondLaunchWaitsForTheRunningInstancesAnswer) {
     }
 
     // While the running app's thread is busy the launch is queued by the socket, not dropped.
-    auto launch = std::async(std::launch::async, [&] {
-        return SingleInstance(runtimeDir.path).handOff({"tindrel-app", "--open-palette"});
-    });
-    QThread::msleep(1500);
-    while (launch.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    EXPECT_EQ(launch.get(), (SingleInstance::Reply{true, {}}));
+    EXPECT_EQ(handOffFromElsewhere(runtimeDir.path, {"tindrel-app", "--open-palette"}, me, 5000, 1500),
+              (SingleInstance::Reply{true, {}}));
     EXPECT_EQ(received.back(), (QStringList{"tindrel-app", "--open-palette"}));
 }
 

@@ -37,6 +37,7 @@ using namespace tindrel::testing;
 using tindrel::testing_support::buttonTitled;
 using tindrel::testing_support::dataRows;
 using tindrel::testing_support::fileContents;
+using tindrel::testing_support::mode;
 using tindrel::testing_support::visibleLabelTexts;
 using M = KeyChord::Modifiers;
 
@@ -99,12 +100,6 @@ public:
         emit changed(appearance);
     }
 };
-
-unsigned mode(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return 0;
-    return info.st_mode & 0777;
-}
 
 void writeFile(const QString& path, const QByteArray& text, std::optional<unsigned> permissions = {}) {
     QDir().mkpath(QFileInfo(path).absolutePath());

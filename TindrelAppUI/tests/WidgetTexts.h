@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace tindrel::testing_support {
@@ -39,6 +40,13 @@ inline QAbstractButton* buttonTitled(const QWidget* root, const QString& title) 
 inline QByteArray fileContents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The permission bits of `path` itself (a link is not followed), or 0 when there is nothing there.
+inline unsigned mode(const QString& path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return 0;
+    return info.st_mode & 0777;
 }
 
 // The rows of TindrelAppUI/tests/data/<name> (UTF-8): cells split at tabs, a backslash and "n" (or "r") a
