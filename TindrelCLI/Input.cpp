@@ -74,7 +74,9 @@ extern "C" void noteInterrupt(int) {
 // While a file is followed, SIGINT and SIGTERM end the reading rather than the process, so that
 // the text read so far is still scanned to its end. They stay blocked but in the waits: one that
 // comes while bytes are scanned is let in by the next wait, never lost between a check and a wait.
-// A signal the process was started ignoring stays ignored.
+// A signal the process was started ignoring stays ignored. Once one has ended the reading, the
+// handlers stay: a stop is often sent twice (`timeout` signals its child and then the child's whole
+// process group), and the second copy must not kill the scan while it writes what it found.
 class Interrupts {
 public:
     Interrupts() {
@@ -91,8 +93,10 @@ public:
         catchSignal(SIGTERM, previousTerm_);
     }
     ~Interrupts() {
-        sigaction(SIGINT, &previousInt_, nullptr);
-        sigaction(SIGTERM, &previousTerm_, nullptr);
+        if (!interruptSeen) {
+            sigaction(SIGINT, &previousInt_, nullptr);
+            sigaction(SIGTERM, &previousTerm_, nullptr);
+        }
         sigprocmask(SIG_SETMASK, &before_, nullptr);
     }
     Interrupts(const Interrupts&) = delete;

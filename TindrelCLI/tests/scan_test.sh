@@ -122,7 +122,8 @@ for follow in --follow ""; do
 done
 
 # A file that grows, as tail -f follows it: a line appended later is found, and SIGTERM ends the
-# scan quietly with the usual status.
+# scan quietly with the usual status — even sent twice, as `timeout` does (to its child, then to
+# the child's process group).
 printf 'Authorization: Bearer %s\n' "$token" >"$work/grows.log"
 timeout 20 "$TINDREL" scan --follow "$work/grows.log" >"$work/grows.out" 2>"$work/grows.err" &
 scan=$!
