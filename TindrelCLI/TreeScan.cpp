@@ -27,18 +27,6 @@ std::string findingLine(const std::string& path, const LocatedFinding& located, 
     return out;
 }
 
-nlohmann::json findingRecord(const LocatedFinding& located, const std::string* path,
-                             TindrelJSON::Members members) {
-    const ScanFinding& finding = located.finding;
-    nlohmann::json record = {{"line", finding.line},
-                             {"column", located.column},
-                             {"matchedText", finding.matchedText},
-                             {"shape", finding.chain.shape()},
-                             {"chain", TindrelJSON::chainRecord(finding.chain, members)}};
-    if (path) record["path"] = *path;
-    return record;
-}
-
 struct Tally {
     std::size_t findings = 0;
     std::size_t read = 0;
@@ -90,21 +78,22 @@ int runTreeScan(const TreeScanOptions& options) {
     Tally tally;
     tally.unreadable = files.errors.size();
     Style style = Style::forStandardOutput();
-    nlohmann::json findings = nlohmann::json::array();
+    std::vector<std::optional<std::string>> entries;
     scanFiles(files.paths, several && !options.all, [&](FileScan&& scan) {
         count(tally, scan);
         for (LocatedFinding& located : scan.findings) {
             if (options.key) checkSignatures(located.finding.chain, *options.key);
-            if (options.json)
-                findings.push_back(
-                    findingRecord(located, several ? &scan.path : nullptr, jsonMembers(options.extended)));
-            else
+            if (options.json) {
+                TindrelJSON::FindingPlace place{located.column, several ? &scan.path : nullptr};
+                entries.push_back(
+                    TindrelJSON::findingEntry(located.finding, jsonMembers(options.extended), &place));
+            } else {
                 writeOut(findingLine(scan.path, located, options.verbose, style));
+            }
         }
     });
     if (options.json) {
-        nlohmann::json document = {{"count", findings.size()}, {"findings", std::move(findings)}};
-        writeOut(TindrelJSON::writeRecord(document, true) + "\n");
+        writeOut(TindrelJSON::scanDocument(entries) + "\n");
     } else if (tally.findings == 0 && tally.read > 0) {
         writeOut("No artifacts found\n");
     }

@@ -1,58 +1,37 @@
 #include "TindrelCore/TindrelJSON.h"
 
-#include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/formats/JSONStream.h"
 #include "TindrelCore/knowledge/CertificateBundle.h"
 #include "TindrelCore/text/DateText.h"
-
-#include <cmath>
 
 namespace tindrel::TindrelJSON {
 namespace {
 
-bool hasNonFiniteNumber(const nlohmann::json& value) {
-    if (value.is_number_float()) return !std::isfinite(value.get<double>());
-    if (value.is_structured())
-        for (const auto& element : value)
-            if (hasNonFiniteNumber(element)) return true;
-    return false;
-}
+// Every record below writes its members in sorted key order, as readers have always seen them.
 
-nlohmann::json alternativeRecord(const Alternative& alternative) {
-    return {
-        {"kind", detection_kind::rawValue(alternative.kind)},
-        {"confidence", alternative.confidence},
-        {"summary", alternative.summary},
-    };
-}
-
-nlohmann::json alternativesRecord(const std::vector<Alternative>& alternatives) {
-    nlohmann::json records = nlohmann::json::array();
-    for (const Alternative& alternative : alternatives)
-        records.push_back(alternativeRecord(alternative));
-    return records;
+void writeAlternative(JSONStream& out, const Alternative& alternative) {
+    out.beginObject()
+        .key("confidence")
+        .number(alternative.confidence)
+        .key("kind")
+        .string(detection_kind::rawValue(alternative.kind))
+        .key("summary")
+        .string(alternative.summary)
+        .endObject();
 }
 
 // Nothing is ever written as null, so the closest answer is a list of at most one.
-nlohmann::json stopRecord(const StopReason& stop) {
-    nlohmann::json closest = nlohmann::json::array();
-    if (stop.closest) closest.push_back(alternativeRecord(*stop.closest));
-    return {{"cause", stopCauseName(stop.cause)}, {"closest", std::move(closest)}};
+void writeStop(JSONStream& out, const StopReason& stop) {
+    out.beginObject().key("cause").string(stopCauseName(stop.cause)).key("closest").beginArray();
+    if (stop.closest) writeAlternative(out, *stop.closest);
+    out.endArray().endObject();
 }
 
-nlohmann::json stepRecord(const DecodeResult& step, Members members) {
-    nlohmann::json details = nlohmann::json::object();
-    for (const auto& [key, value] : step.details)
-        details[key] = value;
-    nlohmann::json record = {
-        {"kind", detection_kind::rawValue(step.kind)},
-        {"summary", step.summary},
-        {"confidence", step.confidence},
-        {"output", step.output},
-        {"terminal", step.terminal},
-        {"details", std::move(details)},
-    };
-    if (members == Members::extended) record["alternatives"] = alternativesRecord(step.alternatives);
-    return record;
+void writeStrings(JSONStream& out, const std::vector<std::string>& strings) {
+    out.beginArray();
+    for (const std::string& text : strings)
+        out.string(text);
+    out.endArray();
 }
 
 std::string_view linkStatusName(PEMBundle::LinkStatus status) {
@@ -121,69 +100,101 @@ nlohmann::json bundleRecord(const PEMBundle::Bundle& bundle) {
 
 } // namespace
 
-nlohmann::json chainRecord(const DecodeChain& chain, Members members) {
-    nlohmann::json steps = nlohmann::json::array();
-    for (std::size_t i = 0; i < chain.steps.size(); ++i) {
-        steps.push_back(stepRecord(chain.steps[i], members));
-        if (members != Members::extended) continue;
-        if (auto bundle = CertificateBundle::ofStep(chain, i)) steps.back()["bundle"] = bundleRecord(*bundle);
-    }
-    nlohmann::json record = {
-        {"input", chain.input},      {"recognized", chain.isRecognized()},
-        {"shape", chain.shape()},    {"finalValue", chain.finalValue()},
-        {"steps", std::move(steps)},
-    };
-    if (members == Members::extended) record["stopReason"] = stopRecord(chain.stop);
-    return record;
-}
-
 namespace {
 
-nlohmann::json findingRecord(const ScanFinding& finding, Members members) {
-    return {
-        {"line", finding.line},
-        {"matchedText", finding.matchedText},
-        {"shape", finding.chain.shape()},
-        {"chain", chainRecord(finding.chain, members)},
-    };
+void writeStep(JSONStream& out, const DecodeChain& chain, std::size_t index, Members members) {
+    const DecodeResult& step = chain.steps[index];
+    out.beginObject();
+    if (members == Members::extended) {
+        out.key("alternatives").beginArray();
+        for (const Alternative& alternative : step.alternatives)
+            writeAlternative(out, alternative);
+        out.endArray();
+        if (auto bundle = CertificateBundle::ofStep(chain, index))
+            out.key("bundle").value(bundleRecord(*bundle));
+    }
+    out.key("confidence").number(step.confidence).key("details").beginObject();
+    for (const auto& [key, value] : step.details)
+        out.key(key).string(value);
+    out.endObject()
+        .key("kind")
+        .string(detection_kind::rawValue(step.kind))
+        .key("output")
+        .string(step.output)
+        .key("summary")
+        .string(step.summary)
+        .key("terminal")
+        .boolean(step.terminal)
+        .endObject();
 }
 
-nlohmann::json scanRecord(const std::vector<ScanFinding>& findings, Members members) {
-    nlohmann::json records = nlohmann::json::array();
-    for (const ScanFinding& finding : findings)
-        records.push_back(findingRecord(finding, members));
-    return {{"count", findings.size()}, {"findings", std::move(records)}};
+void writeChain(JSONStream& out, const DecodeChain& chain, Members members) {
+    out.beginObject()
+        .key("finalValue")
+        .string(chain.finalValue())
+        .key("input")
+        .string(chain.input)
+        .key("recognized")
+        .boolean(chain.isRecognized())
+        .key("shape");
+    writeStrings(out, chain.shape());
+    out.key("steps").beginArray();
+    for (std::size_t i = 0; i < chain.steps.size(); ++i)
+        writeStep(out, chain, i, members);
+    out.endArray();
+    if (members == Members::extended) writeStop(out.key("stopReason"), chain.stop);
+    out.endObject();
 }
 
-// Each finding sits two levels deep in the scan document. Strings never hold a raw line break, so
-// every line break in the written record starts a line of it.
+// Each finding sits two levels deep in the scan document.
+constexpr std::size_t entryLevel = 2;
 constexpr std::string_view entryIndent = "    ";
+
+std::string orEmptyDocument(std::optional<std::string> text) {
+    return text ? std::move(*text) : "{}";
+}
 
 } // namespace
 
-std::string writeRecord(const nlohmann::json& record, bool pretty) {
-    if (hasNonFiniteNumber(record)) return "{}";
-    return JSONUtil::write(record, pretty).value_or("{}");
+std::string string(const DecodeChain& chain, Members members) {
+    JSONStream out(true);
+    writeChain(out, chain, members);
+    return orEmptyDocument(std::move(out).take());
 }
 
-std::string string(const DecodeChain& chain, Members members) {
-    return writeRecord(chainRecord(chain, members), true);
+std::string compactString(const DecodeChain& chain, Members members) {
+    JSONStream out(false);
+    writeChain(out, chain, members);
+    return orEmptyDocument(std::move(out).take());
 }
 
 std::string string(const std::vector<ScanFinding>& findings, Members members) {
-    return writeRecord(scanRecord(findings, members), true);
+    std::vector<std::optional<std::string>> entries;
+    entries.reserve(findings.size());
+    for (const ScanFinding& finding : findings)
+        entries.push_back(findingEntry(finding, members));
+    return scanDocument(entries);
 }
 
-std::optional<std::string> findingEntry(const ScanFinding& finding, Members members) {
-    nlohmann::json record = findingRecord(finding, members);
-    if (hasNonFiniteNumber(record)) return std::nullopt;
-    std::optional<std::string> text = JSONUtil::write(record, true);
-    if (!text) return std::nullopt;
-    std::string entry(entryIndent);
-    for (char c : *text) {
-        entry += c;
-        if (c == '\n') entry += entryIndent;
+std::string scanDocument(const std::vector<std::optional<std::string>>& entries) {
+    std::string text = scanOpening(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!entries[i]) return "{}";
+        text.append(i > 0 ? entrySeparator : "").append(*entries[i]);
     }
+    return text + scanClosing(entries.size());
+}
+
+std::optional<std::string> findingEntry(const ScanFinding& finding, Members members,
+                                        const FindingPlace* place) {
+    JSONStream out(true, entryLevel);
+    writeChain(out.beginObject().key("chain"), finding.chain, members);
+    if (place) out.key("column").number(place->column);
+    out.key("line").number(finding.line).key("matchedText").string(finding.matchedText);
+    if (place && place->path) out.key("path").string(*place->path);
+    writeStrings(out.key("shape"), finding.chain.shape());
+    std::optional<std::string> entry = std::move(out.endObject()).take();
+    if (entry) entry->insert(0, entryIndent);
     return entry;
 }
 
@@ -193,10 +204,6 @@ std::string scanOpening(std::size_t count) {
 
 std::string scanClosing(std::size_t count) {
     return count ? "\n  ]\n}" : "]\n}";
-}
-
-std::string compactString(const DecodeChain& chain, Members members) {
-    return writeRecord(chainRecord(chain, members), false);
 }
 
 } // namespace tindrel::TindrelJSON

@@ -3,7 +3,6 @@
 #include "TindrelCore/model/DecodeModel.h"
 #include "TindrelCore/scan/Scanner.h"
 
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,17 +24,23 @@ std::string compactString(const DecodeChain& chain, Members members = Members::s
 // The scan document: the number of findings and each finding with its line, text, shape and chain.
 std::string string(const std::vector<ScanFinding>& findings, Members members = Members::standard);
 
+// Where a scan of files and folders found a finding, beyond its line: its column and, when several
+// files were scanned, the file's path.
+struct FindingPlace {
+    std::size_t column;
+    const std::string* path;
+};
+
 // The scan document in parts, for findings written as they come: scanOpening(count), the entries
 // joined by entrySeparator, then scanClosing(count) give the text of string(findings). An entry
-// is nothing when its finding cannot be written; the whole document is then "{}".
-std::optional<std::string> findingEntry(const ScanFinding& finding, Members members = Members::standard);
+// is nothing when its finding cannot be written; the whole document is then "{}". With a place,
+// the entry holds the finding's column and path too.
+std::optional<std::string> findingEntry(const ScanFinding& finding, Members members = Members::standard,
+                                        const FindingPlace* place = nullptr);
 std::string scanOpening(std::size_t count);
 inline constexpr std::string_view entrySeparator = ",\n";
 std::string scanClosing(std::size_t count);
-
-// The chain record itself, for documents that embed chains.
-nlohmann::json chainRecord(const DecodeChain& chain, Members members = Members::standard);
-// Writes a record; "{}" when it holds a non-finite number or the text is not UTF-8.
-std::string writeRecord(const nlohmann::json& record, bool pretty);
+// The document of the entries, in their order; "{}" when one of them is nothing.
+std::string scanDocument(const std::vector<std::optional<std::string>>& entries);
 
 } // namespace tindrel::TindrelJSON

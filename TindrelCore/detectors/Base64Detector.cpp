@@ -4,6 +4,7 @@
 #include "TindrelCore/text/Bytes.h"
 #include "TindrelCore/text/Text.h"
 
+#include <algorithm>
 #include <fmt/format.h>
 
 namespace tindrel {
@@ -20,7 +21,7 @@ bool isDigitsOnly(std::string_view t) {
 std::optional<DecodeResult> Base64Detector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
     if (!Text::hasAtLeastCharacters(t, 8)) return std::nullopt;
-    bool urlSafe = t.find_first_of("-_") != std::string_view::npos;
+    bool urlSafe = std::ranges::any_of(t, [](char c) { return c == '-' || c == '_'; });
     if (urlSafe ? !Bytes::isBase64URLText(t) : !Bytes::isBase64Text(t)) return std::nullopt;
     if (isDigitsOnly(t)) return std::nullopt;
     auto decoder = urlSafe ? &Bytes::base64URLDecode : &Bytes::base64Decode;

@@ -85,7 +85,7 @@ void explainOAuthError(const std::vector<Pair>& pairs, DecodeResult& result) {
 
 std::optional<DecodeResult> QueryStringDetector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
-    if (t.find_first_of(" \n") != std::string_view::npos) return std::nullopt;
+    if (std::ranges::any_of(t, [](char c) { return c == ' ' || c == '\n'; })) return std::nullopt;
     std::optional<std::vector<Pair>> pairs = parsePairs(t);
     if (!pairs) return std::nullopt;
 

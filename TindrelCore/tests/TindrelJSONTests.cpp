@@ -4,6 +4,7 @@
 #include "TindrelCore/text/Clock.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <limits>
 
 using namespace tindrel;
@@ -12,15 +13,9 @@ using TindrelJSON::Members;
 
 namespace {
 
-// The scan document put together from its parts, as a writer that streams findings does.
-std::optional<std::string> assembled(const std::vector<ScanFinding>& findings) {
-    std::string text = TindrelJSON::scanOpening(findings.size());
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        std::optional<std::string> entry = TindrelJSON::findingEntry(findings[i]);
-        if (!entry) return std::nullopt;
-        text += (i > 0 ? std::string(TindrelJSON::entrySeparator) : "") + *entry;
-    }
-    return text + TindrelJSON::scanClosing(findings.size());
+// The document is exactly what nlohmann writes for the same value: keys sorted, its spacing.
+void expectCanonical(const std::string& text, int indent) {
+    EXPECT_EQ(json::parse(text).dump(indent), text);
 }
 
 } // namespace
@@ -58,7 +53,20 @@ TEST(TindrelJSON, ScanDocumentHoldsEachFindingAndComesInParts) {
     };
     for (const std::string& log : logs) {
         std::vector<ScanFinding> findings = Tindrel::scan(log);
-        EXPECT_EQ(assembled(findings), TindrelJSON::string(findings)) << log;
+        expectCanonical(TindrelJSON::string(findings), 2);
+        expectCanonical(TindrelJSON::string(findings, Members::extended), 2);
+        for (const ScanFinding& finding : findings) {
+            expectCanonical(TindrelJSON::string(finding.chain, Members::extended), 2);
+            expectCanonical(TindrelJSON::compactString(finding.chain), -1);
+            const std::string path = "logs/app.log";
+            const TindrelJSON::FindingPlace place{7, &path};
+            const std::string placed =
+                TindrelJSON::scanDocument({TindrelJSON::findingEntry(finding, {}, &place)});
+            expectCanonical(placed, 2);
+            EXPECT_EQ(json::parse(placed)["findings"][0].value("path", "") + "@" +
+                          std::to_string(json::parse(placed)["findings"][0].value("column", 0)),
+                      "logs/app.log@7");
+        }
     }
     EXPECT_EQ(json::parse(TindrelJSON::string(std::vector<ScanFinding>{})),
               json::parse(R"({"count":0,"findings":[]})"));
@@ -111,6 +119,7 @@ TEST(TindrelJSON, ExtendedDocumentAddsTheBundle) {
     };
     for (const Case& c : cases) {
         DecodeChain chain = Tindrel::inspect(c.text);
+        expectCanonical(TindrelJSON::string(chain, Members::extended), 2);
         json plain = json::parse(TindrelJSON::string(chain));
         json extended = json::parse(TindrelJSON::string(chain, Members::extended));
         EXPECT_EQ(json::parse(TindrelJSON::compactString(chain, Members::extended)), extended) << c.name;

@@ -1,0 +1,210 @@
+#include "TindrelCore/formats/JSONStream.h"
+
+#include "TindrelCore/text/Text.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace tindrel {
+namespace {
+
+constexpr std::string_view hexDigits = "0123456789abcdef";
+
+// The escape of a byte that JSON does not take plainly in a string; empty for every other byte.
+constexpr std::array<std::string_view, 128> shortEscapes = [] {
+    std::array<std::string_view, 128> table{};
+    table['"'] = "\\\"";
+    table['\\'] = "\\\\";
+    table['\b'] = "\\b";
+    table['\f'] = "\\f";
+    table['\n'] = "\\n";
+    table['\r'] = "\\r";
+    table['\t'] = "\\t";
+    return table;
+}();
+
+bool needsEscape(unsigned char byte) {
+    return byte < 0x20 || byte == '"' || byte == '\\';
+}
+
+constexpr std::uint64_t everyByte(unsigned char byte) {
+    return 0x0101010101010101ULL * byte;
+}
+
+// Whether one of the eight bytes at `at` is not plain printable ASCII other than '"' and '\\':
+// word-wide tests for a byte below 0x20, a byte equal to either, or a high bit.
+bool blockNeedsCare(const char* at) {
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    const auto hasZeroByte = [](std::uint64_t x) { return (x - everyByte(1)) & ~x & everyByte(0x80); };
+    return ((word | hasZeroByte(word ^ everyByte('"')) | hasZeroByte(word ^ everyByte('\\')) |
+             ((word - everyByte(0x20)) & ~word)) &
+            everyByte(0x80)) != 0;
+}
+
+} // namespace
+
+JSONStream::JSONStream(bool pretty, std::size_t indentLevel)
+    : baseLevel_(indentLevel)
+    , pretty_(pretty) {}
+
+void JSONStream::newLine() {
+    out_ += '\n';
+    out_.append(2 * (baseLevel_ + sizes_.size()), ' ');
+}
+
+// A separator from the element before, if any, and in pretty text a line of its own.
+void JSONStream::beforeElement() {
+    if (sizes_.empty()) return;
+    if (sizes_.back()++ > 0) out_ += ',';
+    if (pretty_) newLine();
+}
+
+void JSONStream::beforeValue() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    beforeElement();
+}
+
+JSONStream& JSONStream::beginObject() {
+    beforeValue();
+    out_ += '{';
+    sizes_.push_back(0);
+    return *this;
+}
+
+JSONStream& JSONStream::beginArray() {
+    beforeValue();
+    out_ += '[';
+    sizes_.push_back(0);
+    return *this;
+}
+
+// An empty object or array closes on its own line, as "{}" or "[]".
+JSONStream& JSONStream::close(char bracket) {
+    std::size_t size = sizes_.back();
+    sizes_.pop_back();
+    if (pretty_ && size > 0) newLine();
+    out_ += bracket;
+    return *this;
+}
+
+JSONStream& JSONStream::endObject() {
+    return close('}');
+}
+
+JSONStream& JSONStream::endArray() {
+    return close(']');
+}
+
+JSONStream& JSONStream::key(std::string_view name) {
+    beforeElement();
+    escaped(name);
+    out_ += pretty_ ? ": " : ":";
+    afterKey_ = true;
+    return *this;
+}
+
+JSONStream& JSONStream::string(std::string_view value) {
+    beforeValue();
+    escaped(value);
+    return *this;
+}
+
+JSONStream& JSONStream::boolean(bool value) {
+    beforeValue();
+    out_ += value ? "true" : "false";
+    return *this;
+}
+
+// Doubles are written by nlohmann itself: its shortest round-trip digits and its ".0" on whole
+// numbers are what readers of these documents have always seen.
+JSONStream& JSONStream::number(double value) {
+    beforeValue();
+    if (!std::isfinite(value)) {
+        spoiled_ = true;
+        return *this;
+    }
+    out_ += nlohmann::json(value).dump();
+    return *this;
+}
+
+JSONStream& JSONStream::value(const nlohmann::json& value) {
+    switch (value.type()) {
+    case nlohmann::json::value_t::object:
+        beginObject();
+        for (const auto& member : value.items())
+            key(member.key()).value(member.value());
+        return endObject();
+    case nlohmann::json::value_t::array:
+        beginArray();
+        for (const nlohmann::json& element : value)
+            this->value(element);
+        return endArray();
+    case nlohmann::json::value_t::string:
+        return string(value.get_ref<const std::string&>());
+    case nlohmann::json::value_t::boolean:
+        return boolean(value.get<bool>());
+    case nlohmann::json::value_t::number_integer:
+        return number(value.get<std::int64_t>());
+    case nlohmann::json::value_t::number_unsigned:
+        return number(value.get<std::uint64_t>());
+    case nlohmann::json::value_t::number_float:
+        return number(value.get<double>());
+    case nlohmann::json::value_t::null:
+        beforeValue();
+        out_ += "null";
+        return *this;
+    default: // binary and discarded values have no JSON text
+        beforeValue();
+        spoiled_ = true;
+        return *this;
+    }
+}
+
+// One pass copies plain runs whole, escapes what JSON needs escaped and checks that multi-byte
+// sequences are well formed.
+void JSONStream::escaped(std::string_view text) {
+    out_ += '"';
+    std::size_t plain = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (i + 8 <= text.size() && !blockNeedsCare(text.data() + i)) {
+            i += 8;
+            continue;
+        }
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x80) {
+            Text::Scalar scalar = Text::decodeScalar(text, i);
+            spoiled_ = spoiled_ || scalar.value == Text::Scalar::invalid;
+            i += scalar.length;
+            continue;
+        }
+        if (!needsEscape(byte)) {
+            ++i;
+            continue;
+        }
+        out_.append(text.substr(plain, i - plain));
+        plain = ++i;
+        if (!shortEscapes[byte].empty()) {
+            out_ += shortEscapes[byte];
+            continue;
+        }
+        out_ += "\\u00";
+        out_ += hexDigits[byte >> 4];
+        out_ += hexDigits[byte & 0xF];
+    }
+    out_.append(text.substr(plain));
+    out_ += '"';
+}
+
+std::optional<std::string> JSONStream::take() && {
+    if (spoiled_) return std::nullopt;
+    return std::move(out_);
+}
+
+} // namespace tindrel

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <concepts>
+#include <cstddef>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tindrel {
+
+// Writes JSON text byte for byte as nlohmann's strict dump writes it (two spaces an indent when
+// pretty, "/" left plain, nothing escaped beyond what JSON needs), without building a tree first:
+// large documents go out at the speed of the copy. Keys are written in the order given, so the
+// caller gives them sorted, as a tree would hold them. A string that is not UTF-8 or a number
+// that is not finite spoils the text: `take` then answers nothing, as the strict dump would throw.
+class JSONStream {
+public:
+    // `indentLevel` indents every line after the first, for text embedded that deep in a document.
+    explicit JSONStream(bool pretty, std::size_t indentLevel = 0);
+
+    JSONStream& beginObject();
+    JSONStream& endObject();
+    JSONStream& beginArray();
+    JSONStream& endArray();
+    JSONStream& key(std::string_view name);
+
+    JSONStream& string(std::string_view value);
+    JSONStream& boolean(bool value);
+    JSONStream& number(double value);
+    template <std::integral Integer>
+    requires(!std::same_as<Integer, bool>) JSONStream& number(Integer value) {
+        beforeValue();
+        out_ += std::to_string(value);
+        return *this;
+    }
+    // Any value, objects with their keys in the tree's order.
+    JSONStream& value(const nlohmann::json& value);
+
+    std::optional<std::string> take() &&;
+
+private:
+    void beforeValue();
+    void beforeElement();
+    void newLine();
+    JSONStream& close(char bracket);
+    void escaped(std::string_view text);
+
+    std::string out_;
+    std::vector<std::size_t> sizes_; // elements so far in each open object or array
+    std::size_t baseLevel_;
+    bool pretty_;
+    bool afterKey_ = false;
+    bool spoiled_ = false;
+};
+
+} // namespace tindrel
