@@ -38,5 +38,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcurl is opened only when a model server is contacted, so no linked library names it; without it
+# every command still works and explanations come from the templates.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libcurl4)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   clang libclang-rt-14-dev clang-format clang-tidy cppcheck
   nlohmann-json3-dev libutf8proc-dev libcli11-dev libfmt-dev libre2-dev
-  zlib1g-dev libxml2-dev libplist-dev libcurl4-openssl-dev libicu-dev libssl-dev openssl
+  zlib1g-dev libxml2-dev libplist-dev libcurl4-openssl-dev libcurl4 libicu-dev libssl-dev openssl
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxcb1-dev libxcb-keysyms1-dev libx11-dev

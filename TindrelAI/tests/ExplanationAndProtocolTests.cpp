@@ -5,6 +5,7 @@
 #include "TindrelAI/FollowUp.h"
 #include "TindrelAI/TemplateExplainer.h"
 #include "TindrelAI/model/ChatProtocol.h"
+#include "TindrelAI/model/CurlLibrary.h"
 #include "TindrelAI/model/LoopbackSocket.h"
 #include "TindrelAI/model/ModelSettings.h"
 
@@ -200,6 +201,15 @@ TEST(LoopbackEndpoint, NamesAndSocketsAreLoopbackOnly) {
     sockaddr unix{};
     unix.sa_family = AF_UNIX;
     EXPECT_FALSE(isLoopbackSocketAddress(&unix, sizeof unix));
+}
+
+// A library that is missing, or is not libcurl, leaves the client without curl rather than half-loaded.
+TEST(CurlLibrary, LoadsOnlyALibraryWithEveryFunctionTheClientCalls) {
+    const std::pair<const char*, bool> libraries[] = {
+        {"libcurl.so.4", true}, {"libtindrel-absent.so.1", false}, {"libz.so.1", false}};
+    for (const auto& [soname, complete] : libraries)
+        EXPECT_EQ(CurlLibrary::load(soname).has_value(), complete) << soname;
+    EXPECT_NE(CurlLibrary::installed(), nullptr);
 }
 
 TEST(ModelSettings, CandidatesFollowTheConfigurationAndCloudModelsAreKnownByName) {

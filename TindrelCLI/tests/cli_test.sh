@@ -112,6 +112,11 @@ CASES
 check "no connection without a model" 0 "$(grep -c connection "$connections")"
 TINDREL_MODEL_URL=$listening "$tindrel" explain "$token" >/dev/null 2>&1
 check "the named server is contacted otherwise" 1 "$(grep -q connection "$connections" && echo 1)"
+# libcurl is mapped only by a command that contacts a model server; LD_DEBUG=libs logs on stderr every
+# library the loader looks for.
+maps_curl() { [ "$(LD_DEBUG=libs "$tindrel" "$@" 2>&1 >/dev/null | grep -c 'libcurl\.so')" -gt 0 ] && echo yes || echo no; }
+check "libcurl loaded by inspect, explain" "no, yes" \
+  "$(maps_curl inspect "$token"), $(TINDREL_MODEL_URL=$listening maps_curl explain "$token")"
 kill "$listener"
 rm -f "$connections"
 
