@@ -5,7 +5,11 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string text = tindrel::Text::sanitizeUTF8({reinterpret_cast<const char*>(data), size});
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // The quick grammar test never refuses what the reader accepts.
+    if (!tindrel::JSONUtil::mayBeJSON(bytes) && nlohmann::json::accept(bytes.begin(), bytes.end()))
+        __builtin_trap();
+    std::string text = tindrel::Text::sanitizeUTF8(bytes);
     if (auto pretty = tindrel::JSONUtil::prettyPrinted(text)) {
         // A canonical rendering renders to itself.
         auto again = tindrel::JSONUtil::prettyPrinted(pretty->text);

@@ -19,6 +19,10 @@ struct Pretty {
 // "/" unescaped, non-ASCII as UTF-8. Nothing for anything else.
 std::optional<Pretty> prettyPrinted(std::string_view s);
 
+// False only for a text that no JSON reader accepts; a quick test that spares the reader most texts
+// that are not JSON.
+bool mayBeJSON(std::string_view s);
+
 // Strict RFC 8259 reading of any value (fragments included), refusing nesting beyond maxNestingDepth.
 std::optional<nlohmann::json> parse(std::string_view s);
 
