@@ -5,6 +5,7 @@
 #include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/KeyOptions.h"
+#include "TindrelCLI/OrderedWork.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/Readings.h"
 #include "TindrelCLI/Redact.h"
@@ -43,8 +44,26 @@ std::optional<std::string> inputText(const InspectOptions& options) {
     return std::move(read.text);
 }
 
-int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members members, const KeyOptions& key) {
+// Where each block of lines starts, and the end of the text last: blocks small enough to spread
+// over the cores evenly, large enough that handing one out costs nothing next to inspecting it.
+std::vector<std::size_t> lineBlocks(std::string_view text) {
+    constexpr std::size_t linesPerBlock = 256;
+    std::vector<std::size_t> starts{0};
+    std::size_t lines = 0;
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n', end + 1))
+        if (++lines % linesPerBlock == 0 && end + 1 < text.size()) starts.push_back(end + 1);
+    starts.push_back(text.size());
+    return starts;
+}
+
+struct InspectedLines {
+    std::string out;
     bool anyRecognized = false;
+};
+
+InspectedLines inspectLines(std::string_view text, bool json, TindrelJSON::Members members,
+                            const KeyOptions& key) {
+    InspectedLines inspected;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -53,10 +72,26 @@ int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members membe
         if (end > start && text[end - 1] == '\r') --end;
         DecodeChain chain = Tindrel::inspect(text.substr(start, end - start));
         checkSignatures(chain, key);
-        anyRecognized = anyRecognized || chain.isRecognized();
-        writeOut((json ? TindrelJSON::compactString(chain, members) : chainLine(chain)) + "\n");
+        inspected.anyRecognized = inspected.anyRecognized || chain.isRecognized();
+        inspected.out += (json ? TindrelJSON::compactString(chain, members) : chainLine(chain)) + "\n";
         start = next;
     }
+    return inspected;
+}
+
+// Lines are inspected on every core and written in their order.
+int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members members, const KeyOptions& key) {
+    const std::vector<std::size_t> blocks = lineBlocks(text);
+    bool anyRecognized = false;
+    runInOrder<InspectedLines>(
+        blocks.size() - 1,
+        [&](std::size_t i) {
+            return inspectLines(text.substr(blocks[i], blocks[i + 1] - blocks[i]), json, members, key);
+        },
+        [&](InspectedLines&& inspected) {
+            anyRecognized = anyRecognized || inspected.anyRecognized;
+            writeOut(inspected.out);
+        });
     return anyRecognized ? found : notFound;
 }
 

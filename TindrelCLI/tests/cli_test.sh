@@ -47,6 +47,13 @@ check "each-line shapes" "base64,json|-|-|base64,json" "$(printf '%s\n' "$out" |
 import json,sys
 print("|".join(",".join(json.loads(l)["shape"]) or "-" for l in sys.stdin))')"
 
+# Enough lines to be spread over several workers: each answer still comes out on its own line's row.
+out=$(python3 -c 'import base64; [print(base64.b64encode(b"line number %d" % i).decode()) for i in range(2000)]' |
+  "$tindrel" inspect --each-line --json | python3 -c '
+import json,sys
+print(sum(json.loads(l)["finalValue"] == "line number %d" % i for i, l in enumerate(sys.stdin)))')
+check "each-line keeps the order of many lines" 2000 "$out"
+
 "$tindrel" inspect --each-line /nonexistent/file >/dev/null 2>/tmp/tindrel-cli-err; status=$?
 check "missing file exit" 2 "$status"
 check "missing file message" 1 "$(wc -l </tmp/tindrel-cli-err)"
