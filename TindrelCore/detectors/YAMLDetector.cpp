@@ -64,6 +64,8 @@ std::string summary(bool isSequence, std::size_t count) {
 std::optional<DecodeResult> YAMLDetector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
     if (t.empty() || t.front() == '{' || t.front() == '[' || t.front() == '<') return std::nullopt;
+    // One line is never enough structure (see looksLikeBlockYAML), and most texts are one line.
+    if (t.find('\n') == std::string_view::npos) return std::nullopt;
 
     if (!looksLikeBlockYAML(t)) return std::nullopt;
     std::optional<YAML::Lines> lines = YAML::preprocess(t);
