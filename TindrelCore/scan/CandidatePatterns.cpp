@@ -1,36 +1,40 @@
 #include "TindrelCore/scan/CandidatePatterns.h"
 
 #include "TindrelCore/scan/JSONSpans.h"
-#include "TindrelCore/scan/ScanMatchers.h"
 
 #include <algorithm>
 
 namespace tindrel {
 
-std::vector<TextSpan> findMatches(const ScanText& text, CandidatePattern pattern) {
+std::vector<TextSpan> PatternMatches::take(CandidatePattern pattern) {
     switch (pattern) {
     case CandidatePattern::pemBlock:
-        return ScanMatchers::pemBlocks(text);
+        return ScanMatchers::pemBlocks(text_);
     case CandidatePattern::cryptHash:
-        return ScanMatchers::cryptHashes(text);
+        return ScanMatchers::cryptHashes(text_);
     case CandidatePattern::jwt:
-        return ScanMatchers::jwts(text);
+        return ScanMatchers::jwts(text_);
     case CandidatePattern::jsonSpan:
-        return JSONSpans::find(text);
+        return JSONSpans::find(text_);
     case CandidatePattern::uuid:
-        return ScanMatchers::uuids(text);
+        return std::move(words().uuids);
     case CandidatePattern::queryString:
-        return ScanMatchers::queryStrings(text);
+        return ScanMatchers::queryStrings(text_);
     case CandidatePattern::base64Run:
-        return ScanMatchers::base64Runs(text);
+        return std::move(words().base64Runs);
     case CandidatePattern::hexRun:
-        return ScanMatchers::hexRuns(text);
+        return std::move(words().hexRuns);
     case CandidatePattern::millisecondTime:
-        return ScanMatchers::digitRuns(text, 13);
+        return std::move(words().millisecondTimes);
     case CandidatePattern::secondTime:
-        return ScanMatchers::digitRuns(text, 10);
+        return std::move(words().secondTimes);
     }
     return {};
+}
+
+ScanMatchers::WordMatches& PatternMatches::words() {
+    if (!words_) words_ = ScanMatchers::wordMatches(text_);
+    return *words_;
 }
 
 std::vector<TextSpan> wholeCharacterSpans(const ScanText& text, std::vector<TextSpan> spans) {

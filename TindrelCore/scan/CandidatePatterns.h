@@ -1,8 +1,10 @@
 #pragma once
 
+#include "TindrelCore/scan/ScanMatchers.h"
 #include "TindrelCore/scan/ScanText.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tindrel {
@@ -35,8 +37,28 @@ constexpr bool spansLines(CandidatePattern pattern) {
     return pattern == CandidatePattern::pemBlock || pattern == CandidatePattern::jsonSpan;
 }
 
+// The matches of the patterns in one text. The run patterns that begin on a word boundary are all
+// found in one walk over the text, the first time one of them is asked for.
+class PatternMatches {
+public:
+    explicit PatternMatches(const ScanText& text)
+        : text_(text) {}
+
+    // Every match of the pattern, left to right; they never overlap one another. They are handed
+    // over: ask for each pattern once.
+    std::vector<TextSpan> take(CandidatePattern pattern);
+
+private:
+    ScanMatchers::WordMatches& words();
+
+    const ScanText& text_;
+    std::optional<ScanMatchers::WordMatches> words_;
+};
+
 // Every match of the pattern, left to right; they never overlap one another.
-std::vector<TextSpan> findMatches(const ScanText& text, CandidatePattern pattern);
+inline std::vector<TextSpan> findMatches(const ScanText& text, CandidatePattern pattern) {
+    return PatternMatches(text).take(pattern);
+}
 // The matches minus those that would split a user-perceived character.
 std::vector<TextSpan> wholeCharacterSpans(const ScanText& text, std::vector<TextSpan> matches);
 

@@ -3,13 +3,33 @@
 #include "TindrelCore/scan/BracketEvents.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tindrel::JSONSpans {
 namespace {
 
+// The first "{" or "[" byte at or after `pos`. Brackets are far apart in a log, so eight bytes are
+// looked at a time: "{" and "[" differ only in bit 0x20, so with it set both read as "{", and the
+// word has a zero byte after the XOR exactly where one of them stands.
+std::size_t nextOpenerByte(std::string_view text, std::size_t pos) {
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t highBits = 0x8080808080808080;
+    for (std::uint64_t word = 0; pos + sizeof word <= text.size(); pos += sizeof word) {
+        std::memcpy(&word, text.data() + pos, sizeof word);
+        std::uint64_t opener = (word | (ones * 0x20)) ^ (ones * '{');
+        if (((opener - ones) & ~opener & highBits) != 0) break;
+    }
+    while (pos < text.size() && !BracketEvents::isOpener(static_cast<unsigned char>(text[pos])))
+        ++pos;
+    return pos;
+}
+
+// The first opening bracket that the walk reads as an event of its own.
 std::size_t nextOpener(const ScanText& text, std::size_t pos) {
-    pos = BracketEvents::next(text, pos);
-    while (pos < text.size() && !BracketEvents::isOpener(text.byte(pos)))
-        pos = BracketEvents::next(text, pos + 1);
+    pos = nextOpenerByte(text.text(), pos);
+    while (pos < text.size() && !text.isASCII() && !text.isStandalone(pos))
+        pos = nextOpenerByte(text.text(), pos + 1);
     return pos;
 }
 

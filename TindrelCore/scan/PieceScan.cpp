@@ -44,23 +44,24 @@ std::vector<Accepted> acceptPattern(const ScanText& text, std::vector<TextSpan> 
 }
 
 std::vector<TextSpan> candidatesOf(const ScanText& piece, const SpanningMatches& spanning,
-                                   CandidatePattern pattern) {
+                                   PatternMatches& matches, CandidatePattern pattern) {
     switch (pattern) {
     case CandidatePattern::pemBlock:
         return wholeCharacterSpans(piece, spanning.pemBlocks);
     case CandidatePattern::jsonSpan:
         return wholeCharacterSpans(piece, spanning.jsonSpans);
     default:
-        return findCandidates(piece, pattern);
+        return wholeCharacterSpans(piece, matches.take(pattern));
     }
 }
 
 std::vector<Accepted> acceptAll(const ScanText& piece, const SpanningMatches& spanning,
                                 CandidateInspector& inspector) {
+    PatternMatches matches(piece);
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
         std::vector<Accepted> kept =
-            acceptPattern(piece, candidatesOf(piece, spanning, pattern), accepted, inspector);
+            acceptPattern(piece, candidatesOf(piece, spanning, matches, pattern), accepted, inspector);
         if (kept.empty()) continue;
         std::vector<Accepted> merged;
         merged.reserve(accepted.size() + kept.size());

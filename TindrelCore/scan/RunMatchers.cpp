@@ -11,8 +11,25 @@ constexpr ByteSet asciiWordChars("A-Za-z0-9_");
 constexpr ByteSet asciiDigits("0-9");
 constexpr ByteSet base64Chars("A-Za-z0-9+/_-");
 constexpr std::size_t uuidLength = 36;
+constexpr std::size_t uuidFirstGroup = 8;
 constexpr std::size_t minimumBase64Run = 24;
 constexpr std::size_t minimumHexRun = 16;
+constexpr std::size_t millisecondDigits = 13;
+constexpr std::size_t secondDigits = 10;
+
+// The classes of a byte that the walk tells apart, one bit each. Non-ASCII bytes are in none.
+enum ByteClass : unsigned char { base64Class = 1, wordClass = 2, hexClass = 4, digitClass = 8 };
+
+constexpr std::array<unsigned char, 256> byteClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        auto byte = static_cast<unsigned char>(i);
+        classes[i] = static_cast<unsigned char>(
+            (base64Chars.contains(byte) ? base64Class : 0) | (asciiWordChars.contains(byte) ? wordClass : 0) |
+            (hexDigits.contains(byte) ? hexClass : 0) | (asciiDigits.contains(byte) ? digitClass : 0));
+    }
+    return classes;
+}();
 
 bool isUUIDAt(const ScanText& text, std::size_t begin) {
     if (begin + uuidLength > text.size()) return false;
@@ -24,25 +41,7 @@ bool isUUIDAt(const ScanText& text, std::size_t begin) {
     return text.isWordBoundary(begin + uuidLength);
 }
 
-// Hexadecimal digits are word characters, so no word boundary falls inside a run of them: the
-// run either ends on a boundary or no shorter run can.
-std::optional<std::size_t> hexRunEnd(const ScanText& text, std::size_t begin) {
-    if (startsWith(text, begin, "0x")) {
-        std::size_t end = runEnd(text, begin + 2, hexDigits);
-        if (end - (begin + 2) >= minimumHexRun && text.isWordBoundary(end)) return end;
-    }
-    std::size_t end = runEnd(text, begin, hexDigits);
-    if (end - begin >= minimumHexRun && text.isWordBoundary(end)) return end;
-    return std::nullopt;
-}
-
 std::optional<std::size_t> digitRunEnd(const ScanText& text, std::size_t begin, std::size_t count) {
-    if (text.isASCII()) {
-        // A longer run has a digit, not a boundary, after `count` digits.
-        std::size_t end = runEnd(text, begin, asciiDigits);
-        if (end - begin != count || !text.isWordBoundary(end)) return std::nullopt;
-        return end;
-    }
     std::size_t pos = begin;
     for (std::size_t taken = 0; taken < count; ++taken) {
         if (pos >= text.size()) return std::nullopt;
@@ -54,78 +53,115 @@ std::optional<std::size_t> digitRunEnd(const ScanText& text, std::size_t begin, 
     return pos;
 }
 
-enum class Starts { asciiOnly, anyScript };
+void addDigitRun(std::vector<TextSpan>& spans, const ScanText& text, std::size_t begin, std::size_t count) {
+    if (std::optional<std::size_t> end = digitRunEnd(text, begin, count)) spans.push_back({begin, *end});
+}
 
-// For patterns that begin with a word character on a word boundary. Inside a run of ASCII word
-// characters no boundary falls, so each run is tried once, at its first character; `attempt`
-// answers the end of a match starting there.
-template <typename Attempt>
-std::vector<TextSpan> wordStartMatches(const ScanText& text, Starts starts, Attempt attempt) {
-    std::vector<TextSpan> spans;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        unsigned char byte = text.byte(pos);
-        if (byte < 0x80 && !asciiWordChars.contains(byte)) {
-            ++pos;
-            continue;
+// Walks the runs of Base64 characters, which hold every run of ASCII word characters (a word, here),
+// and the non-ASCII characters between them. No word boundary falls inside a word, so each word is
+// tried once, from its first character, for all the patterns together. A match of these patterns
+// ends where a word or a character ends (a UUID spans five words) and none begins inside another
+// of its own pattern (no boundary falls inside a run of digits, and the later words of a UUID are
+// too short or too long to begin one), so the words tried are those that searching each pattern
+// match after match would try.
+class WordWalk {
+public:
+    explicit WordWalk(const ScanText& text)
+        : text_(text) {}
+
+    WordMatches run() && {
+        std::size_t pos = 0;
+        while (pos < text_.size()) {
+            unsigned char byte = text_.byte(pos);
+            if (byte >= 0x80)
+                pos = afterScalar(pos);
+            else if (has(byte, base64Class))
+                pos = afterBase64Run(pos);
+            else
+                ++pos;
         }
-        std::size_t length = byte < 0x80 ? 1 : text.scalarAt(pos).length;
-        bool mayStart = byte < 0x80 || starts == Starts::anyScript;
-        std::optional<std::size_t> end;
-        if (mayStart && text.isWordBoundary(pos)) end = attempt(pos);
-        if (end) {
-            spans.push_back({pos, *end});
-            pos = *end;
-        } else {
-            pos = byte < 0x80 ? runEnd(text, pos + 1, asciiWordChars) : pos + length;
+        return std::move(found_);
+    }
+
+private:
+    static bool has(unsigned char byte, ByteClass byteClass) { return (byteClasses[byte] & byteClass) != 0; }
+
+    // Of the patterns, only runs of digits begin on a non-ASCII character.
+    std::size_t afterScalar(std::size_t pos) {
+        Text::Scalar scalar = text_.scalarAt(pos);
+        if (CharacterClasses::isDecimalDigit(scalar.value) && text_.isWordBoundary(pos)) {
+            addDigitRun(found_.millisecondTimes, text_, pos, millisecondDigits);
+            addDigitRun(found_.secondTimes, text_, pos, secondDigits);
+        }
+        return pos + scalar.length;
+    }
+
+    // Inside a run of Base64 characters, all ASCII, a word boundary falls only at the ends of its
+    // words and at its first byte, so the first one found is where the leftmost match would begin,
+    // and the run holds a match only if that leaves enough of it.
+    std::size_t afterBase64Run(std::size_t begin) {
+        std::optional<std::size_t> firstBoundary;
+        std::size_t pos = begin;
+        while (pos < text_.size() && has(text_.byte(pos), base64Class)) {
+            bool boundary = text_.isWordBoundary(pos);
+            if (boundary && !firstBoundary) firstBoundary = pos;
+            pos = has(text_.byte(pos), wordClass) ? afterWord(pos, boundary) : pos + 1;
+        }
+        if (!firstBoundary || pos - *firstBoundary < minimumBase64Run) return pos;
+        std::size_t end = pos;
+        while (end < text_.size() && end - pos < 2 && text_.byte(end) == '=')
+            ++end;
+        found_.base64Runs.push_back({*firstBoundary, end});
+        return end;
+    }
+
+    std::size_t afterWord(std::size_t begin, bool onBoundary) {
+        unsigned char shared = 0xFF; // the classes that all the word's bytes are in
+        std::size_t end = begin;
+        for (; end < text_.size() && has(text_.byte(end), wordClass); ++end)
+            shared &= byteClasses[text_.byte(end)];
+        if (onBoundary) tryWord(begin, end, shared);
+        return end;
+    }
+
+    void tryWord(std::size_t begin, std::size_t end, unsigned char shared) {
+        bool hex = (shared & hexClass) != 0;
+        if (end - begin == uuidFirstGroup && hex && isUUIDAt(text_, begin))
+            found_.uuids.push_back({begin, begin + uuidLength});
+        if (((hex && end - begin >= minimumHexRun) || isPrefixedHexRun(begin, end)) &&
+            text_.isWordBoundary(end))
+            found_.hexRuns.push_back({begin, end});
+        if ((shared & digitClass) != 0) {
+            if (mayBeginDigitRun(begin, end, millisecondDigits))
+                addDigitRun(found_.millisecondTimes, text_, begin, millisecondDigits);
+            if (mayBeginDigitRun(begin, end, secondDigits))
+                addDigitRun(found_.secondTimes, text_, begin, secondDigits);
         }
     }
-    return spans;
-}
+
+    // "0x" and then only hexadecimal digits, enough of them.
+    bool isPrefixedHexRun(std::size_t begin, std::size_t end) const {
+        if (end - begin < 2 + minimumHexRun || !startsWith(text_, begin, "0x")) return false;
+        for (std::size_t pos = begin + 2; pos < end; ++pos)
+            if (!has(text_.byte(pos), hexClass)) return false;
+        return true;
+    }
+
+    // A word of ASCII digits that is `count` long, or shorter with digits of other scripts perhaps
+    // right after it.
+    bool mayBeginDigitRun(std::size_t begin, std::size_t end, std::size_t count) const {
+        std::size_t length = end - begin;
+        return length == count || (length < count && end < text_.size() && text_.byte(end) >= 0x80);
+    }
+
+    const ScanText& text_;
+    WordMatches found_;
+};
 
 } // namespace
 
-std::vector<TextSpan> uuids(const ScanText& text) {
-    return wordStartMatches(text, Starts::asciiOnly, [&](std::size_t begin) -> std::optional<std::size_t> {
-        if (!isUUIDAt(text, begin)) return std::nullopt;
-        return begin + uuidLength;
-    });
-}
-
-// Every start inside one run of Base64 characters shares the run's end, so the leftmost start on a
-// word boundary that leaves 24 characters is the match, and without one the whole run fails.
-std::vector<TextSpan> base64Runs(const ScanText& text) {
-    std::vector<TextSpan> spans;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (!base64Chars.contains(text.byte(pos))) {
-            ++pos;
-            continue;
-        }
-        std::size_t runStop = runEnd(text, pos, base64Chars);
-        std::size_t next = runStop;
-        for (std::size_t begin = pos; begin + minimumBase64Run <= runStop; ++begin) {
-            if (!text.isWordBoundary(begin)) continue;
-            std::size_t end = runStop;
-            while (end < text.size() && end - runStop < 2 && text.byte(end) == '=')
-                ++end;
-            spans.push_back({begin, end});
-            next = end;
-            break;
-        }
-        pos = next;
-    }
-    return spans;
-}
-
-std::vector<TextSpan> hexRuns(const ScanText& text) {
-    return wordStartMatches(text, Starts::asciiOnly,
-                            [&](std::size_t begin) { return hexRunEnd(text, begin); });
-}
-
-std::vector<TextSpan> digitRuns(const ScanText& text, std::size_t count) {
-    return wordStartMatches(text, Starts::anyScript,
-                            [&](std::size_t begin) { return digitRunEnd(text, begin, count); });
+WordMatches wordMatches(const ScanText& text) {
+    return WordWalk(text).run();
 }
 
 } // namespace tindrel::ScanMatchers

@@ -54,13 +54,19 @@ std::vector<TextSpan> jwts(const ScanText& text);
 // key=value pairs joined by "&", at least two.
 std::vector<TextSpan> queryStrings(const ScanText& text);
 
-// 8-4-4-4-12 hexadecimal groups between word boundaries.
-std::vector<TextSpan> uuids(const ScanText& text);
-// At least 24 Base64 or Base64url characters from a word boundary, with up to two "=".
-std::vector<TextSpan> base64Runs(const ScanText& text);
-// At least 16 hexadecimal digits, optionally after "0x", between word boundaries.
-std::vector<TextSpan> hexRuns(const ScanText& text);
-// Exactly `count` decimal digits (of any script) between word boundaries.
-std::vector<TextSpan> digitRuns(const ScanText& text, std::size_t count);
+// The matches of the patterns of hexadecimal, decimal and Base64 runs, which begin on a word
+// boundary, found together in one walk over the text that looks at each word once.
+struct WordMatches {
+    // 8-4-4-4-12 hexadecimal groups between word boundaries.
+    std::vector<TextSpan> uuids;
+    // At least 24 Base64 or Base64url characters from a word boundary, with up to two "=".
+    std::vector<TextSpan> base64Runs;
+    // At least 16 hexadecimal digits, optionally after "0x", between word boundaries.
+    std::vector<TextSpan> hexRuns;
+    // Exactly 13, or exactly 10, decimal digits (of any script) between word boundaries.
+    std::vector<TextSpan> millisecondTimes;
+    std::vector<TextSpan> secondTimes;
+};
+WordMatches wordMatches(const ScanText& text);
 
 } // namespace tindrel::ScanMatchers
