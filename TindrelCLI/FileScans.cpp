@@ -1,8 +1,8 @@
 #include "TindrelCLI/FileScans.h"
 
 #include "TindrelCLI/Input.h"
-#include "TindrelCLI/OrderedWork.h"
 #include "TindrelCore/Tindrel.h"
+#include "TindrelCore/scan/OrderedWork.h"
 #include "TindrelCore/text/Text.h"
 
 namespace tindrel::cli {
@@ -40,7 +40,7 @@ bool looksBinary(std::string_view text) {
 void scanFiles(const std::vector<std::string>& paths, bool skipBinary,
                const std::function<void(FileScan&&)>& each) {
     runInOrder<FileScan>(
-        paths.size(), [&](std::size_t i) { return scanFile(paths[i], skipBinary); }, each);
+        paths.size(), [&](std::size_t i, auto& emit) { emit(scanFile(paths[i], skipBinary)); }, each);
 }
 
 } // namespace tindrel::cli

@@ -5,7 +5,6 @@
 #include "TindrelCLI/Hints.h"
 #include "TindrelCLI/Input.h"
 #include "TindrelCLI/KeyOptions.h"
-#include "TindrelCLI/OrderedWork.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/Readings.h"
 #include "TindrelCLI/Redact.h"
@@ -14,6 +13,7 @@
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
 #include "TindrelCore/knowledge/Explainer.h"
+#include "TindrelCore/scan/OrderedWork.h"
 #include "TindrelReport/MediumDate.h"
 #include "TindrelReport/ResultExport.h"
 
@@ -85,8 +85,8 @@ int inspectEachLine(std::string_view text, bool json, TindrelJSON::Members membe
     bool anyRecognized = false;
     runInOrder<InspectedLines>(
         blocks.size() - 1,
-        [&](std::size_t i) {
-            return inspectLines(text.substr(blocks[i], blocks[i + 1] - blocks[i]), json, members, key);
+        [&](std::size_t i, auto& emit) {
+            emit(inspectLines(text.substr(blocks[i], blocks[i + 1] - blocks[i]), json, members, key));
         },
         [&](InspectedLines&& inspected) {
             anyRecognized = anyRecognized || inspected.anyRecognized;

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace tindrel {
+
+// Runs produce(i, emit) for i = 0 … count - 1 on a pool of threads, one per core, and hands every
+// item emitted to `consume` on the calling thread in order: all of index 0 as it comes, then all of
+// index 1, and so on. Work starts at most two indexes per worker ahead of the one being handed over,
+// and an index holds at most about `buffered` items that wait for it: a worker whose items cannot
+// be handed over yet waits, so however much one index emits, the memory held stays bounded. Items
+// change hands in batches, so that a million small ones cost few locks. When no thread can be
+// started, the calling thread does the work itself, in order. An index whose work throws emits
+// nothing more; when `consume` throws, the work stops and the exception goes on.
+template <typename Item, typename Produce, typename Consume>
+void runInOrder(std::size_t count, Produce produce, Consume consume, std::size_t buffered = 256) {
+    struct Lane {
+        std::vector<Item> items; // emitted, not yet handed over
+        bool closed = false;
+    };
+    const std::size_t batch = std::max<std::size_t>(1, buffered / 4);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<Lane> lanes(count);
+    std::size_t next = 0;
+    std::size_t head = 0; // the index being handed over
+    bool stopping = false;
+    const std::size_t workers =
+        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), count);
+
+    // Moves a worker's batch into its lane once the lane has room; true on the last one.
+    auto handOver = [&](Lane& lane, std::vector<Item>& pending, bool last) {
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return stopping || lane.items.size() < buffered; });
+            std::move(pending.begin(), pending.end(), std::back_inserter(lane.items));
+            lane.closed = last;
+        }
+        pending.clear();
+        changed.notify_all();
+    };
+    auto work = [&] {
+        std::vector<Item> pending;
+        for (;;) {
+            std::size_t index;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return stopping || next >= count || next < head + 2 * workers; });
+                if (stopping || next >= count) return;
+                index = next++;
+            }
+            Lane& lane = lanes[index];
+            auto emit = [&](Item&& item) {
+                pending.push_back(std::move(item));
+                if (pending.size() >= batch) handOver(lane, pending, false);
+            };
+            try {
+                produce(index, emit);
+            } catch (...) {
+            }
+            handOver(lane, pending, true);
+        }
+    };
+    std::vector<std::jthread> pool;
+    try {
+        for (std::size_t i = 0; i < workers; ++i)
+            pool.emplace_back(work);
+    } catch (...) {
+    }
+    if (pool.empty()) {
+        for (std::size_t i = 0; i < count; ++i)
+            produce(i, consume);
+        return;
+    }
+    std::vector<Item> taken;
+    try {
+        while (head < count) {
+            bool last;
+            {
+                std::unique_lock lock(mutex);
+                Lane& lane = lanes[head];
+                changed.wait(lock, [&] { return !lane.items.empty() || lane.closed; });
+                taken.swap(lane.items);
+                last = lane.closed;
+                if (last) ++head; // work may start further ahead
+            }
+            changed.notify_all();
+            for (Item& item : taken)
+                consume(std::move(item));
+            taken.clear();
+        }
+    } catch (...) {
+        {
+            std::lock_guard lock(mutex);
+            stopping = true;
+        }
+        changed.notify_all();
+        pool.clear();
+        throw;
+    }
+}
+
+} // namespace tindrel
