@@ -20,7 +20,7 @@ constexpr std::size_t secondDigits = 10;
 // The classes of a byte that the walk tells apart, one bit each. Non-ASCII bytes are in none.
 enum ByteClass : unsigned char { base64Class = 1, wordClass = 2, hexClass = 4, digitClass = 8 };
 
-constexpr std::array<unsigned char, 256> byteClasses = [] {
+constexpr std::array<unsigned char, 256> classesOfBytes() {
     std::array<unsigned char, 256> classes{};
     for (std::size_t i = 0; i < classes.size(); ++i) {
         auto byte = static_cast<unsigned char>(i);
@@ -29,7 +29,9 @@ constexpr std::array<unsigned char, 256> byteClasses = [] {
             (hexDigits.contains(byte) ? hexClass : 0) | (asciiDigits.contains(byte) ? digitClass : 0));
     }
     return classes;
-}();
+}
+
+constexpr std::array<unsigned char, 256> byteClasses = classesOfBytes();
 
 bool isUUIDAt(const ScanText& text, std::size_t begin) {
     if (begin + uuidLength > text.size()) return false;
