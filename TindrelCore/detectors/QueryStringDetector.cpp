@@ -11,8 +11,10 @@
 namespace tindrel {
 namespace {
 
+// Keys stay views of the text; only values are decoded, so a text of many pairs costs little more
+// than itself.
 struct Pair {
-    std::string key;
+    std::string_view key;
     std::string value;
 };
 
@@ -32,12 +34,13 @@ std::optional<Pair> parsePair(std::string_view piece) {
     if (!isKey(key)) return std::nullopt;
     std::string_view raw = piece.substr(equals + 1);
     std::optional<std::string> decoded = Percent::decode(raw);
-    return Pair{std::string(key), decoded ? std::move(*decoded) : std::string(raw)};
+    return Pair{key, decoded ? std::move(*decoded) : std::string(raw)};
 }
 
 // Every "&"-separated piece, empty ones included, must be a key=value pair.
 std::optional<std::vector<Pair>> parsePairs(std::string_view t) {
     std::vector<Pair> pairs;
+    pairs.reserve(static_cast<std::size_t>(std::count(t.begin(), t.end(), '&')) + 1);
     std::size_t start = 0;
     while (true) {
         std::size_t end = t.find('&', start);
@@ -51,12 +54,17 @@ std::optional<std::vector<Pair>> parsePairs(std::string_view t) {
     return pairs;
 }
 
-std::string sortedLines(std::vector<Pair> pairs) {
-    std::stable_sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return a.key < b.key; });
+std::string sortedLines(const std::vector<Pair>& pairs) {
+    std::vector<const Pair*> sorted;
+    sorted.reserve(pairs.size());
+    for (const Pair& pair : pairs)
+        sorted.push_back(&pair);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Pair* a, const Pair* b) { return a->key < b->key; });
     std::string out;
-    for (const Pair& pair : pairs) {
+    for (const Pair* pair : sorted) {
         if (!out.empty()) out += '\n';
-        out += pair.key + " = " + pair.value;
+        out.append(pair->key).append(" = ").append(pair->value);
     }
     return out;
 }
@@ -64,7 +72,7 @@ std::string sortedLines(std::vector<Pair> pairs) {
 Details pairDetails(const std::vector<Pair>& pairs) {
     Details details{{"pairs", std::to_string(pairs.size())}};
     for (const Pair& pair : pairs)
-        details[pair.key] = pair.value;
+        details.insert_or_assign(std::string(pair.key), pair.value);
     return details;
 }
 

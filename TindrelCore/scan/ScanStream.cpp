@@ -8,7 +8,6 @@
 #include "TindrelCore/scan/StreamCuts.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace tindrel {
 namespace {
@@ -33,14 +32,6 @@ std::size_t unfinishedTail(std::string_view bytes) {
         return scalar.value == Text::Scalar::invalid && pos + scalar.length == bytes.size() ? back : 0;
     }
     return 0;
-}
-
-std::vector<TextSpan> mergedByBegin(const std::vector<TextSpan>& a, const std::vector<TextSpan>& b) {
-    std::vector<TextSpan> merged;
-    merged.reserve(a.size() + b.size());
-    std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(merged),
-               [](const TextSpan& x, const TextSpan& y) { return x.begin < y.begin; });
-    return merged;
 }
 
 // Where a stretch without a safe cut is cut anyway: about a piece on, never inside a UTF-8 sequence.
@@ -128,7 +119,7 @@ void ScanStream::scanHeld(Ending ending) {
     ScanText text(std::string_view(held_).substr(0, size));
     std::vector<TextSpan> pemBlocks = findMatches(text, CandidatePattern::pemBlock);
     std::vector<TextSpan> jsonSpans = findMatches(text, CandidatePattern::jsonSpan);
-    const StreamCuts cuts(text, mergedByBegin(pemBlocks, jsonSpans), ending == Ending::final);
+    const StreamCuts cuts(text, pemBlocks, jsonSpans, ending == Ending::final);
     std::size_t settled = ending == Ending::unseen   ? size - reach_
                           : ending == Ending::paused ? settledOnPause(text)
                                                      : size;

@@ -14,14 +14,24 @@ bool isASCIIControl(unsigned char byte) {
     return byte < 0x20 || byte == 0x7F;
 }
 
+bool holdsCutPlace(const ScanText& text, const TextSpan& span) {
+    for (std::size_t pos = span.begin; pos < span.end; ++pos)
+        if (isASCIIWhitespace(text.byte(pos)) || isASCIIControl(text.byte(pos))) return true;
+    return false;
+}
+
 } // namespace
 
-StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& spanning, bool textEnds)
+StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks,
+                       const std::vector<TextSpan>& jsonSpans, bool textEnds)
     : text_(text)
     , textEnds_(textEnds) {
-    begins_.reserve(spanning.size());
-    reaches_.reserve(spanning.size());
-    for (const TextSpan& span : spanning) {
+    auto pem = pemBlocks.begin();
+    auto json = jsonSpans.begin();
+    while (pem != pemBlocks.end() || json != jsonSpans.end()) {
+        bool pemFirst = json == jsonSpans.end() || (pem != pemBlocks.end() && pem->begin < json->begin);
+        const TextSpan& span = pemFirst ? *pem++ : *json++;
+        if (!holdsCutPlace(text, span)) continue;
         begins_.push_back(span.begin);
         reaches_.push_back(std::max(span.end, reaches_.empty() ? 0 : reaches_.back()));
     }

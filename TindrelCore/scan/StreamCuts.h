@@ -21,10 +21,11 @@ namespace tindrel {
 // line-spanning pattern are passed over.
 class StreamCuts {
 public:
-    // `spanning`: the PEM blocks and JSON spans of the text, sorted by begin. When `textEnds`, the
-    // text's end is the end of everything and a cut; otherwise more text follows, and no cut falls
-    // where the next character is still unseen, but right after a line feed.
-    StreamCuts(const ScanText& text, const std::vector<TextSpan>& spanning, bool textEnds);
+    // `pemBlocks` and `jsonSpans`: the line-spanning matches of the text, each list sorted by begin.
+    // When `textEnds`, the text's end is the end of everything and a cut; otherwise more text
+    // follows, and no cut falls where the next character is still unseen, but right after a line feed.
+    StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks,
+               const std::vector<TextSpan>& jsonSpans, bool textEnds);
 
     // The first cut at or after `target` and by `limit`, or else the last cut after `begin` and by
     // `limit`, or nothing. `begin` must be a cut (or the start of the text): only the bytes after
@@ -42,7 +43,10 @@ private:
     std::size_t spanningReach(std::size_t pos) const;
 
     const ScanText& text_;
-    std::vector<std::size_t> begins_;  // of the line-spanning matches, ascending
+    // Of the line-spanning matches that hold a place where a cut could be, ascending: no cut can
+    // fall inside the others (a JSON span without white space, the usual kind), so leaving them
+    // out changes no answer and keeps span-dense text from costing memory here.
+    std::vector<std::size_t> begins_;
     std::vector<std::size_t> reaches_; // the furthest end among the matches up to each
     bool textEnds_;
 };
