@@ -3,9 +3,11 @@
 #include "TindrelCLI/Output.h"
 #include "TindrelCore/TindrelJSON.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace tindrel::cli {
 namespace {
@@ -15,43 +17,148 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// Texts remembered for sharing their chain's members, at most this many bytes of them: a log that
+// repeats a text a million times spools its chain once, and one of only distinct texts costs no
+// more memory than this.
+constexpr std::size_t sharedTextBytes = std::size_t{16} << 20;
+
+// The members a finding shares with the findings of the same text, as they stand in the parts file.
+struct Shared {
+    TindrelJSON::ChainParts parts;
+    std::string text; // the matched-text member
+};
+
 bool append(std::FILE* file, std::string_view text) {
     return std::fwrite(text.data(), 1, text.size(), file) == text.size();
 }
 
-// Copies the spooled entries to standard output.
-bool replay(std::FILE* spool) {
-    if (std::fflush(spool) != 0 || std::fseek(spool, 0, SEEK_SET) != 0) return false;
-    std::string buffer(std::size_t{1} << 16, '\0');
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), spool))
-        writeOut(std::string_view(buffer).substr(0, n));
-    return !std::ferror(spool);
+bool appendNumber(std::FILE* file, std::uint64_t number) {
+    return std::fwrite(&number, sizeof number, 1, file) == 1;
 }
+
+// Seven bits a byte, the last byte without its top bit: a record of a repeated text takes two bytes.
+bool appendVarint(std::FILE* file, std::uint64_t number) {
+    for (; number >= 0x80; number >>= 7)
+        if (std::fputc(static_cast<int>((number & 0x7F) | 0x80), file) == EOF) return false;
+    return std::fputc(static_cast<int>(number), file) != EOF;
+}
+
+std::optional<std::uint64_t> readVarint(std::FILE* file) {
+    std::uint64_t number = 0;
+    for (int shift = 0; shift < 64; shift += 7) {
+        int byte = std::fgetc(file);
+        if (byte == EOF) return std::nullopt;
+        number |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
+        if ((byte & 0x80) == 0) return number;
+    }
+    return std::nullopt;
+}
+
+bool readInto(std::FILE* file, std::string& out) {
+    std::uint64_t size = 0;
+    if (std::fread(&size, sizeof size, 1, file) != 1) return false;
+    out.resize(size);
+    return std::fread(out.data(), 1, size, file) == size;
+}
+
+// The entries wait in two unnamed temporary files until the count that heads the document is
+// known: the parts file holds the members a chain decides, with the matched text, once per
+// distinct text; the records file a few bytes per finding: where its parts stand and its line.
+class EntrySpool {
+public:
+    bool open() const { return parts_ && records_; }
+    // Every write to the files so far succeeded.
+    bool spooled() const { return spooled_; }
+
+    // False when the finding cannot be written; the document is then "{}".
+    bool add(const ScanFinding& finding) {
+        std::optional<std::uint64_t> at = partsOf(finding);
+        if (!at) return false;
+        spooled_ = spooled_ && appendVarint(records_.get(), *at) &&
+                   appendVarint(records_.get(), finding.line - lastLine_);
+        lastLine_ = finding.line;
+        return true;
+    }
+
+    // Writes the entries, joined, to standard output.
+    bool replay(std::size_t count) {
+        if (std::fflush(parts_.get()) != 0 || std::fflush(records_.get()) != 0 ||
+            std::fseek(records_.get(), 0, SEEK_SET) != 0)
+            return false;
+        Shared shared;
+        std::optional<std::uint64_t> sharedAt;
+        std::uint64_t line = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            std::optional<std::uint64_t> at = readVarint(records_.get());
+            std::optional<std::uint64_t> lines = readVarint(records_.get());
+            if (!at || !lines) return false;
+            if (sharedAt != at && !readShared(*at, shared)) return false;
+            sharedAt = at;
+            line += *lines;
+            std::optional<std::string> entry = TindrelJSON::entryAround(shared.parts, line, shared.text);
+            if (!entry) return false;
+            if (i > 0) writeOut(TindrelJSON::entrySeparator);
+            writeOut(*entry);
+        }
+        return true;
+    }
+
+private:
+    // Where the finding's shared members stand, written there first unless its text came before.
+    std::optional<std::uint64_t> partsOf(const ScanFinding& finding) {
+        auto known = known_.find(finding.matchedText);
+        if (known != known_.end()) return known->second;
+        std::optional<TindrelJSON::ChainParts> parts = TindrelJSON::chainParts(finding.chain);
+        std::optional<std::string> text = TindrelJSON::matchedTextMember(finding.matchedText);
+        if (!parts || !text) return std::nullopt;
+        std::uint64_t at = partsBytes_;
+        for (std::string_view member :
+             {std::string_view(parts->chain), std::string_view(parts->shape), std::string_view(*text)}) {
+            spooled_ = spooled_ && appendNumber(parts_.get(), member.size()) && append(parts_.get(), member);
+            partsBytes_ += sizeof(std::uint64_t) + member.size();
+        }
+        if (knownBytes_ + finding.matchedText.size() <= sharedTextBytes) {
+            knownBytes_ += finding.matchedText.size();
+            known_.emplace(finding.matchedText, at);
+        }
+        return at;
+    }
+
+    bool readShared(std::uint64_t at, Shared& shared) {
+        long end = std::ftell(parts_.get());
+        bool read = std::fseek(parts_.get(), static_cast<long>(at), SEEK_SET) == 0 &&
+                    readInto(parts_.get(), shared.parts.chain) &&
+                    readInto(parts_.get(), shared.parts.shape) && readInto(parts_.get(), shared.text);
+        return std::fseek(parts_.get(), end, SEEK_SET) == 0 && read;
+    }
+
+    File parts_{std::tmpfile()};
+    File records_{std::tmpfile()};
+    std::unordered_map<std::string, std::uint64_t> known_; // where each remembered text's parts stand
+    std::size_t knownBytes_ = 0;
+    std::uint64_t partsBytes_ = 0;
+    std::size_t lastLine_ = 0;
+    bool spooled_ = true;
+};
 
 } // namespace
 
 std::optional<std::size_t> writeScanDocument(const ScanRun& scan) {
-    File spool(std::tmpfile());
-    if (!spool) return std::nullopt;
+    EntrySpool spool;
+    if (!spool.open()) return std::nullopt;
     std::size_t count = 0;
     bool writable = true; // one finding that cannot be written turns the document into "{}"
-    bool spooled = true;
     bool read = scan([&](ScanFinding&& finding) {
-        if (writable) {
-            std::optional<std::string> entry = TindrelJSON::findingEntry(finding);
-            writable = entry.has_value();
-            if (writable && count > 0) spooled = spooled && append(spool.get(), TindrelJSON::entrySeparator);
-            if (writable) spooled = spooled && append(spool.get(), *entry);
-        }
+        writable = writable && spool.add(finding);
         ++count;
     });
-    if (!read || !spooled) return std::nullopt;
+    if (!read || !spool.spooled()) return std::nullopt;
     if (!writable) {
         writeOut("{}\n");
         return count;
     }
     writeOut(TindrelJSON::scanOpening(count));
-    if (!replay(spool.get())) return std::nullopt;
+    if (!spool.replay(count)) return std::nullopt;
     writeOut(TindrelJSON::scanClosing(count) + "\n");
     return count;
 }

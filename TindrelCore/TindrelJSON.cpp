@@ -185,17 +185,42 @@ std::string scanDocument(const std::vector<std::optional<std::string>>& entries)
     return text + scanClosing(entries.size());
 }
 
-std::optional<std::string> findingEntry(const ScanFinding& finding, Members members,
-                                        const FindingPlace* place) {
+std::optional<ChainParts> chainParts(const DecodeChain& chain, Members members) {
+    JSONStream chainText(true, entryLevel + 1);
+    writeChain(chainText, chain, members);
+    JSONStream shapeText(true, entryLevel + 1);
+    writeStrings(shapeText, chain.shape());
+    std::optional<std::string> written = std::move(chainText).take();
+    std::optional<std::string> shape = std::move(shapeText).take();
+    if (!written || !shape) return std::nullopt;
+    return ChainParts{std::move(*written), std::move(*shape)};
+}
+
+std::optional<std::string> matchedTextMember(std::string_view matchedText) {
+    JSONStream out(false);
+    out.string(matchedText);
+    return std::move(out).take();
+}
+
+std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line,
+                                       std::string_view matchedTextMember, const FindingPlace* place) {
     JSONStream out(true, entryLevel);
-    writeChain(out.beginObject().key("chain"), finding.chain, members);
+    out.beginObject().key("chain").written(parts.chain);
     if (place) out.key("column").number(place->column);
-    out.key("line").number(finding.line).key("matchedText").string(finding.matchedText);
+    out.key("line").number(line).key("matchedText").written(matchedTextMember);
     if (place && place->path) out.key("path").string(*place->path);
-    writeStrings(out.key("shape"), finding.chain.shape());
-    std::optional<std::string> entry = std::move(out.endObject()).take();
+    out.key("shape").written(parts.shape).endObject();
+    std::optional<std::string> entry = std::move(out).take();
     if (entry) entry->insert(0, entryIndent);
     return entry;
+}
+
+std::optional<std::string> findingEntry(const ScanFinding& finding, Members members,
+                                        const FindingPlace* place) {
+    std::optional<ChainParts> parts = chainParts(finding.chain, members);
+    std::optional<std::string> text = matchedTextMember(finding.matchedText);
+    if (!parts || !text) return std::nullopt;
+    return entryAround(*parts, finding.line, *text, place);
 }
 
 std::string scanOpening(std::size_t count) {

@@ -37,6 +37,21 @@ struct FindingPlace {
 // the entry holds the finding's column and path too.
 std::optional<std::string> findingEntry(const ScanFinding& finding, Members members = Members::standard,
                                         const FindingPlace* place = nullptr);
+// The members of a finding's entry that its chain alone decides, written as they stand in the
+// entry, so that findings of the same text can share them: findingEntry gives
+// entryAround(chainParts(chain), …) for the finding's own line, text and place. Nothing when the
+// chain cannot be written.
+struct ChainParts {
+    std::string chain;
+    std::string shape;
+};
+std::optional<ChainParts> chainParts(const DecodeChain& chain, Members members = Members::standard);
+// The matched text as the entry holds it; nothing when it is not UTF-8.
+std::optional<std::string> matchedTextMember(std::string_view matchedText);
+// Nothing when the place's path is not UTF-8.
+std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line,
+                                       std::string_view matchedTextMember,
+                                       const FindingPlace* place = nullptr);
 std::string scanOpening(std::size_t count);
 inline constexpr std::string_view entrySeparator = ",\n";
 std::string scanClosing(std::size_t count);

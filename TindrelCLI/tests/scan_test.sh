@@ -63,6 +63,19 @@ $work/lf.log 0 2 3 4
 $(dirname "$0")/data/realistic.log 0 22 1 3
 EOF
 
+# Findings of the same text share their chain in the spool: each still comes out whole, in its place.
+printf '%s\nuser=ada&role=admin\n%s\n%s\n' "$token" "$token" "$token" >"$work/repeats.log"
+"$TINDREL" scan --json "$work/repeats.log" >"$work/out"
+found=$(python3 - "$TINDREL" "$work/out" <<'PY'
+import json, subprocess, sys
+document = json.load(open(sys.argv[2]))
+inspected = lambda text: json.loads(subprocess.run([sys.argv[1], "inspect", "--json", text], capture_output=True).stdout)
+print(document["count"], *[f["line"] for f in document["findings"]],
+      all(f["chain"] == inspected(f["matchedText"]) for f in document["findings"]))
+PY
+) || found="not one JSON document"
+[ "$found" = "4 1 2 3 4 True" ] || fail "scan --json of repeated texts: got $found"
+
 expect_status "scan of a missing file" 2 "$TINDREL" scan "$work/missing.log"
 [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "cannot open $work/missing.log" "$work/err" ||
   fail "scan of a missing file: expected one error line, got: $(cat "$work/err")"

@@ -115,6 +115,12 @@ JSONStream& JSONStream::string(std::string_view value) {
     return *this;
 }
 
+JSONStream& JSONStream::written(std::string_view text) {
+    beforeValue();
+    out_ += text;
+    return *this;
+}
+
 JSONStream& JSONStream::boolean(bool value) {
     beforeValue();
     out_ += value ? "true" : "false";

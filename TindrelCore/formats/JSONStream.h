@@ -35,6 +35,9 @@ public:
         out_ += std::to_string(value);
         return *this;
     }
+    // A value already written as JSON text at this depth, as another stream of the same form and an
+    // indent level one deeper than this one's writes it.
+    JSONStream& written(std::string_view text);
     // Any value, objects with their keys in the tree's order.
     JSONStream& value(const nlohmann::json& value);
 
