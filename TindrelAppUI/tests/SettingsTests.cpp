@@ -38,6 +38,7 @@ using tindrel::testing_support::buttonTitled;
 using tindrel::testing_support::dataRows;
 using tindrel::testing_support::fileContents;
 using tindrel::testing_support::mode;
+using tindrel::testing_support::ThemeGuard;
 using tindrel::testing_support::visibleLabelTexts;
 using M = KeyChord::Modifiers;
 
@@ -72,23 +73,6 @@ public slots:
 // Clears the model configuration the section hands to the explanation layer.
 struct ModelConfigurationGuard {
     ~ModelConfigurationGuard() { ModelSettings::configure(std::nullopt, std::nullopt); }
-};
-
-// Leaves the shared theme as the test found it.
-class ThemeGuard {
-public:
-    ThemeGuard() = default;
-    ThemeGuard(const ThemeGuard&) = delete;
-    ThemeGuard& operator=(const ThemeGuard&) = delete;
-    ~ThemeGuard() {
-        Theme::shared().setOverride(std::nullopt);
-        Theme::shared().setSystemAppearance(system_);
-        Theme::shared().setOverride(override_);
-    }
-
-private:
-    std::optional<Appearance> override_ = Theme::shared().overrideAppearance();
-    Appearance system_ = Theme::shared().appearance();
 };
 
 class FakeColorScheme final : public ColorSchemeSource {
