@@ -407,16 +407,14 @@ TEST_F(Model, ChosenReadingRereadsTheChainInFocusButNotTheHistory) {
               std::tuple("hash", "hash"));
 }
 
-TEST(LaunchFlags, ParseMatchesWholeArguments) {
+TEST(LaunchFlags, ParseMatchesWholeArgumentsAndLoadTheSampleTheLogOrTheClipboard) {
     const auto given = [](const QString& cell) { return cell == "-" ? std::nullopt : std::optional(cell); };
     for (const QStringList& row : testing_support::dataRows("launch-flags.tsv"))
         EXPECT_EQ(LaunchFlags::parse(row[0].split('|')),
                   (LaunchFlags{row[1] == "1", row[2] == "1", row[3] == "1", row[4] == "1", given(row[5]),
                                given(row[6])}))
             << row[0].toStdString();
-}
 
-TEST(LaunchFlags, LoadTheSampleTheLogOrTheClipboard) {
     const std::pair<QStringList, std::string_view> cases[] = {
         {{"--autoload-sample"}, Samples::token},
         {{"--autoload-sample", "--scan"}, Samples::log},

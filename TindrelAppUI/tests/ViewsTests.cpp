@@ -165,7 +165,7 @@ TEST_F(Screens, ScanListOffersTheSingleResultOnlyWhenThereIsOne) {
     EXPECT_EQ(selected, QList<QVariantList>{{0}});
 }
 
-TEST_F(Screens, UnrecognizedAndDecodingInputSaySo) {
+TEST_F(Screens, UnrecognizedAndDecodingInputSaySoAndTheInsightFollowsTheExplanationState) {
     ScreenState state;
     state.scene = ScreenState::Scene::unrecognized;
     state.input = "hello there";
@@ -178,10 +178,8 @@ TEST_F(Screens, UnrecognizedAndDecodingInputSaySo) {
     EXPECT_EQ(visibleLabelTexts(window.currentPage()), QStringList({"Decoding\u2026"}));
     EXPECT_TRUE(visibleLabelTexts(window.insight()).contains("Decoding\u2026"));
     EXPECT_FALSE(visibleLabelTexts(window.insight()).contains(screenTexts("insight at rest").first()));
-}
 
-TEST_F(Screens, InsightFollowsTheExplanationState) {
-    ScreenState state = singleState(token);
+    state = singleState(token);
     window.render(state);
     EXPECT_EQ(missingTexts(window.insight(), screenTexts("insight at rest")), none);
     state.insight = ScreenState::Insight::loading;
@@ -954,7 +952,7 @@ TEST_F(Tray, PanelCutsTheShownValueButCopiesItWhole) {
     EXPECT_EQ(std::tuple(pasteboard->contents, pasteboard->writes), std::tuple(std::optional(full), 1));
 }
 
-TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrows) {
+TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrowsAndTheClickThatDismissedItDoesNotReopenIt) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     controller.togglePanel();
     ASSERT_TRUE(controller.isShown() && available.contains(panel.frameGeometry()));
@@ -976,10 +974,7 @@ TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrows) {
     EXPECT_TRUE(available.contains(after)) << after.y() << '+' << after.height();
     EXPECT_LT(after.top(), before.top()) << "it grows upwards from the bottom edge";
     EXPECT_LT(after.bottom(), QCursor::pos().y()) << "and stays above the pointer it hangs from";
-}
 
-TEST_F(Tray, TheClickThatDismissedThePanelDoesNotReopenIt) {
-    controller.togglePanel();
     panel.hide(); // a click outside closes a popup before the icon hears of it
     controller.togglePanel();
     EXPECT_FALSE(controller.isShown());
