@@ -229,9 +229,11 @@ TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
     }
 }
 
-TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnored) {
+TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnoredAndEditedFieldsAreStoredAndHandedOn) {
+    ModelConfigurationGuard guard;
     auto probe = std::make_shared<ScriptedProbe>();
     MemoryDefaults defaults;
+    defaults.setString(ModelPref::nameKey, "llama3.2");
     LocalModelSection section(defaults, probe);
     ASSERT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 1; }));
     EXPECT_TRUE(visibleLabelTexts(&section).contains("Checking\u2026"));
@@ -243,14 +245,7 @@ TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnored) {
     probe->answer(0, "serverUnreachable");
     QTest::qWait(100);
     EXPECT_TRUE(available() && visibleLabelTexts(&section).filter("No local model").isEmpty());
-}
 
-TEST(LocalModelSection, EditedFieldsAreStoredAndHandedToTheExplanationLayer) {
-    ModelConfigurationGuard guard;
-    MemoryDefaults defaults;
-    defaults.setString(ModelPref::nameKey, "llama3.2");
-    auto probe = std::make_shared<ScriptedProbe>();
-    LocalModelSection section(defaults, probe);
     const QList<QLineEdit*> fields = section.findChildren<QLineEdit*>();
     ASSERT_EQ(fields.size(), 2);
     EXPECT_EQ(fields[1]->text(), "llama3.2");
@@ -261,11 +256,11 @@ TEST(LocalModelSection, EditedFieldsAreStoredAndHandedToTheExplanationLayer) {
               std::tuple(std::optional<QString>("http://127.0.0.1:8081/v1"),
                          std::optional<std::string>("http://127.0.0.1:8081/v1"),
                          std::optional<std::string>("llama3.2")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 2; })) << "a changed field checks again";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 3; })) << "a changed field checks again";
     fields[1]->clear();
     emit fields[1]->editingFinished();
     EXPECT_EQ(defaults.string(ModelPref::nameKey), std::nullopt);
-    for (int call = 0; call < 3; ++call)
+    for (int call = 2; call < 4; ++call)
         probe->answer(call, std::nullopt);
 }
 
