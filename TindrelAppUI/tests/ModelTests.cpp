@@ -508,7 +508,7 @@ struct Palette : Model {
     }
 };
 
-TEST_F(Palette, CommandsFollowTheModel) {
+TEST_F(Palette, CommandsFollowTheModelTheirActionsReachItAndCopiesPutPlainTextOnThePasteboard) {
     const QString inspect = "Inspect clipboard", sample = "Load sample artifact", settings = "Settings\u2026";
     EXPECT_EQ(titlesOf(commands()), QStringList({inspect, sample, settings}));
     m().setInput(logLine);
@@ -533,9 +533,7 @@ TEST_F(Palette, CommandsFollowTheModel) {
                 !titlesOf(commands()).contains("View as log scan"));
     run("View as single result");
     EXPECT_FALSE(m().forcedLogScan());
-}
 
-TEST_F(Palette, ActionsReachTheModel) {
     const std::pair<const char*, std::function<bool(const InspectorModel&)>> cases[] = {
         {"Load sample artifact", [](const InspectorModel& m) { return m.input() == Samples::token; }},
         {"Clear input", [](const InspectorModel& m) { return m.input().empty(); }},
@@ -550,18 +548,16 @@ TEST_F(Palette, ActionsReachTheModel) {
     }
     run("Settings\u2026");
     EXPECT_EQ(std::tuple(settingsOpened, copies.writes), std::tuple(1, 0));
-}
 
-TEST_F(Palette, CopiesPutPlainTextOnThePasteboard) {
     fake->explanations.open();
     m().setInput(token);
     ASSERT_TRUE(testing::waitUntil([&] { return m().explanation().state == State::ready; }));
     EXPECT_NE(m().markdownExport()->find("about " + token), std::string::npos);
-    const std::pair<const char*, std::string> cases[] = {{"Copy decoded value", *m().primaryValue()},
-                                                         {"Copy explanation", "about " + token},
-                                                         {"Copy result as Markdown", *m().markdownExport()},
-                                                         {"Copy result as JSON", *m().jsonExport()}};
-    for (const auto& [title, expected] : cases) {
+    const std::pair<const char*, std::string> copied[] = {{"Copy decoded value", *m().primaryValue()},
+                                                          {"Copy explanation", "about " + token},
+                                                          {"Copy result as Markdown", *m().markdownExport()},
+                                                          {"Copy result as JSON", *m().jsonExport()}};
+    for (const auto& [title, expected] : copied) {
         copies.contents.reset();
         run(title);
         EXPECT_EQ(copies.contents, QString::fromStdString(expected)) << title;

@@ -112,8 +112,9 @@ TEST_F(Screens, StartEmptyWithTheHintAndNoChip) {
     EXPECT_EQ(missingTexts(window.emptyPage(), screenTexts("empty page")), none);
 
     SourceStrip* strip = window.source();
-    EXPECT_TRUE(shown(strip->sampleButton()));
-    EXPECT_FALSE(shown(strip->expandButton()) || shown(strip->clearButton()));
+    EXPECT_EQ(
+        std::tuple(shown(strip->sampleButton()), shown(strip->expandButton()), shown(strip->clearButton())),
+        std::tuple(true, false, false));
     window.render(singleState(token));
     EXPECT_TRUE(shown(strip->expandButton()) && shown(strip->clearButton()));
     const int collapsed = strip->editor()->height();
@@ -128,7 +129,7 @@ TEST_F(Screens, StartEmptyWithTheHintAndNoChip) {
     EXPECT_TRUE(shown(strip->clearButton())) << "untrimmed text still counts";
 }
 
-TEST_F(Screens, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
+TEST_F(Screens, SingleResultShowsChipAndBannerAndTheScanListOffersItOnlyWhenDue) {
     window.render(singleState(token));
     EXPECT_EQ(std::tuple(window.currentPage(), window.source()->chipText()),
               std::tuple(window.singlePage(), QString("JWT")));
@@ -148,9 +149,7 @@ TEST_F(Screens, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
     EXPECT_FALSE(visibleLabelTexts(window.singlePage()).contains("FINAL VALUE"));
     toggle->click();
     EXPECT_EQ(missingTexts(window.singlePage(), {"FINAL VALUE", "1", "2", "base64", "json", "FACTS"}), none);
-}
 
-TEST_F(Screens, ScanListOffersTheSingleResultOnlyWhenThereIsOne) {
     window.render(scanState(false));
     const int found = int(Tindrel::scan(Samples::log).size());
     EXPECT_EQ(std::tuple(window.currentPage(), window.source()->chipText(), window.scanList()->rowCount(),
@@ -379,7 +378,7 @@ struct Bound : ::testing::Test {
     }
 };
 
-TEST_F(Bound, TypedAndPastedTextReachTheModelAndTheAnswersTheWindow) {
+TEST_F(Bound, TypedAndPastedTextAndTheScanSelectionReachTheModelAndTheAnswersTheWindow) {
     window.source()->editor()->setPlainText(QString::fromStdString(token));
     EXPECT_EQ(model.input(), token);
     EXPECT_TRUE(model.history().entries().empty()) << "typed text is kept once it has settled";
@@ -409,9 +408,7 @@ TEST_F(Bound, TypedAndPastedTextReachTheModelAndTheAnswersTheWindow) {
     binding.renderNow();
     EXPECT_EQ(std::tuple(model.input().size(), editor->isReadOnly(), window.source()->notice()),
               std::tuple(std::size_t(large.size()), true, QString("Showing the first 256 KiB of 300 KiB")));
-}
 
-TEST_F(Bound, ScanSelectionReachesTheModel) {
     model.setInput(std::string(Samples::log));
     binding.renderNow();
     if (window.currentPage() == window.singlePage()) window.singlePage()->logScanButton()->click();
@@ -923,7 +920,8 @@ struct Tray : ::testing::Test, tindrel::testing::ModelRig {
     QStringList texts() const { return visibleLabelTexts(&panel); }
 };
 
-TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndValue) {
+// Where the cut falls is the tray preview's own test; here only that the panel shows the cut and copies all.
+TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndTheCutValueButCopiesItWhole) {
     EXPECT_EQ(controller.icon() != nullptr, QSystemTrayIcon::isSystemTrayAvailable());
     EXPECT_FALSE(controller.isShown() || previewShown());
     EXPECT_TRUE(texts().contains(noChain));
@@ -939,10 +937,7 @@ TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndValue) {
     ASSERT_TRUE(model.chain() && model.chain()->isRecognized());
     EXPECT_TRUE(previewShown() && texts().contains(QString::fromStdString(model.chain()->shapeText())));
     EXPECT_FALSE(texts().contains(noChain) || texts().contains(unrecognized));
-}
 
-// Where the cut falls is the tray preview's own test; here only that the panel shows the cut and copies all.
-TEST_F(Tray, PanelCutsTheShownValueButCopiesItWhole) {
     model.setInput(encodedWords(600));
     const QString full = QString::fromStdString(model.chain()->finalValue());
     ASSERT_EQ(full.size(), 600);
@@ -1051,7 +1046,7 @@ QImage iconImage(const QIcon& icon, int side) {
 
 // Trays draw the icon as it is, on panels of any shade: on each the outline stands out clearly, the
 // inside of the ring and the corners are the panel itself.
-TEST(TrayIcon, EverySizeStandsOutOnAnyPanelInItsOwnColours) {
+TEST(Icons, EveryTrayIconSizeStandsOutOnAnyPanelInItsOwnColoursAndTheAppIconIsABrandTile) {
     const QIcon icon = MenuBarIcon::image();
     EXPECT_FALSE(icon.isMask()) << "a mask would let a tray tint it into its own panel colour";
     QList<QSize> expected;
@@ -1081,9 +1076,7 @@ TEST(TrayIcon, EverySizeStandsOutOnAnyPanelInItsOwnColours) {
             EXPECT_GT(strongest, 90) << side << " px on " << shade;
         }
     }
-}
 
-TEST(AppIcon, ABrandTileWithTransparentCorners) {
     for (int side : DesktopIdentity::iconSizes) {
         const QColor middle = iconImage(DesktopIdentity::icon(), side).pixelColor(side / 2, side / 2);
         EXPECT_TRUE(middle.alpha() == 255 && middle.blue() > middle.green() + 60)
