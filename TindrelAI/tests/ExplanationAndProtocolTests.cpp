@@ -37,10 +37,6 @@ ModelAPI api(const json& name) {
     return name == "ollama" ? ModelAPI::ollama : name == "openAI" ? ModelAPI::openAI : ModelAPI::unknown;
 }
 
-std::optional<std::string> nullable(const json& value) {
-    return value.is_null() ? std::nullopt : std::optional(value.get<std::string>());
-}
-
 std::vector<ListedModel> listed(const json& models) {
     std::vector<ListedModel> out;
     for (const json& model : models)
@@ -56,7 +52,7 @@ std::string describe(const ModelEndpoint& endpoint) {
 
 } // namespace
 
-TEST(ExplanationRequest, InstructionsAndTheLayeredPrompt) {
+TEST(ExplanationRequest, InstructionsTheLayeredPromptAndCutsByUserPerceivedCharacters) {
     EXPECT_EQ(ExplanationRequest::explanationInstructions(), testText("explanation-instructions.txt"));
     EXPECT_EQ(FollowUp::instructions(), testText("follow-up-instructions.txt"));
     ExplanationRequest request(DecodeChain{
@@ -74,9 +70,7 @@ TEST(ExplanationRequest, InstructionsAndTheLayeredPrompt) {
     EXPECT_EQ(request.prompt, testText("layered-prompt.txt"));
     EXPECT_EQ(request.instructions, ExplanationRequest::explanationInstructions());
     EXPECT_TRUE(request.isRecognized);
-}
 
-TEST(ExplanationRequest, CutsFactsFinalValueAndRawInputByUserPerceivedCharacters) {
     auto accented = [](std::size_t count) {
         std::string text;
         while (count-- > 0)

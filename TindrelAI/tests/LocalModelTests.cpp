@@ -184,92 +184,58 @@ TEST(ModelDiscovery, OnlyAServerThatShowsWhatItIsIsSentText) {
 
 TEST(TindrelExplain, SourceAndReasonSayWhoWritesTheTextAndNothingMoreIsAsked) {
     const ExplainerSource model = ExplainerSource::onDeviceAI, none = ExplainerSource::deterministic;
-    const char* off = "modelTurnedOff";
     const std::string closed = "http://127.0.0.1:" + std::to_string(closedPort());
-    Routes ollama = answering(ModelAPI::ollama, "AI"),
-           redirecting = {{"GET /api/tags", {301, "", {}, "/v1/models"}}};
-    Routes failing = modelServer(ModelAPI::ollama, {503, R"({"error":"loading"})"});
-    Routes cloudOnly = modelServer(ModelAPI::ollama, {}, R"({"models":[{"name":"kimi-k2:1t-cloud"}]})");
-    Routes forwarded = modelServer(ModelAPI::ollama, {}, R"({"models":[{"name":"big","remote_host":"x"}]})");
-    Routes empty = modelServer(ModelAPI::openAI, {}, R"({"data":[]})");
-    struct Case {
-        const char* name;
-        std::string url; // configured over the environment's test server; empty: none
-        Routes server;
-        std::optional<std::string> model, noModelVariable;
-        bool noModelFlag;
-        const char* reason; // why the model is unavailable; none when it is available
-        ExplainerSource writer;
-        std::size_t probes; // requests per availability check
-    } cases[] = {
-        {"a model answers", "", ollama, {}, {}, false, nullptr, model, 1},
-        {"the chat fails", "", failing, {}, {}, false, nullptr, none, 1},
-        {"TINDREL_NO_MODEL=0", "", ollama, {}, "0", false, nullptr, model, 1},
-        {"TINDREL_NO_MODEL empty", "", ollama, {}, "", false, nullptr, model, 1},
-        {"TINDREL_NO_MODEL=yes", "", ollama, {}, "yes", false, off, none, 0},
-        {"--no-model", "", ollama, {}, {}, true, off, none, 0},
-        {"--no-model, TINDREL_NO_MODEL=0", "", ollama, {}, "0", true, off, none, 0},
-        {"cloud model configured", "", ollama, "gpt-oss:120b-cloud", {}, false, "nonLocalModel", none, 0},
-        {"only cloud models listed", "", cloudOnly, {}, {}, false, "nonLocalModel", none, 1},
-        {"forwarded model listed", "", forwarded, "big", {}, false, "nonLocalModel", none, 1},
-        {"model not listed", "", ollama, "mistral", {}, false, "modelNotFound", none, 1},
-        {"no model", "", empty, {}, {}, false, "noModelInstalled", none, 2},
-        {"not a model server", "", {}, {}, {}, false, "unsupportedServer", none, 2},
-        {"redirect not followed", "", redirecting, {}, {}, false, "unsupportedServer", none, 2},
-        {"nothing listening", closed, {}, {}, {}, false, "serverUnreachable", none, 0},
-        {"another machine", "http://[2001:db8::1]:8080", {}, {}, {}, false, "nonLocalEndpoint", none, 0},
-        {"not http", "gopher://127.0.0.1", {}, {}, {}, false, "invalidEndpoint", none, 0},
-    };
+    const std::map<std::string, Routes> servers = {
+        {"ollama", answering(ModelAPI::ollama, "AI")},
+        {"redirecting", {{"GET /api/tags", {301, "", {}, "/v1/models"}}}},
+        {"failing", modelServer(ModelAPI::ollama, {503, R"({"error":"loading"})"})},
+        {"cloudOnly", modelServer(ModelAPI::ollama, {}, R"({"models":[{"name":"kimi-k2:1t-cloud"}]})")},
+        {"forwarded", modelServer(ModelAPI::ollama, {}, R"({"models":[{"name":"big","remote_host":"x"}]})")},
+        {"empty", modelServer(ModelAPI::openAI, {}, R"({"data":[]})")},
+        {"none", {}}};
     DecodeChain chain = Tindrel::inspect(sample);
-    for (const Case& c : cases) {
-        FakeModelServer server(c.server);
+    const json table = testJSON("model-choice.json").at("explainerCases").at("rows");
+    for (const json& c : table) {
+        const std::string name = c[0], url = c[1] == "closed" ? closed : c[1].get<std::string>();
+        const std::optional<std::string> reason = nullable(c[6]);
+        FakeModelServer server(servers.at(c[2]));
         // The environment names the test server; configured values, as the app sets them, come before it.
         ScopedEnvironment::Values values = modelAt(server.url());
-        values.emplace_back("TINDREL_NO_MODEL", c.noModelVariable);
+        values.emplace_back("TINDREL_NO_MODEL", nullable(c[4]));
         ScopedEnvironment environment(values);
-        ScopedConfiguration configuration(c.url.empty() ? std::nullopt : std::optional(c.url), c.model,
-                                          c.noModelFlag);
-        bool byModel = c.writer == model;
+        ScopedConfiguration configuration(url.empty() ? std::nullopt : std::optional(url), nullable(c[3]),
+                                          c[5].get<bool>());
+        const bool byModel = c[7] == "model";
+        const ExplainerSource writer = byModel ? model : none;
         TindrelExplain::Explanation explanation{byModel ? "AI" : TemplateExplainer::explainSync(chain),
-                                                c.writer};
-        TindrelExplain::Explanation answer{byModel ? "AI" : FollowUp::deterministicAnswer("", chain),
-                                           c.writer};
+                                                writer};
+        TindrelExplain::Explanation answer{byModel ? "AI" : FollowUp::deterministicAnswer("", chain), writer};
 
         auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(FoundationModelExplainer::unavailabilityReason(),
-                  c.reason ? std::optional(c.reason) : std::nullopt)
-            << c.name;
-        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s) << c.name;
-        EXPECT_EQ(FoundationModelExplainer::isAvailable(), !c.reason) << c.name;
-        EXPECT_EQ(TindrelExplain::currentSource(), c.reason ? none : model) << c.name;
+        EXPECT_EQ(FoundationModelExplainer::unavailabilityReason(), reason) << name;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s) << name;
+        EXPECT_EQ(FoundationModelExplainer::isAvailable(), !reason) << name;
+        EXPECT_EQ(TindrelExplain::currentSource(), reason ? none : model) << name;
         bool chosenModel =
             dynamic_cast<FoundationModelExplainer*>(TindrelExplain::bestExplainer().get()) != nullptr;
-        EXPECT_EQ(chosenModel, !c.reason) << c.name;
-        EXPECT_EQ(TindrelExplain::explainWithSource(chain), explanation) << c.name;
-        EXPECT_EQ(TindrelExplain::explain(chain), explanation.text) << c.name;
-        EXPECT_EQ(TindrelExplain::answerWithSource("is it safe?", chain), answer) << c.name;
-        EXPECT_EQ(TindrelExplain::answer("is it safe?", chain), answer.text) << c.name;
+        EXPECT_EQ(chosenModel, !reason) << name;
+        EXPECT_EQ(TindrelExplain::explainWithSource(chain), explanation) << name;
+        EXPECT_EQ(TindrelExplain::explain(chain), explanation.text) << name;
+        EXPECT_EQ(TindrelExplain::answerWithSource("is it safe?", chain), answer) << name;
+        EXPECT_EQ(TindrelExplain::answer("is it safe?", chain), answer.text) << name;
         // Every call asks afresh; only a model that is available is ever sent a chat.
-        EXPECT_EQ(server.requests().size(), 8 * c.probes + (c.reason ? 0 : 4)) << c.name;
+        EXPECT_EQ(server.requests().size(), 8 * c[8].get<std::size_t>() + (reason ? 0 : 4)) << name;
     }
 }
 
 TEST(ModelSettings, ConfiguredValuesComeBeforeTheEnvironment) {
-    using Text = std::optional<std::string>;
-    struct Case {
-        Text envURL, envModel, configuredURL, configuredModel, url, model;
-    } cases[] = {
-        {"http://127.0.0.1:1", "env-model", {}, {}, "http://127.0.0.1:1", "env-model"},
-        {"http://127.0.0.1:1", "env-model", "http://127.0.0.1:2", {}, "http://127.0.0.1:2", "env-model"},
-        {"http://127.0.0.1:1", "env-model", {}, "mine", "http://127.0.0.1:1", "mine"},
-        {{}, {}, "http://localhost:3/v1", "mine", "http://localhost:3/v1", "mine"},
-        // An emptied field hands the choice back to the environment.
-        {"http://127.0.0.1:1", "env-model", "", "", "http://127.0.0.1:1", "env-model"},
-    };
-    for (const Case& c : cases) {
-        ScopedEnvironment environment({{"TINDREL_MODEL_URL", c.envURL}, {"TINDREL_MODEL", c.envModel}});
-        ScopedConfiguration configuration(c.configuredURL, c.configuredModel);
-        EXPECT_EQ(ModelSettings::current().url, c.url) << c.configuredURL.value_or("-");
-        EXPECT_EQ(ModelSettings::current().model, c.model) << c.configuredModel.value_or("-");
+    const json table = testJSON("model-choice.json").at("configuredOverEnvironment").at("rows");
+    for (const json& c : table) {
+        ScopedEnvironment environment(
+            {{"TINDREL_MODEL_URL", nullable(c[0])}, {"TINDREL_MODEL", nullable(c[1])}});
+        ScopedConfiguration configuration(nullable(c[2]), nullable(c[3]));
+        EXPECT_EQ(std::tuple(ModelSettings::current().url, ModelSettings::current().model),
+                  std::tuple(nullable(c[4]), nullable(c[5])))
+            << c;
     }
 }

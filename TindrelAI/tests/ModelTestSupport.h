@@ -36,6 +36,11 @@ inline json testJSON(const std::string& name) {
     return json::parse(testText(name));
 }
 
+// A JSON string as text, null as none.
+inline std::optional<std::string> nullable(const json& value) {
+    return value.is_null() ? std::nullopt : std::optional(value.get<std::string>());
+}
+
 // Sets (or, given nothing, removes) environment variables and restores them when destroyed.
 class ScopedEnvironment {
 public:

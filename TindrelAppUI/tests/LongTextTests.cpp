@@ -34,14 +34,12 @@ QString copiedFrom(LongTextView& view, int start, int end) {
 
 } // namespace
 
-TEST(BoundedText, SizesReadAsPeopleSayThem) {
+TEST(BoundedText, SizesReadAsPeopleSayThemAndPreviewsEndBeforeTheFirstCharacterPastTheBound) {
     for (const QStringList& row : dataRows("byte-sizes.tsv"))
         EXPECT_EQ(BoundedText::sizeText(row[0].toULongLong()), row[1]);
     EXPECT_EQ(BoundedText::keptPartNote(16 * 1024, 300 * 1024),
               QString::fromUtf8("\u2026 (first 16 KiB of 300 KiB)"));
-}
 
-TEST(BoundedText, PreviewEndsBeforeTheFirstCharacterPastTheBound) {
     for (const QStringList& row : dataRows("previews.tsv")) {
         const QString &text = row[0], &shown = row[1];
         const std::string bytes = text.toStdString();
@@ -59,7 +57,7 @@ TEST(BoundedText, PreviewEndsBeforeTheFirstCharacterPastTheBound) {
               QString("Showing the first 256 KiB of 4.8 MiB"));
 }
 
-TEST(LongTextView, LongLinesAreBrokenIntoBlocksOfTheirOwn) {
+TEST(LongTextView, LongLinesAreBrokenIntoBlocksOfTheirOwnButCopyingGivesTheTextWithoutThem) {
     for (const QStringList& row : dataRows("line-breaks.tsv")) {
         std::vector<int> continuations;
         for (const QString& block : row[2].split(',', Qt::SkipEmptyParts))
@@ -70,9 +68,7 @@ TEST(LongTextView, LongLinesAreBrokenIntoBlocksOfTheirOwn) {
             std::tuple(row[1], continuations, row[3].toLongLong(), row[3].toLongLong()))
             << row[0].toStdString();
     }
-}
 
-TEST(LongTextView, CopyingGivesTheTextNotTheBreaksAddedForDisplay) {
     LongTextView view;
     const QString text = QString(10000, QChar(u'x')) + "\nyz";
     view.showText(text);
@@ -92,7 +88,7 @@ TEST(LongTextView, CopyingGivesTheTextNotTheBreaksAddedForDisplay) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), large) << "all of the view copies all of the text";
 }
 
-TEST(SourceStrip, EditsWhatItCanLayOutAndShowsTheStartOfTheRest) {
+TEST(SourceStrip, EditsWhatItCanLayOutShowsTheStartOfTheRestAndPastesHandOnTheWholeText) {
     const QString longLine(InputEditor::editableLine + 1, QChar(u'L'));
     struct Case {
         const char* name;
@@ -112,9 +108,7 @@ TEST(SourceStrip, EditsWhatItCanLayOutAndShowsTheStartOfTheRest) {
                   std::tuple(c.editable, c.notice, c.text))
             << c.name;
     }
-}
 
-TEST(SourceStrip, PastesHandOnTheWholeTextTheyMake) {
     SourceStrip strip;
     QSignalSpy typed(&strip, &SourceStrip::inputEdited);
     QSignalSpy pasted(&strip, &SourceStrip::inputPasted);

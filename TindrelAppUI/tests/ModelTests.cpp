@@ -407,16 +407,14 @@ TEST_F(Model, ChosenReadingRereadsTheChainInFocusButNotTheHistory) {
               std::tuple("hash", "hash"));
 }
 
-TEST(LaunchFlags, ParseMatchesWholeArguments) {
+TEST(LaunchFlags, ParseMatchesWholeArgumentsAndLoadTheSampleTheLogOrTheClipboard) {
     const auto given = [](const QString& cell) { return cell == "-" ? std::nullopt : std::optional(cell); };
     for (const QStringList& row : testing_support::dataRows("launch-flags.tsv"))
         EXPECT_EQ(LaunchFlags::parse(row[0].split('|')),
                   (LaunchFlags{row[1] == "1", row[2] == "1", row[3] == "1", row[4] == "1", given(row[5]),
                                given(row[6])}))
             << row[0].toStdString();
-}
 
-TEST(LaunchFlags, LoadTheSampleTheLogOrTheClipboard) {
     const std::pair<QStringList, std::string_view> cases[] = {
         {{"--autoload-sample"}, Samples::token},
         {{"--autoload-sample", "--scan"}, Samples::log},
@@ -510,7 +508,7 @@ struct Palette : Model {
     }
 };
 
-TEST_F(Palette, CommandsFollowTheModel) {
+TEST_F(Palette, CommandsFollowTheModelTheirActionsReachItAndCopiesPutPlainTextOnThePasteboard) {
     const QString inspect = "Inspect clipboard", sample = "Load sample artifact", settings = "Settings\u2026";
     EXPECT_EQ(titlesOf(commands()), QStringList({inspect, sample, settings}));
     m().setInput(logLine);
@@ -535,9 +533,7 @@ TEST_F(Palette, CommandsFollowTheModel) {
                 !titlesOf(commands()).contains("View as log scan"));
     run("View as single result");
     EXPECT_FALSE(m().forcedLogScan());
-}
 
-TEST_F(Palette, ActionsReachTheModel) {
     const std::pair<const char*, std::function<bool(const InspectorModel&)>> cases[] = {
         {"Load sample artifact", [](const InspectorModel& m) { return m.input() == Samples::token; }},
         {"Clear input", [](const InspectorModel& m) { return m.input().empty(); }},
@@ -552,18 +548,16 @@ TEST_F(Palette, ActionsReachTheModel) {
     }
     run("Settings\u2026");
     EXPECT_EQ(std::tuple(settingsOpened, copies.writes), std::tuple(1, 0));
-}
 
-TEST_F(Palette, CopiesPutPlainTextOnThePasteboard) {
     fake->explanations.open();
     m().setInput(token);
     ASSERT_TRUE(testing::waitUntil([&] { return m().explanation().state == State::ready; }));
     EXPECT_NE(m().markdownExport()->find("about " + token), std::string::npos);
-    const std::pair<const char*, std::string> cases[] = {{"Copy decoded value", *m().primaryValue()},
-                                                         {"Copy explanation", "about " + token},
-                                                         {"Copy result as Markdown", *m().markdownExport()},
-                                                         {"Copy result as JSON", *m().jsonExport()}};
-    for (const auto& [title, expected] : cases) {
+    const std::pair<const char*, std::string> copied[] = {{"Copy decoded value", *m().primaryValue()},
+                                                          {"Copy explanation", "about " + token},
+                                                          {"Copy result as Markdown", *m().markdownExport()},
+                                                          {"Copy result as JSON", *m().jsonExport()}};
+    for (const auto& [title, expected] : copied) {
         copies.contents.reset();
         run(title);
         EXPECT_EQ(copies.contents, QString::fromStdString(expected)) << title;

@@ -38,6 +38,7 @@ using tindrel::testing_support::buttonTitled;
 using tindrel::testing_support::dataRows;
 using tindrel::testing_support::fileContents;
 using tindrel::testing_support::mode;
+using tindrel::testing_support::ThemeGuard;
 using tindrel::testing_support::visibleLabelTexts;
 using M = KeyChord::Modifiers;
 
@@ -74,23 +75,6 @@ struct ModelConfigurationGuard {
     ~ModelConfigurationGuard() { ModelSettings::configure(std::nullopt, std::nullopt); }
 };
 
-// Leaves the shared theme as the test found it.
-class ThemeGuard {
-public:
-    ThemeGuard() = default;
-    ThemeGuard(const ThemeGuard&) = delete;
-    ThemeGuard& operator=(const ThemeGuard&) = delete;
-    ~ThemeGuard() {
-        Theme::shared().setOverride(std::nullopt);
-        Theme::shared().setSystemAppearance(system_);
-        Theme::shared().setOverride(override_);
-    }
-
-private:
-    std::optional<Appearance> override_ = Theme::shared().overrideAppearance();
-    Appearance system_ = Theme::shared().appearance();
-};
-
 class FakeColorScheme final : public ColorSchemeSource {
 public:
     Appearance scheme = Appearance::light;
@@ -114,7 +98,8 @@ void writeFile(const QString& path, const QByteArray& text, std::optional<unsign
 
 } // namespace
 
-TEST(SettingsWindow, HasTheThreeTabsAndKeepsTheHistoryWithoutSecretsOnlyWhenAsked) {
+TEST(SettingsWindow, HasTheThreeTabsKeepsTheHistoryWithoutSecretsOnlyWhenAskedAndAboutOpensTheLinks) {
+    QCoreApplication::setApplicationVersion("9.8.7");
     Window w;
     SettingsWindow& window = w.open();
     QStringList titles = {window.windowTitle(), QString::number(window.tabs()->currentIndex())};
@@ -134,9 +119,20 @@ TEST(SettingsWindow, HasTheThreeTabsAndKeepsTheHistoryWithoutSecretsOnlyWhenAske
               std::tuple(std::optional(true), QList<QVariantList>{{true}}));
     box->setChecked(false);
     EXPECT_EQ(w.defaults.boolean(HistoryPrivacy::storeKey), false);
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    const QStringList labels = visibleLabelTexts(w.page(2));
+    EXPECT_EQ(testing_support::missingTexts(w.page(2), dataRows("privacy-about.tsv").front()), QStringList());
+    EXPECT_EQ(labels.indexOf("9.8.7"), labels.indexOf("Version") + 1);
+    buttonTitled(w.page(2), "Website")->click();
+    buttonTitled(w.page(2), "Privacy Policy")->click();
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(catcher.opened,
+              (QList<QUrl>{QUrl("https://tindrel.dev"), QUrl("https://tindrel.dev/privacy")}));
 }
 
-TEST(SettingsWindow, StatusRowFollowsTheManager) {
+TEST(SettingsWindow, StatusRowFollowsTheManagerAndOffersAWayOutOfATakenShortcut) {
     EXPECT_EQ(ShortcutSection::description(QStringLiteral("Alt+Shift+Space")),
               "Press Alt+Shift+Space anywhere to bring up Tindrel and inspect your clipboard. Tindrel "
               "registers just that one key combo and reads only the clipboard when fired.");
@@ -153,9 +149,7 @@ TEST(SettingsWindow, StatusRowFollowsTheManager) {
         for (const char* title : {"Try Alt+S", "Record another"})
             EXPECT_EQ(buttonTitled(w.page(0), title)->isVisibleTo(w.page(0)), status == 2) << title << status;
     }
-}
 
-TEST(SettingsWindow, AWayOutOfATakenShortcut) {
     const KeyChord optionS{1, M{M::option}, "S"};
     const KeyChord commandK{40, M{M::command}, "K"};
     for (bool tryAlternative : {true, false}) {
@@ -181,22 +175,6 @@ TEST(SettingsWindow, AWayOutOfATakenShortcut) {
         }
         EXPECT_EQ(w.hotKeys.manager.status(), HotKeyManager::Status::active);
     }
-}
-
-TEST(SettingsWindow, AboutShowsTheVersionAndOpensTheLinks) {
-    QCoreApplication::setApplicationVersion("9.8.7");
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
-    Window w;
-    w.open();
-    const QStringList labels = visibleLabelTexts(w.page(2));
-    EXPECT_EQ(testing_support::missingTexts(w.page(2), dataRows("privacy-about.tsv").front()), QStringList());
-    EXPECT_EQ(labels.indexOf("9.8.7"), labels.indexOf("Version") + 1);
-    buttonTitled(w.page(2), "Website")->click();
-    buttonTitled(w.page(2), "Privacy Policy")->click();
-    QDesktopServices::unsetUrlHandler("https");
-    EXPECT_EQ(catcher.opened,
-              (QList<QUrl>{QUrl("https://tindrel.dev"), QUrl("https://tindrel.dev/privacy")}));
 }
 
 TEST(SettingsWindow, SaysOnceWhenTheSettingsFileIsReadOnly) {
@@ -251,9 +229,11 @@ TEST(LocalModelSection, ShowsTheProbeAnswerInPlainWords) {
     }
 }
 
-TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnored) {
+TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnoredAndEditedFieldsAreStoredAndHandedOn) {
+    ModelConfigurationGuard guard;
     auto probe = std::make_shared<ScriptedProbe>();
     MemoryDefaults defaults;
+    defaults.setString(ModelPref::nameKey, "llama3.2");
     LocalModelSection section(defaults, probe);
     ASSERT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 1; }));
     EXPECT_TRUE(visibleLabelTexts(&section).contains("Checking\u2026"));
@@ -265,14 +245,7 @@ TEST(LocalModelSection, AnOlderCheckFinishingLastIsIgnored) {
     probe->answer(0, "serverUnreachable");
     QTest::qWait(100);
     EXPECT_TRUE(available() && visibleLabelTexts(&section).filter("No local model").isEmpty());
-}
 
-TEST(LocalModelSection, EditedFieldsAreStoredAndHandedToTheExplanationLayer) {
-    ModelConfigurationGuard guard;
-    MemoryDefaults defaults;
-    defaults.setString(ModelPref::nameKey, "llama3.2");
-    auto probe = std::make_shared<ScriptedProbe>();
-    LocalModelSection section(defaults, probe);
     const QList<QLineEdit*> fields = section.findChildren<QLineEdit*>();
     ASSERT_EQ(fields.size(), 2);
     EXPECT_EQ(fields[1]->text(), "llama3.2");
@@ -283,11 +256,11 @@ TEST(LocalModelSection, EditedFieldsAreStoredAndHandedToTheExplanationLayer) {
               std::tuple(std::optional<QString>("http://127.0.0.1:8081/v1"),
                          std::optional<std::string>("http://127.0.0.1:8081/v1"),
                          std::optional<std::string>("llama3.2")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 2; })) << "a changed field checks again";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return probe->calls() == 3; })) << "a changed field checks again";
     fields[1]->clear();
     emit fields[1]->editingFinished();
     EXPECT_EQ(defaults.string(ModelPref::nameKey), std::nullopt);
-    for (int call = 0; call < 3; ++call)
+    for (int call = 2; call < 4; ++call)
         probe->answer(call, std::nullopt);
 }
 
@@ -344,26 +317,21 @@ TEST(LoginItem, EnablingWritesTheAutostartEntryAndDisablingRemovesIt) {
     }
 }
 
-TEST(LoginItem, AnEntrySwitchedOffInItsMainGroupDoesNotCount) {
+TEST(LoginItem, AnEntrySwitchedOffInItsMainGroupDoesNotCountAndExecNamesTheProgramPerTheEntryFormat) {
     for (const QStringList& row : dataRows("autostart-entries.tsv")) {
         ConfigHome home;
         writeFile(home.entry(), row[0].toUtf8());
         EXPECT_EQ(LoginItem::isEnabled(), row[1] == "true") << row[0].toStdString();
     }
-}
-
-TEST(LoginItem, ExecNamesTheProgramPerTheEntryFormat) {
     for (const QStringList& row : dataRows("autostart-exec.tsv"))
         EXPECT_EQ(LoginItem::execProgram(row[0]), row[1]) << row[0].toStdString();
 }
 
 TEST(LoginItem, TheToggleShowsTheServiceStateAndSnapsBackWhenRefused) {
     const auto toggleOf = [](GeneralSettingsPage& page) { return page.findChild<QCheckBox*>(); };
-    const std::tuple<bool, bool, bool> cases[] = {// enabled at first, refused, shown after a click
-                                                  {false, false, true},
-                                                  {true, false, false},
-                                                  {false, true, false},
-                                                  {true, true, true}};
+    // enabled at first, refused, shown after a click
+    const std::tuple<bool, bool, bool> cases[] = {
+        {false, false, true}, {true, false, false}, {false, true, false}, {true, true, true}};
     for (const auto& [initially, refuse, shown] : cases) {
         auto service = std::make_shared<ScriptedLoginItem>();
         service->enabled = initially;
@@ -414,7 +382,7 @@ void expectFilled(const Defaults& defaults) {
 
 } // namespace
 
-TEST(Defaults, StoresRoundTripAndTheFileIsTheOwnersAlone) {
+TEST(Defaults, StoresRoundTripTheFileIsTheOwnersAloneAndACorruptOneIsReplacedOnWrite) {
     MemoryDefaults memory;
     fill(memory);
     expectFilled(memory);
@@ -429,16 +397,13 @@ TEST(Defaults, StoresRoundTripAndTheFileIsTheOwnersAlone) {
     }
     expectFilled(SettingsDefaults(path));
     EXPECT_EQ(std::tuple(mode(path), mode(QFileInfo(path).absolutePath())), std::tuple(0600u, 0700u));
-}
 
-TEST(Defaults, CorruptFileGivesDefaultsAndIsReplacedOnWrite) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Tindrel.conf");
-    writeFile(path, QByteArray("\xff\xfe[[[garbage\n=\n@ByteArray(\n\0\0", 24));
-    SettingsDefaults defaults(path);
-    EXPECT_FALSE(defaults.data("tindrel.history.v1"));
-    defaults.setString("tindrel.appearance.v1", "light");
-    EXPECT_EQ(SettingsDefaults(path).string("tindrel.appearance.v1"), QString("light"));
+    const QString corrupt = dir.filePath("Corrupt.conf");
+    writeFile(corrupt, QByteArray("\xff\xfe[[[garbage\n=\n@ByteArray(\n\0\0", 24));
+    SettingsDefaults damaged(corrupt);
+    EXPECT_FALSE(damaged.data("tindrel.history.v1"));
+    damaged.setString("tindrel.appearance.v1", "light");
+    EXPECT_EQ(SettingsDefaults(corrupt).string("tindrel.appearance.v1"), QString("light"));
 }
 
 TEST(Defaults, SettingsFileKeepsThePermissionsThePersonChose) {
@@ -480,7 +445,7 @@ TEST(Defaults, SettingsFileKeepsThePermissionsThePersonChose) {
     }
 }
 
-TEST(AppearancePref, StoredValueDecidesBetweenTheDesktopAndAFixedAppearance) {
+TEST(AppearancePref, StoredValueDecidesBetweenTheDesktopAndAFixedAppearanceAndTheDesktopIsFollowedLive) {
     ThemeGuard guard;
     const auto appearance = [](const QString& name) {
         return name == "dark" ? Appearance::dark : Appearance::light;
@@ -495,6 +460,19 @@ TEST(AppearancePref, StoredValueDecidesBetweenTheDesktopAndAFixedAppearance) {
                   std::tuple(appearance(row[2]), row[3]))
             << row[0].toStdString();
     }
+
+    Theme::shared().setOverride(std::nullopt);
+    FakeColorScheme desktop;
+    desktop.scheme = Appearance::dark;
+    AppearancePref::followSystem(desktop);
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::dark);
+    desktop.change(Appearance::light);
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::light);
+    AppearancePref::apply("dark");
+    desktop.change(Appearance::light);
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::dark) << "a fixed choice wins over the desktop";
+    AppearancePref::apply("system");
+    EXPECT_EQ(Theme::shared().appearance(), Appearance::light);
 }
 
 TEST(AppearancePref, ThePickerStoresAndAppliesEveryChoiceAtOnce) {
@@ -529,22 +507,6 @@ TEST(AppearancePref, ThePickerStoresAndAppliesEveryChoiceAtOnce) {
                   std::tuple(std::optional(stored), override, window))
             << button.toStdString();
     }
-}
-
-TEST(AppearancePref, TheThemeFollowsTheDesktopWhileNothingIsForced) {
-    ThemeGuard guard;
-    Theme::shared().setOverride(std::nullopt);
-    FakeColorScheme desktop;
-    desktop.scheme = Appearance::dark;
-    AppearancePref::followSystem(desktop);
-    EXPECT_EQ(Theme::shared().appearance(), Appearance::dark);
-    desktop.change(Appearance::light);
-    EXPECT_EQ(Theme::shared().appearance(), Appearance::light);
-    AppearancePref::apply("dark");
-    desktop.change(Appearance::light);
-    EXPECT_EQ(Theme::shared().appearance(), Appearance::dark) << "a fixed choice wins over the desktop";
-    AppearancePref::apply("system");
-    EXPECT_EQ(Theme::shared().appearance(), Appearance::light);
 }
 
 // Every symbol is drawn (no empty icon when the desktop's theme lacks a name) in the colour token of

@@ -228,31 +228,39 @@ TEST_F(Shell, HandOversWaitForTheDecodeAndForEachOther) {
     EXPECT_TRUE(testing_support::fileContents(exported).contains("=== JSON ==="));
 }
 
-TEST(OnboardingModel, StartsFromTheStoredStateOrNothing) {
-    const std::tuple<QVariant, QVariant, bool, int> cases[] = {
-        // stored completion and usage, as read back
-        {{}, {}, false, 0},
-        {true, 2, true, 2},
-        {QStringLiteral("true"), QStringLiteral("5"), true, 5}, // as the settings file gives them
-        {QStringLiteral("yes"), QStringLiteral("many"), false, 0},
-        {false, -4, false, 0}};
-    for (const auto& [completed, usage, expectedCompleted, expectedUsage] : cases) {
+TEST(OnboardingModel, StartsFromTheStoredStateOrTheFlagsAndStoresAndAnnouncesChangesOnce) {
+    const auto store = [](Defaults& defaults, const QString& key, const QString& cell) {
+        const QString value = cell.section(':', 1);
+        if (cell.startsWith("bool:")) defaults.setBoolean(key, value == "true");
+        if (cell.startsWith("int:")) defaults.setInteger(key, value.toInt());
+        if (cell.startsWith("text:")) defaults.setString(key, value);
+    };
+    for (const QStringList& row : testing_support::dataRows("onboarding-stored.tsv")) {
         MemoryDefaults defaults;
-        if (completed.typeId() == QMetaType::Bool)
-            defaults.setBoolean(OnboardingModel::completedKey, completed.toBool());
-        if (completed.typeId() == QMetaType::QString)
-            defaults.setString(OnboardingModel::completedKey, completed.toString());
-        if (usage.typeId() == QMetaType::Int) defaults.setInteger(OnboardingModel::usageKey, usage.toInt());
-        if (usage.typeId() == QMetaType::QString)
-            defaults.setString(OnboardingModel::usageKey, usage.toString());
+        store(defaults, OnboardingModel::completedKey, row[0]);
+        store(defaults, OnboardingModel::usageKey, row[1]);
         OnboardingModel model(defaults);
         EXPECT_EQ(std::tuple(model.completed(), model.usageCount()),
-                  std::tuple(expectedCompleted, expectedUsage))
-            << completed.toString().toStdString() << " " << usage.toString().toStdString();
+                  std::tuple(row[2] == "1", row[3].toInt()))
+            << row.join(' ').toStdString();
     }
-}
 
-TEST(OnboardingModel, ChangesAreStoredAndAnnouncedOnce) {
+    for (const QStringList& row : testing_support::dataRows("onboarding-flags.tsv")) {
+        const QStringList arguments = row[0].split('|');
+        const bool completed = row[1] == "1", kept = row[3] == "1";
+        const int usage = row[2].toInt();
+        MemoryDefaults defaults;
+        defaults.setBoolean(OnboardingModel::completedKey, true);
+        defaults.setInteger(OnboardingModel::usageKey, 3);
+        OnboardingModel model(defaults, arguments);
+        EXPECT_EQ(std::tuple(model.completed(), model.usageCount(),
+                             defaults.boolean(OnboardingModel::completedKey).has_value(),
+                             defaults.integer(OnboardingModel::usageKey).has_value(),
+                             OnboardingModel(defaults).completed()),
+                  std::tuple(completed, usage, kept, kept, kept))
+            << arguments.join(' ').toStdString();
+    }
+
     MemoryDefaults defaults;
     OnboardingModel model(defaults);
     QSignalSpy completed(&model, &OnboardingModel::completedChanged);
@@ -271,24 +279,6 @@ TEST(OnboardingModel, ChangesAreStoredAndAnnouncedOnce) {
               std::tuple(false, 0, std::optional<bool>(), std::optional<int>()));
 }
 
-TEST(OnboardingModel, LaunchFlagsMatchWholeArguments) {
-    for (const QStringList& row : testing_support::dataRows("onboarding-flags.tsv")) {
-        const QStringList arguments = row[0].split('|');
-        const bool completed = row[1] == "1", kept = row[3] == "1";
-        const int usage = row[2].toInt();
-        MemoryDefaults defaults;
-        defaults.setBoolean(OnboardingModel::completedKey, true);
-        defaults.setInteger(OnboardingModel::usageKey, 3);
-        OnboardingModel model(defaults, arguments);
-        EXPECT_EQ(std::tuple(model.completed(), model.usageCount(),
-                             defaults.boolean(OnboardingModel::completedKey).has_value(),
-                             defaults.integer(OnboardingModel::usageKey).has_value(),
-                             OnboardingModel(defaults).completed()),
-                  std::tuple(completed, usage, kept, kept, kept))
-            << arguments.join(' ').toStdString();
-    }
-}
-
 struct Sheet : ::testing::Test {
     MemoryDefaults defaults;
     OnboardingModel onboarding{defaults};
@@ -299,7 +289,7 @@ struct Sheet : ::testing::Test {
     QString testText() const { return sheet.testLine()->text(); }
 };
 
-TEST_F(Sheet, ShowsEveryTextInOrderAndOnlyStartUsingCompletes) {
+TEST_F(Sheet, ShowsEveryTextInOrderOnlyStartUsingCompletesAndTheTestLineFollowsTheManager) {
     QStringList expected;
     for (const QStringList& row : testing_support::dataRows("onboarding-sheet.tsv"))
         expected << row[0];
@@ -314,9 +304,7 @@ TEST_F(Sheet, ShowsEveryTextInOrderAndOnlyStartUsingCompletes) {
     EXPECT_EQ(std::tuple(onboarding.completed(), defaults.boolean(OnboardingModel::completedKey),
                          sheet.result(), sheet.isVisible()),
               std::tuple(true, std::optional(true), int(QDialog::Accepted), false));
-}
 
-TEST_F(Sheet, TestLineFollowsTheManager) {
     sheet.testButton()->click();
     EXPECT_EQ(inspections, 1);
     EXPECT_TRUE(testText().startsWith("Copy something first")) << "the button is no press of the shortcut";

@@ -63,6 +63,7 @@ using testing_support::buttonTitled;
 using testing_support::dataRows;
 using testing_support::missingTexts;
 using testing_support::screenTexts;
+using testing_support::ThemeGuard;
 using testing_support::visibleLabelTexts;
 
 namespace {
@@ -111,8 +112,9 @@ TEST_F(Screens, StartEmptyWithTheHintAndNoChip) {
     EXPECT_EQ(missingTexts(window.emptyPage(), screenTexts("empty page")), none);
 
     SourceStrip* strip = window.source();
-    EXPECT_TRUE(shown(strip->sampleButton()));
-    EXPECT_FALSE(shown(strip->expandButton()) || shown(strip->clearButton()));
+    EXPECT_EQ(
+        std::tuple(shown(strip->sampleButton()), shown(strip->expandButton()), shown(strip->clearButton())),
+        std::tuple(true, false, false));
     window.render(singleState(token));
     EXPECT_TRUE(shown(strip->expandButton()) && shown(strip->clearButton()));
     const int collapsed = strip->editor()->height();
@@ -127,7 +129,7 @@ TEST_F(Screens, StartEmptyWithTheHintAndNoChip) {
     EXPECT_TRUE(shown(strip->clearButton())) << "untrimmed text still counts";
 }
 
-TEST_F(Screens, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
+TEST_F(Screens, SingleResultShowsChipAndBannerAndTheScanListOffersItOnlyWhenDue) {
     window.render(singleState(token));
     EXPECT_EQ(std::tuple(window.currentPage(), window.source()->chipText()),
               std::tuple(window.singlePage(), QString("JWT")));
@@ -147,9 +149,7 @@ TEST_F(Screens, SingleResultShowsChipKindAndBannerOnlyWithEmbeddedItems) {
     EXPECT_FALSE(visibleLabelTexts(window.singlePage()).contains("FINAL VALUE"));
     toggle->click();
     EXPECT_EQ(missingTexts(window.singlePage(), {"FINAL VALUE", "1", "2", "base64", "json", "FACTS"}), none);
-}
 
-TEST_F(Screens, ScanListOffersTheSingleResultOnlyWhenThereIsOne) {
     window.render(scanState(false));
     const int found = int(Tindrel::scan(Samples::log).size());
     EXPECT_EQ(std::tuple(window.currentPage(), window.source()->chipText(), window.scanList()->rowCount(),
@@ -164,7 +164,7 @@ TEST_F(Screens, ScanListOffersTheSingleResultOnlyWhenThereIsOne) {
     EXPECT_EQ(selected, QList<QVariantList>{{0}});
 }
 
-TEST_F(Screens, UnrecognizedAndDecodingInputSaySo) {
+TEST_F(Screens, UnrecognizedAndDecodingInputSaySoAndTheInsightFollowsTheExplanationState) {
     ScreenState state;
     state.scene = ScreenState::Scene::unrecognized;
     state.input = "hello there";
@@ -177,10 +177,8 @@ TEST_F(Screens, UnrecognizedAndDecodingInputSaySo) {
     EXPECT_EQ(visibleLabelTexts(window.currentPage()), QStringList({"Decoding\u2026"}));
     EXPECT_TRUE(visibleLabelTexts(window.insight()).contains("Decoding\u2026"));
     EXPECT_FALSE(visibleLabelTexts(window.insight()).contains(screenTexts("insight at rest").first()));
-}
 
-TEST_F(Screens, InsightFollowsTheExplanationState) {
-    ScreenState state = singleState(token);
+    state = singleState(token);
     window.render(state);
     EXPECT_EQ(missingTexts(window.insight(), screenTexts("insight at rest")), none);
     state.insight = ScreenState::Insight::loading;
@@ -220,66 +218,6 @@ TEST_F(Screens, HistoryShowsInThePopupAndTheEmptyStateUpToItsLimit) {
     state.history = {kept};
     window.render(state);
     EXPECT_EQ(missingTexts(window.emptyPage()->history(), {"\u2026 (first 16 KiB of 300 KiB)"}), none);
-}
-
-TEST(HistoryList, ShowsRowsUpToTheLimitOrTheNotice) {
-    const QString nothing = "Nothing yet \u2014 paste something to start your history.";
-    HistoryList list;
-    EXPECT_TRUE(visibleLabelTexts(&list).contains(nothing));
-    std::vector<HistoryEntry> entries;
-    entries.emplace_back("aGVsbG8=\nsecond line", std::vector<std::string>{"base64"}, true, 3);
-    entries.emplace_back("{\"a\":1}", std::vector<std::string>{"base64", "json"}, true, 2);
-    entries.emplace_back("plain", std::vector<std::string>{}, false, 1);
-    list.setEntries(entries, 2);
-    ASSERT_EQ(list.rows()->count(), 2);
-    EXPECT_FALSE(visibleLabelTexts(&list).contains(nothing));
-    EXPECT_FALSE(visibleLabelTexts(&list).contains("plain"));
-    EXPECT_EQ(missingTexts(&list, {"aGVsbG8= second line", "base64 \u2192 json"}), none);
-    QSignalSpy chosen(&list, &HistoryList::entryChosen);
-    QSignalSpy cleared(&list, &HistoryList::clearRequested);
-    emit list.rows()->itemClicked(list.rows()->item(1));
-    EXPECT_EQ(chosen, QList<QVariantList>{{1}});
-    buttonTitled(&list, "Clear")->click();
-    EXPECT_EQ(cleared.count(), 1);
-}
-
-TEST(CopyButton, WritesTheClipboardAndConfirmsForAWhile) {
-    ClipboardPasteboard().setText("before");
-    int reads = 0;
-    CopyButton button("Copy explanation", [&] {
-        ++reads;
-        return QString::fromUtf8("caf\u00E9 \u2192 ok");
-    });
-    EXPECT_EQ(reads, 0);
-    button.click();
-    EXPECT_EQ(std::tuple(reads, clipboard(), button.text()),
-              std::tuple(1, QString::fromUtf8("caf\u00E9 \u2192 ok"), QString("Copied")));
-    QTest::qWait(CopyButton::confirmationMs - 300);
-    EXPECT_EQ(button.text(), QString("Copied"));
-    QTest::qWait(500);
-    EXPECT_EQ(button.text(), QString("Copy explanation"));
-}
-
-TEST(FollowUpSection, SendsTheTrimmedQuestionAndShowsAnswersOrThePendingLine) {
-    // What counts as blank is the trimming rule's own test; here that the field follows it.
-    const std::tuple<QString, bool, QString> cases[] = {
-        {"\u00A0\u2003", false, {}}, {"  is it expired? ", true, "is it expired?"}, {"why", true, "why"}};
-    for (const auto& [typed, enabled, asked] : cases) {
-        FollowUpSection section;
-        QSignalSpy spy(&section, &FollowUpSection::askRequested);
-        section.field()->setText(typed);
-        EXPECT_EQ(section.sendButton()->isEnabled(), enabled) << typed.toStdString();
-        if (typed == "why")
-            section.sendButton()->click();
-        else
-            QTest::keyClick(section.field(), Qt::Key_Return);
-        EXPECT_EQ(spy, enabled ? QList<QVariantList>{{asked}} : QList<QVariantList>()) << typed.toStdString();
-        EXPECT_EQ(section.field()->text(), enabled ? QString() : typed);
-    }
-    FollowUpSection section;
-    section.setItems({{"first?", QString("yes")}, {"second?", std::nullopt}});
-    EXPECT_EQ(visibleLabelTexts(&section),
-              QStringList({"first?", "yes", "second?", "Thinking on-device\u2026"}));
 }
 
 TEST(ExportMenu, ListsItsItemsAndCopiesMarkdownJSONOrTheRedactedMarkdown) {
@@ -330,29 +268,37 @@ TEST(StepCard, ShowsEachTableOnlyWithRowsAndKeysAsStored) {
     }
 }
 
-TEST(ChainView, UnrecognisedGetsTheNoticeOnlyAndRecognisedEndsWithTheFinalValue) {
+// The test certificates of the core, made once with openssl.
+std::string bundleOf(std::initializer_list<const char*> files) {
+    std::string text;
+    for (const char* file : files) {
+        QFile pem(qEnvironmentVariable("TINDREL_SOURCE_DIR") + "/TindrelCore/tests/data/x509/bundle/" + file);
+        if (pem.open(QIODevice::ReadOnly)) text += pem.readAll().toStdString();
+    }
+    return text;
+}
+
+TEST(ChainView, TheNoticeTheFinalValueOtherReadingsAndABundleUnderTheCertificateCard) {
     ChainView unrecognised(DecodeChain{"just words", {}});
     EXPECT_EQ(visibleLabelTexts(&unrecognised),
               QStringList({"Not recognized \u2014 plain text or unsupported format."}));
     EXPECT_EQ(buttonTitled(&unrecognised, "Copy"), nullptr);
-    ChainView view(Tindrel::inspect(Samples::token));
-    EXPECT_TRUE(visibleLabelTexts(&view).contains("FINAL VALUE") && buttonTitled(&view, "Copy"));
-    EXPECT_EQ(visibleLabelTexts(&view).count("jwt"), 2); // the path and the first card
-}
+    ChainView recognised(Tindrel::inspect(Samples::token));
+    EXPECT_TRUE(visibleLabelTexts(&recognised).contains("FINAL VALUE") && buttonTitled(&recognised, "Copy"));
+    EXPECT_EQ(visibleLabelTexts(&recognised).count("jwt"), 2); // the path and the first card
 
-TEST(ChainView, OtherReadingsAreLinksThatAskForTheirStepAndKind) {
     DecodeResult first{DetectionKind::base64, "3031", 0.7, "Base64", {}, false};
     DecodeResult second{DetectionKind::hex, "01", 0.6, "Hex", {}, false};
     second.alternatives = {{DetectionKind::hash, 0.5, "MD5 digest"},
                            {DetectionKind::unixTimestamp, 0.456, "Time"}};
-    ChainView view(DecodeChain{"MzAzMQ==", {first, second}});
+    ChainView readings(DecodeChain{"MzAzMQ==", {first, second}});
     std::vector<std::pair<int, DetectionKind>> chosen;
-    QObject::connect(&view, &ChainView::readingChosen,
+    QObject::connect(&readings, &ChainView::readingChosen,
                      [&chosen](int step, DetectionKind kind) { chosen.emplace_back(step, kind); });
-    EXPECT_EQ(visibleLabelTexts(&view).count("Also possible:"), 1); // the first step has none
-    ASSERT_TRUE(buttonTitled(&view, "Hash (50%)") && buttonTitled(&view, "Timestamp (46%)"));
-    buttonTitled(&view, "Timestamp (46%)")->click();
-    buttonTitled(&view, "Hash (50%)")->click();
+    EXPECT_EQ(visibleLabelTexts(&readings).count("Also possible:"), 1); // the first step has none
+    ASSERT_TRUE(buttonTitled(&readings, "Hash (50%)") && buttonTitled(&readings, "Timestamp (46%)"));
+    buttonTitled(&readings, "Timestamp (46%)")->click();
+    buttonTitled(&readings, "Hash (50%)")->click();
     EXPECT_EQ(chosen, (std::vector<std::pair<int, DetectionKind>>{{1, DetectionKind::unixTimestamp},
                                                                   {1, DetectionKind::hash}}));
 
@@ -365,25 +311,12 @@ TEST(ChainView, OtherReadingsAreLinksThatAskForTheirStepAndKind) {
     pane.setChain(Tindrel::inspect(Samples::token));
     EXPECT_EQ(std::tuple(keptOpen, buttonTitled(&pane, "Technical details")->isChecked()),
               std::tuple(true, false));
-}
 
-// The test certificates of the core, made once with openssl.
-std::string bundleOf(std::initializer_list<const char*> files) {
-    std::string text;
-    for (const char* file : files) {
-        QFile pem(qEnvironmentVariable("TINDREL_SOURCE_DIR") + "/TindrelCore/tests/data/x509/bundle/" + file);
-        if (pem.open(QIODevice::ReadOnly)) text += pem.readAll().toStdString();
-    }
-    return text;
-}
-
-TEST(ChainView, ABundleIsListedUnderTheCertificateCard) {
     const std::pair<std::string, QStringList> cases[] = {
         // a certificate with an impostor issuer and a root; a key and a certificate; one certificate
         {bundleOf({"leaf.pem", "impostor.pem", "root.pem"}), screenTexts("bundle of three")},
         {bundleOf({"leaf.key", "leaf.pem"}), screenTexts("key and certificate")},
         {bundleOf({"leaf.pem"}), {}}};
-
     for (const auto& [text, rows] : cases) {
         ChainView view(Tindrel::inspect(text));
         const QStringList texts = visibleLabelTexts(&view);
@@ -445,7 +378,7 @@ struct Bound : ::testing::Test {
     }
 };
 
-TEST_F(Bound, TypedAndPastedTextReachTheModelAndTheAnswersTheWindow) {
+TEST_F(Bound, TypedAndPastedTextAndTheScanSelectionReachTheModelAndTheAnswersTheWindow) {
     window.source()->editor()->setPlainText(QString::fromStdString(token));
     EXPECT_EQ(model.input(), token);
     EXPECT_TRUE(model.history().entries().empty()) << "typed text is kept once it has settled";
@@ -475,9 +408,7 @@ TEST_F(Bound, TypedAndPastedTextReachTheModelAndTheAnswersTheWindow) {
     binding.renderNow();
     EXPECT_EQ(std::tuple(model.input().size(), editor->isReadOnly(), window.source()->notice()),
               std::tuple(std::size_t(large.size()), true, QString("Showing the first 256 KiB of 300 KiB")));
-}
 
-TEST_F(Bound, ScanSelectionReachesTheModel) {
     model.setInput(std::string(Samples::log));
     binding.renderNow();
     if (window.currentPage() == window.singlePage()) window.singlePage()->logScanButton()->click();
@@ -584,7 +515,7 @@ void showAt(QWidget& window, QSize size) {
     QTest::qWait(20);
 }
 
-TEST(ScanPage, TheListTakesItsRowsUpToAShareAndTheDetailsTheRest) {
+TEST(ScanPage, TheListTakesItsRowsUpToAShareTheDetailsTheRestAndTheChosenHeightIsRemembered) {
     for (const QStringList& row : dataRows("scan-list-heights.tsv"))
         EXPECT_EQ(MainWindow::scanListHeight(row[0].toInt(), row[1].toInt(),
                                              row[2] == "-" ? std::nullopt : std::optional(row[2].toInt())),
@@ -606,9 +537,7 @@ TEST(ScanPage, TheListTakesItsRowsUpToAShareAndTheDetailsTheRest) {
         EXPECT_TRUE(size != MainWindow::defaultSize ||
                     window.scanList()->rows()->verticalScrollBar()->maximum() == 0);
     }
-}
 
-TEST(ScanPage, TheChosenListHeightAndTheWindowGeometryAreRemembered) {
     MemoryDefaults store;
     {
         MainWindow window(false);
@@ -633,8 +562,7 @@ TEST(ScanPage, TheChosenListHeightAndTheWindowGeometryAreRemembered) {
 // A token's insight, with its extra Verify Signature… button, stays within its column at both window
 // sizes, styled as in the app: nothing on the result page scrolls sideways.
 TEST(ResultPages, ATokensInsightFitsItsColumn) {
-    const std::optional<Appearance> before = Theme::shared().overrideAppearance();
-    Theme::shared().setOverride(Appearance::dark);
+    const ThemeGuard dark(Appearance::dark);
     for (const QSize size : {MainWindow::defaultSize, MainWindow::minimumContentSize}) {
         MainWindow window(false);
         ScreenState state = singleState(token);
@@ -646,14 +574,31 @@ TEST(ResultPages, ATokensInsightFitsItsColumn) {
         for (const QScrollArea* area : window.findChildren<QScrollArea*>())
             EXPECT_TRUE(!area->isVisible() || area->horizontalScrollBar()->maximum() == 0) << size.width();
     }
-    Theme::shared().setOverride(before);
 }
 
 // A short pane scrolls; after each question the field and the newest answer right above it are in view.
-// Styled as in the app, whichever appearance earlier tests left in force.
-TEST(FollowUpSection, AskingKeepsTheFieldAndTheNewestAnswerInView) {
-    const std::optional<Appearance> before = Theme::shared().overrideAppearance();
-    Theme::shared().setOverride(Appearance::light);
+// Styled as in the app.
+TEST(FollowUpSection, SendsTheTrimmedQuestionAndKeepsTheFieldAndTheNewestAnswerInView) {
+    // What counts as blank is the trimming rule's own test; here that the field follows it.
+    const std::tuple<QString, bool, QString> cases[] = {
+        {"\u00A0\u2003", false, {}}, {"  is it expired? ", true, "is it expired?"}, {"why", true, "why"}};
+    for (const auto& [typed, enabled, asked] : cases) {
+        FollowUpSection section;
+        QSignalSpy spy(&section, &FollowUpSection::askRequested);
+        section.field()->setText(typed);
+        EXPECT_EQ(section.sendButton()->isEnabled(), enabled) << typed.toStdString();
+        if (typed == "why")
+            section.sendButton()->click();
+        else
+            QTest::keyClick(section.field(), Qt::Key_Return);
+        EXPECT_EQ(spy, enabled ? QList<QVariantList>{{asked}} : QList<QVariantList>()) << typed.toStdString();
+        EXPECT_EQ(section.field()->text(), enabled ? QString() : typed);
+    }
+    FollowUpSection section;
+    section.setItems({{"first?", QString("yes")}, {"second?", std::nullopt}});
+    EXPECT_EQ(visibleLabelTexts(&section),
+              QStringList({"first?", "yes", "second?", "Thinking on-device\u2026"}));
+    const ThemeGuard light(Appearance::light);
     QScrollArea area;
     area.setWidgetResizable(true);
     auto* pane = new InsightPane;
@@ -671,7 +616,6 @@ TEST(FollowUpSection, AskingKeepsTheFieldAndTheNewestAnswerInView) {
         EXPECT_TRUE(area.viewport()->rect().contains(fieldArea) && area.verticalScrollBar()->value() > 0)
             << "after question " << asked;
     }
-    Theme::shared().setOverride(before);
 }
 
 TEST(CommandPalette, ShowsEveryCommandWithoutScrollingWhenTheWindowHasRoom) {
@@ -700,8 +644,25 @@ std::vector<HistoryEntry> entries(int count, const std::string& input) {
     return list;
 }
 
-TEST(HistoryList, CutsLongInputsWithAnEllipsisAndThePopupSizesToItsRows) {
+TEST(HistoryList, ShowsRowsUpToTheLimitOrTheNoticeCutsLongInputsAndThePopupSizesToItsRows) {
+    const QString nothing = "Nothing yet \u2014 paste something to start your history.";
     HistoryList list;
+    EXPECT_TRUE(visibleLabelTexts(&list).contains(nothing));
+    std::vector<HistoryEntry> three;
+    three.emplace_back("aGVsbG8=\nsecond line", std::vector<std::string>{"base64"}, true, 3);
+    three.emplace_back("{\"a\":1}", std::vector<std::string>{"base64", "json"}, true, 2);
+    three.emplace_back("plain", std::vector<std::string>{}, false, 1);
+    list.setEntries(three, 2);
+    ASSERT_EQ(list.rows()->count(), 2);
+    EXPECT_FALSE(visibleLabelTexts(&list).contains(nothing) || visibleLabelTexts(&list).contains("plain"));
+    EXPECT_EQ(missingTexts(&list, {"aGVsbG8= second line", "base64 \u2192 json"}), none);
+    QSignalSpy chosen(&list, &HistoryList::entryChosen);
+    QSignalSpy cleared(&list, &HistoryList::clearRequested);
+    emit list.rows()->itemClicked(list.rows()->item(1));
+    EXPECT_EQ(chosen, QList<QVariantList>{{1}});
+    buttonTitled(&list, "Clear")->click();
+    EXPECT_EQ(cleared.count(), 1);
+
     list.setEntries(entries(1, std::string(2000, 'x') + "\n"), 50);
     showAt(list, QSize(320, 200));
     const auto* row = list.findChild<ElidedLabel*>();
@@ -728,12 +689,15 @@ TEST(HistoryList, CutsLongInputsWithAnEllipsisAndThePopupSizesToItsRows) {
         << heights[0] << " " << heights[3] << " " << heights[8];
 }
 
-// "Copied" never changes the button's width nor moves the button beside it.
-TEST(CopyButton, ConfirmingKeepsItsWidthAndItsNeighbour) {
+// "Copied" shows for a while, and never changes the button's width nor moves the button beside it.
+TEST(CopyButton, WritesTheClipboardAndConfirmsForAWhileKeepingItsWidthAndItsNeighbour) {
+    const QString copied = QString::fromUtf8("caf\u00E9 \u2192 ok");
     for (const char* title : {"Copy", "Copy explanation"}) {
+        ClipboardPasteboard().setText("before");
+        int reads = 0;
         QWidget row;
         auto* layout = new QHBoxLayout(&row);
-        auto* button = new CopyButton(QString::fromLatin1(title), [] { return QStringLiteral("x"); });
+        auto* button = new CopyButton(QString::fromLatin1(title), [&] { return ++reads, copied; });
         auto* neighbour = new CopyButton(QStringLiteral("Copy JSON"), [] { return QStringLiteral("y"); });
         layout->addWidget(button);
         layout->addWidget(neighbour);
@@ -741,19 +705,25 @@ TEST(CopyButton, ConfirmingKeepsItsWidthAndItsNeighbour) {
         showAt(row, QSize(600, 60));
         const int width = button->width();
         const int neighbourAt = neighbour->x();
+        EXPECT_EQ(reads, 0);
         button->click();
         QTest::qWait(20);
-        EXPECT_EQ(std::tuple(button->text(), button->width(), neighbour->x()),
-                  std::tuple(CopyButton::confirmation, width, neighbourAt))
+        EXPECT_EQ(std::tuple(reads, clipboard(), button->text(), button->width(), neighbour->x()),
+                  std::tuple(1, copied, QString("Copied"), width, neighbourAt))
             << title;
         EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(CopyButton::confirmation))
             << title;
+        QTest::qWait(CopyButton::confirmationMs - 300);
+        EXPECT_EQ(button->text(), QString("Copied"));
+        QTest::qWait(500);
+        EXPECT_EQ(button->text(), QString::fromLatin1(title));
     }
 }
 
 struct PaletteWindow : ::testing::Test {
     QWidget window;
     CommandPalette* palette = new CommandPalette(&window);
+    std::vector<PaletteCommand> commands;
     std::map<QString, int> runs;
     QSignalSpy closed{palette, &CommandPalette::closed};
 
@@ -762,12 +732,11 @@ struct PaletteWindow : ::testing::Test {
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        std::vector<PaletteCommand> list;
         for (const char* title : {"Inspect clipboard", "Load sample artifact", "Copy decoded value",
                                   "Copy explanation", "Settings\u2026"})
-            list.push_back(
+            commands.push_back(
                 {QUuid::createUuid(), title, "doc.on.doc", std::nullopt, [this, title] { ++runs[title]; }});
-        palette->open(list);
+        palette->open(commands);
     }
     void key(Qt::Key which, int times = 1) {
         for (int press = 0; press < times; ++press)
@@ -776,7 +745,7 @@ struct PaletteWindow : ::testing::Test {
     bool noMatchShown() const { return visibleLabelTexts(palette).contains("No matching command"); }
 };
 
-TEST_F(PaletteWindow, OpensFocusedAndTypingFiltersWhileArrowsStayInside) {
+TEST_F(PaletteWindow, OpensFocusedTypingFiltersArrowsStayInsideAndReturnEscapeOrClicksRunOrClose) {
     EXPECT_TRUE(palette->isOpen());
     EXPECT_EQ(std::tuple(palette->geometry(), QApplication::focusWidget(),
                          palette->searchField()->placeholderText()),
@@ -796,36 +765,31 @@ TEST_F(PaletteWindow, OpensFocusedAndTypingFiltersWhileArrowsStayInside) {
     key(Qt::Key_Up, 10);
     EXPECT_EQ(palette->selected(), 0);
     EXPECT_EQ(palette->searchField()->cursorPosition(), 4) << "the arrows never reach the field";
-}
-
-TEST_F(PaletteWindow, ReturnRunsTheSelectedCommandThenCloses) {
     key(Qt::Key_Down);
     key(Qt::Key_Return);
-    EXPECT_EQ(runs, (std::map<QString, int>{{"Load sample artifact", 1}}));
+    EXPECT_EQ(runs, (std::map<QString, int>{{"Copy explanation", 1}}));
     EXPECT_EQ(std::tuple(palette->isOpen(), closed.count()), std::tuple(false, 1));
-}
 
-TEST_F(PaletteWindow, NoMatchShowsTheMessageAndEscapeClosesWithoutRunning) {
+    palette->open(commands);
     QTest::keyClicks(palette->searchField(), "zebra");
     EXPECT_TRUE(palette->visibleTitles().isEmpty() && noMatchShown());
     key(Qt::Key_Down);
     key(Qt::Key_Return);
     EXPECT_TRUE(palette->isOpen());
     key(Qt::Key_Escape);
-    EXPECT_EQ(std::tuple(palette->isOpen(), runs.size(), closed.count()), std::tuple(false, 0u, 1));
-}
+    EXPECT_EQ(std::tuple(palette->isOpen(), runs.size(), closed.count()), std::tuple(false, 1u, 2));
 
-TEST_F(PaletteWindow, ClickingARowRunsItAndTheBackdropButNotTheCardCloses) {
+    palette->open(commands);
     const QRect card = palette->searchField()->parentWidget()->geometry();
     QTest::mouseClick(palette, Qt::LeftButton, {}, card.topLeft() + QPoint(3, 3));
     EXPECT_TRUE(palette->isOpen());
     QListWidget* list = palette->list();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-    EXPECT_EQ(runs, (std::map<QString, int>{{"Copy decoded value", 1}}));
+    EXPECT_EQ(runs, (std::map<QString, int>{{"Copy explanation", 1}, {"Copy decoded value", 1}}));
     EXPECT_FALSE(palette->isOpen());
     palette->open({});
     QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(5, window.height() - 5));
-    EXPECT_EQ(std::tuple(palette->isOpen(), runs.size()), std::tuple(false, 1u));
+    EXPECT_EQ(std::tuple(palette->isOpen(), runs.size()), std::tuple(false, 2u));
 }
 
 TEST(PaletteHost, ControlKTogglesWithFreshCommandsAndAnEarlyOpenStays) {
@@ -913,8 +877,8 @@ TEST(TindrelColor, HexTextsParseLeniently) {
 
 TEST(Theme, RestylesExistingWidgetsInPlace) {
     EXPECT_TRUE(QFontInfo(TindrelFont::code.font()).fixedPitch());
+    const ThemeGuard guard;
     Theme& theme = Theme::shared();
-    const std::optional<Appearance> before = theme.overrideAppearance();
     Appearance seen = Appearance::light;
     const auto connection = QObject::connect(&theme, &Theme::changed, [&](Appearance a) { seen = a; });
     QLabel label("kept");
@@ -930,9 +894,7 @@ TEST(Theme, RestylesExistingWidgetsInPlace) {
     theme.setOverride(Appearance::light);
     EXPECT_EQ(state(),
               std::tuple(0xFF697184u, Appearance::light, 0xFFF5F6FAu, false)); // the same label, restyled
-
     QObject::disconnect(connection);
-    theme.setOverride(before);
 }
 
 const QString noChain = "Copy a token / payload / error, then Inspect Clipboard.";
@@ -958,7 +920,8 @@ struct Tray : ::testing::Test, tindrel::testing::ModelRig {
     QStringList texts() const { return visibleLabelTexts(&panel); }
 };
 
-TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndValue) {
+// Where the cut falls is the tray preview's own test; here only that the panel shows the cut and copies all.
+TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndTheCutValueButCopiesItWhole) {
     EXPECT_EQ(controller.icon() != nullptr, QSystemTrayIcon::isSystemTrayAvailable());
     EXPECT_FALSE(controller.isShown() || previewShown());
     EXPECT_TRUE(texts().contains(noChain));
@@ -974,10 +937,7 @@ TEST_F(Tray, PanelShowsTheFallbackThatMatchesTheModelOrTheShapeAndValue) {
     ASSERT_TRUE(model.chain() && model.chain()->isRecognized());
     EXPECT_TRUE(previewShown() && texts().contains(QString::fromStdString(model.chain()->shapeText())));
     EXPECT_FALSE(texts().contains(noChain) || texts().contains(unrecognized));
-}
 
-// Where the cut falls is the tray preview's own test; here only that the panel shows the cut and copies all.
-TEST_F(Tray, PanelCutsTheShownValueButCopiesItWhole) {
     model.setInput(encodedWords(600));
     const QString full = QString::fromStdString(model.chain()->finalValue());
     ASSERT_EQ(full.size(), 600);
@@ -987,7 +947,7 @@ TEST_F(Tray, PanelCutsTheShownValueButCopiesItWhole) {
     EXPECT_EQ(std::tuple(pasteboard->contents, pasteboard->writes), std::tuple(std::optional(full), 1));
 }
 
-TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrows) {
+TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrowsAndTheClickThatDismissedItDoesNotReopenIt) {
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     controller.togglePanel();
     ASSERT_TRUE(controller.isShown() && available.contains(panel.frameGeometry()));
@@ -1009,10 +969,7 @@ TEST_F(Tray, TheOpenPanelStaysOnTheScreenAsItGrows) {
     EXPECT_TRUE(available.contains(after)) << after.y() << '+' << after.height();
     EXPECT_LT(after.top(), before.top()) << "it grows upwards from the bottom edge";
     EXPECT_LT(after.bottom(), QCursor::pos().y()) << "and stays above the pointer it hangs from";
-}
 
-TEST_F(Tray, TheClickThatDismissedThePanelDoesNotReopenIt) {
-    controller.togglePanel();
     panel.hide(); // a click outside closes a popup before the icon hears of it
     controller.togglePanel();
     EXPECT_FALSE(controller.isShown());
@@ -1089,7 +1046,7 @@ QImage iconImage(const QIcon& icon, int side) {
 
 // Trays draw the icon as it is, on panels of any shade: on each the outline stands out clearly, the
 // inside of the ring and the corners are the panel itself.
-TEST(TrayIcon, EverySizeStandsOutOnAnyPanelInItsOwnColours) {
+TEST(Icons, EveryTrayIconSizeStandsOutOnAnyPanelInItsOwnColoursAndTheAppIconIsABrandTile) {
     const QIcon icon = MenuBarIcon::image();
     EXPECT_FALSE(icon.isMask()) << "a mask would let a tray tint it into its own panel colour";
     QList<QSize> expected;
@@ -1119,9 +1076,7 @@ TEST(TrayIcon, EverySizeStandsOutOnAnyPanelInItsOwnColours) {
             EXPECT_GT(strongest, 90) << side << " px on " << shade;
         }
     }
-}
 
-TEST(AppIcon, ABrandTileWithTransparentCorners) {
     for (int side : DesktopIdentity::iconSizes) {
         const QColor middle = iconImage(DesktopIdentity::icon(), side).pixelColor(side / 2, side / 2);
         EXPECT_TRUE(middle.alpha() == 255 && middle.blue() > middle.green() + 60)

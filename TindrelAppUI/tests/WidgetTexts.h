@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TindrelAppUI/style/Theme.h"
+
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
@@ -77,5 +79,23 @@ template <typename Enum> int enumValue(const QString& names) {
     EXPECT_TRUE(known) << names.toStdString();
     return value;
 }
+
+// Leaves the shared theme as the test found it; given an appearance, forces it meanwhile.
+class ThemeGuard {
+public:
+    ThemeGuard() = default;
+    explicit ThemeGuard(Appearance forced) { Theme::shared().setOverride(forced); }
+    ThemeGuard(const ThemeGuard&) = delete;
+    ThemeGuard& operator=(const ThemeGuard&) = delete;
+    ~ThemeGuard() {
+        Theme::shared().setOverride(std::nullopt);
+        Theme::shared().setSystemAppearance(system_);
+        Theme::shared().setOverride(override_);
+    }
+
+private:
+    std::optional<Appearance> override_ = Theme::shared().overrideAppearance();
+    Appearance system_ = Theme::shared().appearance();
+};
 
 } // namespace tindrel::testing_support
