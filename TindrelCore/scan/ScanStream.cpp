@@ -2,7 +2,6 @@
 
 #include "TindrelCore/scan/CandidatePatterns.h"
 #include "TindrelCore/scan/JSONSpans.h"
-#include "TindrelCore/scan/OrderedWork.h"
 #include "TindrelCore/scan/PieceScan.h"
 #include "TindrelCore/scan/ScanMatchers.h"
 #include "TindrelCore/scan/StreamCuts.h"
@@ -124,10 +123,6 @@ void ScanStream::scanHeld(Ending ending) {
                           : ending == Ending::paused ? settledOnPause(text)
                                                      : size;
 
-    struct Piece {
-        std::size_t begin, end, line;
-    };
-    std::vector<Piece> pieces;
     std::size_t begin = 0;
     bool forcing = false;
     while (begin < size) {
@@ -142,22 +137,13 @@ void ScanStream::scanHeld(Ending ending) {
             break;
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
-        pieces.push_back({begin, *end, line_});
+        scanPiece(ScanText(text, begin, *end), SpanningMatches::within(pemBlocks, jsonSpans, begin, *end),
+                  {line_, offset_ + begin}, scanner_.engine, each_);
         line_ += static_cast<std::size_t>(std::count(text.text().begin() + static_cast<std::ptrdiff_t>(begin),
                                                      text.text().begin() + static_cast<std::ptrdiff_t>(*end),
                                                      '\n'));
         begin = *end;
     }
-    // Pieces are scanned on every core; their findings come out in the order of the text.
-    runInOrder<ScanFinding>(
-        pieces.size(),
-        [&](std::size_t i, auto& emit) {
-            const Piece& piece = pieces[i];
-            scanPiece(ScanText(text, piece.begin, piece.end),
-                      SpanningMatches::within(pemBlocks, jsonSpans, piece.begin, piece.end),
-                      {piece.line, offset_ + piece.begin}, scanner_.engine, emit);
-        },
-        each_);
     held_.erase(0, begin);
     offset_ += begin;
     pausedAt_ -= std::min(pausedAt_, begin);
