@@ -4,8 +4,8 @@
 #include "TindrelCore/text/Clock.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 #include <limits>
+#include <nlohmann/json.hpp>
 
 using namespace tindrel;
 using nlohmann::json;
