@@ -2,6 +2,7 @@
 
 #include "TindrelCore/text/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -173,7 +174,8 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
 }
 
 // One pass copies plain runs whole, escapes what JSON needs escaped and checks that multi-byte
-// sequences are well formed.
+// sequences are well formed. Eight bytes that need no care are passed over at once; the bytes of a
+// block that does are looked at one by one.
 void JSONStream::escaped(std::string_view text) {
     out_ += '"';
     std::size_t plain = 0;
@@ -183,29 +185,33 @@ void JSONStream::escaped(std::string_view text) {
             i += 8;
             continue;
         }
-        auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x80) {
-            Text::Scalar scalar = Text::decodeScalar(text, i);
-            spoiled_ = spoiled_ || scalar.value == Text::Scalar::invalid;
-            i += scalar.length;
-            continue;
-        }
-        if (!needsEscape(byte)) {
-            ++i;
-            continue;
-        }
-        out_.append(text.substr(plain, i - plain));
-        plain = ++i;
-        if (!shortEscapes[byte].empty()) {
-            out_ += shortEscapes[byte];
-            continue;
-        }
+        for (std::size_t blockEnd = std::min(i + 8, text.size()); i < blockEnd;)
+            i = escapedAt(text, i, plain);
+    }
+    out_.append(text.substr(plain));
+    out_ += '"';
+}
+
+// Handles the character at `i` and answers where the next one begins; `plain` is where the text
+// not yet copied begins.
+std::size_t JSONStream::escapedAt(std::string_view text, std::size_t i, std::size_t& plain) {
+    auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x80) {
+        Text::Scalar scalar = Text::decodeScalar(text, i);
+        spoiled_ = spoiled_ || scalar.value == Text::Scalar::invalid;
+        return i + scalar.length;
+    }
+    if (!needsEscape(byte)) return i + 1;
+    out_.append(text.substr(plain, i - plain));
+    plain = i + 1;
+    if (!shortEscapes[byte].empty()) {
+        out_ += shortEscapes[byte];
+    } else {
         out_ += "\\u00";
         out_ += hexDigits[byte >> 4];
         out_ += hexDigits[byte & 0xF];
     }
-    out_.append(text.substr(plain));
-    out_ += '"';
+    return i + 1;
 }
 
 std::optional<std::string> JSONStream::take() && {

@@ -49,6 +49,7 @@ private:
     void newLine();
     JSONStream& close(char bracket);
     void escaped(std::string_view text);
+    std::size_t escapedAt(std::string_view text, std::size_t i, std::size_t& plain);
 
     std::string out_;
     std::vector<std::size_t> sizes_; // elements so far in each open object or array
