@@ -124,12 +124,18 @@ private:
         return at;
     }
 
+    // Texts seen once come in the order their parts were written, so the parts file is mostly read
+    // straight through; only a repeated text sends the reader back.
     bool readShared(std::uint64_t at, Shared& shared) {
-        long end = std::ftell(parts_.get());
-        bool read = std::fseek(parts_.get(), static_cast<long>(at), SEEK_SET) == 0 &&
-                    readInto(parts_.get(), shared.parts.chain) &&
-                    readInto(parts_.get(), shared.parts.shape) && readInto(parts_.get(), shared.text);
-        return std::fseek(parts_.get(), end, SEEK_SET) == 0 && read;
+        if (at != partsReadAt_ && std::fseek(parts_.get(), static_cast<long>(at), SEEK_SET) != 0)
+            return false;
+        partsReadAt_ = std::nullopt;
+        if (!readInto(parts_.get(), shared.parts.chain) || !readInto(parts_.get(), shared.parts.shape) ||
+            !readInto(parts_.get(), shared.text))
+            return false;
+        partsReadAt_ = at + 3 * sizeof(std::uint64_t) + shared.parts.chain.size() +
+                       shared.parts.shape.size() + shared.text.size();
+        return true;
     }
 
     File parts_{std::tmpfile()};
@@ -138,6 +144,7 @@ private:
     std::size_t knownBytes_ = 0;
     std::uint64_t partsBytes_ = 0;
     std::size_t lastLine_ = 0;
+    std::optional<std::uint64_t> partsReadAt_; // where the parts file's reader stands
     bool spooled_ = true;
 };
 
