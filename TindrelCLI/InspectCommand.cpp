@@ -73,7 +73,8 @@ InspectedLines inspectLines(std::string_view text, bool json, TindrelJSON::Membe
         DecodeChain chain = Tindrel::inspect(text.substr(start, end - start));
         checkSignatures(chain, key);
         inspected.anyRecognized = inspected.anyRecognized || chain.isRecognized();
-        inspected.out += (json ? TindrelJSON::compactString(chain, members) : chainLine(chain)) + "\n";
+        inspected.out += json ? TindrelJSON::compactString(chain, members) : chainLine(chain);
+        inspected.out += '\n';
         start = next;
     }
     return inspected;
