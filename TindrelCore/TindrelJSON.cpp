@@ -150,22 +150,20 @@ void writeChain(JSONStream& out, const DecodeChain& chain, Members members) {
 constexpr std::size_t entryLevel = 2;
 constexpr std::string_view entryIndent = "    ";
 
-std::string orEmptyDocument(std::optional<std::string> text) {
-    return text ? std::move(*text) : "{}";
+std::string chainDocument(const DecodeChain& chain, Members members, bool pretty) {
+    JSONStream out(pretty);
+    writeChain(out, chain, members);
+    return std::move(out).take().value_or("{}");
 }
 
 } // namespace
 
 std::string string(const DecodeChain& chain, Members members) {
-    JSONStream out(true);
-    writeChain(out, chain, members);
-    return orEmptyDocument(std::move(out).take());
+    return chainDocument(chain, members, true);
 }
 
 std::string compactString(const DecodeChain& chain, Members members) {
-    JSONStream out(false);
-    writeChain(out, chain, members);
-    return orEmptyDocument(std::move(out).take());
+    return chainDocument(chain, members, false);
 }
 
 std::string string(const std::vector<ScanFinding>& findings, Members members) {

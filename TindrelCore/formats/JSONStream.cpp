@@ -1,12 +1,11 @@
 #include "TindrelCore/formats/JSONStream.h"
 
+#include "TindrelCore/text/ByteWords.h"
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
 namespace tindrel {
 namespace {
@@ -30,19 +29,11 @@ bool needsEscape(unsigned char byte) {
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
-constexpr std::uint64_t everyByte(unsigned char byte) {
-    return 0x0101010101010101ULL * byte;
-}
-
-// Whether one of the eight bytes at `at` is not plain printable ASCII other than '"' and '\\':
-// word-wide tests for a byte below 0x20, a byte equal to either, or a high bit.
+// Whether one of the eight bytes at `at` is not plain printable ASCII other than '"' and '\\'.
 bool blockNeedsCare(const char* at) {
-    std::uint64_t word;
-    std::memcpy(&word, at, sizeof word);
-    const auto hasZeroByte = [](std::uint64_t x) { return (x - everyByte(1)) & ~x & everyByte(0x80); };
-    return ((word | hasZeroByte(word ^ everyByte('"')) | hasZeroByte(word ^ everyByte('\\')) |
-             ((word - everyByte(0x20)) & ~word)) &
-            everyByte(0x80)) != 0;
+    std::uint64_t word = ByteWords::load(at);
+    return ByteWords::hasHighBit(word) || ByteWords::hasByteBelow(word, 0x20) ||
+           ByteWords::hasByte(word, '"') || ByteWords::hasByte(word, '\\');
 }
 
 } // namespace
@@ -181,11 +172,11 @@ void JSONStream::escaped(std::string_view text) {
     std::size_t plain = 0;
     std::size_t i = 0;
     while (i < text.size()) {
-        if (i + 8 <= text.size() && !blockNeedsCare(text.data() + i)) {
-            i += 8;
+        if (i + ByteWords::size <= text.size() && !blockNeedsCare(text.data() + i)) {
+            i += ByteWords::size;
             continue;
         }
-        for (std::size_t blockEnd = std::min(i + 8, text.size()); i < blockEnd;)
+        for (std::size_t blockEnd = std::min(i + ByteWords::size, text.size()); i < blockEnd;)
             i = escapedAt(text, i, plain);
     }
     out_.append(text.substr(plain));

@@ -7,35 +7,14 @@
 namespace tindrel::JSONUtil {
 namespace {
 
-// One linear pass over the brackets outside strings.
-bool nestsTooDeep(std::string_view s) {
-    int depth = 0;
-    bool inString = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        char c = s[i];
-        if (inString) {
-            if (c == '\\')
-                ++i;
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '{' || c == '[') {
-            if (++depth > maxNestingDepth) return true;
-        } else if (c == '}' || c == ']') {
-            --depth;
-        }
-    }
-    return false;
-}
-
 // A walk over the JSON grammar with an explicit stack, stopping at the first byte that cannot
 // continue a JSON text. Most texts offered as JSON are not (bracketed log fields, prose), and the
 // reader spends far longer building its error message than this spends finding the bad byte.
 class GrammarWalk {
 public:
-    explicit GrammarWalk(std::string_view s)
-        : s_(s) {}
+    GrammarWalk(std::string_view s, std::size_t maxDepth)
+        : s_(s)
+        , maxDepth_(maxDepth) {}
 
     bool allows() {
         if (s_.starts_with(byteOrderMark)) i_ = byteOrderMark.size();
@@ -77,7 +56,7 @@ private:
     }
 
     bool open() {
-        if (open_.size() >= static_cast<std::size_t>(maxNestingDepth)) return false;
+        if (open_.size() >= maxDepth_) return false;
         open_.push_back(s_[i_++]);
         skipSpace();
         if (at(open_.back() == '{' ? '}' : ']')) { // empty: a whole value
@@ -162,6 +141,7 @@ private:
     }
 
     std::string_view s_;
+    std::size_t maxDepth_;
     std::size_t i_ = 0;
     std::string open_; // '{' or '[' for each object or array not yet closed
     bool opened_ = false;
@@ -170,12 +150,12 @@ private:
 
 } // namespace
 
-bool mayBeJSON(std::string_view s) {
-    return GrammarWalk(s).allows();
+bool mayBeJSON(std::string_view s, std::size_t maxDepth) {
+    return GrammarWalk(s, maxDepth).allows();
 }
 
 std::optional<nlohmann::json> parse(std::string_view s) {
-    if (!mayBeJSON(s) || nestsTooDeep(s)) return std::nullopt;
+    if (!mayBeJSON(s, static_cast<std::size_t>(maxNestingDepth))) return std::nullopt;
     nlohmann::json value = nlohmann::json::parse(s.begin(), s.end(), nullptr, false);
     if (value.is_discarded()) return std::nullopt;
     return value;

@@ -2,24 +2,17 @@
 
 #include "TindrelCore/scan/BracketEvents.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
-
-#include <cstdint>
-#include <cstring>
+#include "TindrelCore/text/ByteWords.h"
 
 namespace tindrel::JSONSpans {
 namespace {
 
 // The first "{" or "[" byte at or after `pos`. Brackets are far apart in a log, so eight bytes are
-// looked at a time: "{" and "[" differ only in bit 0x20, so with it set both read as "{", and the
-// word has a zero byte after the XOR exactly where one of them stands.
+// looked at a time: "{" and "[" differ only in bit 0x20, so with it set both read as "{".
 std::size_t nextOpenerByte(std::string_view text, std::size_t pos) {
-    constexpr std::uint64_t ones = 0x0101010101010101;
-    constexpr std::uint64_t highBits = 0x8080808080808080;
-    for (std::uint64_t word = 0; pos + sizeof word <= text.size(); pos += sizeof word) {
-        std::memcpy(&word, text.data() + pos, sizeof word);
-        std::uint64_t opener = (word | (ones * 0x20)) ^ (ones * '{');
-        if (((opener - ones) & ~opener & highBits) != 0) break;
-    }
+    while (pos + ByteWords::size <= text.size() &&
+           !ByteWords::hasByte(ByteWords::load(text.data() + pos) | ByteWords::everyByte(0x20), '{'))
+        pos += ByteWords::size;
     while (pos < text.size() && !BracketEvents::isOpener(static_cast<unsigned char>(text[pos])))
         ++pos;
     return pos;

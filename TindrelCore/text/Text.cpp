@@ -1,7 +1,7 @@
 #include "TindrelCore/text/Text.h"
 
-#include <cstdint>
-#include <cstring>
+#include "TindrelCore/text/ByteWords.h"
+
 #include <utf8proc.h>
 
 namespace tindrel::Text {
@@ -36,12 +36,9 @@ template <typename Visit> void forEachCharacter(std::string_view s, Visit visit)
 // The length of the run of ASCII bytes that `s` begins with, read eight bytes at a time: texts are
 // mostly ASCII, and these runs are where validating and classifying them spends its time.
 std::size_t asciiPrefix(std::string_view s) {
-    constexpr std::uint64_t highBits = 0x8080808080808080;
     std::size_t pos = 0;
-    for (std::uint64_t word = 0; pos + sizeof word <= s.size(); pos += sizeof word) {
-        std::memcpy(&word, s.data() + pos, sizeof word);
-        if ((word & highBits) != 0) break;
-    }
+    while (pos + ByteWords::size <= s.size() && !ByteWords::hasHighBit(ByteWords::load(s.data() + pos)))
+        pos += ByteWords::size;
     while (pos < s.size() && static_cast<unsigned char>(s[pos]) < 0x80)
         ++pos;
     return pos;
