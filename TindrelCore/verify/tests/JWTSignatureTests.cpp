@@ -19,12 +19,13 @@ std::string token(const std::string& name) {
 }
 
 // A file of verify/tests/data; "secret=" and a secret; or a label, "=" and the bytes of a key file.
-VerificationKey keyOf(const std::string& spec) {
-    std::size_t equals = spec.find('=');
-    if (spec.starts_with("secret=")) return VerificationKey::fromSecret("SECRET", spec.substr(equals + 1));
+VerificationKey keyOf(const std::string& written) {
+    std::size_t equals = written.find('=');
+    if (written.starts_with("secret="))
+        return VerificationKey::fromSecret("SECRET", written.substr(equals + 1));
     if (equals != std::string::npos)
-        return VerificationKey::fromFile(spec.substr(0, equals), spec.substr(equals + 1));
-    return VerificationKey::fromFile(spec, fixtures::coreFile("verify/tests/data/" + spec));
+        return VerificationKey::fromFile(written.substr(0, equals), written.substr(equals + 1));
+    return VerificationKey::fromFile(written, fixtures::coreFile("verify/tests/data/" + written));
 }
 
 std::string withPayload(const std::string& jwt, std::string_view json) {
