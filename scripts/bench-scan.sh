@@ -2,7 +2,8 @@
 # Scanner figures: throughput of `tindrel scan` on a realistic log next to `grep -c eyJ` and
 # `wc -l` on the same file (same run, so the ratios hold on a busy machine), peak memory, and the
 # 10 MB / 1 MB time ratios of the scan benchmarks (linear scanning keeps them near 10). The scan
-# may hold at most 4 bytes per input byte (plain and JSON output); more is flagged and fails.
+# may hold at most 4 bytes per input byte (plain and JSON output, and on hostile text); more is
+# flagged and fails.
 #   scripts/bench-scan.sh [MEGABYTES]   (default 100)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,6 +49,22 @@ limit_memory "tindrel scan json"
 measure "tindrel scan 1c" taskset -c 0 build/bin/tindrel scan "$log"
 measure "grep -c eyJ" grep -c eyJ "$log"
 measure "wc -l" wc -l "$log"
+
+echo "== hostile text: 16 MB of one unit, and one 40 MB line"
+hostile() {
+  local name=$1 size=$2
+  shift 2
+  "$@" | head -c "${size}M" >"$log" || true
+  megabytes=$size
+  measure "$name" build/bin/tindrel scan "$log"
+  limit_memory "$name"
+}
+hostile "[1][1]…" 16 sh -c "yes '[1]' | tr -d '\n'"
+hostile "[1] lines" 16 yes '[1]'
+hostile "a=b&a=b&…" 16 sh -c "yes 'a=b&' | tr -d '\n'"
+hostile "1234567890 …" 16 sh -c "yes 1234567890 | tr '\n' ' '"
+hostile "distinct times" 16 sh -c "seq 1500000000 1509999999 | tr '\n' ' '"
+hostile "one 40 MB line" 40 sh -c "yes eyJhbGciOiJIUzI1NiJ9 | tr -d '\n'"
 
 echo "== time(10 MB) / time(1 MB), CPU time of the scanning thread"
 build/bin/tindrel-bench --benchmark_filter='BM_Scan' --benchmark_format=csv 2>/dev/null |

@@ -16,19 +16,43 @@ unsigned threadCount(std::size_t work) {
         std::min<std::size_t>(cores, std::max<std::size_t>(1, work / textsPerThread)));
 }
 
+// What a chain holds, near enough to keep a budget by.
+std::size_t approximateSize(const DecodeChain& chain) {
+    std::size_t size = sizeof(DecodeChain) + chain.input.size();
+    for (const DecodeResult& step : chain.steps) {
+        size += sizeof(DecodeResult) + step.output.size() + step.summary.size();
+        for (const auto& [key, value] : step.details)
+            size += 64 + key.size() + value.size();
+    }
+    return size;
+}
+
 } // namespace
+
+DecodeChain CandidateInspector::decode(std::string_view text) const {
+    try {
+        return engine_.inspect(text);
+    } catch (...) {
+        return DecodeChain{std::string(text), {}}; // as if nothing recognised it
+    }
+}
+
+DecodeChain CandidateInspector::chain(std::size_t index) const {
+    const Recognised& recognised = recognised_[index];
+    return recognised.chain ? *recognised.chain : decode(recognised.text);
+}
+
+DecodeChain CandidateInspector::release(std::size_t index) {
+    Recognised& recognised = recognised_[index];
+    return recognised.chain ? std::move(*recognised.chain) : decode(recognised.text);
+}
 
 std::vector<DecodeChain> CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const {
     std::vector<DecodeChain> chains(texts.size());
     std::atomic<std::size_t> nextIndex{0};
     auto work = [&] {
-        for (std::size_t i = nextIndex++; i < texts.size(); i = nextIndex++) {
-            try {
-                chains[i] = engine_.inspect(texts[i]);
-            } catch (...) {
-                chains[i] = DecodeChain{std::string(texts[i]), {}}; // as if nothing recognised it
-            }
-        }
+        for (std::size_t i = nextIndex++; i < texts.size(); i = nextIndex++)
+            chains[i] = decode(texts[i]);
     };
     std::vector<std::thread> helpers;
     try {
@@ -60,8 +84,12 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
     std::vector<DecodeChain> decoded = decodeAll(fresh);
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         if (!decoded[i].isRecognized()) continue;
-        *freshAnswers[i] = chains_.size();
-        chains_.push_back(std::move(decoded[i]));
+        *freshAnswers[i] = recognised_.size();
+        std::size_t size = approximateSize(decoded[i]);
+        bool keep = size <= budget_;
+        budget_ -= keep ? size : 0;
+        recognised_.push_back(
+            {fresh[i], keep ? std::make_unique<DecodeChain>(std::move(decoded[i])) : nullptr});
     }
 
     std::vector<std::optional<std::size_t>> indices;

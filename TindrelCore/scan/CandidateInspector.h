@@ -2,6 +2,7 @@
 
 #include "TindrelCore/engine/ChainEngine.h"
 
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -12,25 +13,40 @@ namespace tindrel {
 // Decodes candidate texts with one engine, each distinct text once per inspector. Large batches
 // are spread over several threads; every chain depends on its text alone, so the answers are the
 // same as one thread would give. The texts must outlive the inspector.
+//
+// Chains are kept up to a memory budget; past it only the verdict is, and a chain asked for is
+// decoded again. A piece dense with distinct findings (a line of distinct timestamps) then holds
+// a few bytes per finding, not a whole chain each, at the cost of decoding those findings twice.
 class CandidateInspector {
 public:
-    explicit CandidateInspector(const ChainEngine& engine)
-        : engine_(engine) {}
+    // About this many bytes of chains are kept.
+    static constexpr std::size_t keptChainBytes = std::size_t{8} << 20;
+
+    explicit CandidateInspector(const ChainEngine& engine, std::size_t keptBytes = keptChainBytes)
+        : engine_(engine)
+        , budget_(keptBytes) {}
 
     // For each text, the index of its chain, or nothing when the engine recognised nothing.
     std::vector<std::optional<std::size_t>> inspect(const std::vector<std::string_view>& texts);
 
-    std::size_t chainCount() const { return chains_.size(); }
-    const DecodeChain& chain(std::size_t index) const { return chains_[index]; }
+    std::size_t chainCount() const { return recognised_.size(); }
+    DecodeChain chain(std::size_t index) const;
     // Moves a chain out; its index must not be used again.
-    DecodeChain release(std::size_t index) { return std::move(chains_[index]); }
+    DecodeChain release(std::size_t index);
 
 private:
+    struct Recognised {
+        std::string_view text;
+        std::unique_ptr<DecodeChain> chain; // none once the budget is spent
+    };
+
+    DecodeChain decode(std::string_view text) const;
     std::vector<DecodeChain> decodeAll(const std::vector<std::string_view>& texts) const;
 
     const ChainEngine& engine_;
+    std::size_t budget_;
     std::unordered_map<std::string_view, std::optional<std::size_t>> known_;
-    std::vector<DecodeChain> chains_;
+    std::vector<Recognised> recognised_;
 };
 
 } // namespace tindrel

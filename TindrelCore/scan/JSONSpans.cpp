@@ -57,8 +57,7 @@ std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open) {
 // A walk that finds its end costs the length of its span, which the outer walk then skips. Only
 // walks that run off the end of the text could add up, so at the first of them every opening
 // bracket still ahead is classified in one pass, and the doomed ones are passed over.
-std::vector<TextSpan> find(const ScanText& text) {
-    std::vector<TextSpan> spans;
+void forEach(const ScanText& text, const std::function<void(const TextSpan&)>& each) {
     std::optional<UnclosedBrackets> unclosed;
     for (std::size_t pos = nextOpener(text, 0); pos < text.size(); pos = nextOpener(text, pos)) {
         if (unclosed && unclosed->contains(pos)) {
@@ -66,13 +65,18 @@ std::vector<TextSpan> find(const ScanText& text) {
             continue;
         }
         if (std::optional<std::size_t> end = balancedEnd(text, pos)) {
-            spans.push_back({pos, *end + 1});
+            each({pos, *end + 1});
             pos = *end + 1;
             continue;
         }
         if (!unclosed) unclosed.emplace(text, pos);
         ++pos;
     }
+}
+
+std::vector<TextSpan> find(const ScanText& text) {
+    std::vector<TextSpan> spans;
+    forEach(text, [&spans](const TextSpan& span) { spans.push_back(span); });
     return spans;
 }
 

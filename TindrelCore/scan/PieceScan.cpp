@@ -3,7 +3,6 @@
 #include "TindrelCore/scan/CandidateInspector.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace tindrel {
 namespace {
@@ -26,48 +25,61 @@ std::vector<TextSpan> withoutOverlaps(std::vector<TextSpan> candidates,
     return candidates;
 }
 
+// Candidates are decoded this many at a time, so that a piece dense with them holds no list of
+// their texts and answers, only of those it keeps; batches stay large enough to share out.
+constexpr std::size_t candidatesPerBatch = 4096;
+
 // The candidates of one pattern never overlap each other, so whether one is accepted depends only
-// on the spans accepted for earlier patterns: the whole list can be decoded as one batch.
+// on the spans accepted for earlier patterns: the list can be decoded in batches, in any order.
 std::vector<Accepted> acceptPattern(const ScanText& text, std::vector<TextSpan> candidates,
                                     const std::vector<Accepted>& accepted, CandidateInspector& inspector) {
     candidates = withoutOverlaps(std::move(candidates), accepted);
-    std::vector<std::string_view> texts;
-    texts.reserve(candidates.size());
-    for (const TextSpan& span : candidates)
-        texts.push_back(text.text().substr(span.begin, span.end - span.begin));
-    std::vector<std::optional<std::size_t>> chains = inspector.inspect(texts);
-
     std::vector<Accepted> kept;
-    for (std::size_t i = 0; i < candidates.size(); ++i)
-        if (chains[i]) kept.push_back({candidates[i], *chains[i]});
+    std::vector<std::string_view> texts;
+    for (std::size_t first = 0; first < candidates.size(); first += candidatesPerBatch) {
+        std::size_t last = std::min(candidates.size(), first + candidatesPerBatch);
+        texts.clear();
+        for (std::size_t i = first; i < last; ++i)
+            texts.push_back(text.text().substr(candidates[i].begin, candidates[i].end - candidates[i].begin));
+        std::vector<std::optional<std::size_t>> chains = inspector.inspect(texts);
+        for (std::size_t i = first; i < last; ++i)
+            if (chains[i - first]) kept.push_back({candidates[i], *chains[i - first]});
+    }
     return kept;
 }
 
-std::vector<TextSpan> candidatesOf(const ScanText& piece, const SpanningMatches& spanning,
-                                   PatternMatches& matches, CandidatePattern pattern) {
+std::vector<TextSpan> candidatesOf(const ScanText& piece, SpanningMatches& spanning, PatternMatches& matches,
+                                   CandidatePattern pattern) {
     switch (pattern) {
     case CandidatePattern::pemBlock:
-        return wholeCharacterSpans(piece, spanning.pemBlocks);
+        return wholeCharacterSpans(piece, std::move(spanning.pemBlocks));
     case CandidatePattern::jsonSpan:
-        return wholeCharacterSpans(piece, spanning.jsonSpans);
+        return wholeCharacterSpans(piece, std::move(spanning.jsonSpans));
     default:
         return wholeCharacterSpans(piece, matches.take(pattern));
     }
 }
 
-std::vector<Accepted> acceptAll(const ScanText& piece, const SpanningMatches& spanning,
+// Merges two lists sorted by begin into the first, from the back, without a third list.
+void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kept) {
+    std::size_t a = accepted.size(), k = kept.size();
+    accepted.resize(a + k);
+    for (std::size_t out = a + k; k > 0; --out)
+        accepted[out - 1] =
+            a > 0 && accepted[a - 1].span.begin > kept[k - 1].span.begin ? accepted[--a] : kept[--k];
+}
+
+std::vector<Accepted> acceptAll(const ScanText& piece, SpanningMatches spanning,
                                 CandidateInspector& inspector) {
     PatternMatches matches(piece);
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
         std::vector<Accepted> kept =
             acceptPattern(piece, candidatesOf(piece, spanning, matches, pattern), accepted, inspector);
-        if (kept.empty()) continue;
-        std::vector<Accepted> merged;
-        merged.reserve(accepted.size() + kept.size());
-        std::merge(accepted.begin(), accepted.end(), kept.begin(), kept.end(), std::back_inserter(merged),
-                   [](const Accepted& a, const Accepted& b) { return a.span.begin < b.span.begin; });
-        accepted = std::move(merged);
+        if (accepted.empty())
+            accepted = std::move(kept);
+        else
+            mergeInto(accepted, kept);
     }
     return accepted;
 }
@@ -109,10 +121,10 @@ SpanningMatches SpanningMatches::within(const std::vector<TextSpan>& pemBlocks,
     return {spansWithin(pemBlocks, begin, end), spansWithin(jsonSpans, begin, end)};
 }
 
-void scanPiece(const ScanText& piece, const SpanningMatches& spanning, PiecePlace place,
-               const ChainEngine& engine, const FindingSink& each) {
+void scanPiece(const ScanText& piece, SpanningMatches spanning, PiecePlace place, const ChainEngine& engine,
+               const FindingSink& each) {
     CandidateInspector inspector(engine);
-    std::vector<Accepted> accepted = acceptAll(piece, spanning, inspector);
+    std::vector<Accepted> accepted = acceptAll(piece, std::move(spanning), inspector);
 
     // A chain shared by findings of the same text is copied for all but its last finding.
     std::vector<std::size_t> uses(inspector.chainCount(), 0);

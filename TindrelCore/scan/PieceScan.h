@@ -30,7 +30,7 @@ struct PiecePlace {
 // Scans one piece of a text and hands its findings to `each` in text order, their lines and
 // offsets counted on from `place`. The piece must begin and end where no match of the other
 // patterns, no character and no word runs across.
-void scanPiece(const ScanText& piece, const SpanningMatches& spanning, PiecePlace place,
-               const ChainEngine& engine, const FindingSink& each);
+void scanPiece(const ScanText& piece, SpanningMatches spanning, PiecePlace place, const ChainEngine& engine,
+               const FindingSink& each);
 
 } // namespace tindrel

@@ -46,7 +46,8 @@ ScanStream::ScanStream(const Scanner& scanner, FindingSink each, Limits limits)
     : scanner_(scanner)
     , each_(std::move(each))
     , reach_(std::max<std::size_t>(limits.reachBytes, 4))
-    , piece_(std::clamp<std::size_t>(limits.pieceBytes, 1, reach_)) {}
+    , piece_(std::clamp<std::size_t>(limits.pieceBytes, 1, reach_))
+    , overrun_(std::clamp<std::size_t>(limits.overrunBytes, 1, reach_)) {}
 
 void ScanStream::feed(std::string_view bytes) {
     while (!bytes.empty()) {
@@ -117,8 +118,7 @@ void ScanStream::scanHeld(Ending ending) {
         ++size;
     ScanText text(std::string_view(held_).substr(0, size));
     std::vector<TextSpan> pemBlocks = findMatches(text, CandidatePattern::pemBlock);
-    std::vector<TextSpan> jsonSpans = findMatches(text, CandidatePattern::jsonSpan);
-    const StreamCuts cuts(text, pemBlocks, jsonSpans, ending == Ending::final);
+    const StreamCuts cuts(text, pemBlocks, ending == Ending::final);
     std::size_t settled = ending == Ending::unseen   ? size - reach_
                           : ending == Ending::paused ? settledOnPause(text)
                                                      : size;
@@ -128,7 +128,7 @@ void ScanStream::scanHeld(Ending ending) {
     while (begin < size) {
         std::size_t limit = std::min(begin + reach_, settled);
         if (limit <= begin) break;
-        std::optional<std::size_t> end = cuts.pick(begin, begin + piece_, limit);
+        std::optional<std::size_t> end = cuts.pick(begin, begin + piece_, overrun_, limit);
         bool forced = !end;
         // No safe cut within reach. Before the text ends a piece that does not begin the window
         // waits for the next window, which may hold its cut; otherwise the stretch is cut anyway.
@@ -137,8 +137,12 @@ void ScanStream::scanHeld(Ending ending) {
             break;
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
-        scanPiece(ScanText(text, begin, *end), SpanningMatches::within(pemBlocks, jsonSpans, begin, *end),
-                  {line_, offset_ + begin}, scanner_.engine, each_);
+        ScanText piece(text, begin, *end);
+        SpanningMatches spanning = SpanningMatches::within(pemBlocks, {}, begin, *end);
+        // No JSON span of the window runs over a safe cut, so those of the piece alone are the same,
+        // and are never all held for the window. Past a forced cut the piece's own are taken.
+        spanning.jsonSpans = findMatches(piece, CandidatePattern::jsonSpan);
+        scanPiece(piece, std::move(spanning), {line_, offset_ + begin}, scanner_.engine, each_);
         line_ += static_cast<std::size_t>(std::count(text.text().begin() + static_cast<std::ptrdiff_t>(begin),
                                                      text.text().begin() + static_cast<std::ptrdiff_t>(*end),
                                                      '\n'));

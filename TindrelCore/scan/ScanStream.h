@@ -15,17 +15,23 @@ class ScanText;
 // piece to the sink as soon as the text after the piece can no longer change them.
 //
 // The findings, lines included, are those the scanner gives for the whole text, made valid UTF-8,
-// as long as every line-spanning match (a PEM block, a JSON span) is shorter than the reach, and so
-// is every stretch of text between two places where it may safely be cut (see StreamCuts): any log
-// has white space, line feeds or control characters far more often. Past that the stream keeps its
-// bound and gives up wholeness: a line-spanning match longer than the reach is not found, and a
-// stretch without a safe cut (a huge Base64 run, a query string of endless pairs) is cut every
-// piece, so a candidate in it longer than a piece is decoded in parts, not whole.
+// as long as every line-spanning match (a PEM block, a JSON span) is shorter than the reach, and
+// every stretch of text between two places where it may safely be cut (see StreamCuts) is shorter
+// than a piece and its overrun: any log has white space, line feeds or control characters far more
+// often.
+// Past that the stream keeps its bounds and gives up wholeness: a line-spanning match longer than
+// the reach is not found, and a longer stretch without a safe cut (a huge Base64 run, a query
+// string of endless pairs) is cut every piece, so a candidate in it longer than a piece is decoded
+// in parts, not whole.
 class ScanStream {
 public:
     struct Limits {
         std::size_t pieceBytes = std::size_t{1} << 20; // about this much text is decoded at a time
         std::size_t reachBytes = std::size_t{8} << 20; // the longest match sure to be found whole
+        // How far past its size a piece may run to end at a safe cut. A stretch without one that
+        // would carry it further is cut about every piece, so that a stretch dense with matches
+        // (a line of "[1][1]…") is never held whole; a longer line-spanning match still is.
+        std::size_t overrunBytes = std::size_t{64} << 10;
     };
 
     ScanStream(const Scanner& scanner, FindingSink each, Limits limits);
@@ -69,6 +75,7 @@ private:
     FindingSink each_;
     std::size_t reach_;
     std::size_t piece_;
+    std::size_t overrun_;
     std::string held_;       // valid UTF-8, beginning at a cut
     std::string unfinished_; // the bytes of a UTF-8 sequence that the next chunk may complete
     std::size_t line_ = 1;   // the line on which held_ begins

@@ -1,6 +1,9 @@
 #include "TindrelCore/scan/StreamCuts.h"
 
+#include "TindrelCore/scan/JSONSpans.h"
+
 #include <algorithm>
+#include <bit>
 #include <utf8proc.h>
 
 namespace tindrel {
@@ -14,48 +17,70 @@ bool isASCIIControl(unsigned char byte) {
     return byte < 0x20 || byte == 0x7F;
 }
 
-bool holdsCutPlace(const ScanText& text, const TextSpan& span) {
-    for (std::size_t pos = span.begin; pos < span.end; ++pos)
-        if (isASCIIWhitespace(text.byte(pos)) || isASCIIControl(text.byte(pos))) return true;
-    return false;
-}
-
 } // namespace
 
-StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks,
-                       const std::vector<TextSpan>& jsonSpans, bool textEnds)
+StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks, bool textEnds)
     : text_(text)
+    , inside_(text.size() / 64 + 1, 0)
     , textEnds_(textEnds) {
-    auto pem = pemBlocks.begin();
-    auto json = jsonSpans.begin();
-    while (pem != pemBlocks.end() || json != jsonSpans.end()) {
-        bool pemFirst = json == jsonSpans.end() || (pem != pemBlocks.end() && pem->begin < json->begin);
-        const TextSpan& span = pemFirst ? *pem++ : *json++;
-        if (!holdsCutPlace(text, span)) continue;
-        begins_.push_back(span.begin);
-        reaches_.push_back(std::max(span.end, reaches_.empty() ? 0 : reaches_.back()));
+    for (const TextSpan& block : pemBlocks)
+        markInside(block);
+    JSONSpans::forEach(text, [this](const TextSpan& span) { markInside(span); });
+}
+
+void StreamCuts::markInside(const TextSpan& span) {
+    for (std::size_t pos = span.begin + 1; pos < span.end;) {
+        std::size_t bit = pos % 64;
+        std::size_t count = std::min<std::size_t>(64 - bit, span.end - pos);
+        std::uint64_t bits = count == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << count) - 1) << bit;
+        inside_[pos / 64] |= bits;
+        pos += count;
+    }
+}
+
+std::size_t StreamCuts::outsideFrom(std::size_t pos) const {
+    while (pos < text_.size()) {
+        std::uint64_t outside = ~inside_[pos / 64] >> (pos % 64);
+        if (outside != 0)
+            return std::min(text_.size(), pos + static_cast<std::size_t>(std::countr_zero(outside)));
+        pos += 64 - pos % 64;
+    }
+    return text_.size();
+}
+
+std::size_t StreamCuts::outsideBefore(std::size_t pos) const {
+    for (;;) {
+        std::size_t bit = pos % 64;
+        std::uint64_t outside = ~inside_[pos / 64] << (63 - bit);
+        if (outside != 0) return pos - static_cast<std::size_t>(std::countl_zero(outside));
+        pos -= bit + 1;
     }
 }
 
 // Right after a cut no "=" has come since white space: the cut follows white space, or a control
 // character that only counts when none has.
-std::optional<std::size_t> StreamCuts::pick(std::size_t begin, std::size_t target, std::size_t limit) const {
+std::optional<std::size_t> StreamCuts::pick(std::size_t begin, std::size_t target, std::size_t overrun,
+                                            std::size_t limit) const {
     if (target <= limit)
-        if (std::optional<std::size_t> cut =
-                firstCut(target - 1, sawEqualsBefore(target - 1, begin), limit, begin))
+        if (std::optional<std::size_t> cut = firstCut(target - 1, sawEqualsBefore(target - 1, begin),
+                                                      {std::min(limit, target + overrun), overrun, limit}))
             return cut;
-    std::size_t to = std::min(limit, target - 1);
+    Bound beforeTarget{std::min(limit, target - 1), 0, 0};
     std::optional<std::size_t> last;
-    for (std::optional<std::size_t> cut = firstCut(begin, false, to, begin); cut;
-         cut = firstCut(*cut, false, to, begin))
+    for (std::optional<std::size_t> cut = firstCut(begin, false, beforeTarget); cut;
+         cut = firstCut(*cut, false, beforeTarget))
         last = cut;
     return last;
 }
 
-std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals, std::size_t to,
-                                                std::size_t floor) const {
-    std::size_t end = std::min(to, text_.size());
-    for (std::size_t pos = from; pos < end; ++pos) {
+std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals, Bound bound) const {
+    for (std::size_t pos = from;; ++pos) {
+        if (pos >= bound.to && bound.to < bound.limit && isInside(bound.to)) {
+            std::size_t matchEnd = outsideFrom(bound.to);
+            if (matchEnd - outsideBefore(bound.to) > bound.overrun)
+                bound.to = std::min(bound.limit, matchEnd + bound.overrun);
+        }
+        if (pos >= std::min(bound.to, text_.size())) break;
         unsigned char byte = text_.byte(pos);
         if (byte == '=') sawEquals = true;
         bool space = isASCIIWhitespace(byte);
@@ -63,14 +88,9 @@ std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals
         bool mayCut = space || !sawEquals;
         if (space) sawEquals = false;
         std::size_t cut = pos + 1;
-        if (!mayCut || !endsCharacter(byte, cut)) continue;
-        std::size_t reach = spanningReach(cut);
-        if (reach <= cut) return cut;
-        // Inside a line-spanning match, which ends on a bracket or a dash: read on after it.
-        pos = reach - 1;
-        sawEquals = sawEqualsBefore(reach, floor);
+        if (mayCut && endsCharacter(byte, cut) && !isInside(cut)) return cut;
     }
-    if (textEnds_ && from < text_.size() && to >= text_.size()) return text_.size();
+    if (textEnds_ && from < text_.size() && bound.to >= text_.size()) return text_.size();
     return std::nullopt;
 }
 
@@ -92,11 +112,6 @@ bool StreamCuts::endsCharacter(unsigned char separator, std::size_t pos) const {
     unsigned char next = text_.byte(pos);
     if (next < 0x80) return !(separator == '\r' && next == '\n');
     return utf8proc_grapheme_break(separator, static_cast<utf8proc_int32_t>(text_.scalarAt(pos).value));
-}
-
-std::size_t StreamCuts::spanningReach(std::size_t pos) const {
-    auto before = std::lower_bound(begins_.begin(), begins_.end(), pos) - begins_.begin();
-    return before == 0 ? 0 : reaches_[static_cast<std::size_t>(before - 1)];
 }
 
 } // namespace tindrel

@@ -3,6 +3,7 @@
 #include "TindrelCore/scan/ScanText.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -21,33 +22,48 @@ namespace tindrel {
 // line-spanning pattern are passed over.
 class StreamCuts {
 public:
-    // `pemBlocks` and `jsonSpans`: the line-spanning matches of the text, each list sorted by begin.
+    // `pemBlocks`: the PEM blocks of the text, sorted by begin; its JSON spans are found here.
     // When `textEnds`, the text's end is the end of everything and a cut; otherwise more text
     // follows, and no cut falls where the next character is still unseen, but right after a line feed.
-    StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks,
-               const std::vector<TextSpan>& jsonSpans, bool textEnds);
+    StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks, bool textEnds);
 
-    // The first cut at or after `target` and by `limit`, or else the last cut after `begin` and by
-    // `limit`, or nothing. `begin` must be a cut (or the start of the text): only the bytes after
-    // it are read, most of them not at all.
-    std::optional<std::size_t> pick(std::size_t begin, std::size_t target, std::size_t limit) const;
+    // Where a piece that begins at `begin` (a cut, or the start of the text) and should end near
+    // `target` ends: the first cut at or after `target`, or else the last cut after `begin` and
+    // before it, or nothing. No cut is looked for past `limit`, nor more than `overrun` past
+    // `target`, unless that bound falls inside a line-spanning match longer than `overrun`: then
+    // the search runs on to `overrun` past its end. So a stretch without cuts is cut anyway once it
+    // would carry the piece that far, while a line-spanning match within `limit` stays whole (a
+    // shorter one that holds the bound is left to the next piece, which begins at a cut before it).
+    // Only the bytes after `begin` are read, most of them not at all.
+    std::optional<std::size_t> pick(std::size_t begin, std::size_t target, std::size_t overrun,
+                                    std::size_t limit) const;
 
 private:
-    // The first cut in (from, to], reading the bytes from `from` on; `sawEquals`: an "=" came
-    // after the last white space before `from`. Bytes before `floor` are never read.
-    std::optional<std::size_t> firstCut(std::size_t from, bool sawEquals, std::size_t to,
-                                        std::size_t floor) const;
+    struct Bound {
+        std::size_t to;      // where the search stops, unless inside a long line-spanning match
+        std::size_t overrun; // how far past such a match's end it may then go
+        std::size_t limit;   // where it stops in any case
+    };
+
+    // The first cut in (from, bound], reading the bytes from `from` on; `sawEquals`: an "=" came
+    // after the last white space before `from`.
+    std::optional<std::size_t> firstCut(std::size_t from, bool sawEquals, Bound bound) const;
     bool sawEqualsBefore(std::size_t pos, std::size_t floor) const;
     bool endsCharacter(unsigned char separator, std::size_t pos) const;
-    // The furthest end among the line-spanning matches that begin before `pos`, or 0.
-    std::size_t spanningReach(std::size_t pos) const;
+    void markInside(const TextSpan& span);
+    // Strictly between the ends of a line-spanning match.
+    bool isInside(std::size_t pos) const {
+        return pos < text_.size() && (inside_[pos / 64] >> (pos % 64) & 1) != 0;
+    }
+    // The first position at or after `pos` that no line-spanning match holds strictly inside.
+    std::size_t outsideFrom(std::size_t pos) const;
+    // The last position at or before `pos` that no line-spanning match holds strictly inside.
+    std::size_t outsideBefore(std::size_t pos) const;
 
     const ScanText& text_;
-    // Of the line-spanning matches that hold a place where a cut could be, ascending: no cut can
-    // fall inside the others (a JSON span without white space, the usual kind), so leaving them
-    // out changes no answer and keeps span-dense text from costing memory here.
-    std::vector<std::size_t> begins_;
-    std::vector<std::size_t> reaches_; // the furthest end among the matches up to each
+    // One bit per position: set where the position lies strictly inside a PEM block or JSON span.
+    // A bit a byte keeps span-dense text cheap, where a list of spans would cost more than the text.
+    std::vector<std::uint64_t> inside_;
     bool textEnds_;
 };
 

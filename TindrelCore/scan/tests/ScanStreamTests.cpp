@@ -164,3 +164,40 @@ TEST(ScanStream, KeepsItsBoundOnEndlessInput) {
         }
     }
 }
+
+// A stretch without a safe cut is scanned whole while it ends within a piece and its overrun, and
+// in parts of a piece once longer, at the end of the text as well: a line dense with matches is
+// never held whole. A line-spanning match longer than the overrun still carries its piece to its end.
+TEST(ScanStream, CutsAStretchThatWouldCarryAPiecePastItsOverrun) {
+    const ScanStream::Limits limits{64, 1024, 16};
+    Scanner scanner{engineOf({
+        {DetectionKind::base64, [](std::string_view t) { return startsWith(t, "QUJD"); }},
+        {DetectionKind::json, [](std::string_view t) { return startsWith(t, "{"); }},
+    })};
+    auto run = [](std::size_t units) {
+        std::string text;
+        for (std::size_t i = 0; i < units; ++i)
+            text += "QUJD";
+        return text;
+    };
+    const std::string wideJSON = "{" + std::string(300, ' ') + "}";
+    struct Case {
+        std::string name, text;
+        std::vector<std::size_t> lengths; // of the findings, in order
+    } cases[] = {
+        {"a run that ends within the overrun", "x " + run(19) + "\n", {76}},
+        {"a longer run", "x " + run(50) + "\n", {64, 64, 72}},
+        {"a longer run that ends the text", "x " + run(50), {64, 64, 72}},
+        {"a run after a cut near the target", run(15) + " " + run(10) + "\n", {60, 40}},
+        {"a JSON span with white space, longer than the overrun", "x " + wideJSON + "\ny", {302}},
+        {"the same after a run", run(15) + " " + wideJSON + "\n", {60, 302}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::size_t> lengths;
+        ScanStream stream(
+            scanner, [&](ScanFinding&& f) { lengths.push_back(f.matchedText.size()); }, limits);
+        stream.feed(c.text);
+        stream.finish();
+        EXPECT_EQ(lengths, c.lengths) << c.name;
+    }
+}
