@@ -1,12 +1,63 @@
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/TindrelJSON.h"
+#include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/ScanStream.h"
 #include "TindrelCore/text/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
+namespace {
+
+// The longest match of a line-spanning pattern, and the longest stretch between two white-space
+// bytes outside such matches (every place where a stream may cut lies right after one, or after a
+// control byte, so this is at least as long as any stretch the stream cannot cut).
+std::pair<std::size_t, std::size_t> longestSpanAndStretch(const std::string& text) {
+    tindrel::ScanText whole(text);
+    std::vector<bool> inside(text.size() + 1, false);
+    std::size_t longestSpan = 0;
+    for (tindrel::CandidatePattern pattern :
+         {tindrel::CandidatePattern::pemBlock, tindrel::CandidatePattern::jsonSpan})
+        for (const tindrel::TextSpan& span : tindrel::findMatches(whole, pattern)) {
+            longestSpan = std::max(longestSpan, span.end - span.begin);
+            for (std::size_t pos = span.begin; pos < span.end; ++pos)
+                inside[pos] = true;
+        }
+    std::size_t longestStretch = 0, stretch = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        auto byte = static_cast<unsigned char>(text[pos]);
+        bool cut = !inside[pos] && byte < 0x80 && tindrel::Text::isWhitespace(byte);
+        stretch = cut ? 0 : stretch + 1;
+        longestStretch = std::max(longestStretch, stretch);
+    }
+    return {longestSpan, longestStretch};
+}
+
+// The text fed to a stream of small pieces, in chunks whose sizes its own bytes choose, gives the
+// findings of the whole text whenever its matches and stretches without a cut are well within reach.
+void checkStreamAgrees(const std::string& text) {
+    static const tindrel::Scanner scanner{tindrel::ChainEngine{tindrel::defaultDetectors(), 0.5, 12}};
+    const tindrel::ScanStream::Limits limits{64, 4096};
+    auto [span, stretch] = longestSpanAndStretch(text);
+    if (span >= limits.reachBytes / 2 || stretch >= limits.reachBytes / 2) return;
+    std::vector<tindrel::ScanFinding> streamed;
+    tindrel::ScanStream stream(
+        scanner, [&](tindrel::ScanFinding&& f) { streamed.push_back(std::move(f)); }, limits);
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t chunk = 1 + static_cast<unsigned char>(text[pos]) % 61;
+        stream.feed(std::string_view(text).substr(pos, chunk));
+        pos += chunk;
+    }
+    stream.finish();
+    if (streamed != scanner.scan(text)) __builtin_trap();
+}
+
+} // namespace
+
 // Scans any bytes (made valid UTF-8 first, as every caller does) and checks what every scan must
-// hold: findings in text order, each a recognised, non-empty span of the text.
+// hold: findings in text order, each a recognised, non-empty span of the text; and a stream that
+// agrees with the whole text.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text = tindrel::Text::sanitizeUTF8({reinterpret_cast<const char*>(data), size});
     std::vector<tindrel::ScanFinding> findings = tindrel::Tindrel::scan(text);
@@ -19,5 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         line = finding.line;
     }
     (void)tindrel::TindrelJSON::string(findings);
+    checkStreamAgrees(text);
     return 0;
 }
