@@ -42,7 +42,7 @@ std::size_t forcedCut(const ScanText& text, std::size_t begin, std::size_t end) 
 
 } // namespace
 
-ScanStream::ScanStream(const Scanner& scanner, FindingSink each, Limits limits)
+ScanStream::ScanStream(const Scanner& scanner, FindingSink each, const Limits& limits)
     : scanner_(scanner)
     , each_(std::move(each))
     , reach_(std::max<std::size_t>(limits.reachBytes, 4))

@@ -34,7 +34,7 @@ public:
         std::size_t overrunBytes = std::size_t{64} << 10;
     };
 
-    ScanStream(const Scanner& scanner, FindingSink each, Limits limits);
+    ScanStream(const Scanner& scanner, FindingSink each, const Limits& limits);
 
     // More bytes of the text, cut anywhere, even inside a UTF-8 sequence; ill-formed sequences
     // become U+FFFD as they would in the whole text.
