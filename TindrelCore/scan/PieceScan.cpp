@@ -1,6 +1,7 @@
 #include "TindrelCore/scan/PieceScan.h"
 
 #include "TindrelCore/scan/CandidateInspector.h"
+#include "TindrelCore/scan/CandidatePatterns.h"
 
 #include <algorithm>
 
@@ -48,18 +49,6 @@ std::vector<Accepted> acceptPattern(const ScanText& text, std::vector<TextSpan> 
     return kept;
 }
 
-std::vector<TextSpan> candidatesOf(const ScanText& piece, SpanningMatches& spanning, PatternMatches& matches,
-                                   CandidatePattern pattern) {
-    switch (pattern) {
-    case CandidatePattern::pemBlock:
-        return wholeCharacterSpans(piece, std::move(spanning.pemBlocks));
-    case CandidatePattern::jsonSpan:
-        return wholeCharacterSpans(piece, std::move(spanning.jsonSpans));
-    default:
-        return wholeCharacterSpans(piece, matches.take(pattern));
-    }
-}
-
 // Merges two lists sorted by begin into the first, from the back, without a third list.
 void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kept) {
     std::size_t a = accepted.size(), k = kept.size();
@@ -69,13 +58,12 @@ void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kep
             a > 0 && accepted[a - 1].span.begin > kept[k - 1].span.begin ? accepted[--a] : kept[--k];
 }
 
-std::vector<Accepted> acceptAll(const ScanText& piece, SpanningMatches spanning,
-                                CandidateInspector& inspector) {
+std::vector<Accepted> acceptAll(const ScanText& piece, CandidateInspector& inspector) {
     PatternMatches matches(piece);
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
         std::vector<Accepted> kept =
-            acceptPattern(piece, candidatesOf(piece, spanning, matches, pattern), accepted, inspector);
+            acceptPattern(piece, wholeCharacterSpans(piece, matches.take(pattern)), accepted, inspector);
         if (accepted.empty())
             accepted = std::move(kept);
         else
@@ -104,27 +92,11 @@ private:
     std::size_t counted_ = 0;
 };
 
-std::vector<TextSpan> spansWithin(const std::vector<TextSpan>& all, std::size_t begin, std::size_t end) {
-    auto first = std::lower_bound(all.begin(), all.end(), begin,
-                                  [](const TextSpan& span, std::size_t pos) { return span.begin < pos; });
-    std::vector<TextSpan> spans;
-    for (auto it = first; it != all.end() && it->begin < end; ++it)
-        if (it->end <= end) spans.push_back({it->begin - begin, it->end - begin});
-    return spans;
-}
-
 } // namespace
 
-SpanningMatches SpanningMatches::within(const std::vector<TextSpan>& pemBlocks,
-                                        const std::vector<TextSpan>& jsonSpans, std::size_t begin,
-                                        std::size_t end) {
-    return {spansWithin(pemBlocks, begin, end), spansWithin(jsonSpans, begin, end)};
-}
-
-void scanPiece(const ScanText& piece, SpanningMatches spanning, PiecePlace place, const ChainEngine& engine,
-               const FindingSink& each) {
+void scanPiece(const ScanText& piece, PiecePlace place, const ChainEngine& engine, const FindingSink& each) {
     CandidateInspector inspector(engine);
-    std::vector<Accepted> accepted = acceptAll(piece, std::move(spanning), inspector);
+    std::vector<Accepted> accepted = acceptAll(piece, inspector);
 
     // A chain shared by findings of the same text is copied for all but its last finding.
     std::vector<std::size_t> uses(inspector.chainCount(), 0);

@@ -1,5 +1,7 @@
 #include "TindrelCore/scan/ScanPieces.h"
 
+#include "TindrelCore/scan/CandidatePatterns.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -7,11 +9,11 @@ namespace tindrel {
 
 ScanPieces::ScanPieces(const ScanText& whole, std::size_t pieceBytes)
     : whole_(whole)
-    , pieceBytes_(std::max<std::size_t>(pieceBytes, 1))
-    , pemBlocks_(findMatches(whole, CandidatePattern::pemBlock))
-    , jsonSpans_(findMatches(whole, CandidatePattern::jsonSpan)) {
-    spanning_.reserve(pemBlocks_.size() + jsonSpans_.size());
-    std::merge(pemBlocks_.begin(), pemBlocks_.end(), jsonSpans_.begin(), jsonSpans_.end(),
+    , pieceBytes_(std::max<std::size_t>(pieceBytes, 1)) {
+    std::vector<TextSpan> pemBlocks = findMatches(whole, CandidatePattern::pemBlock);
+    std::vector<TextSpan> jsonSpans = findMatches(whole, CandidatePattern::jsonSpan);
+    spanning_.reserve(pemBlocks.size() + jsonSpans.size());
+    std::merge(pemBlocks.begin(), pemBlocks.end(), jsonSpans.begin(), jsonSpans.end(),
                std::back_inserter(spanning_),
                [](const TextSpan& a, const TextSpan& b) { return a.begin < b.begin; });
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "TindrelCore/scan/CandidatePatterns.h"
-#include "TindrelCore/scan/PieceScan.h"
+#include "TindrelCore/scan/ScanText.h"
 
 #include <cstddef>
 #include <vector>
@@ -21,19 +20,13 @@ public:
     // The end of the piece that begins at `begin`. Pieces are asked for in text order, each
     // beginning where the one before ended.
     std::size_t endOf(std::size_t begin);
-    // The line-spanning matches inside the piece [begin, end).
-    SpanningMatches spanningWithin(std::size_t begin, std::size_t end) const {
-        return SpanningMatches::within(pemBlocks_, jsonSpans_, begin, end);
-    }
 
 private:
     std::size_t lineEndFrom(std::size_t target) const;
 
     const ScanText& whole_;
     std::size_t pieceBytes_;
-    std::vector<TextSpan> pemBlocks_;
-    std::vector<TextSpan> jsonSpans_;
-    std::vector<TextSpan> spanning_; // both lists merged by begin
+    std::vector<TextSpan> spanning_; // the line-spanning matches, by begin
     std::size_t passed_ = 0;         // spanning matches that begin before the last cut
     std::size_t reach_ = 0;          // the furthest end among them
 };

@@ -137,12 +137,7 @@ void ScanStream::scanHeld(Ending ending) {
             break;
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
-        ScanText piece(text, begin, *end);
-        SpanningMatches spanning = SpanningMatches::within(pemBlocks, {}, begin, *end);
-        // No JSON span of the window runs over a safe cut, so those of the piece alone are the same,
-        // and are never all held for the window. Past a forced cut the piece's own are taken.
-        spanning.jsonSpans = findMatches(piece, CandidatePattern::jsonSpan);
-        scanPiece(piece, std::move(spanning), {line_, offset_ + begin}, scanner_.engine, each_);
+        scanPiece(ScanText(text, begin, *end), {line_, offset_ + begin}, scanner_.engine, each_);
         line_ += static_cast<std::size_t>(std::count(text.text().begin() + static_cast<std::ptrdiff_t>(begin),
                                                      text.text().begin() + static_cast<std::ptrdiff_t>(*end),
                                                      '\n'));

@@ -24,8 +24,7 @@ void Scanner::scan(std::string_view text, const FindingSink& each, std::size_t p
     std::size_t line = 1;
     for (std::size_t begin = 0, end = 0; begin < text.size(); begin = end) {
         end = pieces.endOf(begin);
-        scanPiece(ScanText(whole, begin, end), pieces.spanningWithin(begin, end), {line, begin}, engine,
-                  each);
+        scanPiece(ScanText(whole, begin, end), {line, begin}, engine, each);
         line += static_cast<std::size_t>(std::count(text.begin() + begin, text.begin() + end, '\n'));
     }
 }
