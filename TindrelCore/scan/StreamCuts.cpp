@@ -57,6 +57,15 @@ std::size_t StreamCuts::outsideBefore(std::size_t pos) const {
     }
 }
 
+// Where a search that reached `bound.to` stops: there, unless a line-spanning match longer than the
+// overrun holds that place; then an overrun past the match's end.
+std::size_t StreamCuts::carriedTo(const Bound& bound) const {
+    if (bound.to >= bound.limit || !isInside(bound.to)) return bound.to;
+    std::size_t matchEnd = outsideFrom(bound.to);
+    if (matchEnd - outsideBefore(bound.to) <= bound.overrun) return bound.to;
+    return std::min(bound.limit, matchEnd + bound.overrun);
+}
+
 // Right after a cut no "=" has come since white space: the cut follows white space, or a control
 // character that only counts when none has.
 std::optional<std::size_t> StreamCuts::pick(std::size_t begin, std::size_t target, std::size_t overrun,
@@ -75,11 +84,7 @@ std::optional<std::size_t> StreamCuts::pick(std::size_t begin, std::size_t targe
 
 std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals, Bound bound) const {
     for (std::size_t pos = from;; ++pos) {
-        if (pos >= bound.to && bound.to < bound.limit && isInside(bound.to)) {
-            std::size_t matchEnd = outsideFrom(bound.to);
-            if (matchEnd - outsideBefore(bound.to) > bound.overrun)
-                bound.to = std::min(bound.limit, matchEnd + bound.overrun);
-        }
+        if (pos == bound.to) bound.to = carriedTo(bound);
         if (pos >= std::min(bound.to, text_.size())) break;
         unsigned char byte = text_.byte(pos);
         if (byte == '=') sawEquals = true;

@@ -48,6 +48,7 @@ private:
     // The first cut in (from, bound], reading the bytes from `from` on; `sawEquals`: an "=" came
     // after the last white space before `from`.
     std::optional<std::size_t> firstCut(std::size_t from, bool sawEquals, Bound bound) const;
+    std::size_t carriedTo(const Bound& bound) const;
     bool sawEqualsBefore(std::size_t pos, std::size_t floor) const;
     bool endsCharacter(unsigned char separator, std::size_t pos) const;
     void markInside(const TextSpan& span);
