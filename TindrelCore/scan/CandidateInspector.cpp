@@ -56,7 +56,8 @@ std::vector<DecodeChain> CandidateInspector::decodeAll(const std::vector<std::st
     };
     std::vector<std::thread> helpers;
     try {
-        for (unsigned i = 1; i < threadCount(texts.size()); ++i)
+        unsigned threads = threads_ == Threads::perCore ? threadCount(texts.size()) : 1;
+        for (unsigned i = 1; i < threads; ++i)
             helpers.emplace_back(work);
     } catch (...) {
         // Fewer helpers than planned: the calling thread takes up the rest.

@@ -11,8 +11,8 @@
 namespace tindrel {
 
 // Decodes candidate texts with one engine, each distinct text once per inspector. Large batches
-// are spread over several threads; every chain depends on its text alone, so the answers are the
-// same as one thread would give. The texts must outlive the inspector.
+// may be spread over a thread per core; every chain depends on its text alone, so the answers are
+// the same as one thread would give. The texts must outlive the inspector.
 //
 // Chains are kept up to a memory budget; past it only the verdict is, and a chain asked for is
 // decoded again. A piece dense with distinct findings (a line of distinct timestamps) then holds
@@ -22,8 +22,14 @@ public:
     // About this many bytes of chains are kept.
     static constexpr std::size_t keptChainBytes = std::size_t{8} << 20;
 
-    explicit CandidateInspector(const ChainEngine& engine, std::size_t keptBytes = keptChainBytes)
+    // Whether large batches are spread over a thread per core, or decoded on the calling thread
+    // (which is one of several already busy).
+    enum class Threads { perCore, caller };
+
+    explicit CandidateInspector(const ChainEngine& engine, Threads threads = Threads::perCore,
+                                std::size_t keptBytes = keptChainBytes)
         : engine_(engine)
+        , threads_(threads)
         , budget_(keptBytes) {}
 
     // For each text, the index of its chain, or nothing when the engine recognised nothing.
@@ -44,6 +50,7 @@ private:
     std::vector<DecodeChain> decodeAll(const std::vector<std::string_view>& texts) const;
 
     const ChainEngine& engine_;
+    Threads threads_;
     std::size_t budget_;
     std::unordered_map<std::string_view, std::optional<std::size_t>> known_;
     std::vector<Recognised> recognised_;

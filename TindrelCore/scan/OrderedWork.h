@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstddef>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -15,13 +16,15 @@ namespace tindrel {
 // and an index holds at most about `buffered` items that wait for it: a worker whose items cannot
 // be handed over yet waits, so however much one index emits, the memory held stays bounded. Items
 // change hands in batches, so that a million small ones cost few locks. When no thread can be
-// started, the calling thread does the work itself, in order. An index whose work throws emits
-// nothing more; when `consume` throws, the work stops and the exception goes on.
+// started, the calling thread does the work itself, in order. As in that order, an index whose work
+// throws emits nothing more, and the exception goes on once the items it emitted before have been
+// handed over; so does one that `consume` throws. Either way the work stops.
 template <typename Item, typename Produce, typename Consume>
 void runInOrder(std::size_t count, Produce produce, Consume consume, std::size_t buffered = 256) {
     struct Lane {
         std::vector<Item> items; // emitted, not yet handed over
         bool closed = false;
+        std::exception_ptr failure; // what the work threw, once closed
     };
     const std::size_t batch = std::max<std::size_t>(1, buffered / 4);
     std::mutex mutex;
@@ -34,12 +37,13 @@ void runInOrder(std::size_t count, Produce produce, Consume consume, std::size_t
         std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), count);
 
     // Moves a worker's batch into its lane once the lane has room; true on the last one.
-    auto handOver = [&](Lane& lane, std::vector<Item>& pending, bool last) {
+    auto handOver = [&](Lane& lane, std::vector<Item>& pending, bool last, std::exception_ptr failure = {}) {
         {
             std::unique_lock lock(mutex);
             changed.wait(lock, [&] { return stopping || lane.items.size() < buffered; });
             std::move(pending.begin(), pending.end(), std::back_inserter(lane.items));
             lane.closed = last;
+            lane.failure = failure;
         }
         pending.clear();
         changed.notify_all();
@@ -59,11 +63,13 @@ void runInOrder(std::size_t count, Produce produce, Consume consume, std::size_t
                 pending.push_back(std::move(item));
                 if (pending.size() >= batch) handOver(lane, pending, false);
             };
+            std::exception_ptr failure;
             try {
                 produce(index, emit);
             } catch (...) {
+                failure = std::current_exception();
             }
-            handOver(lane, pending, true);
+            handOver(lane, pending, true, failure);
         }
     };
     std::vector<std::jthread> pool;
@@ -80,19 +86,20 @@ void runInOrder(std::size_t count, Produce produce, Consume consume, std::size_t
     std::vector<Item> taken;
     try {
         while (head < count) {
-            bool last;
+            std::exception_ptr failure;
             {
                 std::unique_lock lock(mutex);
                 Lane& lane = lanes[head];
                 changed.wait(lock, [&] { return !lane.items.empty() || lane.closed; });
                 taken.swap(lane.items);
-                last = lane.closed;
-                if (last) ++head; // work may start further ahead
+                if (lane.closed) ++head; // work may start further ahead
+                failure = lane.failure;
             }
             changed.notify_all();
             for (Item& item : taken)
                 consume(std::move(item));
             taken.clear();
+            if (failure) std::rethrow_exception(failure);
         }
     } catch (...) {
         {

@@ -2,6 +2,7 @@
 
 #include "TindrelCore/scan/CandidateInspector.h"
 #include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/OrderedWork.h"
 
 #include <algorithm>
 
@@ -92,10 +93,10 @@ private:
     std::size_t counted_ = 0;
 };
 
-} // namespace
-
-void scanPiece(const ScanText& piece, PiecePlace place, const ChainEngine& engine, const FindingSink& each) {
-    CandidateInspector inspector(engine);
+template <typename Sink>
+void scanPiece(const ScanText& piece, PiecePlace place, const ChainEngine& engine,
+               CandidateInspector::Threads threads, Sink& each) {
+    CandidateInspector inspector(engine, threads);
     std::vector<Accepted> accepted = acceptAll(piece, inspector);
 
     // A chain shared by findings of the same text is copied for all but its last finding.
@@ -111,6 +112,24 @@ void scanPiece(const ScanText& piece, PiecePlace place, const ChainEngine& engin
               last ? inspector.release(found.chain) : inspector.chain(found.chain),
               place.offset + found.span.begin});
     }
+}
+
+} // namespace
+
+// A piece alone spreads its own decoding over the cores; several share them out a piece each.
+void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
+                const FindingSink& each) {
+    auto scanOne = [&](std::size_t i, auto& emit, CandidateInspector::Threads threads) {
+        scanPiece(ScanText(text, pieces[i].begin, pieces[i].end), pieces[i].place, engine, threads, emit);
+    };
+    if (pieces.size() == 1) {
+        scanOne(0, each, CandidateInspector::Threads::perCore);
+        return;
+    }
+    runInOrder<ScanFinding>(
+        pieces.size(),
+        [&](std::size_t i, auto& emit) { scanOne(i, emit, CandidateInspector::Threads::caller); },
+        [&](ScanFinding&& finding) { each(std::move(finding)); });
 }
 
 } // namespace tindrel

@@ -5,6 +5,7 @@
 #include "TindrelCore/scan/Scanner.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace tindrel {
 
@@ -14,10 +15,20 @@ struct PiecePlace {
     std::size_t offset;
 };
 
-// Scans one piece of a text and hands its findings to `each` in text order, their lines and
-// offsets counted on from `place`. The piece must begin and end where no match of any pattern, no
-// character and no word runs across: its own matches are then those of the whole text, the
-// line-spanning ones included, which are found over more text only to place such cuts.
-void scanPiece(const ScanText& piece, PiecePlace place, const ChainEngine& engine, const FindingSink& each);
+// A piece of a text: the bytes [begin, end) and where they stand in the whole text.
+struct Piece {
+    std::size_t begin;
+    std::size_t end;
+    PiecePlace place;
+};
+
+// Scans the pieces of `text`, a worker per core, and hands their findings to `each` on the calling
+// thread in text order, their lines and offsets counted on from each piece's place. A piece must
+// begin and end where no match of any pattern, no character and no word runs across: its own
+// matches are then those of the whole text, the line-spanning ones included, which are found over
+// more text only to place such cuts. What the work throws reaches the caller after the findings
+// before it.
+void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
+                const FindingSink& each);
 
 } // namespace tindrel

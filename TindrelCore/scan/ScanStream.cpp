@@ -123,6 +123,7 @@ void ScanStream::scanHeld(Ending ending) {
                           : ending == Ending::paused ? settledOnPause(text)
                                                      : size;
 
+    std::vector<Piece> pieces;
     std::size_t begin = 0;
     bool forcing = false;
     while (begin < size) {
@@ -137,12 +138,13 @@ void ScanStream::scanHeld(Ending ending) {
             break;
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
-        scanPiece(ScanText(text, begin, *end), {line_, offset_ + begin}, scanner_.engine, each_);
+        pieces.push_back({begin, *end, {line_, offset_ + begin}});
         line_ += static_cast<std::size_t>(std::count(text.text().begin() + static_cast<std::ptrdiff_t>(begin),
                                                      text.text().begin() + static_cast<std::ptrdiff_t>(*end),
                                                      '\n'));
         begin = *end;
     }
+    scanPieces(text, pieces, scanner_.engine, each_);
     held_.erase(0, begin);
     offset_ += begin;
     pausedAt_ -= std::min(pausedAt_, begin);

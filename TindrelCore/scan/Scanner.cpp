@@ -20,13 +20,15 @@ std::vector<ScanFinding> Scanner::scan(std::string_view text) const {
 
 void Scanner::scan(std::string_view text, const FindingSink& each, std::size_t piece) const {
     ScanText whole(text);
-    ScanPieces pieces(whole, piece);
+    ScanPieces cuts(whole, piece);
+    std::vector<Piece> pieces;
     std::size_t line = 1;
     for (std::size_t begin = 0, end = 0; begin < text.size(); begin = end) {
-        end = pieces.endOf(begin);
-        scanPiece(ScanText(whole, begin, end), {line, begin}, engine, each);
+        end = cuts.endOf(begin);
+        pieces.push_back({begin, end, {line, begin}});
         line += static_cast<std::size_t>(std::count(text.begin() + begin, text.begin() + end, '\n'));
     }
+    scanPieces(whole, pieces, engine, each);
 }
 
 } // namespace tindrel
