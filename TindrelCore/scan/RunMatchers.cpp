@@ -1,3 +1,4 @@
+#include "TindrelCore/scan/ByteMasks.h"
 #include "TindrelCore/scan/ScanMatchers.h"
 #include "TindrelCore/text/CharacterClasses.h"
 
@@ -72,6 +73,7 @@ public:
         : text_(text) {}
 
     WordMatches run() && {
+        if (text_.isASCII()) return std::move(*this).runOverASCII();
         std::size_t pos = 0;
         while (pos < text_.size()) {
             unsigned char byte = text_.byte(pos);
@@ -86,6 +88,38 @@ public:
     }
 
 private:
+    // In ASCII text a word boundary falls at both ends of every word and nowhere inside one, so a
+    // run's first boundary begins its first word, and the words and runs long enough to hold a
+    // match are found from the bytes' classes alone, sixty-four bytes at a time. Each list is
+    // filled in text order by a pass of its own.
+    WordMatches runOverASCII() && {
+        const ByteMasks masks(text_.text());
+        masks.forEachRunStart(ByteMasks::word, uuidFirstGroup, [&](std::size_t word) {
+            std::size_t end = masks.runEnd(ByteMasks::word, word);
+            if (mayMatch(word, end)) tryWord(word, end, sharedClasses(word, end));
+        });
+        masks.forEachRunStart(ByteMasks::base64, minimumBase64Run, [&](std::size_t run) {
+            std::size_t firstWord = masks.next(ByteMasks::word, run);
+            std::size_t end = masks.runEnd(ByteMasks::base64, run);
+            if (firstWord < end) afterRunFrom(firstWord, end);
+        });
+        return std::move(found_);
+    }
+
+    // Whether a word of ASCII text is long enough for a match of its own to begin on it.
+    bool mayMatch(std::size_t begin, std::size_t end) const {
+        std::size_t length = end - begin;
+        return length == uuidFirstGroup || length == secondDigits || length == millisecondDigits ||
+               length >= minimumHexRun;
+    }
+
+    unsigned char sharedClasses(std::size_t begin, std::size_t end) const {
+        unsigned char shared = 0xFF;
+        for (std::size_t pos = begin; pos < end; ++pos)
+            shared &= byteClasses[text_.byte(pos)];
+        return shared;
+    }
+
     static bool has(unsigned char byte, ByteClass byteClass) { return (byteClasses[byte] & byteClass) != 0; }
 
     // Of the patterns, only runs of digits begin on a non-ASCII character.
@@ -109,20 +143,25 @@ private:
             if (boundary && !firstBoundary) firstBoundary = pos;
             pos = has(text_.byte(pos), wordClass) ? afterWord(pos, boundary) : pos + 1;
         }
-        if (!firstBoundary || pos - *firstBoundary < minimumBase64Run) return pos;
-        std::size_t end = pos;
-        while (end < text_.size() && end - pos < 2 && text_.byte(end) == '=')
-            ++end;
-        found_.base64Runs.push_back({*firstBoundary, end});
-        return end;
+        return firstBoundary ? afterRunFrom(*firstBoundary, pos) : pos;
+    }
+
+    // A run of Base64 characters that ends at `end` and whose first word boundary is `begin` holds
+    // a match when that leaves enough of it, and the match takes up to two "=" after the run.
+    std::size_t afterRunFrom(std::size_t begin, std::size_t end) {
+        if (end - begin < minimumBase64Run) return end;
+        std::size_t padded = end;
+        while (padded < text_.size() && padded - end < 2 && text_.byte(padded) == '=')
+            ++padded;
+        found_.base64Runs.push_back({begin, padded});
+        return padded;
     }
 
     std::size_t afterWord(std::size_t begin, bool onBoundary) {
-        unsigned char shared = 0xFF; // the classes that all the word's bytes are in
         std::size_t end = begin;
-        for (; end < text_.size() && has(text_.byte(end), wordClass); ++end)
-            shared &= byteClasses[text_.byte(end)];
-        if (onBoundary) tryWord(begin, end, shared);
+        while (end < text_.size() && has(text_.byte(end), wordClass))
+            ++end;
+        if (onBoundary) tryWord(begin, end, sharedClasses(begin, end));
         return end;
     }
 

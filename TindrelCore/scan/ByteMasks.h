@@ -1,0 +1,61 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tindrel {
+
+// One bit per byte of a text for each class of ASCII bytes that the matchers tell apart, so that
+// a run of a class is passed over sixty-four bytes at a time instead of one. Non-ASCII bytes are
+// in no class.
+class ByteMasks {
+public:
+    enum Class : unsigned char {
+        base64, // A-Z a-z 0-9 + / _ -
+        word,   // A-Z a-z 0-9 _
+    };
+    static constexpr std::size_t classCount = 2;
+
+    explicit ByteMasks(std::string_view text);
+
+    bool has(Class byteClass, std::size_t pos) const {
+        return (bits_[byteClass][pos / 64] >> (pos % 64) & 1) != 0;
+    }
+    // The first position at or after `pos` whose byte is in the class, or the text's size.
+    std::size_t next(Class byteClass, std::size_t pos) const { return find(byteClass, pos, 0); }
+    // The first position at or after `pos` whose byte is not in the class, or the text's size.
+    std::size_t runEnd(Class byteClass, std::size_t pos) const {
+        return find(byteClass, pos, ~std::uint64_t{0});
+    }
+
+    // Hands `each`, in order, the position of every run of the class that is at least `length`
+    // (1 to 64) long. Shorter runs cost a few bit operations for sixty-four bytes.
+    template <typename Each> void forEachRunStart(Class byteClass, unsigned length, Each each) const {
+        for (std::size_t chunk = 0; chunk < bits_[byteClass].size(); ++chunk)
+            for (std::uint64_t starts = runStarts(byteClass, chunk, length); starts != 0;
+                 starts &= starts - 1)
+                each(chunk * 64 + static_cast<std::size_t>(std::countr_zero(starts)));
+    }
+
+private:
+    // The first position at or after `pos` where the class's bits, flipped by `flip`, are set. Most
+    // runs end within the sixty-four bits that hold their start.
+    std::size_t find(Class byteClass, std::size_t pos, std::uint64_t flip) const {
+        if (pos >= size_) return size_;
+        std::uint64_t chunk = (bits_[byteClass][pos / 64] ^ flip) >> (pos % 64);
+        if (chunk == 0) return findInLaterChunks(byteClass, pos / 64 + 1, flip);
+        return std::min(size_, pos + static_cast<std::size_t>(std::countr_zero(chunk)));
+    }
+    std::size_t findInLaterChunks(Class byteClass, std::size_t index, std::uint64_t flip) const;
+    std::uint64_t runStarts(Class byteClass, std::size_t chunk, unsigned length) const;
+
+    std::size_t size_;
+    std::array<std::vector<std::uint64_t>, classCount> bits_;
+};
+
+} // namespace tindrel

@@ -1,0 +1,94 @@
+#include "TindrelCore/scan/ByteMasks.h"
+#include "TindrelCore/scan/ScanMatchers.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace tindrel;
+
+namespace {
+
+// Texts of the bytes that the word walk tells apart, ASCII only, with long runs now and then.
+std::string randomASCIIText(std::mt19937& random) {
+    static constexpr std::string_view alphabet = "0123456789abcdefABCDEFxyzXYZ_+/-= .\n:&";
+    std::string text;
+    std::size_t length = random() % 300;
+    while (text.size() < length) {
+        char c = alphabet[random() % alphabet.size()];
+        text.append(random() % 8 == 0 ? 1 + random() % 100 : 1, c);
+    }
+    return text;
+}
+
+bool isWordByte(unsigned char byte) {
+    return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           byte == '_';
+}
+
+bool isBase64Byte(unsigned char byte) {
+    return isWordByte(byte) || byte == '+' || byte == '/' || byte == '-';
+}
+
+} // namespace
+
+TEST(ByteMasks, FindsRunsAsAByteAtATimeWalkDoes) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = randomASCIIText(random);
+        text += round % 3 == 0 ? "\xC3\xA9z" : ""; // non-ASCII bytes are in no class
+        if (round == 0)
+            for (int byte = 0; byte < 512; ++byte)
+                text += static_cast<char>(byte * 7 % 256);
+        const ByteMasks masks(text);
+        using InClass = bool (*)(unsigned char);
+        for (auto [byteClass, inClass] :
+             {std::pair<ByteMasks::Class, InClass>{ByteMasks::base64, isBase64Byte},
+              {ByteMasks::word, isWordByte}}) {
+            for (std::size_t pos = 0; pos <= text.size(); ++pos) {
+                std::size_t next = pos, end = pos;
+                while (next < text.size() && !inClass(static_cast<unsigned char>(text[next])))
+                    ++next;
+                while (end < text.size() && inClass(static_cast<unsigned char>(text[end])))
+                    ++end;
+                ASSERT_EQ(masks.next(byteClass, pos), next) << '"' << text << "\" at " << pos;
+                ASSERT_EQ(masks.runEnd(byteClass, pos), end) << '"' << text << "\" at " << pos;
+                if (pos < text.size()) {
+                    ASSERT_EQ(masks.has(byteClass, pos), next == pos);
+                }
+            }
+            for (unsigned length : {1u, 8u, 24u, 64u}) {
+                std::vector<std::size_t> expected, found;
+                for (std::size_t pos = 0; pos < text.size(); ++pos) {
+                    std::size_t end = pos;
+                    while (end < text.size() && inClass(static_cast<unsigned char>(text[end])))
+                        ++end;
+                    if (end - pos >= length) expected.push_back(pos);
+                    pos = end;
+                }
+                masks.forEachRunStart(byteClass, length, [&](std::size_t run) { found.push_back(run); });
+                ASSERT_EQ(found, expected) << '"' << text << "\" runs of " << length;
+            }
+        }
+    }
+}
+
+// An ASCII text is walked word by word from its byte classes; the same text followed by a line and
+// a non-ASCII letter is walked character by character, and no match runs across the line feed.
+TEST(ByteMasks, ASCIITextsGiveTheWordMatchesOfTheCharacterWalk) {
+    auto lists = [](const ScanMatchers::WordMatches& found) {
+        return std::vector{found.uuids, found.base64Runs, found.hexRuns, found.millisecondTimes,
+                           found.secondTimes};
+    };
+    std::mt19937 random(11);
+    std::size_t matched = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::string text = randomASCIIText(random);
+        if (round % 5 == 0) text += "6f1c2a3b-0d4e-4f5a-8b9c-0123456789ab 0x0123456789abcdef01 1700000000123";
+        auto expected = lists(ScanMatchers::wordMatches(ScanText(text + "\n\xC3\xA9")));
+        auto found = lists(ScanMatchers::wordMatches(ScanText(text)));
+        ASSERT_EQ(found, expected) << '"' << text << '"';
+        for (const auto& list : found)
+            matched += list.size();
+    }
+    EXPECT_GT(matched, 20000u);
+}
