@@ -1,3 +1,4 @@
+#include "TindrelCore/scan/LiteralSearch.h"
 #include "TindrelCore/scan/ScanMatchers.h"
 
 #include <optional>
@@ -157,21 +158,21 @@ Attempt queryAt(const ScanText& text, std::size_t equals) {
 
 std::vector<TextSpan> pemBlocks(const ScanText& text) {
     std::vector<TextSpan> spans;
-    std::size_t pos = text.text().find(pemBegin);
+    std::size_t pos = findLiteral(text.text(), pemBegin);
     while (pos != npos) {
         std::optional<std::size_t> end = pemBlockEnd(text, pos);
         if (end) spans.push_back({pos, *end});
-        pos = text.text().find(pemBegin, end ? *end : pos + 1);
+        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1);
     }
     return spans;
 }
 
 std::optional<std::size_t> firstUnfinishedPemBlock(const ScanText& text) {
-    std::size_t pos = text.text().find(pemBegin);
+    std::size_t pos = findLiteral(text.text(), pemBegin);
     while (pos != npos) {
         std::optional<std::size_t> end = pemBlockEnd(text, pos);
         if (!end && pemBlockUnfinished(text, pos)) return pos;
-        pos = text.text().find(pemBegin, end ? *end : pos + 1);
+        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1);
     }
     return std::nullopt;
 }
@@ -195,7 +196,7 @@ std::vector<TextSpan> cryptHashes(const ScanText& text) {
 
 std::vector<TextSpan> jwts(const ScanText& text) {
     std::vector<TextSpan> spans;
-    std::size_t pos = text.text().find("eyJ");
+    std::size_t pos = findLiteral(text.text(), "eyJ");
     while (pos != npos) {
         std::size_t next = pos + 1;
         if (text.isWordBoundary(pos)) {
@@ -204,26 +205,30 @@ std::vector<TextSpan> jwts(const ScanText& text) {
             if (attempt.matched) spans.push_back({pos, attempt.end});
             next = attempt.end;
         }
-        pos = text.text().find("eyJ", next);
+        pos = findLiteral(text.text(), "eyJ", next);
     }
     return spans;
 }
 
+// A pair needs an "=", so the walk goes from one to the next. Before each, a walk byte by byte
+// from `pos` would pass over keys that no "=" follows and reach the run of key characters that
+// ends at the "=" (or `pos`, inside it), and begin the key at the first key-start character there.
 std::vector<TextSpan> queryStrings(const ScanText& text) {
     std::vector<TextSpan> spans;
     std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (!keyStartChars.contains(text.byte(pos))) {
-            ++pos;
+    for (std::size_t equals = text.text().find('=', pos); equals != npos;
+         equals = text.text().find('=', pos)) {
+        std::size_t run = equals;
+        while (run > pos && keyChars.contains(text.byte(run - 1)))
+            --run;
+        while (run < equals && !keyStartChars.contains(text.byte(run)))
+            ++run;
+        if (run == equals) {
+            pos = equals + 1;
             continue;
         }
-        std::size_t key = runEnd(text, pos + 1, keyChars);
-        if (key >= text.size() || text.byte(key) != '=') {
-            pos = key; // every start inside this key reaches the same non-"=" character
-            continue;
-        }
-        Attempt attempt = queryAt(text, key);
-        if (attempt.matched) spans.push_back({pos, attempt.end});
+        Attempt attempt = queryAt(text, equals);
+        if (attempt.matched) spans.push_back({run, attempt.end});
         pos = attempt.end;
     }
     return spans;
