@@ -29,6 +29,11 @@ bool needsEscape(unsigned char byte) {
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
+// A byte to escape, or one of a multi-byte sequence to check.
+bool needsCare(unsigned char byte) {
+    return byte >= 0x80 || needsEscape(byte);
+}
+
 // Whether one of the eight bytes at `at` is not plain printable ASCII other than '"' and '\\'.
 bool blockNeedsCare(const char* at) {
     std::uint64_t word = ByteWords::load(at);
@@ -165,19 +170,19 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
 }
 
 // One pass copies plain runs whole, escapes what JSON needs escaped and checks that multi-byte
-// sequences are well formed. Eight bytes that need no care are passed over at once; the bytes of a
-// block that does are looked at one by one.
+// sequences are well formed. Eight bytes that need no care are passed over at once, and the plain
+// bytes after them one at a time up to the next byte that does.
 void JSONStream::escaped(std::string_view text) {
+    out_.reserve(out_.size() + text.size() + 2);
     out_ += '"';
     std::size_t plain = 0;
     std::size_t i = 0;
     while (i < text.size()) {
-        if (i + ByteWords::size <= text.size() && !blockNeedsCare(text.data() + i)) {
+        while (i + ByteWords::size <= text.size() && !blockNeedsCare(text.data() + i))
             i += ByteWords::size;
-            continue;
-        }
-        for (std::size_t blockEnd = std::min(i + ByteWords::size, text.size()); i < blockEnd;)
-            i = escapedAt(text, i, plain);
+        while (i < text.size() && !needsCare(static_cast<unsigned char>(text[i])))
+            ++i;
+        if (i < text.size()) i = escapedAt(text, i, plain);
     }
     out_.append(text.substr(plain));
     out_ += '"';
