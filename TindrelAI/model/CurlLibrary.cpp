@@ -1,31 +1,9 @@
 #include "TindrelAI/model/CurlLibrary.h"
 
-#include <dlfcn.h>
+#include "TindrelCore/text/SharedLibrary.h"
 
 namespace tindrel {
 namespace {
-
-template <typename Function> bool resolve(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(::dlsym(library, name));
-    return function != nullptr;
-}
-
-bool resolveAll(void* library, CurlLibrary& curl) {
-    return resolve(library, "curl_global_init", curl.globalInit) &&
-           resolve(library, "curl_easy_init", curl.easyInit) &&
-           resolve(library, "curl_easy_setopt", curl.easySetopt) &&
-           resolve(library, "curl_easy_getinfo", curl.easyGetinfo) &&
-           resolve(library, "curl_easy_cleanup", curl.easyCleanup) &&
-           resolve(library, "curl_multi_init", curl.multiInit) &&
-           resolve(library, "curl_multi_add_handle", curl.multiAddHandle) &&
-           resolve(library, "curl_multi_perform", curl.multiPerform) &&
-           resolve(library, "curl_multi_poll", curl.multiPoll) &&
-           resolve(library, "curl_multi_info_read", curl.multiInfoRead) &&
-           resolve(library, "curl_multi_remove_handle", curl.multiRemoveHandle) &&
-           resolve(library, "curl_multi_cleanup", curl.multiCleanup) &&
-           resolve(library, "curl_slist_append", curl.slistAppend) &&
-           resolve(library, "curl_slist_free_all", curl.slistFreeAll);
-}
 
 std::optional<CurlLibrary> loadInitialised(const char* soname) {
     std::optional<CurlLibrary> curl = CurlLibrary::load(soname);
@@ -36,12 +14,25 @@ std::optional<CurlLibrary> loadInitialised(const char* soname) {
 } // namespace
 
 std::optional<CurlLibrary> CurlLibrary::load(const char* soname) {
-    void* library = ::dlopen(soname, RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) return std::nullopt;
+    SharedLibrary library(soname);
     CurlLibrary curl{};
-    if (resolveAll(library, curl)) return curl;
-    ::dlclose(library);
-    return std::nullopt;
+    bool resolved = library.resolve("curl_global_init", curl.globalInit) &&
+                    library.resolve("curl_easy_init", curl.easyInit) &&
+                    library.resolve("curl_easy_setopt", curl.easySetopt) &&
+                    library.resolve("curl_easy_getinfo", curl.easyGetinfo) &&
+                    library.resolve("curl_easy_cleanup", curl.easyCleanup) &&
+                    library.resolve("curl_multi_init", curl.multiInit) &&
+                    library.resolve("curl_multi_add_handle", curl.multiAddHandle) &&
+                    library.resolve("curl_multi_perform", curl.multiPerform) &&
+                    library.resolve("curl_multi_poll", curl.multiPoll) &&
+                    library.resolve("curl_multi_info_read", curl.multiInfoRead) &&
+                    library.resolve("curl_multi_remove_handle", curl.multiRemoveHandle) &&
+                    library.resolve("curl_multi_cleanup", curl.multiCleanup) &&
+                    library.resolve("curl_slist_append", curl.slistAppend) &&
+                    library.resolve("curl_slist_free_all", curl.slistFreeAll);
+    if (!resolved) return std::nullopt;
+    library.keep();
+    return curl;
 }
 
 const CurlLibrary* CurlLibrary::installed() {

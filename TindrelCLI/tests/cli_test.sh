@@ -126,6 +126,10 @@ check "libcurl loaded by inspect, explain" "no, yes" \
   "$(maps_curl inspect "$token"), $(TINDREL_MODEL_URL=$listening maps_curl explain "$token")"
 kill "$listener"
 rm -f "$connections"
+# Likewise libxml2 (with ICU and liblzma behind it) only for a text read as XML.
+maps_xml() { [ "$(LD_DEBUG=libs "$tindrel" "$@" 2>&1 >/dev/null | grep -c 'libxml2\.so')" -gt 0 ] && echo yes || echo no; }
+check "libxml2 loaded by inspect of a token, of XML" "no, yes" \
+  "$(maps_xml inspect "$token"), $(maps_xml inspect '<a><b>x</b></a>')"
 
 # Layered inputs peel fully: input, expected exit status, expected shape.
 while IFS='|' read -r input expected_status expected_shape; do

@@ -76,6 +76,7 @@ if [ "$deb" = --deb ]; then
     dpkg-deb -x "$package" "$scratch/unpacked"
     check_tree "$scratch/unpacked" /usr
     dpkg-deb -f "$package" Depends | grep -q libc6 || fail "the package declares no shared-library dependencies"
+    dpkg-deb -f "$package" Depends | grep -q libxml2 || fail "the package does not depend on the libxml2 it opens"
     if command -v lintian >/dev/null; then lintian "$package" || fail "lintian rejects the package"; fi
   else
     fail "cpack wrote no .deb"

@@ -2,12 +2,9 @@
 
 #include "TindrelCore/formats/MarkupDepth.h"
 #include "TindrelCore/formats/RenderBudget.h"
+#include "TindrelCore/formats/XMLLibrary.h"
 
 #include <climits>
-#include <libxml/parser.h>
-#include <libxml/parserInternals.h>
-#include <libxml/xmlerror.h>
-#include <libxml/xmlsave.h>
 #include <memory>
 
 namespace tindrel::XMLTree {
@@ -21,41 +18,37 @@ const xmlStructuredErrorFunc ignoreStructuredError = [](void*, auto) {};
 // libxml2 reports through per-thread handlers that print by default; the core never prints.
 class QuietErrors {
 public:
-    QuietErrors()
-        : generic_(xmlGenericError)
-        , genericContext_(xmlGenericErrorContext)
-        , structured_(xmlStructuredError)
-        , structuredContext_(xmlStructuredErrorContext) {
-        xmlSetGenericErrorFunc(nullptr, ignoreGenericError);
-        xmlSetStructuredErrorFunc(nullptr, ignoreStructuredError);
+    explicit QuietErrors(const XMLLibrary& xml)
+        : xml_(xml)
+        , generic_(*xml.genericError())
+        , genericContext_(*xml.genericErrorContext())
+        , structured_(*xml.structuredError())
+        , structuredContext_(*xml.structuredErrorContext()) {
+        xml.setGenericErrorFunc(nullptr, ignoreGenericError);
+        xml.setStructuredErrorFunc(nullptr, ignoreStructuredError);
     }
     ~QuietErrors() {
-        xmlSetGenericErrorFunc(genericContext_, generic_);
-        xmlSetStructuredErrorFunc(structuredContext_, structured_);
+        xml_.setGenericErrorFunc(genericContext_, generic_);
+        xml_.setStructuredErrorFunc(structuredContext_, structured_);
     }
     QuietErrors(const QuietErrors&) = delete;
     QuietErrors& operator=(const QuietErrors&) = delete;
 
 private:
+    const XMLLibrary& xml_;
     xmlGenericErrorFunc generic_;
     void* genericContext_;
     xmlStructuredErrorFunc structured_;
     void* structuredContext_;
 };
 
-void initialiseOnce() {
-    static const bool ready = [] {
-        xmlInitParser();
-        return true;
-    }();
-    (void)ready;
-}
-
 struct FreeDoc {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+    const XMLLibrary* xml;
+    void operator()(xmlDoc* doc) const { xml->freeDoc(doc); }
 };
 struct FreeContext {
-    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+    const XMLLibrary* xml;
+    void operator()(xmlParserCtxt* context) const { xml->freeParserCtxt(context); }
 };
 using DocPtr = std::unique_ptr<xmlDoc, FreeDoc>;
 
@@ -100,19 +93,19 @@ Markup::Limits documentLimits() {
 
 // The ID and reference tables are skipped (SKIP_IDS): nothing here looks IDs up, and filling them
 // slows down with the square of the number of IDs.
-DocPtr parse(std::string_view text) {
-    if (text.size() > std::size_t(INT_MAX)) return nullptr;
+DocPtr parse(const XMLLibrary& xml, std::string_view text) {
+    if (text.size() > std::size_t(INT_MAX)) return DocPtr(nullptr, {&xml});
     std::unique_ptr<xmlParserCtxt, FreeContext> context(
-        xmlCreateMemoryParserCtxt(text.data(), int(text.size())));
-    if (!context) return nullptr;
+        xml.createMemoryParserCtxt(text.data(), int(text.size())), {&xml});
+    if (!context) return DocPtr(nullptr, {&xml});
     context->sax->serror = ignoreStructuredError;
-    xmlCtxtUseOptions(context.get(), parseOptions);
+    xml.ctxtUseOptions(context.get(), parseOptions);
     context->loadsubset |= XML_SKIP_IDS;
-    xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
-    xmlParseDocument(context.get());
-    DocPtr doc(context->myDoc);
+    xml.switchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
+    xml.parseDocument(context.get());
+    DocPtr doc(context->myDoc, {&xml});
     context->myDoc = nullptr;
-    if (!context->wellFormed) return nullptr;
+    if (!context->wellFormed) doc.reset();
     return doc;
 }
 
@@ -136,13 +129,14 @@ int closeSink(void*) {
     return 0;
 }
 
-std::optional<std::string> prettyPrint(xmlDoc* doc, bool keepDeclaration, std::size_t limit) {
+std::optional<std::string> prettyPrint(const XMLLibrary& xml, xmlDoc* doc, bool keepDeclaration,
+                                       std::size_t limit) {
     Sink sink{{}, limit};
     int options = XML_SAVE_FORMAT | (keepDeclaration ? 0 : XML_SAVE_NO_DECL);
-    xmlSaveCtxtPtr save = xmlSaveToIO(writeToSink, closeSink, &sink, "UTF-8", options);
+    xmlSaveCtxtPtr save = xml.saveToIO(writeToSink, closeSink, &sink, "UTF-8", options);
     if (!save) return std::nullopt;
-    long written = xmlSaveDoc(save, doc);
-    int closed = xmlSaveClose(save);
+    long written = xml.saveDoc(save, doc);
+    int closed = xml.saveClose(save);
     if (written < 0 || closed < 0 || sink.overflowed || sink.text.empty()) return std::nullopt;
     return std::move(sink.text);
 }
@@ -164,14 +158,15 @@ std::size_t elementChildren(const xmlNode* node) {
 
 std::optional<Document> read(std::string_view text) {
     if (!Markup::staysWithin(text, documentLimits())) return std::nullopt;
-    initialiseOnce();
-    QuietErrors quiet;
-    DocPtr doc = parse(text);
+    const XMLLibrary* xml = XMLLibrary::installed();
+    if (!xml) return std::nullopt;
+    QuietErrors quiet(*xml);
+    DocPtr doc = parse(*xml, text);
     if (!doc) return std::nullopt;
-    const xmlNode* root = xmlDocGetRootElement(doc.get());
+    const xmlNode* root = xml->docGetRootElement(doc.get());
     if (!root || !root->name || !*root->name) return std::nullopt;
     std::optional<std::string> pretty =
-        prettyPrint(doc.get(), text.starts_with("<?xml"), renderingBudget(text.size()));
+        prettyPrint(*xml, doc.get(), text.starts_with("<?xml"), renderingBudget(text.size()));
     if (!pretty) return std::nullopt;
     return Document{std::move(*pretty), qualifiedName(root), elementChildren(root)};
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <dlfcn.h>
+
+namespace tindrel {
+
+// A shared library opened by name for the functions looked up in it, closed again unless kept.
+class SharedLibrary {
+public:
+    explicit SharedLibrary(const char* soname)
+        : handle_(::dlopen(soname, RTLD_NOW | RTLD_LOCAL)) {}
+    ~SharedLibrary() {
+        if (handle_ != nullptr) ::dlclose(handle_);
+    }
+    SharedLibrary(const SharedLibrary&) = delete;
+    SharedLibrary& operator=(const SharedLibrary&) = delete;
+
+    // Sets `function` to the library's function of that name; false when the library did not open
+    // or has none.
+    template <typename Function> bool resolve(const char* name, Function& function) const {
+        function = handle_ != nullptr ? reinterpret_cast<Function>(::dlsym(handle_, name)) : nullptr;
+        return function != nullptr;
+    }
+
+    // The functions looked up stay valid for the life of the process.
+    void keep() { handle_ = nullptr; }
+
+private:
+    void* handle_;
+};
+
+} // namespace tindrel
