@@ -36,6 +36,28 @@ public:
                std::to_string(pick(500)) + " ms\n";
     }
 
+    // One artifact, alone on a line, as someone would paste it; random parts make each one distinct.
+    std::string token() {
+        switch (pick(8)) {
+        case 0:
+            return jwt();
+        case 1:
+            return uuid();
+        case 2:
+            return hex(16 + pick(17));
+        case 3:
+            return Bytes::base64Encode(randomBytes(12 + pick(40)));
+        case 4:
+            return std::to_string(1500000000 + pick(300000000));
+        case 5:
+            return "id=" + std::to_string(pick(1000000)) + "&sort=desc&page=" + std::to_string(pick(50));
+        case 6:
+            return "{\"user\":\"" + user() + "\",\"at\":" + std::to_string(pick(1000000000)) + "}";
+        default:
+            return "cache miss for key user:" + user() + ":profile " + std::to_string(pick(1000000));
+        }
+    }
+
 private:
     std::size_t pick(std::size_t bound) {
         return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random_);
@@ -117,6 +139,14 @@ std::string logOf(std::size_t size, std::size_t pemEvery) {
 
 std::string realistic(std::size_t size) {
     return logOf(size, 0);
+}
+
+std::string tokens(std::size_t count) {
+    LineMaker maker;
+    std::string lines;
+    for (std::size_t i = 0; i < count; ++i)
+        lines += maker.token() + "\n";
+    return lines;
 }
 
 std::string withPEMBlocks(std::size_t size) {

@@ -10,6 +10,9 @@ namespace tindrel::ScanLogs {
 // Mixed application log lines: timestamps, request ids, JWTs, JSON bodies, query strings,
 // Base64 ids, trace ids, plain messages.
 std::string realistic(std::size_t size);
+// `count` lines of one artifact each (JWTs, UUIDs, hex and Base64 ids, timestamps, query strings,
+// JSON, plain text), nearly all distinct, for `inspect --each-line`.
+std::string tokens(std::size_t count);
 // The realistic log with a PEM certificate block every 100 lines.
 std::string withPEMBlocks(std::size_t size);
 // The same character over and over ("{", "&", a hexadecimal digit).

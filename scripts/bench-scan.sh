@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Scanner figures: throughput of `tindrel scan` on a realistic log next to `grep -c eyJ` and
-# `wc -l` on the same file (same run, so the ratios hold on a busy machine), peak memory, and the
-# 10 MB / 1 MB time ratios of the scan benchmarks (linear scanning keeps them near 10). The scan
-# may hold at most 4 bytes per input byte (plain and JSON output, and on hostile text); more is
-# flagged and fails.
+# Scanner figures: throughput of `tindrel scan` and `scan --json` on realistic logs of 1, 10 and
+# MEGABYTES megabytes next to `grep -c eyJ` and `wc -l` on the same files (same run, so the ratios
+# hold on a busy machine), peak memory, `inspect --each-line --json` inputs a second over 100 000
+# distinct token lines, the CPU time of a process start, and the 10 MB / 1 MB time ratios of the
+# scan benchmarks (linear scanning keeps them near 10). The scan may hold at most 4 bytes per input
+# byte (plain and JSON output, and on hostile text); more is flagged and fails.
 #   scripts/bench-scan.sh [MEGABYTES]   (default 100)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,10 +16,10 @@ cmake --build --preset release -j2 >/dev/null
 log=$(mktemp --suffix=.log)
 timing=$(mktemp)
 trap 'rm -f "$log" "$timing"' EXIT
-build/bin/tindrel-scan-log "$megabytes" >"$log"
 
 status=0
 max_memory_ratio=4
+token_lines=100000
 
 # measure NAME COMMAND…: wall and CPU seconds, MB/s by each, peak resident memory.
 measure() {
@@ -28,7 +29,7 @@ measure() {
   read -r wall user system peak <"$timing"
   awk -v n="$name" -v mb="$megabytes" -v w="$wall" -v u="$user" -v s="$system" -v p="$peak" 'BEGIN {
     cpu = u + s; if (w < 0.001) w = 0.001; if (cpu < 0.001) cpu = 0.001
-    printf "%-16s %7.2f s wall %8.1f MB/s   %7.2f s CPU %8.1f MB/s   peak %6.0f MB (%.1fx input)\n",
+    printf "%-18s %7.2f s wall %8.1f MiB/s   %7.2f s CPU %8.1f MiB/s   peak %6.0f MB (%.1fx input)\n",
            n, w, mb / w, cpu, mb / cpu, p / 1024, p / 1024 / mb }'
   last_peak=$peak
 }
@@ -41,14 +42,34 @@ limit_memory() {
   fi
 }
 
-echo "== ${megabytes} MB realistic log"
-measure "tindrel scan" build/bin/tindrel scan "$log"
-limit_memory "tindrel scan"
-measure "tindrel scan json" build/bin/tindrel scan --json "$log"
-limit_memory "tindrel scan json"
-measure "tindrel scan 1c" taskset -c 0 build/bin/tindrel scan "$log"
-measure "grep -c eyJ" grep -c eyJ "$log"
-measure "wc -l" wc -l "$log"
+# A process holds some megabytes whatever its input, so memory is held to the ratio on the largest
+# log only.
+largest=$megabytes
+for size in 1 10 "$largest"; do
+  megabytes=$size
+  build/bin/tindrel-scan-log "$size" >"$log"
+  echo "== ${size} MB realistic log"
+  measure "tindrel scan" build/bin/tindrel scan "$log"
+  [[ $size != "$largest" ]] || limit_memory "tindrel scan"
+  measure "tindrel scan json" build/bin/tindrel scan --json "$log"
+  [[ $size != "$largest" ]] || limit_memory "tindrel scan json"
+  measure "tindrel scan 1c" taskset -c 0 build/bin/tindrel scan "$log"
+  measure "grep -c eyJ" grep -c eyJ "$log"
+  measure "wc -l" wc -l "$log"
+done
+
+echo "== inspect --each-line --json, ${token_lines} distinct token lines"
+build/bin/tindrel-scan-log --tokens "$token_lines" >"$log"
+/usr/bin/time -o "$timing" -f '%e %U %S %M' build/bin/tindrel inspect --each-line --json <"$log" >/dev/null 2>&1 || true
+read -r wall user system peak <"$timing"
+awk -v n="$token_lines" -v w="$wall" -v c="$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')" 'BEGIN {
+  if (w < 0.001) w = 0.001; if (c < 0.001) c = 0.001
+  printf "%-18s %7.2f s wall %8.0f inputs/s   %7.2f s CPU %8.0f inputs/s\n", "each line json", w, n / w, c, n / c }'
+
+echo "== process start: tindrel inspect of a short text, 100 times"
+/usr/bin/time -o "$timing" -f '%U %S' sh -c 'for i in $(seq 100); do build/bin/tindrel inspect 1700000000 >/dev/null; done' || true
+read -r user system <"$timing"
+awk -v u="$user" -v s="$system" 'BEGIN { printf "%-18s %7.1f ms CPU a start\n", "tindrel inspect", (u + s) * 10 }'
 
 echo "== hostile text: 16 MB of one unit, and one 40 MB line"
 hostile() {
