@@ -38,9 +38,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libxml2 is opened when a text is first read as XML, so no linked library names it; the package
-# needs it all the same.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libxml2")
+# libxml2 and libcrypto are opened when a text first needs them, so no linked library names them;
+# the package needs them all the same.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libxml2, libssl3")
 # libcurl is opened only when a model server is contacted, so no linked library names it; without it
 # every command still works and explanations come from the templates.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libcurl4)

@@ -126,10 +126,6 @@ check "libcurl loaded by inspect, explain" "no, yes" \
   "$(maps_curl inspect "$token"), $(TINDREL_MODEL_URL=$listening maps_curl explain "$token")"
 kill "$listener"
 rm -f "$connections"
-# Likewise libxml2 (with ICU and liblzma behind it) only for a text read as XML.
-maps_xml() { [ "$(LD_DEBUG=libs "$tindrel" "$@" 2>&1 >/dev/null | grep -c 'libxml2\.so')" -gt 0 ] && echo yes || echo no; }
-check "libxml2 loaded by inspect of a token, of XML" "no, yes" \
-  "$(maps_xml inspect "$token"), $(maps_xml inspect '<a><b>x</b></a>')"
 
 # Layered inputs peel fully: input, expected exit status, expected shape.
 while IFS='|' read -r input expected_status expected_shape; do
@@ -294,6 +290,13 @@ check "hint for standard input" "3 artifacts inside — try \`tindrel scan\`" "$
 
 # A PEM bundle is listed block by block under its step; a single block prints as it always has.
 bundle=$(cd "$(dirname "$0")/../../TindrelCore/tests/data/x509/bundle" && pwd)
+# Likewise libxml2 (with ICU and liblzma behind it) only for a text read as XML, and libcrypto only
+# for a key or certificate.
+maps() { [ "$(LD_DEBUG=libs "$tindrel" "${@:2}" 2>&1 >/dev/null | grep -c "$1")" -gt 0 ] && echo yes || echo no; }
+check "libxml2 loaded by inspect of a token, of XML" "no, yes" \
+  "$(maps 'libxml2\.so' inspect "$token"), $(maps 'libxml2\.so' inspect '<a><b>x</b></a>')"
+check "libcrypto loaded by inspect of a token, of a certificate" "no, yes" \
+  "$(maps 'libcrypto\.so' inspect "$token"), $(maps 'libcrypto\.so' inspect - <"$bundle/leaf.pem")"
 out=$("$tindrel" inspect - <"$bundle/leaf.pem"); status=$?
 check "single block exit" 0 "$status"
 check "single block lists no bundle" 0 "$(printf '%s\n' "$out" | grep -c 'Bundle:')"

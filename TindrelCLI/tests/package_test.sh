@@ -77,6 +77,7 @@ if [ "$deb" = --deb ]; then
     check_tree "$scratch/unpacked" /usr
     dpkg-deb -f "$package" Depends | grep -q libc6 || fail "the package declares no shared-library dependencies"
     dpkg-deb -f "$package" Depends | grep -q libxml2 || fail "the package does not depend on the libxml2 it opens"
+    dpkg-deb -f "$package" Depends | grep -q libssl3 || fail "the package does not depend on the libcrypto it opens"
     if command -v lintian >/dev/null; then lintian "$package" || fail "lintian rejects the package"; fi
   else
     fail "cpack wrote no .deb"

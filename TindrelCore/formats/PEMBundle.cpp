@@ -1,5 +1,6 @@
 #include "TindrelCore/formats/PEMBundle.h"
 
+#include "TindrelCore/formats/CryptoLibrary.h"
 #include "TindrelCore/formats/PEMBlock.h"
 #include "TindrelCore/text/Bytes.h"
 #include "TindrelCore/text/Clock.h"
@@ -8,23 +9,18 @@
 #include <climits>
 #include <cmath>
 #include <memory>
-#include <openssl/ec.h>
-#include <openssl/err.h>
-#include <openssl/evp.h>
-#include <openssl/objects.h>
-#include <openssl/x509.h>
 
 namespace tindrel::PEMBundle {
 namespace {
 
 struct CertificateFree {
-    void operator()(::X509* certificate) const { X509_free(certificate); }
+    void operator()(::X509* certificate) const { crypto().X509_free(certificate); }
 };
 struct NameFree {
-    void operator()(X509_NAME* name) const { X509_NAME_free(name); }
+    void operator()(X509_NAME* name) const { crypto().X509_NAME_free(name); }
 };
 struct KeyFree {
-    void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
+    void operator()(EVP_PKEY* key) const { crypto().EVP_PKEY_free(key); }
 };
 using CertificatePointer = std::unique_ptr<::X509, CertificateFree>;
 using NamePointer = std::unique_ptr<X509_NAME, NameFree>;
@@ -55,9 +51,10 @@ std::string_view slice(std::string_view der, DER::Range range) {
 
 KeyPointer keyFromDER(std::string_view label, std::string_view der) {
     const unsigned char* p = bytesOf(der);
-    if (isPrivateKeyLabel(label)) return KeyPointer(d2i_AutoPrivateKey(nullptr, &p, lengthOf(der)));
-    if (label == "PUBLIC KEY") return KeyPointer(d2i_PUBKEY(nullptr, &p, lengthOf(der)));
-    if (label == "RSA PUBLIC KEY") return KeyPointer(d2i_PublicKey(EVP_PKEY_RSA, nullptr, &p, lengthOf(der)));
+    if (isPrivateKeyLabel(label)) return KeyPointer(crypto().d2i_AutoPrivateKey(nullptr, &p, lengthOf(der)));
+    if (label == "PUBLIC KEY") return KeyPointer(crypto().d2i_PUBKEY(nullptr, &p, lengthOf(der)));
+    if (label == "RSA PUBLIC KEY")
+        return KeyPointer(crypto().d2i_PublicKey(EVP_PKEY_RSA, nullptr, &p, lengthOf(der)));
     return nullptr;
 }
 
@@ -65,20 +62,21 @@ KeyPointer keyFromDER(std::string_view label, std::string_view der) {
 std::string curveName(const EVP_PKEY* key) {
     char group[80] = {};
     std::size_t length = 0;
-    if (EVP_PKEY_get_group_name(key, group, sizeof group, &length) != 1) return {};
-    const char* nist = EC_curve_nid2nist(OBJ_sn2nid(group));
+    if (crypto().EVP_PKEY_get_group_name(key, group, sizeof group, &length) != 1) return {};
+    const char* nist = crypto().EC_curve_nid2nist(crypto().OBJ_sn2nid(group));
     return nist ? nist : std::string(group, length);
 }
 
 // A key block's algorithm and size, named as X509::publicKey names a certificate's key.
 std::optional<Key> keyFacts(const EVP_PKEY* key) {
     if (!key) return std::nullopt;
-    const char* name = EVP_PKEY_get0_type_name(key);
-    Key facts{name ? name : OBJ_nid2sn(EVP_PKEY_get_base_id(key)), std::nullopt};
-    const int id = EVP_PKEY_get_base_id(key);
+    const char* name = crypto().EVP_PKEY_get0_type_name(key);
+    Key facts{name ? name : crypto().OBJ_nid2sn(crypto().EVP_PKEY_get_base_id(key)), std::nullopt};
+    const int id = crypto().EVP_PKEY_get_base_id(key);
     if (id == EVP_PKEY_EC)
         if (std::string curve = curveName(key); !curve.empty()) facts.type += " " + curve;
-    if (int bits = EVP_PKEY_get_bits(key); bits > 0 && id != EVP_PKEY_ED25519 && id != EVP_PKEY_ED448)
+    if (int bits = crypto().EVP_PKEY_get_bits(key);
+        bits > 0 && id != EVP_PKEY_ED25519 && id != EVP_PKEY_ED448)
         facts.bits = bits;
     return facts;
 }
@@ -86,7 +84,8 @@ std::optional<Key> keyFacts(const EVP_PKEY* key) {
 std::string sha256Fingerprint(std::string_view der) {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
-    if (EVP_Digest(der.data(), der.size(), digest, &length, EVP_sha256(), nullptr) != 1) return {};
+    if (crypto().EVP_Digest(der.data(), der.size(), digest, &length, crypto().EVP_sha256(), nullptr) != 1)
+        return {};
     static constexpr char digits[] = "0123456789ABCDEF";
     std::string text;
     for (unsigned int i = 0; i < length; ++i) {
@@ -115,7 +114,7 @@ struct Member {
     ::X509* certificate() {
         if (!parseTried) {
             const unsigned char* p = bytesOf(der);
-            parsed.reset(d2i_X509(nullptr, &p, lengthOf(der)));
+            parsed.reset(crypto().d2i_X509(nullptr, &p, lengthOf(der)));
             parseTried = true;
         }
         return parsed.get();
@@ -138,7 +137,7 @@ Certificate certificateFacts(X509::CertificateFacts facts, const Member& member,
 
 NamePointer nameFromDER(std::string_view der) {
     const unsigned char* p = bytesOf(der);
-    return NamePointer(d2i_X509_NAME(nullptr, &p, lengthOf(der)));
+    return NamePointer(crypto().d2i_X509_NAME(nullptr, &p, lengthOf(der)));
 }
 
 // Equal names may be written differently (string types, case, spaces): libcrypto compares them in
@@ -151,7 +150,7 @@ std::optional<bool> namesMatch(const Member& issued, const Member& issuer) {
     NamePointer left = nameFromDER(issuerName);
     NamePointer right = nameFromDER(subjectName);
     if (!left || !right) return std::nullopt;
-    return X509_NAME_cmp(left.get(), right.get()) == 0;
+    return crypto().X509_NAME_cmp(left.get(), right.get()) == 0;
 }
 
 LinkStatus linkStatus(Member& issued, Member& issuer) {
@@ -159,9 +158,10 @@ LinkStatus linkStatus(Member& issued, Member& issuer) {
     if (!names) return LinkStatus::unchecked;
     if (!*names) return LinkStatus::nameMismatch;
     ::X509* signer = issuer.certificate();
-    EVP_PKEY* key = signer ? X509_get0_pubkey(signer) : nullptr;
+    EVP_PKEY* key = signer ? crypto().X509_get0_pubkey(signer) : nullptr;
     if (!key || !issued.certificate()) return LinkStatus::unchecked;
-    return X509_verify(issued.certificate(), key) == 1 ? LinkStatus::linked : LinkStatus::signatureMismatch;
+    return crypto().X509_verify(issued.certificate(), key) == 1 ? LinkStatus::linked
+                                                                : LinkStatus::signatureMismatch;
 }
 
 struct Reading {
@@ -212,7 +212,9 @@ std::size_t Bundle::certificateCount() const {
         std::count_if(blocks.begin(), blocks.end(), [](const Block& block) { return block.certificate; }));
 }
 
+// Without libcrypto no block can be read in full, and none is shown half-read.
 Bundle read(std::string_view text) {
+    if (!CryptoLibrary::installed()) return {};
     PEMBlocks found = allPEMBlocks(text, maxBlocks);
     const double now = Clock::now();
     Reading reading;
@@ -220,7 +222,7 @@ Bundle read(std::string_view text) {
         addBlock(reading, block, now);
     addLinks(reading);
     // libcrypto queues an error for every refusal; none of them is anyone's business past here.
-    ERR_clear_error();
+    crypto().ERR_clear_error();
     reading.bundle.expiresFirst = earliestExpiry(reading.bundle.blocks);
     reading.bundle.complete = found.complete;
     return std::move(reading.bundle);

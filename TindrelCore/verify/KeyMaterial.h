@@ -1,8 +1,9 @@
 #pragma once
 
+#include "TindrelCore/formats/CryptoLibrary.h"
+
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <openssl/evp.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,11 +12,7 @@
 // The parsed side of a VerificationKey, for this folder's sources only: it holds OpenSSL types.
 namespace tindrel {
 
-// Hands an OpenSSL object back to its own free function.
-template <auto release> struct Releaser {
-    template <typename T> void operator()(T* object) const { release(object); }
-};
-using PublicKey = std::unique_ptr<EVP_PKEY, Releaser<EVP_PKEY_free>>;
+using PublicKey = std::unique_ptr<EVP_PKEY, CryptoReleaser<&CryptoLibrary::EVP_PKEY_free>>;
 
 // One key that may check a signature: a public key or an HMAC secret, with what a JWK says of it.
 struct KeyEntry {

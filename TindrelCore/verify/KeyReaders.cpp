@@ -4,29 +4,33 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <openssl/bn.h>
-#include <openssl/core_names.h>
-#include <openssl/crypto.h>
-#include <openssl/err.h>
-#include <openssl/param_build.h>
-#include <openssl/pem.h>
+#include <cstring>
 #include <openssl/x509.h>
 
 namespace tindrel {
 
+namespace {
+
+// Stays in the program however dead the bytes look to the optimiser.
+template <typename Bytes> void wipe(Bytes& bytes) {
+    if (!bytes.empty()) explicit_bzero(bytes.data(), bytes.size());
+}
+
+} // namespace
+
 KeyEntry::~KeyEntry() {
-    OPENSSL_cleanse(secret.data(), secret.size());
+    wipe(secret);
 }
 
 namespace KeyReaders {
 namespace {
 
-using Bio = std::unique_ptr<BIO, Releaser<BIO_free>>;
-using Certificate = std::unique_ptr<X509, Releaser<X509_free>>;
-using Context = std::unique_ptr<EVP_PKEY_CTX, Releaser<EVP_PKEY_CTX_free>>;
-using Number = std::unique_ptr<BIGNUM, Releaser<BN_free>>;
-using ParamBuilder = std::unique_ptr<OSSL_PARAM_BLD, Releaser<OSSL_PARAM_BLD_free>>;
-using Params = std::unique_ptr<OSSL_PARAM, Releaser<OSSL_PARAM_free>>;
+using Bio = std::unique_ptr<BIO, CryptoReleaser<&CryptoLibrary::BIO_free>>;
+using Certificate = std::unique_ptr<X509, CryptoReleaser<&CryptoLibrary::X509_free>>;
+using Context = std::unique_ptr<EVP_PKEY_CTX, CryptoReleaser<&CryptoLibrary::EVP_PKEY_CTX_free>>;
+using Number = std::unique_ptr<BIGNUM, CryptoReleaser<&CryptoLibrary::BN_free>>;
+using ParamBuilder = std::unique_ptr<OSSL_PARAM_BLD, CryptoReleaser<&CryptoLibrary::OSSL_PARAM_BLD_free>>;
+using Params = std::unique_ptr<OSSL_PARAM, CryptoReleaser<&CryptoLibrary::OSSL_PARAM_free>>;
 
 const unsigned char* bytesOf(std::string_view bytes) {
     return reinterpret_cast<const unsigned char*>(bytes.data());
@@ -35,20 +39,20 @@ const unsigned char* bytesOf(std::string_view bytes) {
 // d2i readers must use up the whole input: trailing bytes mean it was not that structure.
 PublicKey wholePublicKey(std::string_view der) {
     const unsigned char* cursor = bytesOf(der);
-    PublicKey key(d2i_PUBKEY(nullptr, &cursor, static_cast<long>(der.size())));
+    PublicKey key(crypto().d2i_PUBKEY(nullptr, &cursor, static_cast<long>(der.size())));
     return cursor == bytesOf(der) + der.size() ? std::move(key) : nullptr;
 }
 
 PublicKey certificateKey(std::string_view der) {
     const unsigned char* cursor = bytesOf(der);
-    Certificate certificate(d2i_X509(nullptr, &cursor, static_cast<long>(der.size())));
+    Certificate certificate(crypto().d2i_X509(nullptr, &cursor, static_cast<long>(der.size())));
     if (!certificate || cursor != bytesOf(der) + der.size()) return nullptr;
-    return PublicKey(X509_get_pubkey(certificate.get()));
+    return PublicKey(crypto().X509_get_pubkey(certificate.get()));
 }
 
 PublicKey pkcs1RSAKey(std::string_view der) {
     const unsigned char* cursor = bytesOf(der);
-    return PublicKey(d2i_PublicKey(EVP_PKEY_RSA, nullptr, &cursor, static_cast<long>(der.size())));
+    return PublicKey(crypto().d2i_PublicKey(EVP_PKEY_RSA, nullptr, &cursor, static_cast<long>(der.size())));
 }
 
 PublicKey pemBlockKey(std::string_view name, std::string_view der) {
@@ -77,27 +81,29 @@ std::optional<Bytes::Buffer> bytesMember(const nlohmann::json& jwk, const char* 
 }
 
 PublicKey fromParams(const char* type, const OSSL_PARAM* params) {
-    Context context(EVP_PKEY_CTX_new_from_name(nullptr, type, nullptr));
+    Context context(crypto().EVP_PKEY_CTX_new_from_name(nullptr, type, nullptr));
     EVP_PKEY* key = nullptr;
-    if (!context || EVP_PKEY_fromdata_init(context.get()) != 1 ||
-        EVP_PKEY_fromdata(context.get(), &key, EVP_PKEY_PUBLIC_KEY, const_cast<OSSL_PARAM*>(params)) != 1)
+    if (!context || crypto().EVP_PKEY_fromdata_init(context.get()) != 1 ||
+        crypto().EVP_PKEY_fromdata(context.get(), &key, EVP_PKEY_PUBLIC_KEY,
+                                   const_cast<OSSL_PARAM*>(params)) != 1)
         return nullptr;
     return PublicKey(key);
 }
 
 Number number(const Bytes::Buffer& bigEndian) {
-    return Number(BN_bin2bn(bytesOf(bigEndian), static_cast<int>(bigEndian.size()), nullptr));
+    return Number(crypto().BN_bin2bn(bytesOf(bigEndian), static_cast<int>(bigEndian.size()), nullptr));
 }
 
 PublicKey rsaKey(const nlohmann::json& jwk) {
     std::optional<Bytes::Buffer> modulus = bytesMember(jwk, "n"), exponent = bytesMember(jwk, "e");
     if (!modulus || !exponent) return nullptr;
     Number n = number(*modulus), e = number(*exponent);
-    ParamBuilder builder(OSSL_PARAM_BLD_new());
-    if (!n || !e || !builder || OSSL_PARAM_BLD_push_BN(builder.get(), OSSL_PKEY_PARAM_RSA_N, n.get()) != 1 ||
-        OSSL_PARAM_BLD_push_BN(builder.get(), OSSL_PKEY_PARAM_RSA_E, e.get()) != 1)
+    ParamBuilder builder(crypto().OSSL_PARAM_BLD_new());
+    if (!n || !e || !builder ||
+        crypto().OSSL_PARAM_BLD_push_BN(builder.get(), OSSL_PKEY_PARAM_RSA_N, n.get()) != 1 ||
+        crypto().OSSL_PARAM_BLD_push_BN(builder.get(), OSSL_PKEY_PARAM_RSA_E, e.get()) != 1)
         return nullptr;
-    Params params(OSSL_PARAM_BLD_to_param(builder.get()));
+    Params params(crypto().OSSL_PARAM_BLD_to_param(builder.get()));
     return params ? fromParams("RSA", params.get()) : nullptr;
 }
 
@@ -113,8 +119,8 @@ constexpr std::array<Curve, 4> curves{{{"P-256", "prime256v1", 32},
                                        {"secp256k1", "secp256k1", 32}}};
 
 bool onCurve(EVP_PKEY* key) {
-    Context context(EVP_PKEY_CTX_new_from_pkey(nullptr, key, nullptr));
-    return context && EVP_PKEY_public_check(context.get()) == 1;
+    Context context(crypto().EVP_PKEY_CTX_new_from_pkey(nullptr, key, nullptr));
+    return context && crypto().EVP_PKEY_public_check(context.get()) == 1;
 }
 
 PublicKey ecKey(const nlohmann::json& jwk) {
@@ -126,9 +132,9 @@ PublicKey ecKey(const nlohmann::json& jwk) {
     Bytes::Buffer point = "\x04" + *x + *y;
     std::string group(curve->group);
     const std::array<OSSL_PARAM, 3> params{
-        OSSL_PARAM_construct_utf8_string(OSSL_PKEY_PARAM_GROUP_NAME, group.data(), 0),
-        OSSL_PARAM_construct_octet_string(OSSL_PKEY_PARAM_PUB_KEY, point.data(), point.size()),
-        OSSL_PARAM_construct_end()};
+        crypto().OSSL_PARAM_construct_utf8_string(OSSL_PKEY_PARAM_GROUP_NAME, group.data(), 0),
+        crypto().OSSL_PARAM_construct_octet_string(OSSL_PKEY_PARAM_PUB_KEY, point.data(), point.size()),
+        crypto().OSSL_PARAM_construct_end()};
     PublicKey key = fromParams("EC", params.data());
     return key && onCurve(key.get()) ? std::move(key) : nullptr;
 }
@@ -137,8 +143,8 @@ PublicKey edwardsKey(const nlohmann::json& jwk) {
     std::optional<std::string> crv = textMember(jwk, "crv");
     std::optional<Bytes::Buffer> x = bytesMember(jwk, "x");
     if (!x || (crv != "Ed25519" && crv != "Ed448")) return nullptr;
-    return PublicKey(EVP_PKEY_new_raw_public_key_ex(nullptr, crv == "Ed25519" ? "ED25519" : "ED448", nullptr,
-                                                    bytesOf(*x), x->size()));
+    return PublicKey(crypto().EVP_PKEY_new_raw_public_key_ex(nullptr, crv == "Ed25519" ? "ED25519" : "ED448",
+                                                             nullptr, bytesOf(*x), x->size()));
 }
 
 bool readKeyValue(const nlohmann::json& jwk, KeyEntry& entry) {
@@ -146,7 +152,7 @@ bool readKeyValue(const nlohmann::json& jwk, KeyEntry& entry) {
     if (kty == "oct") {
         if (std::optional<Bytes::Buffer> k = bytesMember(jwk, "k")) {
             entry.secret.assign(k->begin(), k->end());
-            OPENSSL_cleanse(k->data(), k->size());
+            wipe(*k);
         }
         return !entry.secret.empty();
     }
@@ -160,39 +166,40 @@ bool readKeyValue(const nlohmann::json& jwk, KeyEntry& entry) {
 
 std::vector<KeyEntry> pemEntries(std::string_view text) {
     std::vector<KeyEntry> entries;
-    if (text.size() > INT_MAX) return entries;
-    Bio bio(BIO_new_mem_buf(text.data(), static_cast<int>(text.size())));
+    if (text.size() > INT_MAX || !CryptoLibrary::installed()) return entries;
+    Bio bio(crypto().BIO_new_mem_buf(text.data(), static_cast<int>(text.size())));
     for (;;) {
         char* name = nullptr;
         char* header = nullptr;
         unsigned char* data = nullptr;
         long length = 0;
-        if (!bio || PEM_read_bio(bio.get(), &name, &header, &data, &length) != 1) break;
+        if (!bio || crypto().PEM_read_bio(bio.get(), &name, &header, &data, &length) != 1) break;
         PublicKey key = pemBlockKey(
             name, std::string_view(reinterpret_cast<char*>(data), static_cast<std::size_t>(length)));
-        OPENSSL_free(name);
-        OPENSSL_free(header);
-        OPENSSL_free(data);
+        crypto().CRYPTO_free(name, __FILE__, __LINE__);
+        crypto().CRYPTO_free(header, __FILE__, __LINE__);
+        crypto().CRYPTO_free(data, __FILE__, __LINE__);
         if (key) entries.push_back(publicEntry(std::move(key)));
     }
     // The reader ends on an error it queues; nothing else should ever see it.
-    ERR_clear_error();
+    crypto().ERR_clear_error();
     return entries;
 }
 
 std::optional<KeyEntry> derEntry(std::string_view bytes) {
+    if (!CryptoLibrary::installed()) return std::nullopt;
     PublicKey key = wholePublicKey(bytes);
     if (!key) key = certificateKey(bytes);
-    ERR_clear_error();
+    crypto().ERR_clear_error();
     if (!key) return std::nullopt;
     return publicEntry(std::move(key));
 }
 
 std::optional<KeyEntry> jwkEntry(const nlohmann::json& jwk) {
-    if (!jwk.is_object()) return std::nullopt;
+    if (!jwk.is_object() || !CryptoLibrary::installed()) return std::nullopt;
     KeyEntry entry;
     bool readable = readKeyValue(jwk, entry);
-    ERR_clear_error();
+    crypto().ERR_clear_error();
     if (!readable) return std::nullopt;
     entry.kid = textMember(jwk, "kid").value_or("");
     entry.alg = textMember(jwk, "alg").value_or("");
