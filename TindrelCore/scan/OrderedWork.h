@@ -37,7 +37,8 @@ void runInOrder(std::size_t count, Produce produce, Consume consume, std::size_t
         std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), count);
 
     // Moves a worker's batch into its lane once the lane has room; true on the last one.
-    auto handOver = [&](Lane& lane, std::vector<Item>& pending, bool last, std::exception_ptr failure = {}) {
+    auto handOver = [&](Lane& lane, std::vector<Item>& pending, bool last,
+                        const std::exception_ptr& failure = {}) {
         {
             std::unique_lock lock(mutex);
             changed.wait(lock, [&] { return stopping || lane.items.size() < buffered; });
