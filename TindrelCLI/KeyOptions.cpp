@@ -96,10 +96,11 @@ void checkSignatures(DecodeChain& chain, const KeyOptions& options) {
 }
 
 std::string signatureNote(const DecodeChain& chain) {
-    for (const DecodeResult& step : chain.steps)
-        if (auto it = step.details.find("signature");
-            step.kind == DetectionKind::jwt && it != step.details.end())
+    for (const DecodeResult& step : chain.steps) {
+        if (step.kind != DetectionKind::jwt) continue;
+        if (auto it = step.details.find("signature"); it != step.details.end())
             return "  signature " + it->second;
+    }
     return {};
 }
 

@@ -57,9 +57,11 @@ std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open) {
 // A walk that finds its end costs the length of its span, which the outer walk then skips. Only
 // walks that run off the end of the text could add up, so at the first of them every opening
 // bracket still ahead is classified in one pass, and the doomed ones are passed over.
-void forEach(const ScanText& text, const std::function<void(const TextSpan&)>& each) {
+void forEach(const ScanText& text, const std::function<void(const TextSpan&)>& each,
+             std::size_t beginBefore) {
     std::optional<UnclosedBrackets> unclosed;
-    for (std::size_t pos = nextOpener(text, 0); pos < text.size(); pos = nextOpener(text, pos)) {
+    const std::size_t stop = std::min(text.size(), beginBefore);
+    for (std::size_t pos = nextOpener(text, 0); pos < stop; pos = nextOpener(text, pos)) {
         if (unclosed && unclosed->contains(pos)) {
             ++pos;
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -8,19 +9,21 @@
 namespace tindrel {
 
 // The first `literal` (two bytes or more) in `text` at or after `pos`, or npos. Sixteen places are
-// tried at once by their first and last bytes, so a search for "eyJ" does not stop at every "e"
-// of a log as a search for the first byte does.
-inline std::size_t findLiteral(std::string_view text, std::string_view literal, std::size_t pos = 0) {
+// tried at once by two of the literal's bytes, its first and the one at `probe` (by default its
+// last), so a search for "eyJ" does not stop at every "e" of a log as a search for the first byte
+// does. A probe at a byte rare in text after the first makes the tries that fail rarer still.
+inline std::size_t findLiteral(std::string_view text, std::string_view literal, std::size_t pos = 0,
+                               std::size_t probe = std::string_view::npos) {
     using Block = unsigned char __attribute__((vector_size(16)));
     constexpr std::size_t width = sizeof(Block);
-    const std::size_t last = literal.size() - 1;
+    probe = std::min(probe, literal.size() - 1);
     const Block firstBytes = Block{} + static_cast<unsigned char>(literal.front());
-    const Block lastBytes = Block{} + static_cast<unsigned char>(literal.back());
-    for (; pos + last + width <= text.size(); pos += width) {
-        Block atFirst, atLast;
+    const Block probeBytes = Block{} + static_cast<unsigned char>(literal[probe]);
+    for (; pos + literal.size() - 1 + width <= text.size(); pos += width) {
+        Block atFirst, atProbe;
         std::memcpy(&atFirst, text.data() + pos, width);
-        std::memcpy(&atLast, text.data() + pos + last, width);
-        auto both = (atFirst == firstBytes) & (atLast == lastBytes);
+        std::memcpy(&atProbe, text.data() + pos + probe, width);
+        auto both = (atFirst == firstBytes) & (atProbe == probeBytes);
         std::uint64_t halves[2];
         std::memcpy(halves, &both, width);
         if ((halves[0] | halves[1]) == 0) continue;

@@ -15,6 +15,8 @@ constexpr ByteSet keyStartChars("A-Za-z_");
 constexpr ByteSet keyChars("A-Za-z0-9_.");
 
 constexpr std::string_view pemBegin = "-----BEGIN ";
+// Its "B": dashes and spaces abound in logs, a dash with a "B" five bytes on hardly ever does.
+constexpr std::size_t pemBeginProbe = 5;
 constexpr std::size_t npos = std::string_view::npos;
 
 // Every run class above stops at "-", "$" or "." where the pattern needs the next fixed part, so
@@ -156,23 +158,23 @@ Attempt queryAt(const ScanText& text, std::size_t equals) {
 
 } // namespace
 
-std::vector<TextSpan> pemBlocks(const ScanText& text) {
+std::vector<TextSpan> pemBlocks(const ScanText& text, std::size_t beginBefore) {
     std::vector<TextSpan> spans;
-    std::size_t pos = findLiteral(text.text(), pemBegin);
-    while (pos != npos) {
+    std::size_t pos = findLiteral(text.text(), pemBegin, 0, pemBeginProbe);
+    while (pos < beginBefore && pos != npos) {
         std::optional<std::size_t> end = pemBlockEnd(text, pos);
         if (end) spans.push_back({pos, *end});
-        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1);
+        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1, pemBeginProbe);
     }
     return spans;
 }
 
 std::optional<std::size_t> firstUnfinishedPemBlock(const ScanText& text) {
-    std::size_t pos = findLiteral(text.text(), pemBegin);
+    std::size_t pos = findLiteral(text.text(), pemBegin, 0, pemBeginProbe);
     while (pos != npos) {
         std::optional<std::size_t> end = pemBlockEnd(text, pos);
         if (!end && pemBlockUnfinished(text, pos)) return pos;
-        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1);
+        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1, pemBeginProbe);
     }
     return std::nullopt;
 }

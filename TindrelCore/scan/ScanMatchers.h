@@ -42,8 +42,8 @@ inline bool startsWith(const ScanText& text, std::size_t pos, std::string_view l
     return text.text().substr(pos, literal.size()) == literal;
 }
 
-// -----BEGIN …----- body -----END …-----
-std::vector<TextSpan> pemBlocks(const ScanText& text);
+// -----BEGIN …----- body -----END …-----; only the blocks that begin before `beginBefore`.
+std::vector<TextSpan> pemBlocks(const ScanText& text, std::size_t beginBefore = std::string_view::npos);
 // The first "-----BEGIN " that `pemBlocks` tries and finds no block at, for lack of text only: the
 // text ends inside what could still become the block.
 std::optional<std::size_t> firstUnfinishedPemBlock(const ScanText& text);

@@ -1,6 +1,5 @@
 #include "TindrelCore/scan/ScanStream.h"
 
-#include "TindrelCore/scan/CandidatePatterns.h"
 #include "TindrelCore/scan/JSONSpans.h"
 #include "TindrelCore/scan/PieceScan.h"
 #include "TindrelCore/scan/ScanMatchers.h"
@@ -117,11 +116,12 @@ void ScanStream::scanHeld(Ending ending) {
     while (size < held_.size() && isContinuation(static_cast<unsigned char>(held_[size])))
         ++size;
     ScanText text(std::string_view(held_).substr(0, size));
-    std::vector<TextSpan> pemBlocks = findMatches(text, CandidatePattern::pemBlock);
-    const StreamCuts cuts(text, pemBlocks, ending == Ending::final);
     std::size_t settled = ending == Ending::unseen   ? size - reach_
                           : ending == Ending::paused ? settledOnPause(text)
                                                      : size;
+    // The last reach of an unseen window is walked again with the next window: only the matches
+    // that begin before the settled part ends place its cuts.
+    const StreamCuts cuts(text, ScanMatchers::pemBlocks(text, settled), ending == Ending::final, settled);
 
     std::vector<Piece> pieces;
     std::size_t begin = 0;

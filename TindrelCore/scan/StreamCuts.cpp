@@ -19,13 +19,15 @@ bool isASCIIControl(unsigned char byte) {
 
 } // namespace
 
-StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks, bool textEnds)
+StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks, bool textEnds,
+                       std::size_t asked)
     : text_(text)
     , inside_(text.size() / 64 + 1, 0)
     , textEnds_(textEnds) {
     for (const TextSpan& block : pemBlocks)
         markInside(block);
-    JSONSpans::forEach(text, [this](const TextSpan& span) { markInside(span); });
+    JSONSpans::forEach(
+        text, [this](const TextSpan& span) { markInside(span); }, asked);
 }
 
 void StreamCuts::markInside(const TextSpan& span) {

@@ -25,7 +25,10 @@ public:
     // `pemBlocks`: the PEM blocks of the text, sorted by begin; its JSON spans are found here.
     // When `textEnds`, the text's end is the end of everything and a cut; otherwise more text
     // follows, and no cut falls where the next character is still unseen, but right after a line feed.
-    StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks, bool textEnds);
+    // No cut is asked for past `asked`, so the line-spanning matches that begin after it are
+    // neither needed nor looked for; `pemBlocks` may leave them out too.
+    StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks, bool textEnds,
+               std::size_t asked = std::string_view::npos);
 
     // Where a piece that begins at `begin` (a cut, or the start of the text) and should end near
     // `target` ends: the first cut at or after `target`, or else the last cut after `begin` and

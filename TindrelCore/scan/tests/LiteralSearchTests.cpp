@@ -1,0 +1,31 @@
+#include "TindrelCore/scan/LiteralSearch.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+
+using namespace tindrel;
+
+// Texts of few distinct bytes hold many near misses (the first and probed bytes right, another
+// wrong), at every alignment and near both ends.
+TEST(LiteralSearch, FindsWhatAByteByByteSearchFinds) {
+    const std::string_view literals[] = {"eyJ", "-----BEGIN ", "ab", "aab"};
+    std::mt19937 random(3);
+    std::size_t found = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::string text;
+        std::size_t length = random() % 90;
+        for (std::size_t i = 0; i < length; ++i)
+            text += "-eyJB aN"[random() % 8];
+        if (round % 4 == 0) text.insert(random() % (text.size() + 1), "-----BEGIN ");
+        for (std::string_view literal : literals)
+            for (std::size_t probe : {std::size_t{1}, std::size_t{5}, std::string_view::npos})
+                for (std::size_t pos = 0; pos <= text.size(); pos += 1 + random() % 7) {
+                    std::size_t expected = std::string_view(text).find(literal, pos);
+                    ASSERT_EQ(findLiteral(text, literal, pos, probe), expected)
+                        << '"' << text << "\" " << literal << " from " << pos << " probe " << probe;
+                    found += expected != std::string_view::npos;
+                }
+    }
+    EXPECT_GT(found, 10000u);
+}
