@@ -19,8 +19,8 @@ namespace tindrel {
 // a few bytes per finding, not a whole chain each, at the cost of decoding those findings twice.
 class CandidateInspector {
 public:
-    // About this many bytes of chains are kept.
-    static constexpr std::size_t keptChainBytes = std::size_t{8} << 20;
+    // About this many bytes of chains are kept, by each of the inspectors that work side by side.
+    static constexpr std::size_t keptChainBytes = std::size_t{4} << 20;
 
     // Whether large batches are spread over a thread per core, or decoded on the calling thread
     // (which is one of several already busy).

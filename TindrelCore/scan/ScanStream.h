@@ -26,7 +26,9 @@ class ScanText;
 class ScanStream {
 public:
     struct Limits {
-        std::size_t pieceBytes = std::size_t{1} << 20; // about this much text is decoded at a time
+        // About this much text is decoded at a time, a piece a core: small enough that the
+        // pieces in hand hold little, large enough that each decodes a text seen often once.
+        std::size_t pieceBytes = std::size_t{512} << 10;
         std::size_t reachBytes = std::size_t{8} << 20; // the longest match sure to be found whole
         // How far past its size a piece may run to end at a safe cut. A stretch without one that
         // would carry it further is cut about every piece, so that a stretch dense with matches
