@@ -1,6 +1,7 @@
 #pragma once
 
 #include <dlfcn.h>
+#include <optional>
 
 namespace tindrel {
 
@@ -28,5 +29,17 @@ public:
 private:
     void* handle_;
 };
+
+// A table of a library's functions: `resolveAll(library, table)` fills it and answers whether it
+// found every one; nothing when the library cannot be opened or lacks one. A library whose table
+// is answered stays loaded for the life of the process.
+template <typename Table, typename ResolveAll>
+std::optional<Table> loadFunctionTable(const char* soname, ResolveAll resolveAll) {
+    SharedLibrary library(soname);
+    Table table{};
+    if (!resolveAll(library, table)) return std::nullopt;
+    library.keep();
+    return table;
+}
 
 } // namespace tindrel
