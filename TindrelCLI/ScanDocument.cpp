@@ -2,6 +2,7 @@
 
 #include "TindrelCLI/Output.h"
 #include "TindrelCore/TindrelJSON.h"
+#include "TindrelCore/scan/BackgroundConsumer.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -155,11 +156,17 @@ std::optional<std::size_t> writeScanDocument(const ScanRun& scan) {
     if (!spool.open()) return std::nullopt;
     std::size_t count = 0;
     bool writable = true; // one finding that cannot be written turns the document into "{}"
+    // The findings are spooled, their chains written out, on a thread of their own, while the
+    // scanner settles the next ones.
+    BackgroundConsumer<ScanFinding> spooling(
+        [&](ScanFinding&& finding) { writable = writable && spool.add(finding); });
     bool read = scan([&](ScanFinding&& finding) {
-        writable = writable && spool.add(finding);
+        spooling.push(std::move(finding));
         ++count;
     });
-    if (!read || !spool.spooled()) return std::nullopt;
+    if (!read) return std::nullopt;
+    spooling.finish();
+    if (!spool.spooled()) return std::nullopt;
     if (!writable) {
         writeOut("{}\n");
         return count;

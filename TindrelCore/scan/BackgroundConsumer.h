@@ -1,0 +1,105 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace tindrel {
+
+// Hands items, in order, to `consume` on a thread of its own, a batch at a time, so that the
+// thread that makes them goes on meanwhile. At most `maxBatches` full batches wait: a maker that
+// runs ahead waits for the consumer. What `consume` throws reaches the maker at its next push or at
+// finish, and nothing more is consumed.
+template <typename Item> class BackgroundConsumer {
+public:
+    explicit BackgroundConsumer(std::function<void(Item&&)> consume, std::size_t batchSize = 1024,
+                                std::size_t maxBatches = 4)
+        : consume_(std::move(consume))
+        , batchSize_(batchSize)
+        , maxBatches_(maxBatches)
+        , thread_([this] { run(); }) {}
+
+    // Stops after the batch being consumed; what has not been finished is dropped.
+    ~BackgroundConsumer() {
+        close();
+        thread_.join();
+    }
+    BackgroundConsumer(const BackgroundConsumer&) = delete;
+    BackgroundConsumer& operator=(const BackgroundConsumer&) = delete;
+
+    void push(Item&& item) {
+        filling_.push_back(std::move(item));
+        if (filling_.size() >= batchSize_) handOver();
+    }
+
+    // Every item pushed has been consumed.
+    void finish() {
+        handOver();
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return (waiting_.empty() && !consuming_) || failure_; });
+        if (failure_) std::rethrow_exception(failure_);
+    }
+
+private:
+    void handOver() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return waiting_.size() < maxBatches_ || failure_; });
+        if (failure_) std::rethrow_exception(failure_);
+        if (filling_.empty()) return;
+        waiting_.push_back(std::move(filling_));
+        filling_.clear();
+        changed_.notify_all();
+    }
+
+    void close() {
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+        changed_.notify_all();
+    }
+
+    void run() {
+        for (;;) {
+            std::vector<Item> batch;
+            {
+                std::unique_lock lock(mutex_);
+                changed_.wait(lock, [&] { return !waiting_.empty() || closed_; });
+                if (closed_ || failure_) return; // closed unfinished: what waits is dropped
+                batch = std::move(waiting_.front());
+                waiting_.pop_front();
+                consuming_ = true;
+                changed_.notify_all();
+            }
+            std::exception_ptr failure;
+            try {
+                for (Item& item : batch)
+                    consume_(std::move(item));
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            std::lock_guard lock(mutex_);
+            consuming_ = false;
+            failure_ = failure;
+            changed_.notify_all();
+        }
+    }
+
+    std::function<void(Item&&)> consume_;
+    std::size_t batchSize_;
+    std::size_t maxBatches_;
+    std::vector<Item> filling_; // the maker's own
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::vector<Item>> waiting_;
+    bool consuming_ = false;
+    bool closed_ = false;
+    std::exception_ptr failure_;
+    std::thread thread_; // last: it starts once everything it reads is ready
+};
+
+} // namespace tindrel

@@ -1,0 +1,51 @@
+#include "TindrelCore/scan/BackgroundConsumer.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <thread>
+
+using namespace tindrel;
+
+// Batches of every size, a consumer slower than the maker: every item arrives once, in order, and
+// on the consumer's own thread.
+TEST(BackgroundConsumer, ConsumesEveryItemInOrderOnItsOwnThread) {
+    for (std::size_t batch : {1, 3, 64}) {
+        std::vector<int> consumed;
+        std::thread::id maker = std::this_thread::get_id();
+        bool elsewhere = true;
+        BackgroundConsumer<int> consumer(
+            [&](int&& item) {
+                elsewhere = elsewhere && std::this_thread::get_id() != maker;
+                if (item % 100 == 0) std::this_thread::yield();
+                consumed.push_back(item);
+            },
+            batch, 2);
+        for (int i = 0; i < 1000; ++i)
+            consumer.push(int(i));
+        consumer.finish();
+        ASSERT_EQ(consumed.size(), 1000u) << batch;
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(consumed[static_cast<std::size_t>(i)], i) << batch;
+        EXPECT_TRUE(elsewhere) << batch;
+    }
+}
+
+// What the consumer throws reaches the maker, at a later push or at finish, and the items after
+// the one that threw are not consumed.
+TEST(BackgroundConsumer, PassesOnWhatTheConsumerThrows) {
+    std::vector<int> consumed;
+    BackgroundConsumer<int> consumer(
+        [&](int&& item) {
+            if (item == 10) throw std::runtime_error("full disk");
+            consumed.push_back(item);
+        },
+        4, 1);
+    EXPECT_THROW(
+        {
+            for (int i = 0; i < 1000; ++i)
+                consumer.push(int(i));
+            consumer.finish();
+        },
+        std::runtime_error);
+    EXPECT_EQ(consumed.size(), 10u);
+}
