@@ -1,11 +1,9 @@
 #pragma once
 
-#include "TindrelCore/scan/ScanMatchers.h"
+#include "TindrelCore/scan/LiteralSearch.h"
+#include "TindrelCore/scan/ScanText.h"
 
 namespace tindrel::BracketEvents {
-
-// The characters that move the balanced-bracket walk: brackets, double quote and backslash.
-inline constexpr ScanMatchers::ByteSet eventChars("{[}]\"\\");
 
 inline bool isOpener(unsigned char byte) {
     return byte == '{' || byte == '[';
@@ -14,12 +12,14 @@ inline bool isCloser(unsigned char byte) {
     return byte == '}' || byte == ']';
 }
 
-// The first event at or after `pos` (the text's size when there is none). A bracket or quote that
-// a combining mark joins into a larger character is no event: the walk reads whole characters.
+// The first event at or after `pos`, or the text's size: a bracket, a double quote or a backslash,
+// what moves the balanced-bracket walk. A bracket or quote that a combining mark joins into a
+// larger character is no event: the walk reads whole characters.
 inline std::size_t next(const ScanText& text, std::size_t pos) {
-    for (; pos < text.size(); ++pos)
-        if (eventChars.contains(text.byte(pos)) && (text.isASCII() || text.isStandalone(pos))) return pos;
-    return text.size();
+    for (;; ++pos) {
+        pos = findAnyByte<'{', '[', '}', ']', '"', '\\'>(text.text(), pos);
+        if (pos == text.size() || text.isASCII() || text.isStandalone(pos)) return pos;
+    }
 }
 
 } // namespace tindrel::BracketEvents

@@ -1,21 +1,14 @@
 #include "TindrelCore/scan/JSONSpans.h"
 
 #include "TindrelCore/scan/BracketEvents.h"
+#include "TindrelCore/scan/LiteralSearch.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
-#include "TindrelCore/text/ByteWords.h"
 
 namespace tindrel::JSONSpans {
 namespace {
 
-// The first "{" or "[" byte at or after `pos`. Brackets are far apart in a log, so eight bytes are
-// looked at a time: "{" and "[" differ only in bit 0x20, so with it set both read as "{".
 std::size_t nextOpenerByte(std::string_view text, std::size_t pos) {
-    while (pos + ByteWords::size <= text.size() &&
-           !ByteWords::hasByte(ByteWords::load(text.data() + pos) | ByteWords::everyByte(0x20), '{'))
-        pos += ByteWords::size;
-    while (pos < text.size() && !BracketEvents::isOpener(static_cast<unsigned char>(text[pos])))
-        ++pos;
-    return pos;
+    return findAnyByte<'{', '['>(text, pos);
 }
 
 // The first opening bracket that the walk reads as an event of its own.

@@ -33,4 +33,22 @@ inline std::size_t findLiteral(std::string_view text, std::string_view literal, 
     return text.find(literal, pos);
 }
 
+// The first byte at or after `pos` that is one of `Bytes`, or the text's size. Sixteen bytes
+// that hold none are passed over at once.
+template <unsigned char... Bytes> std::size_t findAnyByte(std::string_view text, std::size_t pos) {
+    using Block = unsigned char __attribute__((vector_size(16)));
+    constexpr std::size_t width = sizeof(Block);
+    for (; pos + width <= text.size(); pos += width) {
+        Block block;
+        std::memcpy(&block, text.data() + pos, width);
+        auto hits = ((block == Block{} + Bytes) | ...);
+        std::uint64_t halves[2];
+        std::memcpy(halves, &hits, width);
+        if ((halves[0] | halves[1]) != 0) break;
+    }
+    while (pos < text.size() && ((static_cast<unsigned char>(text[pos]) != Bytes) && ...))
+        ++pos;
+    return pos;
+}
+
 } // namespace tindrel

@@ -29,3 +29,20 @@ TEST(LiteralSearch, FindsWhatAByteByByteSearchFinds) {
     }
     EXPECT_GT(found, 10000u);
 }
+
+TEST(LiteralSearch, FindsTheFirstOfAnyBytesAsAByteByByteSearchDoes) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        std::size_t length = random() % 70;
+        for (std::size_t i = 0; i < length; ++i)
+            text += random() % 9 == 0 ? "{[}]\"\\"[random() % 6] : "ab \n:,"[random() % 6];
+        for (std::size_t pos = 0; pos <= text.size(); ++pos) {
+            std::size_t opener = std::min(text.find_first_of("{[", pos), text.size());
+            std::size_t event = std::min(text.find_first_of("{[}]\"\\", pos), text.size());
+            ASSERT_EQ((findAnyByte<'{', '['>(text, pos)), opener) << '"' << text << "\" from " << pos;
+            ASSERT_EQ((findAnyByte<'{', '[', '}', ']', '"', '\\'>(text, pos)), event)
+                << '"' << text << "\" from " << pos;
+        }
+    }
+}
