@@ -1,11 +1,12 @@
 #include "TindrelCore/formats/JSONStream.h"
 
-#include "TindrelCore/text/ByteWords.h"
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace tindrel {
 namespace {
@@ -29,16 +30,27 @@ bool needsEscape(unsigned char byte) {
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
-// A byte to escape, or one of a multi-byte sequence to check.
-bool needsCare(unsigned char byte) {
-    return byte >= 0x80 || needsEscape(byte);
-}
 
-// Whether one of the eight bytes at `at` is not plain printable ASCII other than '"' and '\\'.
-bool blockNeedsCare(const char* at) {
-    std::uint64_t word = ByteWords::load(at);
-    return ByteWords::hasHighBit(word) || ByteWords::hasByteBelow(word, 0x20) ||
-           ByteWords::hasByte(word, '"') || ByteWords::hasByte(word, '\\');
+constexpr std::size_t careBlock = 16;
+
+// One bit for each of the sixteen bytes from `at` (fewer at the text's end) that is not plain
+// printable ASCII other than '"' and '\\': bytes JSON escapes, and those of multi-byte sequences.
+std::uint32_t careMask(std::string_view text, std::size_t at) {
+    using Block = unsigned char __attribute__((vector_size(careBlock)));
+    using SignedBlock = signed char __attribute__((vector_size(careBlock)));
+    Block bytes{};
+    std::memcpy(&bytes, text.data() + at, std::min(careBlock, text.size() - at));
+    // Read as signed, every byte from 0x80 is below 0x20 too.
+    auto care = (reinterpret_cast<SignedBlock&>(bytes) < SignedBlock{} + 0x20) | (bytes == Block{} + '"') |
+                (bytes == Block{} + '\\');
+    std::uint64_t halves[2];
+    std::memcpy(halves, &care, sizeof halves);
+    // One bit a byte: the multiplication gathers the low bits of the eight bytes into the top byte.
+    auto gather = [](std::uint64_t lanes) {
+        return static_cast<std::uint32_t>((lanes & 0x0101010101010101ULL) * 0x0102040810204080ULL >> 56);
+    };
+    std::uint32_t mask = gather(halves[0]) | gather(halves[1]) << 8;
+    return text.size() - at < careBlock ? mask & ((1u << (text.size() - at)) - 1) : mask;
 }
 
 } // namespace
@@ -170,19 +182,18 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
 }
 
 // One pass copies plain runs whole, escapes what JSON needs escaped and checks that multi-byte
-// sequences are well formed. Eight bytes that need no care are passed over at once, and the plain
-// bytes after them one at a time up to the next byte that does.
+// sequences are well formed. Sixteen bytes at a time are classified at once, and only the ones
+// that need care are looked at one by one.
 void JSONStream::escaped(std::string_view text) {
     out_.reserve(out_.size() + text.size() + 2);
     out_ += '"';
     std::size_t plain = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i + ByteWords::size <= text.size() && !blockNeedsCare(text.data() + i))
-            i += ByteWords::size;
-        while (i < text.size() && !needsCare(static_cast<unsigned char>(text[i])))
-            ++i;
-        if (i < text.size()) i = escapedAt(text, i, plain);
+    std::size_t next = 0; // where the next character begins: past a multi-byte sequence, bits wait
+    for (std::size_t block = 0; block < text.size(); block += careBlock) {
+        for (std::uint32_t care = careMask(text, block); care != 0; care &= care - 1) {
+            std::size_t i = block + static_cast<std::size_t>(std::countr_zero(care));
+            if (i >= next) next = escapedAt(text, i, plain);
+        }
     }
     out_.append(text.substr(plain));
     out_ += '"';

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 using namespace tindrel;
 using nlohmann::json;
@@ -49,6 +50,24 @@ TEST(JSONStream, WritesWhatTheStrictDumpWrites) {
 }
 
 // Text for a place two levels deep: every line after the first carries the extra indent.
+// Strings of every length around the sixteen-byte blocks the writer classifies at once, with
+// escapes and multi-byte sequences (whole, cut or ill-formed) falling on and across their edges.
+TEST(JSONStream, WritesWhatTheStrictDumpWritesAcrossBlockEdges) {
+    const std::string_view pieces[] = {"a",    "b",      " ",      "\"",         "\\",   "\n",       "\x01",
+                                       "\x7f", "\u00E9", "\u2192", "\U0001F600", "\x80", "\xE2\x82", "/"};
+    std::mt19937 random(9);
+    for (int round = 0; round < 4000; ++round) {
+        std::string text;
+        std::size_t length = random() % 40;
+        for (std::size_t i = 0; i < length; ++i)
+            text += pieces[random() % 12 < 9 ? random() % 3 : random() % std::size(pieces)];
+        json value = text;
+        for (int indent : {-1, 2})
+            ASSERT_EQ(streamed(value, indent == 2), dumped(value, indent))
+                << value.dump(-1, ' ', true, json::error_handler_t::replace);
+    }
+}
+
 TEST(JSONStream, IndentsEmbeddedTextFromTheSecondLine) {
     const json value = json::parse(R"({"a":[1,{"b":"c"}],"d":{}})");
     std::string expected;
