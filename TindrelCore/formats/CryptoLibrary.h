@@ -14,33 +14,67 @@
 #include <openssl/x509.h>
 
 // The libcrypto functions that read keys and certificates and check signatures.
-#define TINDREL_CRYPTO_FUNCTIONS(X)                                                                          \
-    X(BIO_free)                                                                                              \
-    X(BIO_new_mem_buf)                                                                                       \
-    X(BN_bin2bn)                                                                                             \
-    X(BN_free)                                                                                               \
-    X(CRYPTO_free) X(CRYPTO_memcmp) X(d2i_AutoPrivateKey) X(d2i_PUBKEY) X(d2i_PublicKey) X(d2i_X509)         \
-        X(d2i_X509_NAME) X(EC_curve_nid2nist) X(ECDSA_SIG_free) X(ECDSA_SIG_new) X(ECDSA_SIG_set0)           \
-            X(ERR_clear_error) X(EVP_Digest) X(EVP_DigestVerify) X(EVP_DigestVerifyInit_ex)                  \
-                X(EVP_MD_CTX_free) X(EVP_MD_CTX_new) X(EVP_PKEY_CTX_free) X(EVP_PKEY_CTX_new_from_name)      \
-                    X(EVP_PKEY_CTX_new_from_pkey) X(EVP_PKEY_CTX_set_rsa_mgf1_md_name)                       \
-                        X(EVP_PKEY_CTX_set_rsa_padding) X(EVP_PKEY_CTX_set_rsa_pss_saltlen) X(EVP_PKEY_free) \
-                            X(EVP_PKEY_fromdata) X(EVP_PKEY_fromdata_init) X(EVP_PKEY_get0_type_name)        \
-                                X(EVP_PKEY_get_base_id) X(EVP_PKEY_get_bits) X(EVP_PKEY_get_group_name)      \
-                                    X(EVP_PKEY_get_utf8_string_param) X(EVP_PKEY_is_a)                       \
-                                        X(EVP_PKEY_new_raw_public_key_ex) X(EVP_PKEY_public_check)           \
-                                            X(EVP_Q_mac) X(EVP_sha256) X(i2d_ECDSA_SIG) X(OBJ_nid2sn)        \
-                                                X(OBJ_sn2nid) X(OSSL_PARAM_BLD_free) X(OSSL_PARAM_BLD_new)   \
-                                                    X(OSSL_PARAM_BLD_push_BN) X(OSSL_PARAM_BLD_to_param)     \
-                                                        X(OSSL_PARAM_construct_end)                          \
-                                                            X(OSSL_PARAM_construct_octet_string)             \
-                                                                X(OSSL_PARAM_construct_utf8_string)          \
-                                                                    X(OSSL_PARAM_free) X(PEM_read_bio)       \
-                                                                        X(X509_free) X(X509_get0_pubkey)     \
-                                                                            X(X509_get_pubkey)               \
-                                                                                X(X509_NAME_cmp)             \
-                                                                                    X(X509_NAME_free)        \
-                                                                                        X(X509_verify)
+// clang-format off
+#define TINDREL_CRYPTO_FUNCTIONS(X) \
+    X(BIO_free) \
+    X(BIO_new_mem_buf) \
+    X(BN_bin2bn) \
+    X(BN_free) \
+    X(CRYPTO_free) \
+    X(CRYPTO_memcmp) \
+    X(d2i_AutoPrivateKey) \
+    X(d2i_PUBKEY) \
+    X(d2i_PublicKey) \
+    X(d2i_X509) \
+    X(d2i_X509_NAME) \
+    X(EC_curve_nid2nist) \
+    X(ECDSA_SIG_free) \
+    X(ECDSA_SIG_new) \
+    X(ECDSA_SIG_set0) \
+    X(ERR_clear_error) \
+    X(EVP_Digest) \
+    X(EVP_DigestVerify) \
+    X(EVP_DigestVerifyInit_ex) \
+    X(EVP_MD_CTX_free) \
+    X(EVP_MD_CTX_new) \
+    X(EVP_PKEY_CTX_free) \
+    X(EVP_PKEY_CTX_new_from_name) \
+    X(EVP_PKEY_CTX_new_from_pkey) \
+    X(EVP_PKEY_CTX_set_rsa_mgf1_md_name) \
+    X(EVP_PKEY_CTX_set_rsa_padding) \
+    X(EVP_PKEY_CTX_set_rsa_pss_saltlen) \
+    X(EVP_PKEY_free) \
+    X(EVP_PKEY_fromdata) \
+    X(EVP_PKEY_fromdata_init) \
+    X(EVP_PKEY_get0_type_name) \
+    X(EVP_PKEY_get_base_id) \
+    X(EVP_PKEY_get_bits) \
+    X(EVP_PKEY_get_group_name) \
+    X(EVP_PKEY_get_utf8_string_param) \
+    X(EVP_PKEY_is_a) \
+    X(EVP_PKEY_new_raw_public_key_ex) \
+    X(EVP_PKEY_public_check) \
+    X(EVP_Q_mac) \
+    X(EVP_sha256) \
+    X(i2d_ECDSA_SIG) \
+    X(OBJ_nid2sn) \
+    X(OBJ_sn2nid) \
+    X(OSSL_PARAM_BLD_free) \
+    X(OSSL_PARAM_BLD_new) \
+    X(OSSL_PARAM_BLD_push_BN) \
+    X(OSSL_PARAM_BLD_to_param) \
+    X(OSSL_PARAM_construct_end) \
+    X(OSSL_PARAM_construct_octet_string) \
+    X(OSSL_PARAM_construct_utf8_string) \
+    X(OSSL_PARAM_free) \
+    X(PEM_read_bio) \
+    X(X509_free) \
+    X(X509_get0_pubkey) \
+    X(X509_get_pubkey) \
+    X(X509_NAME_cmp) \
+    X(X509_NAME_free) \
+    X(X509_verify)
+// clang-format on
 
 namespace tindrel {
 

@@ -30,7 +30,6 @@ bool needsEscape(unsigned char byte) {
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
-
 constexpr std::size_t careBlock = 16;
 
 // One bit for each of the sixteen bytes from `at` (fewer at the text's end) that is not plain
