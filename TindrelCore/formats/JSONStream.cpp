@@ -40,8 +40,9 @@ std::uint32_t careMask(std::string_view text, std::size_t at) {
     Block bytes{};
     std::memcpy(&bytes, text.data() + at, std::min(careBlock, text.size() - at));
     // Read as signed, every byte from 0x80 is below 0x20 too.
-    auto care = (reinterpret_cast<SignedBlock&>(bytes) < SignedBlock{} + 0x20) | (bytes == Block{} + '"') |
-                (bytes == Block{} + '\\');
+    SignedBlock signedBytes;
+    std::memcpy(&signedBytes, &bytes, sizeof bytes);
+    auto care = (signedBytes < SignedBlock{} + 0x20) | (bytes == Block{} + '"') | (bytes == Block{} + '\\');
     std::uint64_t halves[2];
     std::memcpy(halves, &care, sizeof halves);
     // One bit a byte: the multiplication gathers the low bits of the eight bytes into the top byte.
