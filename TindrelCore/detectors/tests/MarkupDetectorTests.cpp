@@ -118,6 +118,20 @@ TEST(XMLDetector, EntitiesAreNeverExpanded) {
     EXPECT_TRUE(!result || result->output.size() < 2 * text.size());
 }
 
+// The output reads back as the same document, also where libxml2 would write a declaration it
+// does not read back (an enumerated attribute's default beginning with "#").
+TEST(XMLDetector, TheOutputReadsBackAsTheSameDocument) {
+    for (std::string_view text :
+         {"<r><a>1</a><b/></r>", "<!DOCTYPE r [<!ATTLIST r c (x|y) 'x'>]><r c=\"y\"><a/></r>",
+          "<!DOCTYPE r [<!ATTLIST r c (x|y) '#x'>]><r><a/></r>"}) {
+        std::optional<DecodeResult> result = XMLDetector().decode(text);
+        ASSERT_TRUE(result) << text;
+        std::optional<DecodeResult> again = XMLDetector().decode(result->output);
+        ASSERT_TRUE(again) << text << "\n" << result->output;
+        EXPECT_EQ(again->details, result->details) << text;
+    }
+}
+
 TEST(XMLDetector, ExternalEntitiesAndDTDsAreNeverRead) {
     const std::string secret = "outside-secret-7f3c";
     ASSERT_NE(fixtures::testData("xml/outside.dtd").find(secret), std::string::npos);
