@@ -1,5 +1,6 @@
 #include "TindrelCore/formats/JSONStream.h"
 
+#include "TindrelCore/text/ByteBlocks.h"
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
@@ -30,27 +31,18 @@ bool needsEscape(unsigned char byte) {
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
-constexpr std::size_t careBlock = 16;
-
 // One bit for each of the sixteen bytes from `at` (fewer at the text's end) that is not plain
 // printable ASCII other than '"' and '\\': bytes JSON escapes, and those of multi-byte sequences.
 std::uint32_t careMask(std::string_view text, std::size_t at) {
-    using Block = unsigned char __attribute__((vector_size(careBlock)));
-    using SignedBlock = signed char __attribute__((vector_size(careBlock)));
+    using namespace ByteBlocks;
     Block bytes{};
-    std::memcpy(&bytes, text.data() + at, std::min(careBlock, text.size() - at));
+    std::memcpy(&bytes, text.data() + at, std::min(size, text.size() - at));
     // Read as signed, every byte from 0x80 is below 0x20 too.
     SignedBlock signedBytes;
     std::memcpy(&signedBytes, &bytes, sizeof bytes);
-    auto care = (signedBytes < SignedBlock{} + 0x20) | (bytes == Block{} + '"') | (bytes == Block{} + '\\');
-    std::uint64_t halves[2];
-    std::memcpy(halves, &care, sizeof halves);
-    // One bit a byte: the multiplication gathers the low bits of the eight bytes into the top byte.
-    auto gather = [](std::uint64_t lanes) {
-        return static_cast<std::uint32_t>((lanes & 0x0101010101010101ULL) * 0x0102040810204080ULL >> 56);
-    };
-    std::uint32_t mask = gather(halves[0]) | gather(halves[1]) << 8;
-    return text.size() - at < careBlock ? mask & ((1u << (text.size() - at)) - 1) : mask;
+    std::uint32_t mask =
+        bitsOf((signedBytes < SignedBlock{} + 0x20) | (bytes == every('"')) | (bytes == every('\\')));
+    return text.size() - at < size ? mask & ((1u << (text.size() - at)) - 1) : mask;
 }
 
 } // namespace
@@ -189,7 +181,7 @@ void JSONStream::escaped(std::string_view text) {
     out_ += '"';
     std::size_t plain = 0;
     std::size_t next = 0; // where the next character begins: past a multi-byte sequence, bits wait
-    for (std::size_t block = 0; block < text.size(); block += careBlock) {
+    for (std::size_t block = 0; block < text.size(); block += ByteBlocks::size) {
         for (std::uint32_t care = careMask(text, block); care != 0; care &= care - 1) {
             std::size_t i = block + static_cast<std::size_t>(std::countr_zero(care));
             if (i >= next) next = escapedAt(text, i, plain);

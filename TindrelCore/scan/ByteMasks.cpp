@@ -1,6 +1,7 @@
 #include "TindrelCore/scan/ByteMasks.h"
 
 #include "TindrelCore/scan/ScanMatchers.h"
+#include "TindrelCore/text/ByteBlocks.h"
 
 #include <cstring>
 
@@ -24,31 +25,19 @@ constexpr std::array<unsigned char, 256> classesOfBytes() {
 
 constexpr std::array<unsigned char, 256> byteClasses = classesOfBytes();
 
-// Bit k of each of the eight bytes of `lanes`, gathered into eight bits in byte order: the
-// multiplication moves the low bit of byte i to bit 56 + i, and no two partial products meet.
-constexpr unsigned laneBits(std::uint64_t lanes, unsigned k) {
-    constexpr std::uint64_t lowBits = 0x0101010101010101ULL;
-    constexpr std::uint64_t gather = 0x0102040810204080ULL;
-    return static_cast<unsigned>(((lanes >> k) & lowBits) * gather >> 56);
-}
-static_assert(laneBits(0x0100000000000001ULL, 0) == 0x81 && laneBits(0x0000000000000200ULL, 1) == 0x02 &&
-              laneBits(0x0F0F0F0F0F0F0F0FULL, 3) == 0xFF && laneBits(0x0E0E0E0E0E0E0E0EULL, 0) == 0);
-
 // The classes of the sixteen bytes at `at`, a byte each as in byteClasses, found sixteen at a time.
 void classesOfBlock(const unsigned char* at, std::uint64_t lanes[2]) {
-    using Block = unsigned char __attribute__((vector_size(16)));
-    constexpr Block none{};
-    Block bytes;
-    std::memcpy(&bytes, at, sizeof bytes);
+    using namespace ByteBlocks;
+    const Block bytes = load(reinterpret_cast<const char*>(at));
     auto within = [&bytes](unsigned char low, unsigned char high) {
-        return (bytes >= none + low) & (bytes <= none + high);
+        return (bytes >= every(low)) & (bytes <= every(high));
     };
-    auto is = [&bytes](unsigned char byte) { return bytes == none + byte; };
+    auto is = [&bytes](unsigned char byte) { return bytes == every(byte); };
     auto word = within('0', '9') | within('A', 'Z') | within('a', 'z') | is('_');
     auto base64 = word | is('+') | is('/') | is('-');
-    Block classes = (reinterpret_cast<Block&>(base64) & (none + (1u << ByteMasks::base64))) |
-                    (reinterpret_cast<Block&>(word) & (none + (1u << ByteMasks::word)));
-    std::memcpy(lanes, &classes, sizeof classes);
+    Block classes = (reinterpret_cast<Block&>(base64) & every(1u << ByteMasks::base64)) |
+                    (reinterpret_cast<Block&>(word) & every(1u << ByteMasks::word));
+    halvesOf(classes, lanes);
 }
 
 } // namespace
@@ -61,7 +50,7 @@ ByteMasks::ByteMasks(std::string_view text)
     auto bytes = reinterpret_cast<const unsigned char*>(text.data());
     auto add = [this](std::size_t at, std::uint64_t lanes) {
         for (unsigned k = 0; k < classCount; ++k)
-            bits_[k][at / 64] |= std::uint64_t{laneBits(lanes, k)} << (at % 64);
+            bits_[k][at / 64] |= std::uint64_t{ByteBlocks::lowBitsOf(lanes >> k)} << (at % 64);
     };
     std::size_t at = 0;
     for (; at + 16 <= text.size(); at += 16) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "TindrelCore/text/ByteBlocks.h"
+
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 namespace tindrel {
@@ -14,21 +16,16 @@ namespace tindrel {
 // does. A probe at a byte rare in text after the first makes the tries that fail rarer still.
 inline std::size_t findLiteral(std::string_view text, std::string_view literal, std::size_t pos = 0,
                                std::size_t probe = std::string_view::npos) {
-    using Block = unsigned char __attribute__((vector_size(16)));
-    constexpr std::size_t width = sizeof(Block);
+    using namespace ByteBlocks;
     probe = std::min(probe, literal.size() - 1);
-    const Block firstBytes = Block{} + static_cast<unsigned char>(literal.front());
-    const Block probeBytes = Block{} + static_cast<unsigned char>(literal[probe]);
-    for (; pos + literal.size() - 1 + width <= text.size(); pos += width) {
-        Block atFirst, atProbe;
-        std::memcpy(&atFirst, text.data() + pos, width);
-        std::memcpy(&atProbe, text.data() + pos + probe, width);
-        auto both = (atFirst == firstBytes) & (atProbe == probeBytes);
-        std::uint64_t halves[2];
-        std::memcpy(halves, &both, width);
-        if ((halves[0] | halves[1]) == 0) continue;
-        for (std::size_t i = 0; i < width; ++i)
-            if (both[i] != 0 && text.substr(pos + i, literal.size()) == literal) return pos + i;
+    const Block firstBytes = every(static_cast<unsigned char>(literal.front()));
+    const Block probeBytes = every(static_cast<unsigned char>(literal[probe]));
+    for (; pos + literal.size() - 1 + size <= text.size(); pos += size) {
+        auto both = (load(text.data() + pos) == firstBytes) & (load(text.data() + pos + probe) == probeBytes);
+        for (std::uint32_t tries = bitsOf(both); tries != 0; tries &= tries - 1) {
+            std::size_t at = pos + static_cast<std::size_t>(std::countr_zero(tries));
+            if (text.substr(at, literal.size()) == literal) return at;
+        }
     }
     return text.find(literal, pos);
 }
@@ -36,15 +33,10 @@ inline std::size_t findLiteral(std::string_view text, std::string_view literal, 
 // The first byte at or after `pos` that is one of `Bytes`, or the text's size. Sixteen bytes
 // that hold none are passed over at once.
 template <unsigned char... Bytes> std::size_t findAnyByte(std::string_view text, std::size_t pos) {
-    using Block = unsigned char __attribute__((vector_size(16)));
-    constexpr std::size_t width = sizeof(Block);
-    for (; pos + width <= text.size(); pos += width) {
-        Block block;
-        std::memcpy(&block, text.data() + pos, width);
-        auto hits = ((block == Block{} + Bytes) | ...);
-        std::uint64_t halves[2];
-        std::memcpy(halves, &hits, width);
-        if ((halves[0] | halves[1]) != 0) break;
+    using namespace ByteBlocks;
+    for (; pos + size <= text.size(); pos += size) {
+        Block block = load(text.data() + pos);
+        if (any(((block == every(Bytes)) | ...))) break;
     }
     while (pos < text.size() && ((static_cast<unsigned char>(text[pos]) != Bytes) && ...))
         ++pos;

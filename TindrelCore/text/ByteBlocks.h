@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+// Sixteen bytes of a text compared at once (the compiler's portable vector extensions), for passes
+// that look for a few byte values among many. A comparison gives a mask: 0xFF in every byte that
+// matched, 0 elsewhere.
+namespace tindrel::ByteBlocks {
+
+inline constexpr std::size_t size = 16;
+using Block = unsigned char __attribute__((vector_size(size)));
+using SignedBlock = signed char __attribute__((vector_size(size)));
+
+inline Block load(const char* at) {
+    Block block;
+    std::memcpy(&block, at, size);
+    return block;
+}
+
+// `byte` in every byte of a block.
+inline Block every(unsigned char byte) {
+    return Block{} + byte;
+}
+
+// The low bits of the eight bytes of `lanes`, gathered into eight bits in byte order: the
+// multiplication moves the low bit of byte i to bit 56 + i, and no two partial products meet.
+constexpr unsigned lowBitsOf(std::uint64_t lanes) {
+    return static_cast<unsigned>((lanes & 0x0101010101010101ULL) * 0x0102040810204080ULL >> 56);
+}
+static_assert(lowBitsOf(0x0100000000000001ULL) == 0x81 && lowBitsOf(0xFFFFFFFFFFFFFFFFULL) == 0xFF &&
+              lowBitsOf(0x0E0E0E0E0E0E0E0EULL) == 0);
+
+// The two halves of a block or mask, as words.
+template <typename Mask> void halvesOf(const Mask& mask, std::uint64_t halves[2]) {
+    static_assert(sizeof(Mask) == size);
+    std::memcpy(halves, &mask, size);
+}
+
+// Whether any byte of the mask is set.
+template <typename Mask> bool any(const Mask& mask) {
+    std::uint64_t halves[2];
+    halvesOf(mask, halves);
+    return (halves[0] | halves[1]) != 0;
+}
+
+// One bit a byte of the mask: bit i set where byte i is.
+template <typename Mask> std::uint32_t bitsOf(const Mask& mask) {
+    std::uint64_t halves[2];
+    halvesOf(mask, halves);
+    return lowBitsOf(halves[0]) | lowBitsOf(halves[1]) << 8;
+}
+
+} // namespace tindrel::ByteBlocks
