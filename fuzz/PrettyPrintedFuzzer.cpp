@@ -1,3 +1,4 @@
+#include "TindrelCore/formats/JSONCanonical.h"
 #include "TindrelCore/formats/JSONUtil.h"
 #include "TindrelCore/text/Text.h"
 
@@ -9,6 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The quick grammar test never refuses what the reader accepts.
     if (!tindrel::JSONUtil::mayBeJSON(bytes) && nlohmann::json::accept(bytes.begin(), bytes.end()))
         __builtin_trap();
+    // The flat reader renders every text as nlohmann's tree renders it, and refuses what it refuses.
+    std::optional<nlohmann::json> tree = tindrel::JSONUtil::parse(bytes);
+    std::optional<std::string> treeText = tree ? tindrel::JSONUtil::write(*tree, true) : std::nullopt;
+    if (tindrel::JSONCanonical::pretty(bytes) != treeText) __builtin_trap();
     std::string text = tindrel::Text::sanitizeUTF8(bytes);
     if (auto pretty = tindrel::JSONUtil::prettyPrinted(text)) {
         // A canonical rendering renders to itself.

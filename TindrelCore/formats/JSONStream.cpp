@@ -128,6 +128,12 @@ JSONStream& JSONStream::boolean(bool value) {
     return *this;
 }
 
+JSONStream& JSONStream::null() {
+    beforeValue();
+    out_ += "null";
+    return *this;
+}
+
 // Doubles are written by nlohmann itself: its shortest round-trip digits and its ".0" on whole
 // numbers are what readers of these documents have always seen.
 JSONStream& JSONStream::number(double value) {
@@ -163,9 +169,7 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
     case nlohmann::json::value_t::number_float:
         return number(value.get<double>());
     case nlohmann::json::value_t::null:
-        beforeValue();
-        out_ += "null";
-        return *this;
+        return null();
     default: // binary and discarded values have no JSON text
         beforeValue();
         spoiled_ = true;

@@ -28,6 +28,7 @@ public:
 
     JSONStream& string(std::string_view value);
     JSONStream& boolean(bool value);
+    JSONStream& null();
     JSONStream& number(double value);
     template <std::integral Integer>
     requires(!std::same_as<Integer, bool>) JSONStream& number(Integer value) {

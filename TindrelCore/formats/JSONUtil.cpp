@@ -1,5 +1,6 @@
 #include "TindrelCore/formats/JSONUtil.h"
 
+#include "TindrelCore/formats/JSONCanonical.h"
 #include "TindrelCore/text/Text.h"
 
 #include <cctype>
@@ -172,11 +173,9 @@ std::optional<std::string> write(const nlohmann::json& value, bool pretty) {
 std::optional<Pretty> prettyPrinted(std::string_view s) {
     std::string_view t = Text::trim(s);
     if (t.empty() || (t.front() != '{' && t.front() != '[')) return std::nullopt;
-    std::optional<nlohmann::json> value = parse(t);
-    if (!value) return std::nullopt;
-    std::optional<std::string> text = write(*value, true);
-    if (!text || !Text::isValidUTF8(*text)) return std::nullopt;
-    return Pretty{std::move(*text), value->is_array() ? "array" : "object"};
+    std::optional<std::string> text = JSONCanonical::pretty(t);
+    if (!text) return std::nullopt;
+    return Pretty{std::move(*text), t.front() == '[' ? "array" : "object"};
 }
 
 } // namespace tindrel::JSONUtil
