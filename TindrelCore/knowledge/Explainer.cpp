@@ -194,8 +194,11 @@ std::string relativeTime(double secondsFromNow) {
         count = std::round(a / 3600);
     }
     // Beyond 64-bit day counts the whole number is still written out in full, never trapped.
-    std::string number = fmt::format("{:.0f}", count);
-    std::string phrase = fmt::format("{} {}{}", number, unit, count == 1 ? "" : "s");
+    std::string phrase =
+        count < 1e15 ? std::to_string(static_cast<std::uint64_t>(count)) : fmt::format("{:.0f}", count);
+    phrase += ' ';
+    phrase += unit;
+    if (count != 1) phrase += 's';
     return secondsFromNow < 0 ? phrase + " ago" : "in " + phrase;
 }
 

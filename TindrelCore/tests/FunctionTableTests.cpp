@@ -179,6 +179,7 @@ inline const std::map<std::string, Function, std::less<>>& functions() {
              return value.dump();
          }},
         {"relativeTime", [](auto& s, auto&) -> Answer { return Explainer::relativeTime(std::stod(s)); }},
+        {"iso8601", [](auto& s, auto&) -> Answer { return DateText::iso8601(std::stod(s)); }},
         {"jwtAlgNote", [](auto& s, auto&) { return Explainer::jwtAlgNote(s); }},
         {"jwtClaim", [](auto& s, auto&) { return Explainer::jwtClaim(s); }},
         {"passwordHashNote",

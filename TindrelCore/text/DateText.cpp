@@ -1,7 +1,8 @@
 #include "TindrelCore/text/DateText.h"
 
+#include <charconv>
 #include <cmath>
-#include <fmt/format.h>
+#include <utility>
 
 namespace tindrel::DateText {
 namespace {
@@ -32,6 +33,14 @@ void civilFromDays(std::int64_t z, CivilTime& out) {
     out.year = yoe + era * 400 + (out.month <= 2);
 }
 
+// Dates are written for every JWT and timestamp a scan meets: digits by hand, not a format string.
+void appendPadded(std::string& out, std::uint64_t value, std::size_t width) {
+    char digits[20];
+    auto count = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    if (count < width) out.append(width - count, '0');
+    out.append(digits, count);
+}
+
 } // namespace
 
 std::optional<CivilTime> civil(double seconds) {
@@ -54,10 +63,20 @@ std::optional<CivilTime> civil(double seconds) {
 std::string iso8601(double seconds) {
     auto time = civil(seconds);
     if (!time) return "out of range";
-    std::string year = time->year >= 0 && time->year <= 9999 ? fmt::format("{:04}", time->year)
-                                                             : fmt::format("{:+05}", time->year);
-    return fmt::format("{}-{:02}-{:02}T{:02}:{:02}:{:02}Z", year, time->month, time->day, time->hour,
-                       time->minute, time->second);
+    std::string text;
+    text.reserve(32);
+    if (time->year < 0 || time->year > 9999) text += time->year < 0 ? '-' : '+';
+    appendPadded(text, static_cast<std::uint64_t>(time->year < 0 ? -time->year : time->year), 4);
+    for (auto [separator, field] : {std::pair{'-', time->month},
+                                    {'-', time->day},
+                                    {'T', time->hour},
+                                    {':', time->minute},
+                                    {':', time->second}}) {
+        text += separator;
+        appendPadded(text, static_cast<std::uint64_t>(field), 2);
+    }
+    text += 'Z';
+    return text;
 }
 
 std::int64_t secondsSinceEpoch(const CivilTime& time) {
