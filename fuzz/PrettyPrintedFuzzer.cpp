@@ -1,4 +1,4 @@
-#include "TindrelCore/formats/JSONCanonical.h"
+#include "TindrelCore/formats/FlatJSON.h"
 #include "TindrelCore/formats/JSONUtil.h"
 #include "TindrelCore/text/Text.h"
 
@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The flat reader renders every text as nlohmann's tree renders it, and refuses what it refuses.
     std::optional<nlohmann::json> tree = tindrel::JSONUtil::parse(bytes);
     std::optional<std::string> treeText = tree ? tindrel::JSONUtil::write(*tree, true) : std::nullopt;
-    if (tindrel::JSONCanonical::pretty(bytes) != treeText) __builtin_trap();
+    std::optional<tindrel::FlatJSON> flat = tindrel::FlatJSON::read(bytes);
+    if ((flat ? flat->pretty() : std::nullopt) != treeText) __builtin_trap();
     std::string text = tindrel::Text::sanitizeUTF8(bytes);
     if (auto pretty = tindrel::JSONUtil::prettyPrinted(text)) {
         // A canonical rendering renders to itself.

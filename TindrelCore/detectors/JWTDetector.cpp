@@ -1,6 +1,6 @@
 #include "TindrelCore/detectors/JWTDetector.h"
 
-#include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/formats/FlatJSON.h"
 #include "TindrelCore/knowledge/Explainer.h"
 #include "TindrelCore/text/Bytes.h"
 #include "TindrelCore/text/Clock.h"
@@ -11,8 +11,6 @@
 
 namespace tindrel {
 namespace {
-
-using nlohmann::json;
 
 struct Segments {
     std::string_view header, payload, signature;
@@ -30,21 +28,15 @@ std::optional<Segments> split(std::string_view text) {
     return segments;
 }
 
-std::optional<json> decodeObject(const Bytes::Buffer& bytes) {
-    std::optional<json> value = JSONUtil::parse(bytes);
-    if (!value || !value->is_object()) return std::nullopt;
+// The claims are looked up, never walked, so a flat reading serves; it points into `bytes`.
+std::optional<FlatJSON> decodeObject(const Bytes::Buffer& bytes) {
+    std::optional<FlatJSON> value = FlatJSON::read(bytes);
+    if (!value || !value->isObject()) return std::nullopt;
     return value;
 }
 
-std::optional<double> numericClaim(const json& payload, const char* name) {
-    auto it = payload.find(name);
-    if (it == payload.end() || !it->is_number()) return std::nullopt;
-    return it->get<double>();
-}
-
-void copyTextMember(const json& object, const char* name, Details& details) {
-    auto it = object.find(name);
-    if (it != object.end() && it->is_string()) details[name] = it->get<std::string>();
+void copyTextMember(const FlatJSON& object, const char* name, Details& details) {
+    if (auto text = object.stringMember(name)) details[name] = std::string(*text);
 }
 
 // Returns the expiry part of the summary.
@@ -58,13 +50,13 @@ std::string addExpiry(double exp, Details& details) {
     return expired ? "EXPIRED (" + rel + ")" : "valid, expires " + rel;
 }
 
-void addClaims(const json& payload, Details& details) {
+void addClaims(const FlatJSON& payload, Details& details) {
     for (const char* name : {"iat", "nbf"})
-        if (auto value = numericClaim(payload, name)) details[name] = DateText::iso8601(*value);
+        if (auto value = payload.numberMember(name)) details[name] = DateText::iso8601(*value);
     for (const char* name : {"sub", "iss", "aud"})
         copyTextMember(payload, name, details);
     for (const char* name : {"iss", "sub", "aud", "exp", "nbf", "iat", "jti"})
-        if (payload.contains(name))
+        if (payload.hasMember(name))
             if (auto meaning = Explainer::jwtClaim(name)) details[std::string(name) + "_meaning"] = *meaning;
 }
 
@@ -75,24 +67,22 @@ std::optional<DecodeResult> JWTDetector::decode(std::string_view text) const {
     if (!segments) return std::nullopt;
     std::optional<Bytes::Buffer> headerBytes = Bytes::base64URLDecode(segments->header);
     if (!headerBytes) return std::nullopt;
-    std::optional<json> header = decodeObject(*headerBytes);
+    std::optional<FlatJSON> header = decodeObject(*headerBytes);
     if (!header) return std::nullopt;
     std::optional<Bytes::Buffer> payloadBytes = Bytes::base64URLDecode(segments->payload);
     if (!payloadBytes || !Text::isValidUTF8(*payloadBytes)) return std::nullopt;
-    std::optional<json> payload = decodeObject(*payloadBytes);
+    std::optional<FlatJSON> payload = decodeObject(*payloadBytes);
     if (!payload) return std::nullopt;
 
     Details details;
-    auto algMember = header->find("alg");
-    std::string alg =
-        algMember != header->end() && algMember->is_string() ? algMember->get<std::string>() : "?";
+    std::string alg(header->stringMember("alg").value_or("?"));
     details["alg"] = alg;
     if (auto note = Explainer::jwtAlgNote(alg)) details["alg_note"] = *note;
     copyTextMember(*header, "typ", details);
     copyTextMember(*header, "kid", details);
 
     std::string summary = "JWT (" + alg + ")";
-    if (auto exp = numericClaim(*payload, "exp")) summary += ", " + addExpiry(*exp, details);
+    if (auto exp = payload->numberMember("exp")) summary += ", " + addExpiry(*exp, details);
     addClaims(*payload, details);
 
     return DecodeResult{DetectionKind::jwt, std::move(*payloadBytes), 0.97,

@@ -1,6 +1,6 @@
 #include "TindrelCore/formats/JSONUtil.h"
 
-#include "TindrelCore/formats/JSONCanonical.h"
+#include "TindrelCore/formats/FlatJSON.h"
 #include "TindrelCore/text/Text.h"
 
 #include <cctype>
@@ -173,7 +173,8 @@ std::optional<std::string> write(const nlohmann::json& value, bool pretty) {
 std::optional<Pretty> prettyPrinted(std::string_view s) {
     std::string_view t = Text::trim(s);
     if (t.empty() || (t.front() != '{' && t.front() != '[')) return std::nullopt;
-    std::optional<std::string> text = JSONCanonical::pretty(t);
+    std::optional<FlatJSON> document = FlatJSON::read(t);
+    std::optional<std::string> text = document ? document->pretty() : std::nullopt;
     if (!text) return std::nullopt;
     return Pretty{std::move(*text), t.front() == '[' ? "array" : "object"};
 }

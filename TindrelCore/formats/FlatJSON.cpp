@@ -1,4 +1,4 @@
-#include "TindrelCore/formats/JSONCanonical.h"
+#include "TindrelCore/formats/FlatJSON.h"
 
 #include "TindrelCore/formats/JSONStream.h"
 #include "TindrelCore/formats/JSONUtil.h"
@@ -12,10 +12,9 @@
 #include <utility>
 #include <vector>
 
-namespace tindrel::JSONCanonical {
-namespace {
+namespace tindrel {
 
-enum class Kind : std::uint8_t {
+enum class FlatJSON::Kind : std::uint8_t {
     object,
     array,
     text,
@@ -28,18 +27,9 @@ enum class Kind : std::uint8_t {
     null
 };
 
-// One value of the document. A container is followed by its children (an object's as key, value,
-// key, value …) and records where they end; a string points into the text or into the decoded
-// strings; a number keeps its bits.
-struct Node {
-    Kind kind;
-    std::uint64_t value = 0; // string: where it begins; container: the index past its last descendant
-    std::size_t size = 0;    // string: its bytes
-};
-
 // Reads a text the grammar walk has let through, so only what that walk leaves to the reader is
 // checked here: UTF-8, \u code points and the range of numbers.
-class Reader {
+class FlatJSON::Reader {
 public:
     explicit Reader(std::string_view text)
         : text_(text)
@@ -56,12 +46,7 @@ public:
         }
     }
 
-    const std::vector<Node>& nodes() const { return nodes_; }
-
-    std::string_view stringOf(const Node& node) const {
-        std::string_view from = node.kind == Kind::text ? text_ : std::string_view(decoded_);
-        return from.substr(node.value, node.size);
-    }
+    FlatJSON take() && { return FlatJSON(text_, std::move(nodes_), std::move(decoded_)); }
 
 private:
     static constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
@@ -264,11 +249,11 @@ private:
     std::string decoded_;           // strings with escapes, decoded
 };
 
-class Writer {
+class FlatJSON::Writer {
 public:
-    Writer(const Reader& reader, JSONStream& out)
-        : reader_(reader)
-        , nodes_(reader.nodes())
+    Writer(const FlatJSON& document, JSONStream& out)
+        : document_(document)
+        , nodes_(document.nodes_)
         , out_(out) {}
 
     void write(std::size_t index) {
@@ -284,13 +269,13 @@ public:
             return;
         case Kind::array:
             out_.beginArray();
-            for (std::size_t child = index + 1; child < node.value; child = after(child))
+            for (std::size_t child = index + 1; child < node.value; child = document_.after(child))
                 write(child);
             out_.endArray();
             return;
         case Kind::text:
         case Kind::decodedText:
-            out_.string(reader_.stringOf(node));
+            out_.string(document_.stringOf(node));
             return;
         case Kind::signedNumber:
             out_.number(std::bit_cast<std::int64_t>(node.value));
@@ -314,16 +299,11 @@ public:
 private:
     using Member = std::pair<std::string_view, std::size_t>; // key, index of the value
 
-    std::size_t after(std::size_t index) const {
-        const Node& node = nodes_[index];
-        return node.kind == Kind::object || node.kind == Kind::array ? node.value : index + 1;
-    }
-
     // Sorted by key; of equal keys only the last stays, as a reader that assigns them in turn keeps.
     std::vector<Member> sortedMembers(std::size_t object) const {
         std::vector<Member> members;
-        for (std::size_t key = object + 1; key < nodes_[object].value; key = after(key + 1))
-            members.emplace_back(reader_.stringOf(nodes_[key]), key + 1);
+        for (std::size_t key = object + 1; key < nodes_[object].value; key = document_.after(key + 1))
+            members.emplace_back(document_.stringOf(nodes_[key]), key + 1);
         std::stable_sort(members.begin(), members.end(),
                          [](const Member& a, const Member& b) { return a.first < b.first; });
         auto lastOfEach = [](const Member& earlier, const Member& later) {
@@ -334,20 +314,75 @@ private:
         return members;
     }
 
-    const Reader& reader_;
+    const FlatJSON& document_;
     const std::vector<Node>& nodes_;
     JSONStream& out_;
 };
 
-} // namespace
+FlatJSON::FlatJSON(std::string_view text, std::vector<Node> nodes, std::string decoded)
+    : text_(text)
+    , nodes_(std::move(nodes))
+    , decoded_(std::move(decoded)) {}
 
-std::optional<std::string> pretty(std::string_view text) {
+std::optional<FlatJSON> FlatJSON::read(std::string_view text) {
     if (!JSONUtil::mayBeJSON(text, static_cast<std::size_t>(JSONUtil::maxNestingDepth))) return std::nullopt;
     Reader reader(text);
     if (!reader.read()) return std::nullopt;
+    return std::move(reader).take();
+}
+
+std::string_view FlatJSON::stringOf(const Node& node) const {
+    std::string_view from = node.kind == Kind::text ? text_ : std::string_view(decoded_);
+    return from.substr(node.value, node.size);
+}
+
+std::size_t FlatJSON::after(std::size_t index) const {
+    const Node& node = nodes_[index];
+    return node.kind == Kind::object || node.kind == Kind::array ? node.value : index + 1;
+}
+
+bool FlatJSON::isObject() const {
+    return nodes_.front().kind == Kind::object;
+}
+
+// The last of equal keys is the one a reader that assigns members in turn keeps.
+const FlatJSON::Node* FlatJSON::member(std::string_view name) const {
+    if (!isObject()) return nullptr;
+    const Node* found = nullptr;
+    for (std::size_t key = 1; key < nodes_.front().value; key = after(key + 1))
+        if (stringOf(nodes_[key]) == name) found = &nodes_[key + 1];
+    return found;
+}
+
+std::optional<std::string_view> FlatJSON::stringMember(std::string_view name) const {
+    const Node* value = member(name);
+    if (!value || (value->kind != Kind::text && value->kind != Kind::decodedText)) return std::nullopt;
+    return stringOf(*value);
+}
+
+std::optional<double> FlatJSON::numberMember(std::string_view name) const {
+    const Node* value = member(name);
+    if (!value) return std::nullopt;
+    switch (value->kind) {
+    case Kind::signedNumber:
+        return static_cast<double>(std::bit_cast<std::int64_t>(value->value));
+    case Kind::unsignedNumber:
+        return static_cast<double>(value->value);
+    case Kind::floatNumber:
+        return std::bit_cast<double>(value->value);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool FlatJSON::hasMember(std::string_view name) const {
+    return member(name) != nullptr;
+}
+
+std::optional<std::string> FlatJSON::pretty() const {
     JSONStream out(true);
-    Writer(reader, out).write(0);
+    Writer(*this, out).write(0);
     return std::move(out).take();
 }
 
-} // namespace tindrel::JSONCanonical
+} // namespace tindrel

@@ -1,4 +1,4 @@
-#include "TindrelCore/formats/JSONCanonical.h"
+#include "TindrelCore/formats/FlatJSON.h"
 #include "TindrelCore/formats/JSONUtil.h"
 
 #include <gtest/gtest.h>
@@ -16,17 +16,45 @@ std::optional<std::string> treeRendering(std::string_view text) {
     return JSONUtil::write(*value, true);
 }
 
+std::optional<std::string> flatRendering(std::string_view text) {
+    std::optional<FlatJSON> document = FlatJSON::read(text);
+    return document ? document->pretty() : std::nullopt;
+}
+
 void expectSameAsTree(std::string_view text) {
-    EXPECT_EQ(JSONCanonical::pretty(text), treeRendering(text)) << text;
+    EXPECT_EQ(flatRendering(text), treeRendering(text)) << text;
+}
+
+// The members a reader of claims asks for answer as a lookup in the tree does.
+void expectSameMembers(std::string_view text) {
+    std::optional<FlatJSON> flat = FlatJSON::read(text);
+    std::optional<nlohmann::json> tree = JSONUtil::parse(text);
+    ASSERT_EQ(flat.has_value(), tree.has_value()) << text;
+    if (!tree) return;
+    ASSERT_EQ(flat->isObject(), tree->is_object()) << text;
+    for (std::string_view name : {"a", "k", "b", "é", ""}) {
+        auto found = tree->is_object() ? tree->find(name) : tree->end();
+        const bool present = found != tree->end();
+        EXPECT_EQ(flat->hasMember(name), present) << text << " " << name;
+        EXPECT_EQ(flat->stringMember(name), present && found->is_string()
+                                                ? std::optional(found->get_ref<const std::string&>())
+                                                : std::nullopt)
+            << text << " " << name;
+        EXPECT_EQ(flat->numberMember(name),
+                  present && found->is_number() ? std::optional(found->get<double>()) : std::nullopt)
+            << text << " " << name;
+    }
 }
 
 } // namespace
 
-TEST(JSONCanonical, RendersWhatTheTreeRenders) {
+TEST(FlatJSON, RendersWhatTheTreeRenders) {
     const std::string cases[] = {
         R"({"b":1,"a":{"d":[],"c":{}},"A":[1,[2,[3]]]})",
         R"({"k":1,"k":{"x":2},"j":0,"k":[3]})", // the last of equal keys wins
         R"({"a":1,"\u0061":2})",                // keys equal once decoded
+        R"({"a":"x","k":-5,"b":18446744073709551615,"\u00e9":1.5,"":"\u00e9","a":"y\n"})",
+        R"({"a":null,"k":true,"b":[1],"é":{"a":1}})",
         R"({"é":1,"z":2,"\u00e9\u0000":3,"":4})",
         R"(["\"\\\/\b\f\n\r\t","\u0000\u001f\u007f","\ud83d\ude00","x\u00e9y","plain é ✓"])",
         R"(["\ud83d"])", // a high surrogate alone
@@ -46,21 +74,23 @@ TEST(JSONCanonical, RendersWhatTheTreeRenders) {
         "[1,]",
         "{\"a\" 1}",
     };
-    for (const std::string& text : cases)
+    for (const std::string& text : cases) {
         expectSameAsTree(text);
+        expectSameMembers(text);
+    }
 }
 
-TEST(JSONCanonical, RefusesDepthBeyondTheLimitAsTheTreeDoes) {
+TEST(FlatJSON, RefusesDepthBeyondTheLimitAsTheTreeDoes) {
     for (int depth : {JSONUtil::maxNestingDepth, JSONUtil::maxNestingDepth + 1}) {
         std::string text = std::string(depth, '[') + std::string(depth, ']');
-        EXPECT_EQ(JSONCanonical::pretty(text).has_value(), depth <= JSONUtil::maxNestingDepth);
+        EXPECT_EQ(FlatJSON::read(text).has_value(), depth <= JSONUtil::maxNestingDepth);
         expectSameAsTree(text);
     }
 }
 
 // Random edits of documents over JSON's characters, escapes and bytes the reader refuses: every
 // edited text renders as the tree renders it, or is refused by both.
-TEST(JSONCanonical, AgreesWithTheTreeOnRandomEdits) {
+TEST(FlatJSON, AgreesWithTheTreeOnRandomEdits) {
     const std::string alphabet[] = {
         "{",   "}",        "[",        "]",    ",",       ":",       "\"",
         " ",   "\\",       "/",        "0",    "7",       "-",       "+",
@@ -78,7 +108,8 @@ TEST(JSONCanonical, AgreesWithTheTreeOnRandomEdits) {
         }
         std::optional<std::string> expected = treeRendering(text);
         rendered += expected.has_value();
-        ASSERT_EQ(JSONCanonical::pretty(text), expected) << text;
+        ASSERT_EQ(flatRendering(text), expected) << text;
+        expectSameMembers(text);
     }
     EXPECT_GT(rendered, 1500) << "enough edited texts stay readable to compare";
 }
