@@ -167,7 +167,13 @@ bool isWhitespace(char32_t c) {
     }
 }
 
+// Every detector trims what it is offered, and almost every text begins and ends with an ASCII
+// byte that is not white space: that case is answered without decoding a scalar.
 std::string_view trim(std::string_view s) {
+    auto plainASCII = [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && !isWhitespace(char32_t(c));
+    };
+    if (s.empty() || (plainASCII(s.front()) && plainASCII(s.back()))) return s;
     std::size_t start = 0;
     while (start < s.size()) {
         Scalar scalar = decodeScalar(s, start);
@@ -208,6 +214,10 @@ std::size_t characterCount(std::string_view s) {
 
 bool hasAtLeastCharacters(std::string_view s, std::size_t count) {
     if (count == 0) return true;
+    if (s.size() < count) return false; // no character is shorter than a byte
+    // ASCII bytes are a character each, but for CR LF: the answer of the first count + 1 bytes.
+    std::string_view head = s.substr(0, count + 1);
+    if (isASCII(head) && head.find('\r') == std::string_view::npos) return true;
     std::size_t seen = 0;
     forEachCharacter(s, [&](std::size_t, std::size_t) { return ++seen < count; });
     return seen >= count;

@@ -3,6 +3,7 @@
 #include "TindrelCore/text/Text.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <tuple>
 
 using namespace tindrel;
@@ -42,4 +43,50 @@ TEST(Text, HasAtLeastCharactersAgreesWithTheCount) {
         for (std::size_t count = 0; count <= 9; ++count)
             EXPECT_EQ(Text::hasAtLeastCharacters(text, count), Text::characterCount(text) >= count)
                 << text << " " << count;
+}
+
+namespace {
+
+// Short random texts of ASCII, white space of every width, CR LF and characters that join.
+std::vector<std::string> mixedTexts() {
+    const std::string pieces[] = {"a",          "7",          " ",      "\t",     "\r",     "\n",
+                                  "\v",         "\u0085",     "\u00A0", "\u3000", "\u0301", "\u200D",
+                                  "\U0001F1EB", "\U0001F469", "\xff",   "\u0600"};
+    std::mt19937 random(5);
+    std::vector<std::string> texts;
+    for (int round = 0; round < 4000; ++round) {
+        std::string text;
+        for (int length = round % 12; length > 0; --length)
+            text += pieces[random() % std::size(pieces)];
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+// Trimming scalar by scalar from both ends, as the definition reads.
+std::string_view referenceTrim(std::string_view s) {
+    std::size_t start = 0;
+    while (start < s.size() && Text::isWhitespace(Text::decodeScalar(s, start).value))
+        start += Text::decodeScalar(s, start).length;
+    std::size_t end = s.size();
+    while (end > start) {
+        std::size_t lead = end - 1;
+        while (lead > start && (static_cast<unsigned char>(s[lead]) & 0xC0) == 0x80)
+            --lead;
+        if (!Text::isWhitespace(Text::decodeScalar(s, lead).value)) break;
+        end = lead;
+    }
+    return s.substr(start, end - start);
+}
+
+} // namespace
+
+TEST(Text, QuickAnswersAgreeWithTheCharacterWalk) {
+    for (const std::string& text : mixedTexts()) {
+        std::string valid = Text::sanitizeUTF8(text);
+        EXPECT_EQ(Text::trim(valid), referenceTrim(valid)) << text;
+        for (std::size_t count = 0; count <= 13; count += 1 + count / 4)
+            EXPECT_EQ(Text::hasAtLeastCharacters(text, count), Text::characterCount(text) >= count)
+                << text << " " << count;
+    }
 }
