@@ -25,19 +25,21 @@ constexpr std::array<unsigned char, 256> classesOfBytes() {
 
 constexpr std::array<unsigned char, 256> byteClasses = classesOfBytes();
 
-// The classes of the sixteen bytes at `at`, a byte each as in byteClasses, found sixteen at a time.
-void classesOfBlock(const unsigned char* at, std::uint64_t lanes[2]) {
+// A bit for each of the sixteen bytes at `at` that is in the class, one word per class.
+std::array<std::uint32_t, ByteMasks::classCount> classBitsOfBlock(const char* at) {
     using namespace ByteBlocks;
-    const Block bytes = load(reinterpret_cast<const char*>(at));
+    const Block bytes = load(at);
+    // One subtraction and one comparison a range: bytes below `low` wrap round to large values.
     auto within = [&bytes](unsigned char low, unsigned char high) {
-        return (bytes >= every(low)) & (bytes <= every(high));
+        return (bytes - every(low)) <= every(static_cast<unsigned char>(high - low));
     };
     auto is = [&bytes](unsigned char byte) { return bytes == every(byte); };
     auto word = within('0', '9') | within('A', 'Z') | within('a', 'z') | is('_');
     auto base64 = word | is('+') | is('/') | is('-');
-    Block classes = (reinterpret_cast<Block&>(base64) & every(1u << ByteMasks::base64)) |
-                    (reinterpret_cast<Block&>(word) & every(1u << ByteMasks::word));
-    halvesOf(classes, lanes);
+    std::array<std::uint32_t, ByteMasks::classCount> bits{};
+    bits[ByteMasks::base64] = bitsOf(base64);
+    bits[ByteMasks::word] = bitsOf(word);
+    return bits;
 }
 
 } // namespace
@@ -47,24 +49,16 @@ ByteMasks::ByteMasks(std::string_view text)
     const std::size_t words = text.size() / 64 + 1; // one more, so a search can stop at the size
     for (std::vector<std::uint64_t>& bits : bits_)
         bits.assign(words, 0);
-    auto bytes = reinterpret_cast<const unsigned char*>(text.data());
-    auto add = [this](std::size_t at, std::uint64_t lanes) {
-        for (unsigned k = 0; k < classCount; ++k)
-            bits_[k][at / 64] |= std::uint64_t{ByteBlocks::lowBitsOf(lanes >> k)} << (at % 64);
-    };
     std::size_t at = 0;
-    for (; at + 16 <= text.size(); at += 16) {
-        std::uint64_t lanes[2];
-        classesOfBlock(bytes + at, lanes);
-        add(at, lanes[0]);
-        add(at + 8, lanes[1]);
+    for (; at + ByteBlocks::size <= text.size(); at += ByteBlocks::size) {
+        const std::array<std::uint32_t, classCount> blockBits = classBitsOfBlock(text.data() + at);
+        for (unsigned k = 0; k < classCount; ++k)
+            bits_[k][at / 64] |= std::uint64_t{blockBits[k]} << (at % 64);
     }
-    for (; at < text.size(); at += 8) {
-        std::size_t taken = std::min<std::size_t>(8, text.size() - at);
-        std::uint64_t lanes = 0; // a lane past the text stays zero, which is in no class
-        for (std::size_t i = 0; i < taken; ++i)
-            lanes |= std::uint64_t{byteClasses[bytes[at + i]]} << (8 * i);
-        add(at, lanes);
+    for (; at < text.size(); ++at) {
+        const unsigned char classes = byteClasses[static_cast<unsigned char>(text[at])];
+        for (unsigned k = 0; k < classCount; ++k)
+            bits_[k][at / 64] |= std::uint64_t{classes >> k & 1u} << (at % 64);
     }
 }
 
@@ -77,16 +71,26 @@ std::size_t ByteMasks::findInLaterChunks(Class byteClass, std::size_t index, std
 }
 
 // A run begins where the byte before is not in the class; it is long enough where the next
-// `length` - 1 bytes, reaching into the next chunk, are in it too.
+// `length` - 1 bytes, reaching into the next chunk, are in it too. Bit i of `covered` tells that the
+// `span` bytes from i on are all in the class: each step doubles the span, and a last step of an
+// overlapping shift brings it to `length` exactly.
 std::uint64_t ByteMasks::runStarts(Class byteClass, std::size_t chunk, unsigned length) const {
     const std::vector<std::uint64_t>& bits = bits_[byteClass];
     const std::uint64_t here = bits[chunk];
-    const std::uint64_t next = chunk + 1 < bits.size() ? bits[chunk + 1] : 0;
     const std::uint64_t carried = chunk > 0 ? bits[chunk - 1] >> 63 : 0;
-    std::uint64_t longEnough = here & ~((here << 1) | carried);
-    for (unsigned shift = 1; shift < length && longEnough != 0; ++shift)
-        longEnough &= (here >> shift) | (next << (64 - shift));
-    return longEnough;
+    const std::uint64_t starts = here & ~((here << 1) | carried);
+    if (starts == 0) return 0;
+    const std::uint64_t next = chunk + 1 < bits.size() ? bits[chunk + 1] : 0;
+    std::uint64_t covered = here, coveredNext = next; // the two chunks as one 128-bit word
+    auto cover = [&](unsigned shift) {                // 1 to 32
+        covered &= (covered >> shift) | (coveredNext << (64 - shift));
+        coveredNext &= coveredNext >> shift;
+    };
+    unsigned span = 1;
+    for (; span * 2 <= length; span *= 2)
+        cover(span);
+    if (span < length) cover(length - span);
+    return starts & covered;
 }
 
 } // namespace tindrel

@@ -56,7 +56,7 @@ TEST(ByteMasks, FindsRunsAsAByteAtATimeWalkDoes) {
                     ASSERT_EQ(masks.has(byteClass, pos), next == pos);
                 }
             }
-            for (unsigned length : {1u, 8u, 24u, 64u}) {
+            for (unsigned length : {1u, 2u, 5u, 8u, 24u, 63u, 64u}) {
                 std::vector<std::size_t> expected, found;
                 for (std::size_t pos = 0; pos < text.size(); ++pos) {
                     std::size_t end = pos;
