@@ -3,6 +3,7 @@
 #include "TindrelCore/scan/CandidateInspector.h"
 #include "TindrelCore/scan/CandidatePatterns.h"
 #include "TindrelCore/scan/OrderedWork.h"
+#include "TindrelCore/text/ByteBlocks.h"
 
 #include <algorithm>
 
@@ -82,7 +83,7 @@ public:
 
     std::size_t lineAt(std::size_t pos) {
         // A CR LF pair holds one line feed, so counting line feeds counts it once.
-        line_ += static_cast<std::size_t>(std::count(text_.begin() + counted_, text_.begin() + pos, '\n'));
+        line_ += ByteBlocks::countOf(text_.substr(counted_, pos - counted_), '\n');
         counted_ = pos;
         return line_;
     }

@@ -4,6 +4,7 @@
 #include "TindrelCore/scan/PieceScan.h"
 #include "TindrelCore/scan/ScanMatchers.h"
 #include "TindrelCore/scan/StreamCuts.h"
+#include "TindrelCore/text/ByteBlocks.h"
 
 #include <algorithm>
 
@@ -139,9 +140,7 @@ void ScanStream::scanHeld(Ending ending) {
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
         pieces.push_back({begin, *end, {line_, offset_ + begin}});
-        line_ += static_cast<std::size_t>(std::count(text.text().begin() + static_cast<std::ptrdiff_t>(begin),
-                                                     text.text().begin() + static_cast<std::ptrdiff_t>(*end),
-                                                     '\n'));
+        line_ += ByteBlocks::countOf(text.text().substr(begin, *end - begin), '\n');
         begin = *end;
     }
     scanPieces(text, pieces, scanner_.engine, each_);

@@ -2,6 +2,7 @@
 
 #include "TindrelCore/scan/PieceScan.h"
 #include "TindrelCore/scan/ScanPieces.h"
+#include "TindrelCore/text/ByteBlocks.h"
 
 #include <algorithm>
 
@@ -26,7 +27,7 @@ void Scanner::scan(std::string_view text, const FindingSink& each, std::size_t p
     for (std::size_t begin = 0, end = 0; begin < text.size(); begin = end) {
         end = cuts.endOf(begin);
         pieces.push_back({begin, end, {line, begin}});
-        line += static_cast<std::size_t>(std::count(text.begin() + begin, text.begin() + end, '\n'));
+        line += ByteBlocks::countOf(text.substr(begin, end - begin), '\n');
     }
     scanPieces(whole, pieces, engine, each);
 }

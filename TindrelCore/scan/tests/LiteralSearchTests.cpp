@@ -1,5 +1,6 @@
 #include "TindrelCore/scan/LiteralSearch.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -44,5 +45,24 @@ TEST(LiteralSearch, FindsTheFirstOfAnyBytesAsAByteByByteSearchDoes) {
             ASSERT_EQ((findAnyByte<'{', '[', '}', ']', '"', '\\'>(text, pos)), event)
                 << '"' << text << "\" from " << pos;
         }
+    }
+}
+
+// Line counts of long texts: the sixteen byte counters are summed before any passes 255, so texts
+// of every length up to many thousand blocks, nearly all one byte, count as a plain loop does.
+TEST(LiteralSearch, CountsBytesAsAPlainLoopDoes) {
+    std::mt19937 random(9);
+    for (int round = 0; round < 200; ++round) {
+        const std::size_t length = round < 100 ? random() % 80 : random() % 70000;
+        const int rarity = 1 + round % 4; // one byte in `rarity` is a line feed
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i)
+            text += random() % rarity == 0 ? '\n' : "a\xFF\r"[random() % 3];
+        const std::size_t start = random() % (text.size() + 1);
+        std::string_view tail = std::string_view(text).substr(start);
+        EXPECT_EQ(ByteBlocks::countOf(tail, '\n'), static_cast<std::size_t>(std::ranges::count(tail, '\n')))
+            << length << " bytes from " << start;
+        EXPECT_EQ(ByteBlocks::countOf(tail, 0xFF),
+                  static_cast<std::size_t>(std::ranges::count(tail, '\xFF')));
     }
 }
