@@ -30,13 +30,14 @@ inline std::size_t findLiteral(std::string_view text, std::string_view literal, 
     return text.find(literal, pos);
 }
 
-// The first byte at or after `pos` that is one of `Bytes`, or the text's size. Sixteen bytes
-// that hold none are passed over at once.
+// The first byte at or after `pos` that is one of `Bytes`, or the text's size. Sixteen bytes are
+// looked at at once.
 template <unsigned char... Bytes> std::size_t findAnyByte(std::string_view text, std::size_t pos) {
     using namespace ByteBlocks;
     for (; pos + size <= text.size(); pos += size) {
         Block block = load(text.data() + pos);
-        if (any(((block == every(Bytes)) | ...))) break;
+        if (std::uint32_t found = bitsOf(((block == every(Bytes)) | ...)); found != 0)
+            return pos + static_cast<std::size_t>(std::countr_zero(found));
     }
     while (pos < text.size() && ((static_cast<unsigned char>(text[pos]) != Bytes) && ...))
         ++pos;
