@@ -1,11 +1,12 @@
 #include "TindrelCore/formats/PEMBlock.h"
 
+#include "TindrelCore/text/LiteralSearch.h"
 #include "TindrelCore/text/Text.h"
 
 namespace tindrel {
 namespace {
 
-constexpr std::string_view begin = "-----BEGIN ";
+constexpr std::string_view begin = pemBeginMarker;
 constexpr std::string_view dashes = "-----";
 
 bool isLabelCharacter(char c) {
@@ -71,20 +72,24 @@ std::optional<FoundBlock> blockAt(std::string_view text, std::size_t start) {
 
 } // namespace
 
+std::size_t findPEMBegin(std::string_view text, std::size_t from) {
+    return findLiteral(text, begin, from, 5);
+}
+
 std::optional<PEMBlock> firstPEMBlock(std::string_view text) {
-    for (std::size_t start = text.find(begin); start != std::string_view::npos;
-         start = text.find(begin, start + 1))
+    for (std::size_t start = findPEMBegin(text, 0); start != std::string_view::npos;
+         start = findPEMBegin(text, start + 1))
         if (auto found = blockAt(text, start)) return std::move(found->block);
     return std::nullopt;
 }
 
 PEMBlocks allPEMBlocks(std::string_view text, std::size_t maxBlocks) {
     PEMBlocks found;
-    std::size_t start = text.find(begin);
+    std::size_t start = findPEMBegin(text, 0);
     while (start != std::string_view::npos) {
         std::optional<FoundBlock> next = blockAt(text, start);
         if (!next) {
-            start = text.find(begin, start + 1);
+            start = findPEMBegin(text, start + 1);
             continue;
         }
         if (found.blocks.size() == maxBlocks) {
@@ -92,7 +97,7 @@ PEMBlocks allPEMBlocks(std::string_view text, std::size_t maxBlocks) {
             break;
         }
         found.blocks.push_back(std::move(next->block));
-        start = text.find(begin, next->end);
+        start = findPEMBegin(text, next->end);
     }
     return found;
 }

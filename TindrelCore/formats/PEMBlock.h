@@ -7,6 +7,12 @@
 
 namespace tindrel {
 
+inline constexpr std::string_view pemBeginMarker = "-----BEGIN ";
+
+// The first "-----BEGIN " at or after `from`, or npos; logs are full of dashes, hardly ever followed
+// by a "B" five bytes on.
+std::size_t findPEMBegin(std::string_view text, std::size_t from);
+
 struct PEMBlock {
     std::string label; // spaces trimmed from both ends
     std::string body;  // the Base64 characters with every white space removed

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TindrelCore/scan/LiteralSearch.h"
 #include "TindrelCore/scan/ScanText.h"
+#include "TindrelCore/text/LiteralSearch.h"
 
 namespace tindrel::BracketEvents {
 

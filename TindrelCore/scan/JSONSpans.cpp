@@ -1,8 +1,8 @@
 #include "TindrelCore/scan/JSONSpans.h"
 
 #include "TindrelCore/scan/BracketEvents.h"
-#include "TindrelCore/scan/LiteralSearch.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
+#include "TindrelCore/text/LiteralSearch.h"
 
 namespace tindrel::JSONSpans {
 namespace {

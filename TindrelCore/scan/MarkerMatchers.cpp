@@ -1,5 +1,6 @@
-#include "TindrelCore/scan/LiteralSearch.h"
+#include "TindrelCore/formats/PEMBlock.h"
 #include "TindrelCore/scan/ScanMatchers.h"
+#include "TindrelCore/text/LiteralSearch.h"
 
 #include <optional>
 
@@ -14,9 +15,7 @@ constexpr ByteSet jwtChars("A-Za-z0-9_-");
 constexpr ByteSet keyStartChars("A-Za-z_");
 constexpr ByteSet keyChars("A-Za-z0-9_.");
 
-constexpr std::string_view pemBegin = "-----BEGIN ";
-// Its "B": dashes and spaces abound in logs, a dash with a "B" five bytes on hardly ever does.
-constexpr std::size_t pemBeginProbe = 5;
+constexpr std::string_view pemBegin = pemBeginMarker;
 constexpr std::size_t npos = std::string_view::npos;
 
 // Every run class above stops at "-", "$" or "." where the pattern needs the next fixed part, so
@@ -160,21 +159,21 @@ Attempt queryAt(const ScanText& text, std::size_t equals) {
 
 std::vector<TextSpan> pemBlocks(const ScanText& text, std::size_t beginBefore) {
     std::vector<TextSpan> spans;
-    std::size_t pos = findLiteral(text.text(), pemBegin, 0, pemBeginProbe);
+    std::size_t pos = findPEMBegin(text.text(), 0);
     while (pos < beginBefore && pos != npos) {
         std::optional<std::size_t> end = pemBlockEnd(text, pos);
         if (end) spans.push_back({pos, *end});
-        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1, pemBeginProbe);
+        pos = findPEMBegin(text.text(), end ? *end : pos + 1);
     }
     return spans;
 }
 
 std::optional<std::size_t> firstUnfinishedPemBlock(const ScanText& text) {
-    std::size_t pos = findLiteral(text.text(), pemBegin, 0, pemBeginProbe);
+    std::size_t pos = findPEMBegin(text.text(), 0);
     while (pos != npos) {
         std::optional<std::size_t> end = pemBlockEnd(text, pos);
         if (!end && pemBlockUnfinished(text, pos)) return pos;
-        pos = findLiteral(text.text(), pemBegin, end ? *end : pos + 1, pemBeginProbe);
+        pos = findPEMBegin(text.text(), end ? *end : pos + 1);
     }
     return std::nullopt;
 }

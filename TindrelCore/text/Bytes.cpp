@@ -37,23 +37,32 @@ std::size_t trailingPadding(std::string_view s, std::size_t limit) {
 }
 
 // Base64 without its padding; nothing at a character outside `values`. A lone character in the
-// last group carries no whole byte and fails too.
+// last group carries no whole byte and fails too; two or three carry one or two bytes.
 std::optional<Buffer> decodeBody(std::string_view body, const std::array<int, 256>& values) {
     if (body.size() % 4 == 1) return std::nullopt;
-    Buffer out;
-    out.reserve(body.size() / 4 * 3 + 2);
-    std::uint32_t accumulator = 0;
-    int bits = 0;
-    for (char c : body) {
-        int value = values[static_cast<unsigned char>(c)];
-        if (value < 0) return std::nullopt;
-        accumulator = (accumulator << 6) | std::uint32_t(value);
-        bits += 6;
-        if (bits >= 8) {
-            bits -= 8;
-            out += static_cast<char>((accumulator >> bits) & 0xFF);
-        }
+    auto value = [&](std::size_t i) { return values[static_cast<unsigned char>(body[i])]; };
+    Buffer out(body.size() / 4 * 3 + 2, '\0');
+    std::size_t written = 0;
+    std::size_t i = 0;
+    for (; i + 4 <= body.size(); i += 4) {
+        const int a = value(i), b = value(i + 1), c = value(i + 2), d = value(i + 3);
+        if ((a | b | c | d) < 0) return std::nullopt;
+        const auto group = static_cast<std::uint32_t>(a << 18 | b << 12 | c << 6 | d);
+        out[written++] = static_cast<char>(group >> 16);
+        out[written++] = static_cast<char>(group >> 8 & 0xFF);
+        out[written++] = static_cast<char>(group & 0xFF);
     }
+    std::uint32_t group = 0;
+    for (std::size_t j = i; j < body.size(); ++j) {
+        if (value(j) < 0) return std::nullopt;
+        group = group << 6 | static_cast<std::uint32_t>(value(j));
+    }
+    if (body.size() - i == 2) out[written++] = static_cast<char>(group >> 4);
+    if (body.size() - i == 3) {
+        out[written++] = static_cast<char>(group >> 10);
+        out[written++] = static_cast<char>(group >> 2 & 0xFF);
+    }
+    out.resize(written);
     return out;
 }
 

@@ -36,6 +36,23 @@ TEST(Bytes, Base64RoundTrips) {
         EXPECT_EQ(Bytes::base64Decode(Bytes::base64Encode(bytes)), bytes);
 }
 
+// Every length and tail, and one character outside the alphabet anywhere refuses the whole text.
+TEST(Bytes, Base64DecodesRandomBytesOfEveryLengthBack) {
+    std::mt19937 random(4);
+    for (std::size_t length = 0; length < 200; ++length) {
+        std::string bytes;
+        for (std::size_t i = 0; i < length; ++i)
+            bytes += static_cast<char>(random());
+        std::string text = Bytes::base64Encode(bytes);
+        ASSERT_EQ(Bytes::base64Decode(text), bytes);
+        std::string unpadded = text.substr(0, text.find('='));
+        ASSERT_EQ(Bytes::base64URLDecode(unpadded), bytes);
+        if (unpadded.empty()) continue;
+        unpadded[random() % unpadded.size()] = "*.\n\x80"[random() % 4];
+        EXPECT_EQ(Bytes::base64URLDecode(unpadded), std::nullopt) << unpadded;
+    }
+}
+
 TEST(Text, HasAtLeastCharactersAgreesWithTheCount) {
     for (const std::string text :
          {"", "abc", "a\r\nb", "e\u0301e\u0301", "\U0001F1EB\U0001F1F7\U0001F1E9\U0001F1EA",

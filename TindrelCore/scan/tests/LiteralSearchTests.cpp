@@ -1,4 +1,4 @@
-#include "TindrelCore/scan/LiteralSearch.h"
+#include "TindrelCore/text/LiteralSearch.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
