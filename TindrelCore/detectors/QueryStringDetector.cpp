@@ -89,10 +89,19 @@ void explainOAuthError(const std::vector<Pair>& pairs, DecodeResult& result) {
                                  info->likelyCause, info->nextStep);
 }
 
+// Two pairs at least, the first with a key: most texts fail this before any is looked at whole.
+bool mayHoldPairs(std::string_view t) {
+    std::size_t firstPiece = t.find('&');
+    if (firstPiece == std::string_view::npos) return false;
+    std::size_t equals = t.substr(0, firstPiece).find('=');
+    return equals != std::string_view::npos && isKey(t.substr(0, equals));
+}
+
 } // namespace
 
 std::optional<DecodeResult> QueryStringDetector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
+    if (!mayHoldPairs(t)) return std::nullopt;
     if (std::ranges::any_of(t, [](char c) { return c == ' ' || c == '\n'; })) return std::nullopt;
     std::optional<std::vector<Pair>> pairs = parsePairs(t);
     if (!pairs) return std::nullopt;
