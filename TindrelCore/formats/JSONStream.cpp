@@ -140,14 +140,29 @@ JSONStream& JSONStream::null() {
 }
 
 // Doubles are written by nlohmann itself: its shortest round-trip digits and its ".0" on whole
-// numbers are what readers of these documents have always seen.
+// numbers are what readers of these documents have always seen. The few values that fill most
+// documents (a detector's confidence) are remembered, a handful a thread.
 JSONStream& JSONStream::number(double value) {
     beforeValue();
     if (!std::isfinite(value)) {
         spoiled_ = true;
         return *this;
     }
-    out_ += nlohmann::json(value).dump();
+    struct Written {
+        std::uint64_t bits = 0;
+        std::string text; // empty while the slot is unused
+    };
+    thread_local std::array<Written, 8> recent;
+    thread_local std::size_t nextSlot = 0;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (const Written& written : recent)
+        if (written.bits == bits && !written.text.empty()) {
+            out_ += written.text;
+            return *this;
+        }
+    Written& slot = recent[nextSlot++ % recent.size()];
+    slot = {bits, nlohmann::json(value).dump()};
+    out_ += slot.text;
     return *this;
 }
 

@@ -49,6 +49,17 @@ TEST(JSONStream, WritesWhatTheStrictDumpWrites) {
     EXPECT_FALSE(streamed(json{{"x", -std::numeric_limits<double>::infinity()}}, true));
 }
 
+// Doubles written again are remembered a handful at a time: more distinct values than that, zero
+// of both signs and values whose bits differ only a little still come out as the dump writes them.
+TEST(JSONStream, WritesEveryDoubleAsTheDumpWritesItWhenValuesRecur) {
+    json values = json::array();
+    for (int round = 0; round < 3; ++round)
+        for (double value :
+             {0.0, -0.0, 0.97, 0.95, 0.7, 0.5, 1.0, 1e300, 0.1, 0.30000000000000004, 0.3, 2.5e-8})
+            values.push_back(value);
+    EXPECT_EQ(streamed(values, false), dumped(values, -1));
+}
+
 // Text for a place two levels deep: every line after the first carries the extra indent.
 // Strings of every length around the sixteen-byte blocks the writer classifies at once, with
 // escapes and multi-byte sequences (whole, cut or ill-formed) falling on and across their edges.
