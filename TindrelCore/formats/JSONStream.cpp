@@ -14,16 +14,16 @@ namespace {
 
 constexpr std::string_view hexDigits = "0123456789abcdef";
 
-// The escape of a byte that JSON does not take plainly in a string; empty for every other byte.
-constexpr std::array<std::string_view, 128> shortEscapes = [] {
-    std::array<std::string_view, 128> table{};
-    table['"'] = "\\\"";
-    table['\\'] = "\\\\";
-    table['\b'] = "\\b";
-    table['\f'] = "\\f";
-    table['\n'] = "\\n";
-    table['\r'] = "\\r";
-    table['\t'] = "\\t";
+// The letter after the backslash of a byte's short escape; 0 for a byte that has none.
+constexpr std::array<char, 128> shortEscapes = [] {
+    std::array<char, 128> table{};
+    table['"'] = '"';
+    table['\\'] = '\\';
+    table['\b'] = 'b';
+    table['\f'] = 'f';
+    table['\n'] = 'n';
+    table['\r'] = 'r';
+    table['\t'] = 't';
     return table;
 }();
 
@@ -201,7 +201,7 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
 // sequences are well formed. Sixteen bytes at a time are classified at once, and only the ones
 // that need care are looked at one by one.
 void JSONStream::escaped(std::string_view text) {
-    out_.reserve(out_.size() + text.size() + 2);
+    out_.reserve(text.size() + 2);
     out_ += '"';
     std::size_t plain = 0;
     std::size_t next = 0; // where the next character begins: past a multi-byte sequence, bits wait
@@ -211,7 +211,7 @@ void JSONStream::escaped(std::string_view text) {
             if (i >= next) next = escapedAt(text, i, plain);
         }
     }
-    out_.append(text.substr(plain));
+    out_ += text.substr(plain);
     out_ += '"';
 }
 
@@ -225,12 +225,17 @@ std::size_t JSONStream::escapedAt(std::string_view text, std::size_t i, std::siz
         return i + scalar.length;
     }
     if (!needsEscape(byte)) return i + 1;
-    out_.append(text.substr(plain, i - plain));
+    // Plain runs between escapes are short in escaped JSON or text: one sixteen-byte copy takes them.
+    if (i - plain <= ByteBlocks::size && plain + ByteBlocks::size <= text.size())
+        out_.appendFromBlock(text.data() + plain, i - plain);
+    else
+        out_ += text.substr(plain, i - plain);
     plain = i + 1;
-    if (!shortEscapes[byte].empty()) {
+    out_ += '\\';
+    if (shortEscapes[byte] != 0) {
         out_ += shortEscapes[byte];
     } else {
-        out_ += "\\u00";
+        out_ += "u00";
         out_ += hexDigits[byte >> 4];
         out_ += hexDigits[byte & 0xF];
     }
@@ -239,7 +244,7 @@ std::size_t JSONStream::escapedAt(std::string_view text, std::size_t i, std::siz
 
 std::optional<std::string> JSONStream::take() && {
     if (spoiled_) return std::nullopt;
-    return std::move(out_);
+    return std::move(out_).take();
 }
 
 } // namespace tindrel

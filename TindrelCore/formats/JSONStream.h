@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TindrelCore/text/TextBuffer.h"
+
 #include <concepts>
 #include <cstddef>
 #include <nlohmann/json.hpp>
@@ -52,7 +54,7 @@ private:
     void escaped(std::string_view text);
     std::size_t escapedAt(std::string_view text, std::size_t i, std::size_t& plain);
 
-    std::string out_;
+    TextBuffer out_;
     std::vector<std::size_t> sizes_; // elements so far in each open object or array
     std::size_t baseLevel_;
     bool pretty_;

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tindrel {
+
+// Text written at the end of a buffer that doubles when full: an append is a copy and a bump, with
+// none of the checks std::string makes on every call. Writers that append a few bytes at a time,
+// millions of times, build their text here and take it as a string once.
+class TextBuffer {
+public:
+    TextBuffer& operator+=(std::string_view text) {
+        makeRoom(text.size());
+        if (!text.empty()) std::memcpy(end_, text.data(), text.size());
+        end_ += text.size();
+        return *this;
+    }
+    TextBuffer& operator+=(char c) {
+        makeRoom(1);
+        *end_++ = c;
+        return *this;
+    }
+    void append(std::size_t count, char c) {
+        makeRoom(count);
+        std::memset(end_, c, count);
+        end_ += count;
+    }
+    void reserve(std::size_t count) { makeRoom(count); }
+    // Appends `count` (at most sixteen) bytes from `from`, where sixteen may be read: one fixed-size
+    // copy however few are kept, instead of a call that works out the size.
+    void appendFromBlock(const char* from, std::size_t count) {
+        makeRoom(16);
+        std::memcpy(end_, from, 16);
+        end_ += count;
+    }
+
+    std::string take() && { return std::string(data_.get(), end_); }
+
+private:
+    void makeRoom(std::size_t count) {
+        if (static_cast<std::size_t>(capacityEnd_ - end_) < count) grow(count);
+    }
+    void grow(std::size_t count) {
+        const auto size = static_cast<std::size_t>(end_ - data_.get());
+        const auto capacity = static_cast<std::size_t>(capacityEnd_ - data_.get());
+        const std::size_t wanted = std::max({2 * capacity, size + count, std::size_t{64}});
+        std::unique_ptr<char[]> data(new char[wanted]);
+        if (size > 0) std::memcpy(data.get(), data_.get(), size);
+        data_ = std::move(data);
+        end_ = data_.get() + size;
+        capacityEnd_ = data_.get() + wanted;
+    }
+
+    std::unique_ptr<char[]> data_;
+    char* end_ = nullptr;
+    char* capacityEnd_ = nullptr;
+};
+
+} // namespace tindrel
