@@ -28,10 +28,12 @@ bool isSpace(char32_t c) {
 // Appends the Base64 characters of the body that starts at `pos`; answers where the body ends.
 std::size_t scanBody(std::string_view text, std::size_t pos, std::string& body) {
     while (pos < text.size()) {
-        if (isBase64Character(text[pos])) {
-            body += text[pos++];
-            continue;
-        }
+        std::size_t run = pos;
+        while (run < text.size() && isBase64Character(text[run]))
+            ++run;
+        body += text.substr(pos, run - pos);
+        pos = run;
+        if (pos == text.size()) break;
         Text::Scalar scalar = Text::decodeScalar(text, pos);
         if (scalar.value == Text::Scalar::invalid || !isSpace(scalar.value)) break;
         pos += scalar.length;
