@@ -54,7 +54,9 @@ std::uint32_t careMask(std::string_view text, std::size_t at) {
 
 JSONStream::JSONStream(bool pretty, std::size_t indentLevel)
     : baseLevel_(indentLevel)
-    , pretty_(pretty) {}
+    , pretty_(pretty) {
+    sizes_.reserve(16); // deeper documents are rare; the list grows for them
+}
 
 void JSONStream::newLine() {
     out_ += '\n';

@@ -48,7 +48,8 @@ private:
     void grow(std::size_t count) {
         const auto size = static_cast<std::size_t>(end_ - data_.get());
         const auto capacity = static_cast<std::size_t>(capacityEnd_ - data_.get());
-        const std::size_t wanted = std::max({2 * capacity, size + count, std::size_t{64}});
+        // A kilobyte first: most texts built here are records of a few hundred bytes.
+        const std::size_t wanted = std::max({2 * capacity, size + count, std::size_t{1024}});
         std::unique_ptr<char[]> data(new char[wanted]);
         if (size > 0) std::memcpy(data.get(), data_.get(), size);
         data_ = std::move(data);
