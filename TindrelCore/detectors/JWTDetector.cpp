@@ -8,6 +8,7 @@
 #include "TindrelCore/text/Text.h"
 
 #include <array>
+#include <utility>
 
 namespace tindrel {
 namespace {
@@ -57,7 +58,8 @@ void addClaims(const FlatJSON& payload, Details& details) {
         copyTextMember(payload, name, details);
     for (const char* name : {"iss", "sub", "aud", "exp", "nbf", "iat", "jti"})
         if (payload.hasMember(name))
-            if (auto meaning = Explainer::jwtClaim(name)) details[std::string(name) + "_meaning"] = *meaning;
+            if (auto meaning = Explainer::jwtClaim(name))
+                details[std::string(name) + "_meaning"] = std::move(*meaning);
 }
 
 } // namespace
@@ -77,7 +79,7 @@ std::optional<DecodeResult> JWTDetector::decode(std::string_view text) const {
     Details details;
     std::string alg(header->stringMember("alg").value_or("?"));
     details["alg"] = alg;
-    if (auto note = Explainer::jwtAlgNote(alg)) details["alg_note"] = *note;
+    if (auto note = Explainer::jwtAlgNote(alg)) details["alg_note"] = std::move(*note);
     copyTextMember(*header, "typ", details);
     copyTextMember(*header, "kid", details);
 

@@ -31,9 +31,14 @@ enum class FlatJSON::Kind : std::uint8_t {
 // checked here: UTF-8, \u code points and the range of numbers.
 class FlatJSON::Reader {
 public:
+    // A value takes a few bytes of text at least: room for a small document's values is made once,
+    // a large one's list grows as it is read.
     explicit Reader(std::string_view text)
         : text_(text)
-        , i_(text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0) {}
+        , i_(text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0) {
+        nodes_.reserve(std::min<std::size_t>(text.size() / 4 + 4, 4096));
+        open_.reserve(16);
+    }
 
     bool read() {
         for (;;) {
