@@ -2,6 +2,7 @@
 
 #include "TindrelCore/detectors/DecodedText.h"
 #include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/LiteralSearch.h"
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
@@ -21,7 +22,7 @@ bool isDigitsOnly(std::string_view t) {
 std::optional<DecodeResult> Base64Detector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
     if (!Text::hasAtLeastCharacters(t, 8)) return std::nullopt;
-    bool urlSafe = std::ranges::any_of(t, [](char c) { return c == '-' || c == '_'; });
+    bool urlSafe = findAnyByte<'-', '_'>(t, 0) < t.size();
     if (urlSafe ? !Bytes::isBase64URLText(t) : !Bytes::isBase64Text(t)) return std::nullopt;
     if (isDigitsOnly(t)) return std::nullopt;
     auto decoder = urlSafe ? &Bytes::base64URLDecode : &Bytes::base64Decode;

@@ -28,6 +28,14 @@ constexpr std::array<int, 256> makeBase64Values(bool urlSafe) {
 constexpr std::array<int, 256> standardValues = makeBase64Values(false);
 constexpr std::array<int, 256> urlSafeValues = makeBase64Values(true);
 
+// The characters of the URL-safe alphabet alone: letters, digits, "-" and "_".
+constexpr std::array<bool, 256> urlAlphabetCharacters = [] {
+    std::array<bool, 256> characters{};
+    for (std::size_t byte = 0; byte < characters.size(); ++byte)
+        characters[byte] = urlSafeValues[byte] >= 0 && byte != '+' && byte != '/';
+    return characters;
+}();
+
 // The "=" at the end of `s`, at most `limit` of them.
 std::size_t trailingPadding(std::string_view s, std::size_t limit) {
     std::size_t padding = 0;
@@ -71,10 +79,6 @@ bool leadPasses(const std::optional<Buffer>& lead, std::size_t count,
     return lead && accepts(std::string_view(*lead).substr(0, count));
 }
 
-bool isAlnum(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
 // One or more characters accepted by `body`, then zero to two "=".
 template <typename Body> bool matchesPadded(std::string_view s, Body body) {
     std::size_t end = s.size();
@@ -93,13 +97,12 @@ template <typename Body> bool matchesPadded(std::string_view s, Body body) {
 
 std::optional<Buffer> hex(std::string_view s) {
     if (s.size() % 2 != 0) return std::nullopt;
-    Buffer out;
-    out.reserve(s.size() / 2);
+    Buffer out(s.size() / 2, '\0');
     for (std::size_t i = 0; i < s.size(); i += 2) {
         int high = hexDigitValue(s[i]);
         int low = hexDigitValue(s[i + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
-        out += static_cast<char>(high * 16 + low);
+        if ((high | low) < 0) return std::nullopt;
+        out[i / 2] = static_cast<char>(high * 16 + low);
     }
     return out;
 }
@@ -139,11 +142,11 @@ std::string base64Encode(std::string_view bytes) {
 }
 
 bool isBase64Text(std::string_view s) {
-    return matchesPadded(s, [](char c) { return isAlnum(c) || c == '+' || c == '/'; });
+    return matchesPadded(s, [](char c) { return standardValues[static_cast<unsigned char>(c)] >= 0; });
 }
 
 bool isBase64URLText(std::string_view s) {
-    return matchesPadded(s, [](char c) { return isAlnum(c) || c == '-' || c == '_'; });
+    return matchesPadded(s, [](char c) { return urlAlphabetCharacters[static_cast<unsigned char>(c)]; });
 }
 
 bool isHexText(std::string_view s) {

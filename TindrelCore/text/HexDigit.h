@@ -1,13 +1,29 @@
 #pragma once
 
+#include <array>
+
 namespace tindrel {
+
+// The value of each byte as a hexadecimal digit in either case, or -1: one lookup a byte, for
+// texts of megabytes of digits.
+inline constexpr std::array<signed char, 256> hexDigitValues = [] {
+    std::array<signed char, 256> values{};
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte >= '0' && byte <= '9')
+            values[byte] = static_cast<signed char>(byte - '0');
+        else if (byte >= 'a' && byte <= 'f')
+            values[byte] = static_cast<signed char>(byte - 'a' + 10);
+        else if (byte >= 'A' && byte <= 'F')
+            values[byte] = static_cast<signed char>(byte - 'A' + 10);
+        else
+            values[byte] = -1;
+    }
+    return values;
+}();
 
 // The value of one hexadecimal digit in either case, or -1.
 constexpr int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+    return hexDigitValues[static_cast<unsigned char>(c)];
 }
 
 } // namespace tindrel
