@@ -86,9 +86,11 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         if (!decoded[i].isRecognized()) continue;
         *freshAnswers[i] = recognised_.size();
+        // The first chain is kept whatever its size: a piece that is one huge candidate is then
+        // decoded once, holding no more than its decoding held anyway.
         std::size_t size = approximateSize(decoded[i]);
-        bool keep = size <= budget_;
-        budget_ -= keep ? size : 0;
+        bool keep = size <= budget_ || recognised_.empty();
+        budget_ -= keep ? std::min(size, budget_) : 0;
         recognised_.push_back(
             {fresh[i], keep ? std::make_unique<DecodeChain>(std::move(decoded[i])) : nullptr});
     }

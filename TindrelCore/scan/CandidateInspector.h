@@ -14,9 +14,9 @@ namespace tindrel {
 // may be spread over a thread per core; every chain depends on its text alone, so the answers are
 // the same as one thread would give. The texts must outlive the inspector.
 //
-// Chains are kept up to a memory budget; past it only the verdict is, and a chain asked for is
-// decoded again. A piece dense with distinct findings (a line of distinct timestamps) then holds
-// a few bytes per finding, not a whole chain each, at the cost of decoding those findings twice.
+// Chains are kept up to a memory budget (the first one always); past it only the verdict is, and a
+// chain asked for is decoded again. A piece dense with distinct findings (a line of distinct timestamps) then
+// holds a few bytes per finding, not a whole chain each, at the cost of decoding those findings twice.
 class CandidateInspector {
 public:
     // About this many bytes of chains are kept, by each of the inspectors that work side by side.

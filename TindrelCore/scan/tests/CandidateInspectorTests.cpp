@@ -1,5 +1,7 @@
 #include "TindrelCore/scan/CandidateInspector.h"
+#include "TindrelCore/scan/tests/ScanTestEngines.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 
 using namespace tindrel;
@@ -30,4 +32,24 @@ TEST(CandidateInspector, GivesTheSameChainsWhetherItKeptThemOrNot) {
         EXPECT_EQ(keepsSome.release(i), chain) << i;
         EXPECT_EQ(keepsNone.release(i), chain) << i;
     }
+}
+
+// A piece that is one huge candidate must not be decoded twice for want of budget: the first chain
+// is kept whatever its size, the ones after it only within the budget.
+TEST(CandidateInspector, KeepsTheFirstChainHoweverLargeAndDecodesLaterOnesAgain) {
+    auto decodes = std::make_shared<std::atomic<int>>(0);
+    DetectorList detectors{std::make_shared<scantest::FunctionDetector>(
+        DetectionKind::hex, [decodes](std::string_view text) -> std::optional<DecodeResult> {
+            ++*decodes;
+            return DecodeResult{DetectionKind::hex, std::string(text), 0.9, "seen", {}, true};
+        })};
+    const ChainEngine engine{detectors, 0.5, 12};
+    CandidateInspector inspector(engine, CandidateInspector::Threads::caller, 0);
+    const std::string huge(1 << 16, 'a');
+    ASSERT_EQ(inspector.inspect({huge, "second"}), (std::vector<std::optional<std::size_t>>{0, 1}));
+    ASSERT_EQ(*decodes, 2);
+    EXPECT_EQ(inspector.release(0).input, huge);
+    EXPECT_EQ(*decodes, 2) << "the first chain was kept";
+    EXPECT_EQ(inspector.release(1).input, "second");
+    EXPECT_EQ(*decodes, 3) << "a chain past the budget is decoded again";
 }
