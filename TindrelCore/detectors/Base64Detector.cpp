@@ -5,7 +5,6 @@
 #include "TindrelCore/text/LiteralSearch.h"
 #include "TindrelCore/text/Text.h"
 
-#include <algorithm>
 #include <fmt/format.h>
 
 namespace tindrel {
