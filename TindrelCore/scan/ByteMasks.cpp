@@ -70,27 +70,4 @@ std::size_t ByteMasks::findInLaterChunks(Class byteClass, std::size_t index, std
     return size_;
 }
 
-// A run begins where the byte before is not in the class; it is long enough where the next
-// `length` - 1 bytes, reaching into the next chunk, are in it too. Bit i of `covered` tells that the
-// `span` bytes from i on are all in the class: each step doubles the span, and a last step of an
-// overlapping shift brings it to `length` exactly.
-std::uint64_t ByteMasks::runStarts(Class byteClass, std::size_t chunk, unsigned length) const {
-    const std::vector<std::uint64_t>& bits = bits_[byteClass];
-    const std::uint64_t here = bits[chunk];
-    const std::uint64_t carried = chunk > 0 ? bits[chunk - 1] >> 63 : 0;
-    const std::uint64_t starts = here & ~((here << 1) | carried);
-    if (starts == 0) return 0;
-    const std::uint64_t next = chunk + 1 < bits.size() ? bits[chunk + 1] : 0;
-    std::uint64_t covered = here, coveredNext = next; // the two chunks as one 128-bit word
-    auto cover = [&](unsigned shift) {                // 1 to 32
-        covered &= (covered >> shift) | (coveredNext << (64 - shift));
-        coveredNext &= coveredNext >> shift;
-    };
-    unsigned span = 1;
-    for (; span * 2 <= length; span *= 2)
-        cover(span);
-    if (span < length) cover(length - span);
-    return starts & covered;
-}
-
 } // namespace tindrel

@@ -34,12 +34,20 @@ public:
     }
 
     // Hands `each`, in order, the position of every run of the class that is at least `length`
-    // (1 to 64) long. Shorter runs cost a few bit operations for sixty-four bytes.
+    // (1 to 64) long: a run begins where the byte before is not in the class. Shorter runs cost a
+    // few bit operations for sixty-four bytes.
     template <typename Each> void forEachRunStart(Class byteClass, unsigned length, Each each) const {
-        for (std::size_t chunk = 0; chunk < bits_[byteClass].size(); ++chunk)
-            for (std::uint64_t starts = runStarts(byteClass, chunk, length); starts != 0;
-                 starts &= starts - 1)
+        const std::vector<std::uint64_t>& bits = bits_[byteClass];
+        std::uint64_t before = 0; // the chunk before, whose last bit tells whether a run goes on
+        for (std::size_t chunk = 0; chunk < bits.size(); ++chunk) {
+            const std::uint64_t here = bits[chunk];
+            std::uint64_t starts = here & ~((here << 1) | (before >> 63));
+            before = here;
+            if (starts == 0) continue;
+            starts &= longRuns(here, chunk + 1 < bits.size() ? bits[chunk + 1] : 0, length);
+            for (; starts != 0; starts &= starts - 1)
                 each(chunk * 64 + static_cast<std::size_t>(std::countr_zero(starts)));
+        }
     }
 
 private:
@@ -52,7 +60,19 @@ private:
         return std::min(size_, pos + static_cast<std::size_t>(std::countr_zero(chunk)));
     }
     std::size_t findInLaterChunks(Class byteClass, std::size_t index, std::uint64_t flip) const;
-    std::uint64_t runStarts(Class byteClass, std::size_t chunk, unsigned length) const;
+    // Bit i set where the `length` bytes from i on, running into `next`, are all in the class.
+    // Each step doubles the span a bit covers; a last, overlapping step brings it to `length`.
+    static std::uint64_t longRuns(std::uint64_t here, std::uint64_t next, unsigned length) {
+        auto cover = [&here, &next](unsigned shift) { // 1 to 32; the two chunks as one 128-bit word
+            here &= (here >> shift) | (next << (64 - shift));
+            next &= next >> shift;
+        };
+        unsigned span = 1;
+        for (; span * 2 <= length; span *= 2)
+            cover(span);
+        if (span < length) cover(length - span);
+        return here;
+    }
 
     std::size_t size_;
     std::array<std::vector<std::uint64_t>, classCount> bits_;
