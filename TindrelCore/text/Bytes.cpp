@@ -31,8 +31,8 @@ constexpr std::array<int, 256> urlSafeValues = makeBase64Values(true);
 // The characters of the URL-safe alphabet alone: letters, digits, "-" and "_".
 constexpr std::array<bool, 256> urlAlphabetCharacters = [] {
     std::array<bool, 256> characters{};
-    for (std::size_t byte = 0; byte < characters.size(); ++byte)
-        characters[byte] = urlSafeValues[byte] >= 0 && byte != '+' && byte != '/';
+    for (std::size_t i = 0; i < 256; ++i)
+        characters[i] = urlSafeValues[i] >= 0 && i != '+' && i != '/';
     return characters;
 }();
 
