@@ -9,8 +9,10 @@ namespace tindrel {
 
 // Works on the text as given: surrounding blanks are part of what was encoded.
 std::optional<DecodeResult> URLEncodingDetector::decode(std::string_view text) const {
-    auto escapes = static_cast<std::size_t>(std::count(text.begin(), text.end(), '%'));
-    if (escapes == 0) return std::nullopt;
+    std::size_t first = text.find('%'); // most texts have none, found at the speed of memchr
+    if (first == std::string_view::npos) return std::nullopt;
+    auto escapes = static_cast<std::size_t>(
+        std::count(text.begin() + static_cast<std::ptrdiff_t>(first), text.end(), '%'));
     // Decoding refuses any "%" that does not start an escape, so every "%" counted is one, and
     // each escape shortens the text: the output always differs from the input.
     std::optional<std::string> decoded = Percent::decode(text);
