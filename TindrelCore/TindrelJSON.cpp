@@ -4,6 +4,8 @@
 #include "TindrelCore/knowledge/CertificateBundle.h"
 #include "TindrelCore/text/DateText.h"
 
+#include <optional>
+
 namespace tindrel::TindrelJSON {
 namespace {
 
@@ -102,7 +104,9 @@ nlohmann::json bundleRecord(const PEMBundle::Bundle& bundle) {
 
 namespace {
 
-void writeStep(JSONStream& out, const DecodeChain& chain, std::size_t index, Members members) {
+// `finalValue`: where the chain's final value was written, when this step's output is that value.
+void writeStep(JSONStream& out, const DecodeChain& chain, std::size_t index, Members members,
+               std::optional<JSONStream::Written> finalValue) {
     const DecodeResult& step = chain.steps[index];
     out.beginObject();
     if (members == Members::extended) {
@@ -116,31 +120,24 @@ void writeStep(JSONStream& out, const DecodeChain& chain, std::size_t index, Mem
     out.key("confidence").number(step.confidence).key("details").beginObject();
     for (const auto& [key, value] : step.details)
         out.key(key).string(value);
-    out.endObject()
-        .key("kind")
-        .string(detection_kind::rawValue(step.kind))
-        .key("output")
-        .string(step.output)
-        .key("summary")
-        .string(step.summary)
-        .key("terminal")
-        .boolean(step.terminal)
-        .endObject();
+    out.endObject().key("kind").string(detection_kind::rawValue(step.kind)).key("output");
+    if (finalValue)
+        out.repeated(*finalValue);
+    else
+        out.string(step.output);
+    out.key("summary").string(step.summary).key("terminal").boolean(step.terminal).endObject();
 }
 
+// The final value is the last step's output, written once and copied.
 void writeChain(JSONStream& out, const DecodeChain& chain, Members members) {
-    out.beginObject()
-        .key("finalValue")
-        .string(chain.finalValue())
-        .key("input")
-        .string(chain.input)
-        .key("recognized")
-        .boolean(chain.isRecognized())
-        .key("shape");
+    out.beginObject().key("finalValue").string(chain.finalValue());
+    const JSONStream::Written finalValue = out.lastString();
+    out.key("input").string(chain.input).key("recognized").boolean(chain.isRecognized()).key("shape");
     writeStrings(out, chain.shape());
     out.key("steps").beginArray();
     for (std::size_t i = 0; i < chain.steps.size(); ++i)
-        writeStep(out, chain, i, members);
+        writeStep(out, chain, i, members,
+                  i + 1 == chain.steps.size() ? std::optional(finalValue) : std::nullopt);
     out.endArray();
     if (members == Members::extended) writeStop(out.key("stopReason"), chain.stop);
     out.endObject();

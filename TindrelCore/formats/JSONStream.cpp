@@ -119,7 +119,15 @@ JSONStream& JSONStream::key(std::string_view name) {
 
 JSONStream& JSONStream::string(std::string_view value) {
     beforeValue();
+    const std::size_t begin = out_.size();
     escaped(value);
+    lastString_ = {begin, out_.size()};
+    return *this;
+}
+
+JSONStream& JSONStream::repeated(Written string) {
+    beforeValue();
+    out_.appendCopyOf(string.begin, string.end);
     return *this;
 }
 
@@ -150,19 +158,19 @@ JSONStream& JSONStream::number(double value) {
         spoiled_ = true;
         return *this;
     }
-    struct Written {
+    struct Remembered {
         std::uint64_t bits = 0;
         std::string text; // empty while the slot is unused
     };
-    thread_local std::array<Written, 8> recent;
+    thread_local std::array<Remembered, 8> recent;
     thread_local std::size_t nextSlot = 0;
     const auto bits = std::bit_cast<std::uint64_t>(value);
-    for (const Written& written : recent)
+    for (const Remembered& written : recent)
         if (written.bits == bits && !written.text.empty()) {
             out_ += written.text;
             return *this;
         }
-    Written& slot = recent[nextSlot++ % recent.size()];
+    Remembered& slot = recent[nextSlot++ % recent.size()];
     slot = {bits, nlohmann::json(value).dump()};
     out_ += slot.text;
     return *this;

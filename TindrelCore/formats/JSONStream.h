@@ -29,6 +29,14 @@ public:
     JSONStream& key(std::string_view name);
 
     JSONStream& string(std::string_view value);
+    // Where a string written before stands in the text, to write it again as `repeated` does.
+    struct Written {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+    };
+    Written lastString() const { return lastString_; }
+    // The same string again, copied rather than escaped a second time.
+    JSONStream& repeated(Written string);
     JSONStream& boolean(bool value);
     JSONStream& null();
     JSONStream& number(double value);
@@ -58,6 +66,7 @@ private:
     std::vector<std::size_t> sizes_; // elements so far in each open object or array
     std::size_t baseLevel_;
     bool pretty_;
+    Written lastString_;
     bool afterKey_ = false;
     bool spoiled_ = false;
 };

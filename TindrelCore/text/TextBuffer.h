@@ -39,6 +39,14 @@ public:
         end_ += count;
     }
 
+    // Appends a copy of bytes already written, from `begin` to `end`.
+    void appendCopyOf(std::size_t begin, std::size_t end) {
+        makeRoom(end - begin); // first: growing moves the bytes to copy
+        std::memcpy(end_, data_.get() + begin, end - begin);
+        end_ += end - begin;
+    }
+
+    std::size_t size() const { return static_cast<std::size_t>(end_ - data_.get()); }
     std::string take() && { return std::string(data_.get(), end_); }
 
 private:
