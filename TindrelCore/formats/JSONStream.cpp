@@ -213,6 +213,15 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
 void JSONStream::escaped(std::string_view text) {
     out_.reserve(text.size() + 2);
     out_ += '"';
+    // Keys and short values are mostly plain: a look at each byte, and they are copied whole.
+    auto plainByte = [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && !needsEscape(static_cast<unsigned char>(c));
+    };
+    if (text.size() < ByteBlocks::size && std::ranges::all_of(text, plainByte)) {
+        out_ += text;
+        out_ += '"';
+        return;
+    }
     std::size_t plain = 0;
     std::size_t next = 0; // where the next character begins: past a multi-byte sequence, bits wait
     for (std::size_t block = 0; block < text.size(); block += ByteBlocks::size) {
