@@ -20,14 +20,28 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // Texts remembered for sharing their chain's members, at most this many bytes of them: a log that
 // repeats a text a million times spools its chain once, and one of only distinct texts costs no
-// more memory than this.
+// more memory than this. Each text counts with what the map holds beside it (its node, its
+// bucket), which outweighs a short text several times over.
 constexpr std::size_t sharedTextBytes = std::size_t{16} << 20;
+constexpr std::size_t bytesBesideEachText = 80;
 
 // The members a finding shares with the findings of the same text, as they stand in the parts file.
 struct Shared {
     TindrelJSON::ChainParts parts;
     std::string text; // the matched-text member
 };
+
+// Findings wait for the spool at most this many bytes of them to a batch: a log of a few huge
+// findings (a piece-long query string) must not wait whole in memory.
+constexpr std::size_t spoolBatchBytes = std::size_t{2} << 20;
+
+// What a finding holds, near enough to batch by.
+std::size_t heldBytes(const ScanFinding& finding) {
+    std::size_t bytes = finding.matchedText.size() + finding.chain.input.size();
+    for (const DecodeResult& step : finding.chain.steps)
+        bytes += step.output.size() + step.summary.size();
+    return bytes;
+}
 
 bool append(std::FILE* file, std::string_view text) {
     return std::fwrite(text.data(), 1, text.size(), file) == text.size();
@@ -118,8 +132,9 @@ private:
             spooled_ = spooled_ && appendNumber(parts_.get(), member.size()) && append(parts_.get(), member);
             partsBytes_ += sizeof(std::uint64_t) + member.size();
         }
-        if (knownBytes_ + finding.matchedText.size() <= sharedTextBytes) {
-            knownBytes_ += finding.matchedText.size();
+        const std::size_t remembered = finding.matchedText.size() + bytesBesideEachText;
+        if (knownBytes_ + remembered <= sharedTextBytes) {
+            knownBytes_ += remembered;
             known_.emplace(finding.matchedText, at);
         }
         return at;
@@ -159,9 +174,10 @@ std::optional<std::size_t> writeScanDocument(const ScanRun& scan) {
     // The findings are spooled, their chains written out, on a thread of their own, while the
     // scanner settles the next ones.
     BackgroundConsumer<ScanFinding> spooling(
-        [&](ScanFinding&& finding) { writable = writable && spool.add(finding); });
+        [&](ScanFinding&& finding) { writable = writable && spool.add(finding); }, 1024, 4, spoolBatchBytes);
     bool read = scan([&](ScanFinding&& finding) {
-        spooling.push(std::move(finding));
+        const std::size_t weight = heldBytes(finding);
+        spooling.push(std::move(finding), weight);
         ++count;
     });
     if (!read) return std::nullopt;

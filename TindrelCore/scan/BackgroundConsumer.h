@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -13,15 +14,18 @@
 namespace tindrel {
 
 // Hands items, in order, to `consume` on a thread of its own, a batch at a time, so that the
-// thread that makes them goes on meanwhile. At most `maxBatches` full batches wait: a maker that
-// runs ahead waits for the consumer. What `consume` throws reaches the maker at its next push or at
-// finish, and nothing more is consumed.
+// thread that makes them goes on meanwhile. A batch is full at `batchSize` items, or sooner once
+// the weights pushed with them (what they hold, near enough) reach `batchWeight`, so that a few
+// huge items never pile up. At most `maxBatches` full batches wait: a maker that runs ahead waits
+// for the consumer. What `consume` throws reaches the maker at its next push or at finish, and
+// nothing more is consumed.
 template <typename Item> class BackgroundConsumer {
 public:
     explicit BackgroundConsumer(std::function<void(Item&&)> consume, std::size_t batchSize = 1024,
-                                std::size_t maxBatches = 4)
+                                std::size_t maxBatches = 4, std::size_t batchWeight = SIZE_MAX)
         : consume_(std::move(consume))
         , batchSize_(batchSize)
+        , batchWeight_(batchWeight)
         , maxBatches_(maxBatches)
         , thread_([this] { run(); }) {}
 
@@ -33,9 +37,10 @@ public:
     BackgroundConsumer(const BackgroundConsumer&) = delete;
     BackgroundConsumer& operator=(const BackgroundConsumer&) = delete;
 
-    void push(Item&& item) {
+    void push(Item&& item, std::size_t weight = 0) {
         filling_.push_back(std::move(item));
-        if (filling_.size() >= batchSize_) handOver();
+        fillingWeight_ += weight;
+        if (filling_.size() >= batchSize_ || fillingWeight_ >= batchWeight_) handOver();
     }
 
     // Every item pushed has been consumed.
@@ -54,6 +59,7 @@ private:
         if (filling_.empty()) return;
         waiting_.push_back(std::move(filling_));
         filling_.clear();
+        fillingWeight_ = 0;
         changed_.notify_all();
     }
 
@@ -91,8 +97,10 @@ private:
 
     std::function<void(Item&&)> consume_;
     std::size_t batchSize_;
+    std::size_t batchWeight_;
     std::size_t maxBatches_;
     std::vector<Item> filling_; // the maker's own
+    std::size_t fillingWeight_ = 0;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::vector<Item>> waiting_;

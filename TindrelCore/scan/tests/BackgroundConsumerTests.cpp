@@ -1,5 +1,7 @@
 #include "TindrelCore/scan/BackgroundConsumer.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <thread>
@@ -48,4 +50,19 @@ TEST(BackgroundConsumer, PassesOnWhatTheConsumerThrows) {
         },
         std::runtime_error);
     EXPECT_EQ(consumed.size(), 10u);
+}
+
+// An item as heavy as a whole batch is handed over at once, however large the batch's count: the
+// consumer has it while the maker waits, before any finish.
+TEST(BackgroundConsumer, HandsOverABatchOnceItsItemsWeighEnough) {
+    std::atomic<int> consumed{0};
+    BackgroundConsumer<int> consumer([&](int&&) { ++consumed; }, 1024, 4, 100);
+    consumer.push(1, 60);
+    consumer.push(2, 60);
+    for (int wait = 0; wait < 10000 && consumed < 2; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(consumed, 2) << "two items past the weight make a batch of their own";
+    consumer.push(3, 10);
+    consumer.finish();
+    EXPECT_EQ(consumed, 3);
 }
