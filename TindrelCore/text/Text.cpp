@@ -246,11 +246,17 @@ bool looksLikePrintableText(std::string_view s) {
     std::size_t total = 0;
     std::size_t printable = 0;
     std::size_t pos = 0;
+    auto isPrintable = [](char32_t c) { return c == 9 || c == 10 || c == 13 || (c >= 32 && c != 127); };
     while (pos < s.size()) {
-        Scalar scalar = decodeScalar(s, pos);
-        char32_t c = scalar.value;
         ++total;
-        if (c == 9 || c == 10 || c == 13 || (c >= 32 && c != 127)) ++printable;
+        const auto byte = static_cast<unsigned char>(s[pos]);
+        if (byte < 0x80) { // an ASCII byte is a scalar of its own: no decoding
+            printable += isPrintable(byte) ? 1 : 0;
+            ++pos;
+            continue;
+        }
+        Scalar scalar = decodeScalar(s, pos);
+        printable += isPrintable(scalar.value) ? 1 : 0;
         pos += scalar.length;
     }
     return static_cast<double>(printable) / static_cast<double>(total) >= 0.9;
