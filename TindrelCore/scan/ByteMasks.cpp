@@ -29,12 +29,8 @@ constexpr std::array<unsigned char, 256> byteClasses = classesOfBytes();
 std::array<std::uint32_t, ByteMasks::classCount> classBitsOfBlock(const char* at) {
     using namespace ByteBlocks;
     const Block bytes = load(at);
-    // One subtraction and one comparison a range: bytes below `low` wrap round to large values.
-    auto within = [&bytes](unsigned char low, unsigned char high) {
-        return (bytes - every(low)) <= every(static_cast<unsigned char>(high - low));
-    };
     auto is = [&bytes](unsigned char byte) { return bytes == every(byte); };
-    auto word = within('0', '9') | within('A', 'Z') | within('a', 'z') | is('_');
+    auto word = inRange(bytes, '0', '9') | inRange(bytes, 'A', 'Z') | inRange(bytes, 'a', 'z') | is('_');
     auto base64 = word | is('+') | is('/') | is('-');
     std::array<std::uint32_t, ByteMasks::classCount> bits{};
     bits[ByteMasks::base64] = bitsOf(base64);

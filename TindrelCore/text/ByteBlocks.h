@@ -29,6 +29,12 @@ inline Block every(unsigned char byte) {
     return Block{} + byte;
 }
 
+// A comparison mask of the bytes from `low` to `high`: one subtraction and one comparison, as
+// bytes below `low` wrap round to large values.
+inline auto inRange(const Block& bytes, unsigned char low, unsigned char high) {
+    return (bytes - every(low)) <= every(static_cast<unsigned char>(high - low));
+}
+
 // The low bits of the eight bytes of `lanes`, gathered into eight bits in byte order: the
 // multiplication moves the low bit of byte i to bit 56 + i, and no two partial products meet.
 constexpr unsigned lowBitsOf(std::uint64_t lanes) {

@@ -1,5 +1,6 @@
 #include "TindrelCore/text/Bytes.h"
 
+#include "TindrelCore/text/ByteBlocks.h"
 #include "TindrelCore/text/HexDigit.h"
 #include "TindrelCore/text/Text.h"
 
@@ -27,14 +28,6 @@ constexpr std::array<int, 256> makeBase64Values(bool urlSafe) {
 }
 constexpr std::array<int, 256> standardValues = makeBase64Values(false);
 constexpr std::array<int, 256> urlSafeValues = makeBase64Values(true);
-
-// The characters of the URL-safe alphabet alone: letters, digits, "-" and "_".
-constexpr std::array<bool, 256> urlAlphabetCharacters = [] {
-    std::array<bool, 256> characters{};
-    for (std::size_t i = 0; i < 256; ++i)
-        characters[i] = urlSafeValues[i] >= 0 && i != '+' && i != '/';
-    return characters;
-}();
 
 // The "=" at the end of `s`, at most `limit` of them.
 std::size_t trailingPadding(std::string_view s, std::size_t limit) {
@@ -79,18 +72,40 @@ bool leadPasses(const std::optional<Buffer>& lead, std::size_t count,
     return lead && accepts(std::string_view(*lead).substr(0, count));
 }
 
-// One or more characters accepted by `body`, then zero to two "=".
-template <typename Body> bool matchesPadded(std::string_view s, Body body) {
+// Whether every byte of `s` is in the alphabet that `inBlock` tells sixteen bytes at a time (a
+// comparison mask) and `in` one at a time: candidates of megabytes are checked before decoding.
+template <typename InBlock, typename In> bool allIn(std::string_view s, InBlock inBlock, In in) {
+    std::size_t pos = 0;
+    for (; pos + ByteBlocks::size <= s.size(); pos += ByteBlocks::size)
+        if (ByteBlocks::bitsOf(inBlock(ByteBlocks::load(s.data() + pos))) != 0xFFFF) return false;
+    for (; pos < s.size(); ++pos)
+        if (!in(s[pos])) return false;
+    return true;
+}
+
+// Letters, digits and the two characters a Base64 alphabet adds.
+template <unsigned char first, unsigned char second> bool isAlphabetText(std::string_view s) {
+    using namespace ByteBlocks;
+    auto inBlock = [](const Block& b) {
+        return inRange(b, '0', '9') | inRange(b, 'A', 'Z') | inRange(b, 'a', 'z') | (b == every(first)) |
+               (b == every(second));
+    };
+    auto in = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+               c == static_cast<char>(first) || c == static_cast<char>(second);
+    };
+    return allIn(s, inBlock, in);
+}
+
+// One or more characters of the alphabet, then zero to two "=".
+template <unsigned char first, unsigned char second> bool matchesPadded(std::string_view s) {
     std::size_t end = s.size();
     std::size_t padding = 0;
     while (end > 0 && s[end - 1] == '=' && padding < 2) {
         --end;
         ++padding;
     }
-    if (end == 0) return false;
-    for (std::size_t i = 0; i < end; ++i)
-        if (!body(s[i])) return false;
-    return true;
+    return end > 0 && isAlphabetText<first, second>(s.substr(0, end));
 }
 
 } // namespace
@@ -142,18 +157,19 @@ std::string base64Encode(std::string_view bytes) {
 }
 
 bool isBase64Text(std::string_view s) {
-    return matchesPadded(s, [](char c) { return standardValues[static_cast<unsigned char>(c)] >= 0; });
+    return matchesPadded<'+', '/'>(s);
 }
 
 bool isBase64URLText(std::string_view s) {
-    return matchesPadded(s, [](char c) { return urlAlphabetCharacters[static_cast<unsigned char>(c)]; });
+    return matchesPadded<'-', '_'>(s);
 }
 
 bool isHexText(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (hexDigitValue(c) < 0) return false;
-    return true;
+    using namespace ByteBlocks;
+    auto inBlock = [](const Block& b) {
+        return inRange(b, '0', '9') | inRange(b, 'a', 'f') | inRange(b, 'A', 'F');
+    };
+    return !s.empty() && allIn(s, inBlock, [](char c) { return hexDigitValue(c) >= 0; });
 }
 
 std::optional<Wrapped> fromWrapper(std::string_view s) {

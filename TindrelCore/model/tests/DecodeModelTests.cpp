@@ -2,6 +2,8 @@
 #include "TindrelCore/text/Bytes.h"
 #include "TindrelCore/text/Text.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 #include <random>
 #include <tuple>
@@ -105,5 +107,40 @@ TEST(Text, QuickAnswersAgreeWithTheCharacterWalk) {
         for (std::size_t count = 0; count <= 13; count += 1 + count / 4)
             EXPECT_EQ(Text::hasAtLeastCharacters(text, count), Text::characterCount(text) >= count)
                 << text << " " << count;
+    }
+}
+
+// The alphabet checks read sixteen bytes at a time: texts of every length around those blocks, with
+// one character from outside (or a padding "=") anywhere, answer as a character-by-character test.
+TEST(Bytes, AlphabetChecksAgreeWithACharacterTest) {
+    auto isAlnum = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    };
+    auto all = [](std::string_view s, auto in) { return std::all_of(s.begin(), s.end(), in); };
+    auto padded = [&](std::string_view s, auto in) {
+        std::size_t end = s.size();
+        for (int padding = 0; padding < 2 && end > 0 && s[end - 1] == '='; ++padding)
+            --end;
+        return end > 0 && all(s.substr(0, end), in);
+    };
+    const std::string_view alphabet = "09AZaz+/-_=fF";
+    const std::string_view outside = "@[`{/:G\xC3 \n";
+    std::mt19937 random(6);
+    for (int round = 0; round < 4000; ++round) {
+        std::string text;
+        for (std::size_t length = random() % 50; text.size() < length;)
+            text += alphabet[random() % alphabet.size()];
+        if (round % 2 == 0 && !text.empty())
+            text[random() % text.size()] = outside[random() % outside.size()];
+        EXPECT_EQ(Bytes::isBase64Text(text),
+                  padded(text, [&](char c) { return isAlnum(c) || c == '+' || c == '/'; }))
+            << text;
+        EXPECT_EQ(Bytes::isBase64URLText(text),
+                  padded(text, [&](char c) { return isAlnum(c) || c == '-' || c == '_'; }))
+            << text;
+        EXPECT_EQ(Bytes::isHexText(text),
+                  !text.empty() &&
+                      all(text, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }))
+            << text;
     }
 }
