@@ -22,8 +22,8 @@ enum class FlatJSON::Kind : std::uint8_t {
     signedNumber,
     unsignedNumber,
     floatNumber,
-    yes,
-    no,
+    trueValue,
+    falseValue,
     null
 };
 
@@ -72,9 +72,9 @@ private:
         case '"':
             return string();
         case 't':
-            return literal(Kind::yes, 4);
+            return literal(Kind::trueValue, 4);
         case 'f':
-            return literal(Kind::no, 5);
+            return literal(Kind::falseValue, 5);
         case 'n':
             return literal(Kind::null, 4);
         default:
@@ -291,9 +291,9 @@ public:
         case Kind::floatNumber:
             out_.number(std::bit_cast<double>(node.value));
             return;
-        case Kind::yes:
-        case Kind::no:
-            out_.boolean(node.kind == Kind::yes);
+        case Kind::trueValue:
+        case Kind::falseValue:
+            out_.boolean(node.kind == Kind::trueValue);
             return;
         case Kind::null:
             out_.null();
