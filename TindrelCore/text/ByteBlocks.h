@@ -49,13 +49,6 @@ template <typename Mask> void halvesOf(const Mask& mask, std::uint64_t halves[2]
     std::memcpy(halves, &mask, size);
 }
 
-// Whether any byte of the mask is set.
-template <typename Mask> bool any(const Mask& mask) {
-    std::uint64_t halves[2];
-    halvesOf(mask, halves);
-    return (halves[0] | halves[1]) != 0;
-}
-
 // One bit a byte of a comparison's mask (every byte 0 or 0xFF): bit i set where byte i is. Every
 // x86-64 processor gathers them in one instruction; elsewhere a multiplication does.
 template <typename Mask> std::uint32_t bitsOf(const Mask& mask) {
