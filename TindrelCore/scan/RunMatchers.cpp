@@ -1,7 +1,9 @@
 #include "TindrelCore/scan/ByteMasks.h"
 #include "TindrelCore/scan/ScanMatchers.h"
 #include "TindrelCore/text/CharacterClasses.h"
+#include "TindrelCore/text/Text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace tindrel::ScanMatchers {
@@ -72,10 +74,31 @@ public:
     explicit WordWalk(const ScanText& text)
         : text_(text) {}
 
+    // Lines of ASCII are walked word by word; a line with a non-ASCII byte character by character.
+    // No match, word or character runs across a line feed, so each part is walked as a text of its own.
     WordMatches run() && {
         if (text_.isASCII()) return std::move(*this).runOverASCII();
-        std::size_t pos = 0;
-        while (pos < text_.size()) {
+        std::string_view text = text_.text();
+        for (std::size_t pos = 0; pos < text.size();) {
+            std::size_t nonASCII = pos + Text::asciiPrefixLength(text.substr(pos));
+            std::size_t lineStart = nonASCII == text.size() ? nonASCII : text.rfind('\n', nonASCII) + 1;
+            if (lineStart > pos) addASCIILines(pos, lineStart);
+            if (lineStart == text.size()) break;
+            std::size_t lineEnd = std::min(text.find('\n', nonASCII), text.size() - 1) + 1;
+            walkCharacters(lineStart, lineEnd);
+            pos = lineEnd;
+        }
+        return std::move(found_);
+    }
+
+    WordMatches runByCharacter() && {
+        walkCharacters(0, text_.size());
+        return std::move(found_);
+    }
+
+private:
+    void walkCharacters(std::size_t from, std::size_t to) {
+        for (std::size_t pos = from; pos < to;) {
             unsigned char byte = text_.byte(pos);
             if (byte >= 0x80)
                 pos = afterScalar(pos);
@@ -84,10 +107,8 @@ public:
             else
                 ++pos;
         }
-        return std::move(found_);
     }
 
-private:
     // In ASCII text a word boundary falls at both ends of every word and nowhere inside one, so a
     // run's first boundary begins its first word, and the words and runs long enough to hold a
     // match are found from the bytes' classes alone, sixty-four bytes at a time. Each list is
@@ -104,6 +125,19 @@ private:
             if (firstWord < end) afterRunFrom(firstWord, end);
         });
         return std::move(found_);
+    }
+
+    void addASCIILines(std::size_t from, std::size_t to) {
+        WordMatches lines = WordWalk(ScanText(text_, from, to)).runOverASCII();
+        auto add = [from](std::vector<TextSpan>& spans, const std::vector<TextSpan>& more) {
+            for (const TextSpan& span : more)
+                spans.push_back({from + span.begin, from + span.end});
+        };
+        add(found_.uuids, lines.uuids);
+        add(found_.base64Runs, lines.base64Runs);
+        add(found_.hexRuns, lines.hexRuns);
+        add(found_.millisecondTimes, lines.millisecondTimes);
+        add(found_.secondTimes, lines.secondTimes);
     }
 
     // Whether a word of ASCII text is long enough for a match of its own to begin on it.
@@ -203,6 +237,10 @@ private:
 
 WordMatches wordMatches(const ScanText& text) {
     return WordWalk(text).run();
+}
+
+WordMatches wordMatchesByCharacter(const ScanText& text) {
+    return WordWalk(text).runByCharacter();
 }
 
 } // namespace tindrel::ScanMatchers

@@ -68,5 +68,8 @@ struct WordMatches {
     std::vector<TextSpan> secondTimes;
 };
 WordMatches wordMatches(const ScanText& text);
+// The same matches, the text walked character by character throughout: the plain walk that the
+// faster ones must agree with.
+WordMatches wordMatchesByCharacter(const ScanText& text);
 
 } // namespace tindrel::ScanMatchers

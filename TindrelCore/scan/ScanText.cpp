@@ -11,39 +11,36 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Marks every position that falls inside a user-perceived character. Between two ASCII bytes the
-// only such position is the one between CR and LF, and an ASCII byte leaves no grapheme state
-// behind, so the stateful break test runs only around non-ASCII scalars.
-std::vector<bool> insidePositions(const ScanText& text) {
-    std::vector<bool> inside(text.size() + 1, false);
+// A bit for every position next to a non-ASCII byte that falls inside a user-perceived character.
+// An ASCII byte leaves no grapheme state behind, so runs of ASCII are passed over whole, but for
+// the first byte after a non-ASCII scalar, which the stateful break test decides.
+std::vector<std::uint64_t> splitPositions(const ScanText& text) {
+    std::vector<std::uint64_t> splits(text.size() / 64 + 1, 0);
+    auto mark = [&splits](std::size_t pos) { splits[pos / 64] |= std::uint64_t{1} << (pos % 64); };
     std::size_t pos = 0;
     char32_t previous = 0;
     bool havePrevious = false;
-    bool previousASCII = true;
     utf8proc_int32_t state = 0;
     while (pos < text.size()) {
-        unsigned char byte = text.byte(pos);
-        if (byte < 0x80 && previousASCII) {
-            if (havePrevious && previous == '\r' && byte == '\n') inside[pos] = true;
-            previous = byte;
+        if (text.byte(pos) < 0x80 && previous < 0x80) {
+            pos += Text::asciiPrefixLength(text.text().substr(pos));
+            previous = text.byte(pos - 1);
             havePrevious = true;
             state = 0;
-            ++pos;
             continue;
         }
         Text::Scalar scalar = text.scalarAt(pos);
         if (havePrevious &&
             !utf8proc_grapheme_break_stateful(static_cast<utf8proc_int32_t>(previous),
                                               static_cast<utf8proc_int32_t>(scalar.value), &state))
-            inside[pos] = true;
+            mark(pos);
         for (std::size_t i = 1; i < scalar.length; ++i)
-            inside[pos + i] = true;
+            mark(pos + i);
         previous = scalar.value;
         havePrevious = true;
-        previousASCII = scalar.value < 0x80;
         pos += scalar.length;
     }
-    return inside;
+    return splits;
 }
 
 } // namespace
@@ -51,15 +48,15 @@ std::vector<bool> insidePositions(const ScanText& text) {
 ScanText::ScanText(std::string_view text)
     : text_(text)
     , ascii_(Text::isASCII(text)) {
-    if (!ascii_) inside_ = insidePositions(*this);
+    if (!ascii_) splits_ = std::make_shared<const std::vector<std::uint64_t>>(splitPositions(*this));
 }
 
 ScanText::ScanText(const ScanText& whole, std::size_t begin, std::size_t end)
     : text_(whole.text_.substr(begin, end - begin))
     , ascii_(whole.ascii_ || Text::isASCII(text_)) {
     if (!ascii_) {
-        auto first = whole.inside_.begin() + static_cast<std::ptrdiff_t>(begin);
-        inside_.assign(first, first + static_cast<std::ptrdiff_t>(end - begin + 1));
+        splits_ = whole.splits_;
+        splitsFrom_ = whole.splitsFrom_ + begin;
     }
 }
 
@@ -93,12 +90,6 @@ bool ScanText::isUnicodeWordBoundary(std::size_t pos) const {
         current = CharacterClasses::isWordCharacter(c);
     }
     return current != isWordBefore(pos);
-}
-
-bool ScanText::isCharacterBoundary(std::size_t pos) const {
-    if (pos == 0 || pos >= size()) return true;
-    if (ascii_) return !(text_[pos - 1] == '\r' && text_[pos] == '\n');
-    return !inside_[pos];
 }
 
 } // namespace tindrel

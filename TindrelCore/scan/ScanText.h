@@ -3,6 +3,8 @@
 #include "TindrelCore/text/Text.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -48,8 +50,15 @@ public:
             return isASCIIWord(byte(pos)) != isASCIIWord(byte(pos - 1));
         return isUnicodeWordBoundary(pos);
     }
-    // Between two user-perceived characters, or at either end of the text.
-    bool isCharacterBoundary(std::size_t pos) const;
+    // Between two user-perceived characters, or at either end of the text. Between two ASCII
+    // bytes only a CR LF pair is one character.
+    bool isCharacterBoundary(std::size_t pos) const {
+        if (pos == 0 || pos >= size()) return true;
+        unsigned char before = byte(pos - 1), at = byte(pos);
+        if ((before | at) < 0x80) return !(before == '\r' && at == '\n');
+        std::size_t bit = splitsFrom_ + pos;
+        return ((*splits_)[bit / 64] >> (bit % 64) & 1) == 0;
+    }
     // The one-byte character at `pos` is a user-perceived character on its own.
     bool isStandalone(std::size_t pos) const {
         return isCharacterBoundary(pos) && isCharacterBoundary(pos + 1);
@@ -65,7 +74,10 @@ private:
 
     std::string_view text_;
     bool ascii_;
-    std::vector<bool> inside_; // non-ASCII texts only: true where a position splits a character
+    // Non-ASCII texts only, a bit a position of the text they were found in, which a part shares:
+    // set where a position next to a non-ASCII byte splits a character.
+    std::shared_ptr<const std::vector<std::uint64_t>> splits_;
+    std::size_t splitsFrom_ = 0; // the bit of this text's first position
 };
 
 } // namespace tindrel

@@ -33,23 +33,6 @@ template <typename Visit> void forEachCharacter(std::string_view s, Visit visit)
     if (!first) visit(start, pos);
 }
 
-// The length of the run of ASCII bytes that `s` begins with, read eight bytes at a time: texts are
-// mostly ASCII, and these runs are where validating and classifying them spends its time.
-std::size_t asciiPrefix(std::string_view s) {
-    std::size_t pos = 0;
-    // Whole logs pass through here: four words are tested at once while none has a high bit.
-    using ByteWords::load;
-    while (pos + 4 * ByteWords::size <= s.size() &&
-           !ByteWords::hasHighBit(load(s.data() + pos) | load(s.data() + pos + 8) |
-                                  load(s.data() + pos + 16) | load(s.data() + pos + 24)))
-        pos += 4 * ByteWords::size;
-    while (pos + ByteWords::size <= s.size() && !ByteWords::hasHighBit(ByteWords::load(s.data() + pos)))
-        pos += ByteWords::size;
-    while (pos < s.size() && static_cast<unsigned char>(s[pos]) < 0x80)
-        ++pos;
-    return pos;
-}
-
 // The first byte of a two- to four-byte sequence.
 bool isLead(char byte) {
     auto value = static_cast<unsigned char>(byte);
@@ -109,15 +92,31 @@ void appendUTF8(std::string& out, char32_t c) {
     }
 }
 
+// Read thirty-two bytes at a time while none has its high bit: texts are mostly ASCII, and these
+// runs are where validating and classifying them spends its time.
+std::size_t asciiPrefixLength(std::string_view s) {
+    std::size_t pos = 0;
+    using ByteWords::load;
+    while (pos + 4 * ByteWords::size <= s.size() &&
+           !ByteWords::hasHighBit(load(s.data() + pos) | load(s.data() + pos + 8) |
+                                  load(s.data() + pos + 16) | load(s.data() + pos + 24)))
+        pos += 4 * ByteWords::size;
+    while (pos + ByteWords::size <= s.size() && !ByteWords::hasHighBit(ByteWords::load(s.data() + pos)))
+        pos += ByteWords::size;
+    while (pos < s.size() && static_cast<unsigned char>(s[pos]) < 0x80)
+        ++pos;
+    return pos;
+}
+
 bool isASCII(std::string_view s) {
-    return asciiPrefix(s) == s.size();
+    return asciiPrefixLength(s) == s.size();
 }
 
 bool isValidUTF8(std::string_view s) {
     std::size_t pos = 0;
     while (pos < s.size()) {
         if (static_cast<unsigned char>(s[pos]) < 0x80) {
-            pos += asciiPrefix(s.substr(pos));
+            pos += asciiPrefixLength(s.substr(pos));
             continue;
         }
         Scalar scalar = decodeScalar(s, pos);

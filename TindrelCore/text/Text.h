@@ -42,5 +42,7 @@ std::string_view prefixCharacters(std::string_view s, std::size_t count);
 bool looksLikePrintableText(std::string_view s);
 
 bool isASCII(std::string_view s);
+// The number of ASCII bytes `s` begins with.
+std::size_t asciiPrefixLength(std::string_view s);
 
 } // namespace tindrel::Text
