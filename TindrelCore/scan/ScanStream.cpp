@@ -7,12 +7,16 @@
 #include "TindrelCore/text/ByteBlocks.h"
 
 #include <algorithm>
+#include <future>
 
 namespace tindrel {
 namespace {
 
 // Up to this much held text is scanned again at every pause while a match stays open.
 constexpr std::size_t pauseRescanBytes = std::size_t{64} << 10;
+// Bytes that cannot be scanned where they stand are copied this much at a time, so that a mapped
+// file gives back its pages as they are copied rather than after the window.
+constexpr std::size_t copyStep = std::size_t{1} << 20;
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
@@ -50,13 +54,52 @@ ScanStream::ScanStream(const Scanner& scanner, FindingSink each, const Limits& l
     , overrun_(std::clamp<std::size_t>(limits.overrunBytes, 1, reach_)) {}
 
 void ScanStream::feed(std::string_view bytes) {
+    if (heldBytes() == 0) bytes.remove_prefix(scanInPlace(bytes));
     while (!bytes.empty()) {
-        std::size_t take = std::min(bytes.size(), window() - std::min(held_.size(), window() - 1));
+        std::size_t take =
+            std::min({bytes.size(), copyStep, window() - std::min(held_.size(), window() - 1)});
         append(bytes.substr(0, take));
         bytes.remove_prefix(take);
+        if (passed_) passed_(bytes.data());
         while (held_.size() >= window())
             scanHeld(Ending::unseen);
     }
+}
+
+std::optional<std::size_t> ScanStream::windowIn(std::string_view bytes) const {
+    std::size_t size = window();
+    while (size < bytes.size() && isContinuation(static_cast<unsigned char>(bytes[size])))
+        ++size;
+    if (size >= bytes.size()) return std::nullopt;
+    return size;
+}
+
+// A window of valid UTF-8 reads as it would once copied, whatever follows it: its last scalar ends
+// where a scalar begins. Answers how many bytes were scanned.
+std::size_t ScanStream::scanInPlace(std::string_view bytes) {
+    std::size_t validated = 0; // the bytes before are valid UTF-8
+    auto windowAt = [&](std::size_t begin, PiecePlace place) -> std::optional<Window> {
+        std::optional<std::size_t> size = windowIn(bytes.substr(begin));
+        if (!size) return std::nullopt;
+        std::size_t end = begin + *size;
+        if (end > validated && !Text::isValidUTF8(bytes.substr(validated, end - validated)))
+            return std::nullopt;
+        validated = std::max(validated, end);
+        return cutWindow(bytes.substr(begin, *size), Ending::unseen, place);
+    };
+    std::size_t begin = 0;
+    std::optional<Window> current = windowAt(0, {line_, offset_});
+    while (current) {
+        std::size_t next = begin + current->end;
+        std::future<std::optional<Window>> following =
+            std::async(std::launch::async | std::launch::deferred, windowAt, next,
+                       PiecePlace{line_ + current->lineFeeds, offset_ + current->end});
+        scanWindow(*current);
+        begin = next;
+        if (passed_) passed_(bytes.data() + begin);
+        current = following.get();
+    }
+    return begin;
 }
 
 // Only a line feed that came since the last pause can settle more: the lines before it were
@@ -106,17 +149,27 @@ std::size_t ScanStream::settledOnPause(const ScanText& text) const {
     return settled;
 }
 
-// Scans the held text piece by piece while the pieces are settled. While more text follows unseen,
-// only the first window is looked at, and a piece must end a reach before the window does: its
-// line-spanning matches, and the failed attempts at them, then never needed the text beyond. A
-// window always yields at least one piece, so the held text shrinks.
 void ScanStream::scanHeld(Ending ending) {
     // The window ends on a whole scalar, so that every character in it reads as in the text. The
     // held text ends on one, so the window never outgrows it.
     std::size_t size = ending == Ending::unseen ? window() : held_.size();
     while (size < held_.size() && isContinuation(static_cast<unsigned char>(held_[size])))
         ++size;
-    ScanText text(std::string_view(held_).substr(0, size));
+    Window window = cutWindow(std::string_view(held_).substr(0, size), ending, {line_, offset_});
+    scanWindow(window);
+    held_.erase(0, window.end);
+    pausedAt_ -= std::min(pausedAt_, window.end);
+    if (window.end > 0) rescanAt_ = 0;
+}
+
+// Cuts a window of text into pieces while they are settled. While more text follows unseen, a
+// piece must end a reach before the window does: its line-spanning matches, and the failed attempts
+// at them, then never needed the text beyond. A window always yields at least one piece, so the
+// text held shrinks.
+ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, PiecePlace place) const {
+    Window window{ScanText(bytes), {}, 0, 0};
+    const ScanText& text = window.text;
+    std::size_t size = text.size();
     std::size_t settled = ending == Ending::unseen   ? size - reach_
                           : ending == Ending::paused ? settledOnPause(text)
                                                      : size;
@@ -124,7 +177,6 @@ void ScanStream::scanHeld(Ending ending) {
     // that begin before the settled part ends place its cuts.
     const StreamCuts cuts(text, ScanMatchers::pemBlocks(text, settled), ending == Ending::final, settled);
 
-    std::vector<Piece> pieces;
     std::size_t begin = 0;
     bool forcing = false;
     while (begin < size) {
@@ -139,15 +191,18 @@ void ScanStream::scanHeld(Ending ending) {
             break;
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
         forcing = forced;
-        pieces.push_back({begin, *end, {line_, offset_ + begin}});
-        line_ += ByteBlocks::countOf(text.text().substr(begin, *end - begin), '\n');
+        window.pieces.push_back({begin, *end, {place.line + window.lineFeeds, place.offset + begin}});
+        window.lineFeeds += ByteBlocks::countOf(text.text().substr(begin, *end - begin), '\n');
         begin = *end;
     }
-    scanPieces(text, pieces, scanner_.engine, each_);
-    held_.erase(0, begin);
-    offset_ += begin;
-    pausedAt_ -= std::min(pausedAt_, begin);
-    if (begin > 0) rescanAt_ = 0;
+    window.end = begin;
+    return window;
+}
+
+void ScanStream::scanWindow(const Window& window) {
+    scanPieces(window.text, window.pieces, scanner_.engine, each_);
+    line_ += window.lineFeeds;
+    offset_ += window.end;
 }
 
 } // namespace tindrel

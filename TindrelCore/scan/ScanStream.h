@@ -1,14 +1,16 @@
 #pragma once
 
+#include "TindrelCore/scan/PieceScan.h"
+#include "TindrelCore/scan/ScanText.h"
 #include "TindrelCore/scan/Scanner.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tindrel {
-
-class ScanText;
 
 // Scans a text that arrives a chunk at a time (a file being read, a pipe that may never end) in
 // bounded memory: it holds less than a window of twice the reach, and hands the findings of each
@@ -39,8 +41,13 @@ public:
     ScanStream(const Scanner& scanner, FindingSink each, const Limits& limits);
 
     // More bytes of the text, cut anywhere, even inside a UTF-8 sequence; ill-formed sequences
-    // become U+FFFD as they would in the whole text.
+    // become U+FFFD as they would in the whole text. While nothing is held, the whole windows of
+    // valid UTF-8 that `bytes` begins with are scanned where they stand, not copied, the next one
+    // cut while the pieces of the last are scanned: hand a mapped file over in one call.
     void feed(std::string_view bytes);
+    // Called during `feed` with a position in the bytes being fed: the stream will not read the bytes
+    // before it again, so a caller that fed a mapped file may give their pages back.
+    void whenPassed(std::function<void(const char*)> passed) { passed_ = std::move(passed); }
     // The input paused (a pipe that has nothing more for now, a file read to its current end):
     // hands out at once the findings of the complete lines held, keeping only the lines that a
     // line-spanning match still open may yet reach back into (a PEM block before its END line, a
@@ -68,13 +75,28 @@ private:
         final,  // the held text ends the text
     };
 
+    // A window of the text and the pieces settled in it, which end at `end`.
+    struct Window {
+        ScanText text;
+        std::vector<Piece> pieces;
+        std::size_t end = 0;
+        std::size_t lineFeeds = 0; // in the pieces
+    };
+
     std::size_t window() const { return 2 * reach_; }
+    // The size of the window that begins `bytes`: a window's length, on to the end of a scalar.
+    // Nothing when `bytes` ends first.
+    std::optional<std::size_t> windowIn(std::string_view bytes) const;
+    std::size_t scanInPlace(std::string_view bytes);
     void append(std::string_view bytes);
     void scanHeld(Ending ending);
+    Window cutWindow(std::string_view text, Ending ending, PiecePlace place) const;
+    void scanWindow(const Window& window);
     std::size_t settledOnPause(const ScanText& text) const;
 
     const Scanner& scanner_;
     FindingSink each_;
+    std::function<void(const char*)> passed_;
     std::size_t reach_;
     std::size_t piece_;
     std::size_t overrun_;

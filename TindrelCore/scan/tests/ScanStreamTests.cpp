@@ -89,6 +89,44 @@ TEST(ScanStream, FindsWhatTheWholeTextFinds) {
     EXPECT_EQ(findings, Tindrel::scan(Text::sanitizeUTF8(log)));
 }
 
+// A text fed in one call is scanned where it stands while it is valid UTF-8, window after window,
+// and copied from its first ill-formed sequence on. The bytes the stream says it has passed are
+// overwritten at once, so reading them again would lose findings.
+TEST(ScanStream, ScansATextFedInOneCallWhereItStands) {
+    const Scanner scanner{ChainEngine{defaultDetectors(), 0.5, 12}};
+    const ScanStream::Limits limits[] = {{16, 1024}, {300, 4096}};
+    std::mt19937 random(7);
+    for (int round = 0; round < 8; ++round) {
+        std::string text = randomText(random, 300, round % 4 != 0);
+        bool valid = round % 2 == 0;
+        if (valid) text = Text::sanitizeUTF8(text);
+        const std::vector<ScanFinding> whole = scanner.scan(Text::sanitizeUTF8(text));
+        for (const ScanStream::Limits& limit : limits) {
+            std::string bytes = text;
+            std::vector<ScanFinding> findings;
+            ScanStream stream(
+                scanner, [&](ScanFinding&& f) { findings.push_back(std::move(f)); }, limit);
+            std::size_t passed = 0, passes = 0;
+            stream.whenPassed([&](const char* at) {
+                auto upTo = static_cast<std::size_t>(at - bytes.data());
+                ASSERT_GE(upTo, passed);
+                ASSERT_LE(upTo, bytes.size());
+                std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(passed),
+                          bytes.begin() + static_cast<std::ptrdiff_t>(upTo), 'X');
+                passed = upTo;
+                ++passes;
+            });
+            stream.feed(bytes);
+            stream.finish();
+            EXPECT_EQ(findings, whole) << "round " << round << ", reach " << limit.reachBytes;
+            EXPECT_EQ(passed, bytes.size());
+            if (valid) {
+                EXPECT_GT(passes, 1u) << "the windows were copied";
+            }
+        }
+    }
+}
+
 // Lines fed with a pause after each row of tests/data/scan/pauses.tsv: the findings of the
 // complete lines come out before anything more is fed, but for the lines that a match still open may
 // reach back into, which come out once it closes, fails, falls a reach behind or the pause is overdue.
