@@ -166,6 +166,12 @@ ChunkReader::~ChunkReader() {
 
 bool ChunkReader::readAll(const std::function<void(std::string_view)>& each) {
     if (fd_ < 0) return false;
+    if (std::optional<MappedFile> mapped = MappedFile::ofRest(fd_, path_, chunkBytes)) {
+        mapped_.emplace(std::move(*mapped));
+        each(mapped_->bytes());
+        mapped_.reset();
+        return true;
+    }
     std::string buffer(chunkBytes, '\0');
     for (;;) {
         ssize_t n = readSome(fd_, buffer.data(), buffer.size());
@@ -176,6 +182,10 @@ bool ChunkReader::readAll(const std::function<void(std::string_view)>& each) {
         }
         each(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
     }
+}
+
+void ChunkReader::release(const char* upTo) {
+    if (mapped_) mapped_->release(upTo);
 }
 
 bool ChunkReader::follow(const std::function<void(std::string_view)>& each,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TindrelCLI/MappedFile.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -27,8 +29,11 @@ public:
     // One line for stderr once the file could not be opened or read; empty while all is well.
     const std::string& error() const { return error_; }
     // Reads to the end of the file, handing over the bytes as they come, cut anywhere (even inside
-    // a UTF-8 sequence). False when reading failed.
+    // a UTF-8 sequence). False when reading failed. A regular file of more than a megabyte is mapped
+    // and handed over in one call; `release` then gives back the pages of the bytes it is past.
     bool readAll(const std::function<void(std::string_view)>& each);
+    // The bytes handed over before `upTo` will not be read again.
+    void release(const char* upTo);
     // The same, calling `paused(false)` whenever the file has no more bytes for now, before waiting
     // for them, and `paused(true)` once when it then stays silent for two seconds. With `growth`, the end of
     // a regular file is not the end: the file is read again every quarter second as it grows, and SIGINT or
@@ -43,6 +48,7 @@ private:
     std::string path_;
     int fd_;
     std::string error_;
+    std::optional<MappedFile> mapped_; // while readAll hands it over
 };
 
 // The command-line text itself, made valid UTF-8.

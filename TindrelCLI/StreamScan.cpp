@@ -6,6 +6,7 @@ namespace tindrel::cli {
 
 bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following) {
     ScanStream stream = Tindrel::scanStream(each);
+    stream.whenPassed([&input](const char* upTo) { input.release(upTo); });
     auto feed = [&stream](std::string_view chunk) { stream.feed(chunk); };
     bool read = following == Following::no ? input.readAll(feed)
                                            : input.follow(

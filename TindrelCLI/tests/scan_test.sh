@@ -101,6 +101,21 @@ done
 cat "$data/realistic.log" | "$TINDREL" scan >"$work/piped.out"
 cmp -s "$work/piped.out" "$work/realistic.out" || fail "scan of a pipe differs from the scan of the file"
 
+# A regular file of more than a megabyte is mapped rather than read, from standard input's offset
+# when it comes that way; its findings are those of the same bytes through a pipe.
+for _ in $(seq 40); do cat "$data/realistic.log" "$data/mixed.log"; done >"$work/large.log"
+"$TINDREL" scan "$work/large.log" >"$work/large.out"
+grep -q '^line 2' "$work/large.out" || fail "scan of a large file: $(head -c 300 "$work/large.out")"
+cat "$work/large.log" | "$TINDREL" scan >"$work/large-piped.out"
+cmp -s "$work/large.out" "$work/large-piped.out" || fail "scan of a large file differs from its scan through a pipe"
+{
+  read -r _
+  "$TINDREL" scan - >"$work/large-rest.out"
+} <"$work/large.log"
+tail -n +2 "$work/large.log" | "$TINDREL" scan >"$work/large-rest-piped.out"
+cmp -s "$work/large-rest.out" "$work/large-rest-piped.out" ||
+  fail "scan of the rest of a large file on standard input differs from its scan through a pipe"
+
 # appears FILE PATTERN: whether a line of FILE matches within 10 s.
 appears() {
   for _ in $(seq 100); do
