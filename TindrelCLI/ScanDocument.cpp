@@ -43,25 +43,27 @@ std::size_t heldBytes(const ScanFinding& finding) {
     return bytes;
 }
 
+constexpr std::size_t replayBatchBytes = std::size_t{64} << 10;
+
 bool append(std::FILE* file, std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return fwrite_unlocked(text.data(), 1, text.size(), file) == text.size();
 }
 
 bool appendNumber(std::FILE* file, std::uint64_t number) {
-    return std::fwrite(&number, sizeof number, 1, file) == 1;
+    return fwrite_unlocked(&number, sizeof number, 1, file) == 1;
 }
 
 // Seven bits a byte, the last byte without its top bit: a record of a repeated text takes two bytes.
 bool appendVarint(std::FILE* file, std::uint64_t number) {
     for (; number >= 0x80; number >>= 7)
-        if (std::fputc(static_cast<int>((number & 0x7F) | 0x80), file) == EOF) return false;
-    return std::fputc(static_cast<int>(number), file) != EOF;
+        if (fputc_unlocked(static_cast<int>((number & 0x7F) | 0x80), file) == EOF) return false;
+    return fputc_unlocked(static_cast<int>(number), file) != EOF;
 }
 
 std::optional<std::uint64_t> readVarint(std::FILE* file) {
     std::uint64_t number = 0;
     for (int shift = 0; shift < 64; shift += 7) {
-        int byte = std::fgetc(file);
+        int byte = getc_unlocked(file);
         if (byte == EOF) return std::nullopt;
         number |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
         if ((byte & 0x80) == 0) return number;
@@ -71,9 +73,9 @@ std::optional<std::uint64_t> readVarint(std::FILE* file) {
 
 bool readInto(std::FILE* file, std::string& out) {
     std::uint64_t size = 0;
-    if (std::fread(&size, sizeof size, 1, file) != 1) return false;
+    if (fread_unlocked(&size, sizeof size, 1, file) != 1) return false;
     out.resize(size);
-    return std::fread(out.data(), 1, size, file) == size;
+    return fread_unlocked(out.data(), 1, size, file) == size;
 }
 
 // The entries wait in two unnamed temporary files until the count that heads the document is
@@ -103,6 +105,9 @@ public:
         Shared shared;
         std::optional<std::uint64_t> sharedAt;
         std::uint64_t line = 0;
+        // Entries are written a batch at a time: a write a piece would cost more than the copy.
+        std::string batch;
+        auto add = [&batch](std::string_view piece) { batch += piece; };
         for (std::size_t i = 0; i < count; ++i) {
             std::optional<std::uint64_t> at = readVarint(records_.get());
             std::optional<std::uint64_t> lines = readVarint(records_.get());
@@ -110,11 +115,14 @@ public:
             if (sharedAt != at && !readShared(*at, shared)) return false;
             sharedAt = at;
             line += *lines;
-            std::optional<std::string> entry = TindrelJSON::entryAround(shared.parts, line, shared.text);
-            if (!entry) return false;
-            if (i > 0) writeOut(TindrelJSON::entrySeparator);
-            writeOut(*entry);
+            if (i > 0) add(TindrelJSON::entrySeparator);
+            TindrelJSON::writeEntry(shared.parts, line, shared.text, nullptr, add);
+            if (batch.size() >= replayBatchBytes) {
+                writeOut(batch);
+                batch.clear();
+            }
         }
+        writeOut(batch);
         return true;
     }
 

@@ -4,6 +4,8 @@
 #include "TindrelCore/knowledge/CertificateBundle.h"
 #include "TindrelCore/text/DateText.h"
 
+#include <array>
+#include <charconv>
 #include <optional>
 
 namespace tindrel::TindrelJSON {
@@ -197,16 +199,43 @@ std::optional<std::string> matchedTextMember(std::string_view matchedText) {
     return std::move(out).take();
 }
 
+bool writeEntry(const ChainParts& parts, std::size_t line, std::string_view matchedTextMember,
+                const FindingPlace* place, const std::function<void(std::string_view)>& write) {
+    std::optional<std::string> path;
+    if (place && place->path && !(path = TindrelJSON::matchedTextMember(*place->path))) return false;
+    // The members sit a level below the entry's braces, as a pretty stream at entryLevel puts them.
+    auto member = [&](std::string_view key, std::string_view value, bool first = false) {
+        write(first ? "\n      \"" : ",\n      \"");
+        write(key);
+        write("\": ");
+        write(value);
+    };
+    auto decimal = [](std::size_t number, std::array<char, 24>& digits) {
+        return std::string_view(digits.data(),
+                                static_cast<std::size_t>(
+                                    std::to_chars(digits.begin(), digits.end(), number).ptr - digits.data()));
+    };
+    std::array<char, 24> digits{};
+    write(entryIndent);
+    write("{");
+    member("chain", parts.chain, true);
+    if (place) member("column", decimal(place->column, digits));
+    member("line", decimal(line, digits));
+    member("matchedText", matchedTextMember);
+    if (path) member("path", *path);
+    member("shape", parts.shape);
+    write("\n");
+    write(entryIndent);
+    write("}");
+    return true;
+}
+
 std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line,
                                        std::string_view matchedTextMember, const FindingPlace* place) {
-    JSONStream out(true, entryLevel);
-    out.beginObject().key("chain").written(parts.chain);
-    if (place) out.key("column").number(place->column);
-    out.key("line").number(line).key("matchedText").written(matchedTextMember);
-    if (place && place->path) out.key("path").string(*place->path);
-    out.key("shape").written(parts.shape).endObject();
-    std::optional<std::string> entry = std::move(out).take();
-    if (entry) entry->insert(0, entryIndent);
+    std::string entry;
+    if (!writeEntry(parts, line, matchedTextMember, place,
+                    [&entry](std::string_view piece) { entry += piece; }))
+        return std::nullopt;
     return entry;
 }
 

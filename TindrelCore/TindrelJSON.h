@@ -3,6 +3,7 @@
 #include "TindrelCore/model/DecodeModel.h"
 #include "TindrelCore/scan/Scanner.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ std::optional<std::string> matchedTextMember(std::string_view matchedText);
 std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line,
                                        std::string_view matchedTextMember,
                                        const FindingPlace* place = nullptr);
+// The same entry handed to `write` a piece at a time, the parts never copied; false, with nothing
+// written, when the place's path is not UTF-8.
+bool writeEntry(const ChainParts& parts, std::size_t line, std::string_view matchedTextMember,
+                const FindingPlace* place, const std::function<void(std::string_view)>& write);
 std::string scanOpening(std::size_t count);
 inline constexpr std::string_view entrySeparator = ",\n";
 std::string scanClosing(std::size_t count);
