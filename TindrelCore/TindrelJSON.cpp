@@ -31,10 +31,11 @@ void writeStop(JSONStream& out, const StopReason& stop) {
     out.endArray().endObject();
 }
 
-void writeStrings(JSONStream& out, const std::vector<std::string>& strings) {
+// The chain's shape, the kind of each step, without a list of them.
+void writeShape(JSONStream& out, const DecodeChain& chain) {
     out.beginArray();
-    for (const std::string& text : strings)
-        out.string(text);
+    for (const DecodeResult& step : chain.steps)
+        out.string(detection_kind::rawValue(step.kind));
     out.endArray();
 }
 
@@ -135,7 +136,7 @@ void writeChain(JSONStream& out, const DecodeChain& chain, Members members) {
     out.beginObject().key("finalValue").string(chain.finalValue());
     const JSONStream::Written finalValue = out.lastString();
     out.key("input").string(chain.input).key("recognized").boolean(chain.isRecognized()).key("shape");
-    writeStrings(out, chain.shape());
+    writeShape(out, chain);
     out.key("steps").beginArray();
     for (std::size_t i = 0; i < chain.steps.size(); ++i)
         writeStep(out, chain, i, members,
@@ -186,7 +187,7 @@ std::optional<ChainParts> chainParts(const DecodeChain& chain, Members members) 
     JSONStream chainText(true, entryLevel + 1);
     writeChain(chainText, chain, members);
     JSONStream shapeText(true, entryLevel + 1);
-    writeStrings(shapeText, chain.shape());
+    writeShape(shapeText, chain);
     std::optional<std::string> written = std::move(chainText).take();
     std::optional<std::string> shape = std::move(shapeText).take();
     if (!written || !shape) return std::nullopt;

@@ -54,19 +54,18 @@ std::uint32_t careMask(std::string_view text, std::size_t at) {
 
 JSONStream::JSONStream(bool pretty, std::size_t indentLevel)
     : baseLevel_(indentLevel)
-    , pretty_(pretty) {
-    sizes_.reserve(16); // deeper documents are rare; the list grows for them
-}
+    , pretty_(pretty) {}
 
 void JSONStream::newLine() {
     out_ += '\n';
-    out_.append(2 * (baseLevel_ + sizes_.size()), ' ');
+    out_.append(2 * (baseLevel_ + open_.size()), ' ');
 }
 
 // A separator from the element before, if any, and in pretty text a line of its own.
 void JSONStream::beforeElement() {
-    if (sizes_.empty()) return;
-    if (sizes_.back()++ > 0) out_ += ',';
+    if (open_.empty()) return;
+    if (open_.back() == hasElements) out_ += ',';
+    open_.back() = hasElements;
     if (pretty_) newLine();
 }
 
@@ -81,22 +80,22 @@ void JSONStream::beforeValue() {
 JSONStream& JSONStream::beginObject() {
     beforeValue();
     out_ += '{';
-    sizes_.push_back(0);
+    open_.push_back(empty);
     return *this;
 }
 
 JSONStream& JSONStream::beginArray() {
     beforeValue();
     out_ += '[';
-    sizes_.push_back(0);
+    open_.push_back(empty);
     return *this;
 }
 
 // An empty object or array closes on its own line, as "{}" or "[]".
 JSONStream& JSONStream::close(char bracket) {
-    std::size_t size = sizes_.back();
-    sizes_.pop_back();
-    if (pretty_ && size > 0) newLine();
+    bool hadElements = open_.back() == hasElements;
+    open_.pop_back();
+    if (pretty_ && hadElements) newLine();
     out_ += bracket;
     return *this;
 }

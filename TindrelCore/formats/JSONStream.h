@@ -63,7 +63,11 @@ private:
     std::size_t escapedAt(std::string_view text, std::size_t i, std::size_t& plain);
 
     TextBuffer out_;
-    std::vector<std::size_t> sizes_; // elements so far in each open object or array
+    // A byte for each open object or array: whether it has an element yet. The string holds the
+    // depth of most documents without allocating.
+    static constexpr char empty = 0;
+    static constexpr char hasElements = 1;
+    std::string open_;
     std::size_t baseLevel_;
     bool pretty_;
     Written lastString_;
