@@ -9,13 +9,13 @@ namespace tindrel {
 std::vector<TextSpan> PatternMatches::take(CandidatePattern pattern) {
     switch (pattern) {
     case CandidatePattern::pemBlock:
-        return ScanMatchers::pemBlocks(text_);
+        return pemBlocks_ ? std::move(*pemBlocks_) : ScanMatchers::pemBlocks(text_);
     case CandidatePattern::cryptHash:
         return ScanMatchers::cryptHashes(text_);
     case CandidatePattern::jwt:
         return ScanMatchers::jwts(text_);
     case CandidatePattern::jsonSpan:
-        return JSONSpans::find(text_);
+        return jsonSpans_ ? std::move(*jsonSpans_) : JSONSpans::find(text_);
     case CandidatePattern::uuid:
         return std::move(words().uuids);
     case CandidatePattern::queryString:
@@ -30,6 +30,10 @@ std::vector<TextSpan> PatternMatches::take(CandidatePattern pattern) {
         return std::move(words().secondTimes);
     }
     return {};
+}
+
+void PatternMatches::supply(CandidatePattern pattern, std::vector<TextSpan> matches) {
+    (pattern == CandidatePattern::pemBlock ? pemBlocks_ : jsonSpans_) = std::move(matches);
 }
 
 ScanMatchers::WordMatches& PatternMatches::words() {

@@ -47,12 +47,16 @@ public:
     // Every match of the pattern, left to right; they never overlap one another. They are handed
     // over: ask for each pattern once.
     std::vector<TextSpan> take(CandidatePattern pattern);
+    // The matches of a line-spanning pattern, already found: `take` hands them over.
+    void supply(CandidatePattern pattern, std::vector<TextSpan> matches);
 
 private:
     ScanMatchers::WordMatches& words();
 
     const ScanText& text_;
     std::optional<ScanMatchers::WordMatches> words_;
+    std::optional<std::vector<TextSpan>> pemBlocks_;
+    std::optional<std::vector<TextSpan>> jsonSpans_;
 };
 
 // Every match of the pattern, left to right; they never overlap one another.

@@ -60,8 +60,24 @@ void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kep
             a > 0 && accepted[a - 1].span.begin > kept[k - 1].span.begin ? accepted[--a] : kept[--k];
 }
 
-std::vector<Accepted> acceptAll(const ScanText& piece, CandidateInspector& inspector) {
+// The matches of `found` that begin in [begin, end), placed in the piece that begins at `begin`.
+std::vector<TextSpan> within(const std::vector<TextSpan>& found, std::size_t begin, std::size_t end) {
+    auto first = std::lower_bound(found.begin(), found.end(), begin,
+                                  [](const TextSpan& span, std::size_t pos) { return span.begin < pos; });
+    std::vector<TextSpan> spans;
+    for (auto span = first; span != found.end() && span->begin < end; ++span)
+        spans.push_back({span->begin - begin, span->end - begin});
+    return spans;
+}
+
+std::vector<Accepted> acceptAll(const ScanText& piece, const Piece& place, const SpanningMatches* spanning,
+                                CandidateInspector& inspector) {
     PatternMatches matches(piece);
+    if (spanning) {
+        matches.supply(CandidatePattern::pemBlock, within(spanning->pemBlocks, place.begin, place.end));
+        if (spanning->jsonSpans)
+            matches.supply(CandidatePattern::jsonSpan, within(*spanning->jsonSpans, place.begin, place.end));
+    }
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
         std::vector<Accepted> kept =
@@ -95,10 +111,12 @@ private:
 };
 
 template <typename Sink>
-void scanPiece(const ScanText& piece, PiecePlace place, const ChainEngine& engine,
-               CandidateInspector::Threads threads, Sink& each) {
+void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* spanning,
+               const ChainEngine& engine, CandidateInspector::Threads threads, Sink& each) {
+    const ScanText piece(text, part.begin, part.end);
+    const PiecePlace place = part.place;
     CandidateInspector inspector(engine, threads);
-    std::vector<Accepted> accepted = acceptAll(piece, inspector);
+    std::vector<Accepted> accepted = acceptAll(piece, part, spanning, inspector);
 
     // A chain shared by findings of the same text is copied for all but its last finding.
     std::vector<std::size_t> uses(inspector.chainCount(), 0);
@@ -119,9 +137,9 @@ void scanPiece(const ScanText& piece, PiecePlace place, const ChainEngine& engin
 
 // A piece alone spreads its own decoding over the cores; several share them out a piece each.
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
-                const FindingSink& each) {
+                const FindingSink& each, const SpanningMatches* spanning) {
     auto scanOne = [&](std::size_t i, auto& emit, CandidateInspector::Threads threads) {
-        scanPiece(ScanText(text, pieces[i].begin, pieces[i].end), pieces[i].place, engine, threads, emit);
+        scanPiece(text, pieces[i], spanning, engine, threads, emit);
     };
     if (pieces.size() == 1) {
         scanOne(0, each, CandidateInspector::Threads::perCore);

@@ -5,6 +5,7 @@
 #include "TindrelCore/scan/Scanner.h"
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace tindrel {
@@ -22,13 +23,20 @@ struct Piece {
     PiecePlace place;
 };
 
+// The matches of the line-spanning patterns in a text cut into pieces, found to place the cuts: a
+// piece's own are those that begin in it. The JSON spans may not have been kept.
+struct SpanningMatches {
+    std::vector<TextSpan> pemBlocks;
+    std::optional<std::vector<TextSpan>> jsonSpans;
+};
+
 // Scans the pieces of `text`, a worker per core, and hands their findings to `each` on the calling
 // thread in text order, their lines and offsets counted on from each piece's place. A piece must
 // begin and end where no match of any pattern, no character and no word runs across: its own
 // matches are then those of the whole text, the line-spanning ones included, which are found over
 // more text only to place such cuts. What the work throws reaches the caller after the findings
-// before it.
+// before it. `spanning`, when given, holds the line-spanning matches of every piece.
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
-                const FindingSink& each);
+                const FindingSink& each, const SpanningMatches* spanning = nullptr);
 
 } // namespace tindrel

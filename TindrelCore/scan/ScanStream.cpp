@@ -167,7 +167,7 @@ void ScanStream::scanHeld(Ending ending) {
 // at them, then never needed the text beyond. A window always yields at least one piece, so the
 // text held shrinks.
 ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, PiecePlace place) const {
-    Window window{ScanText(bytes), {}, 0, 0};
+    Window window{ScanText(bytes), {}, {}, 0, 0};
     const ScanText& text = window.text;
     std::size_t size = text.size();
     std::size_t settled = ending == Ending::unseen   ? size - reach_
@@ -175,7 +175,8 @@ ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, 
                                                      : size;
     // The last reach of an unseen window is walked again with the next window: only the matches
     // that begin before the settled part ends place its cuts.
-    const StreamCuts cuts(text, ScanMatchers::pemBlocks(text, settled), ending == Ending::final, settled);
+    std::vector<TextSpan> pemBlocks = ScanMatchers::pemBlocks(text, settled);
+    StreamCuts cuts(text, pemBlocks, ending == Ending::final, settled);
 
     std::size_t begin = 0;
     bool forcing = false;
@@ -196,11 +197,14 @@ ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, 
         begin = *end;
     }
     window.end = begin;
+    // The pieces end where no line-spanning match runs across, so each finds the matches that begin
+    // in it among those found here.
+    window.spanning = {std::move(pemBlocks), cuts.takeJSONSpans()};
     return window;
 }
 
 void ScanStream::scanWindow(const Window& window) {
-    scanPieces(window.text, window.pieces, scanner_.engine, each_);
+    scanPieces(window.text, window.pieces, scanner_.engine, each_, &window.spanning);
     line_ += window.lineFeeds;
     offset_ += window.end;
 }

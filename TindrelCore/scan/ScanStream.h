@@ -79,6 +79,7 @@ private:
     struct Window {
         ScanText text;
         std::vector<Piece> pieces;
+        SpanningMatches spanning;
         std::size_t end = 0;
         std::size_t lineFeeds = 0; // in the pieces
     };

@@ -23,11 +23,19 @@ StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlo
                        std::size_t asked)
     : text_(text)
     , inside_(text.size() / 64 + 1, 0)
+    , jsonSpans_(std::in_place)
     , textEnds_(textEnds) {
     for (const TextSpan& block : pemBlocks)
         markInside(block);
+    const std::size_t kept = text.size() / 64;
     JSONSpans::forEach(
-        text, [this](const TextSpan& span) { markInside(span); }, asked);
+        text,
+        [this, kept](const TextSpan& span) {
+            markInside(span);
+            if (jsonSpans_ && jsonSpans_->size() == kept) jsonSpans_.reset();
+            if (jsonSpans_) jsonSpans_->push_back(span);
+        },
+        asked);
 }
 
 void StreamCuts::markInside(const TextSpan& span) {

@@ -41,6 +41,10 @@ public:
     std::optional<std::size_t> pick(std::size_t begin, std::size_t target, std::size_t overrun,
                                     std::size_t limit) const;
 
+    // The JSON spans found, when there were few enough to keep: at most one for every 64 bytes of
+    // text, so that a text dense with them costs no list.
+    std::optional<std::vector<TextSpan>> takeJSONSpans() { return std::move(jsonSpans_); }
+
 private:
     struct Bound {
         std::size_t to;      // where the search stops, unless inside a long line-spanning match
@@ -68,6 +72,7 @@ private:
     // One bit per position: set where the position lies strictly inside a PEM block or JSON span.
     // A bit a byte keeps span-dense text cheap, where a list of spans would cost more than the text.
     std::vector<std::uint64_t> inside_;
+    std::optional<std::vector<TextSpan>> jsonSpans_;
     bool textEnds_;
 };
 
