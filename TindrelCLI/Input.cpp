@@ -164,11 +164,11 @@ ChunkReader::~ChunkReader() {
     if (fd_ >= 0 && !isStandardInput(path_)) ::close(fd_);
 }
 
-bool ChunkReader::readAll(const std::function<void(std::string_view)>& each) {
+bool ChunkReader::readAll(const std::function<void(std::string_view, bool)>& each) {
     if (fd_ < 0) return false;
     if (std::optional<MappedFile> mapped = MappedFile::ofRest(fd_, path_, chunkBytes)) {
         mapped_.emplace(std::move(*mapped));
-        each(mapped_->bytes());
+        each(mapped_->bytes(), true);
         mapped_.reset();
         return true;
     }
@@ -180,7 +180,7 @@ bool ChunkReader::readAll(const std::function<void(std::string_view)>& each) {
             error_ = readError(path_, errno);
             return false;
         }
-        each(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+        each(std::string_view(buffer.data(), static_cast<std::size_t>(n)), false);
     }
 }
 

@@ -29,9 +29,10 @@ public:
     // One line for stderr once the file could not be opened or read; empty while all is well.
     const std::string& error() const { return error_; }
     // Reads to the end of the file, handing over the bytes as they come, cut anywhere (even inside
-    // a UTF-8 sequence). False when reading failed. A regular file of more than a megabyte is mapped
-    // and handed over in one call; `release` then gives back the pages of the bytes it is past.
-    bool readAll(const std::function<void(std::string_view)>& each);
+    // a UTF-8 sequence), and whether they are known to be the last. False when reading failed. A
+    // regular file of more than a megabyte is mapped and handed over in one call, the last; `release`
+    // then gives back the pages of the bytes it is past.
+    bool readAll(const std::function<void(std::string_view, bool last)>& each);
     // The bytes handed over before `upTo` will not be read again.
     void release(const char* upTo);
     // The same, calling `paused(false)` whenever the file has no more bytes for now, before waiting

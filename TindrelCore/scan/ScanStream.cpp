@@ -53,8 +53,8 @@ ScanStream::ScanStream(const Scanner& scanner, FindingSink each, const Limits& l
     , piece_(std::clamp<std::size_t>(limits.pieceBytes, 1, reach_))
     , overrun_(std::clamp<std::size_t>(limits.overrunBytes, 1, reach_)) {}
 
-void ScanStream::feed(std::string_view bytes) {
-    if (heldBytes() == 0) bytes.remove_prefix(scanInPlace(bytes));
+void ScanStream::feed(std::string_view bytes, bool last) {
+    if (heldBytes() == 0) bytes.remove_prefix(scanInPlace(bytes, last));
     while (!bytes.empty()) {
         std::size_t take =
             std::min({bytes.size(), copyStep, window() - std::min(held_.size(), window() - 1)});
@@ -75,17 +75,24 @@ std::optional<std::size_t> ScanStream::windowIn(std::string_view bytes) const {
 }
 
 // A window of valid UTF-8 reads as it would once copied, whatever follows it: its last scalar ends
-// where a scalar begins. Answers how many bytes were scanned.
-std::size_t ScanStream::scanInPlace(std::string_view bytes) {
+// where a scalar begins. When the bytes end the text, what is left after the last window, shorter
+// than one, is the final window that `finish` would scan. Answers how many bytes were scanned.
+std::size_t ScanStream::scanInPlace(std::string_view bytes, bool last) {
     std::size_t validated = 0; // the bytes before are valid UTF-8
     auto windowAt = [&](std::size_t begin, PiecePlace place) -> std::optional<Window> {
-        std::optional<std::size_t> size = windowIn(bytes.substr(begin));
+        std::string_view rest = bytes.substr(begin);
+        std::optional<std::size_t> size = windowIn(rest);
+        Ending ending = Ending::unseen;
+        if (!size && last && !rest.empty() && rest.size() < window()) {
+            size = rest.size();
+            ending = Ending::final;
+        }
         if (!size) return std::nullopt;
         std::size_t end = begin + *size;
         if (end > validated && !Text::isValidUTF8(bytes.substr(validated, end - validated)))
             return std::nullopt;
         validated = std::max(validated, end);
-        return cutWindow(bytes.substr(begin, *size), Ending::unseen, place);
+        return cutWindow(bytes.substr(begin, *size), ending, place);
     };
     std::size_t begin = 0;
     std::optional<Window> current = windowAt(0, {line_, offset_});

@@ -43,8 +43,10 @@ public:
     // More bytes of the text, cut anywhere, even inside a UTF-8 sequence; ill-formed sequences
     // become U+FFFD as they would in the whole text. While nothing is held, the whole windows of
     // valid UTF-8 that `bytes` begins with are scanned where they stand, not copied, the next one
-    // cut while the pieces of the last are scanned: hand a mapped file over in one call.
-    void feed(std::string_view bytes);
+    // cut while the pieces of the last are scanned: hand a mapped file over in one call. With
+    // `last`, the bytes end the text, and those after the last whole window are scanned where they
+    // stand too; `finish` must still follow.
+    void feed(std::string_view bytes, bool last = false);
     // Called during `feed` with a position in the bytes being fed: the stream will not read the bytes
     // before it again, so a caller that fed a mapped file may give their pages back.
     void whenPassed(std::function<void(const char*)> passed) { passed_ = std::move(passed); }
@@ -88,7 +90,7 @@ private:
     // The size of the window that begins `bytes`: a window's length, on to the end of a scalar.
     // Nothing when `bytes` ends first.
     std::optional<std::size_t> windowIn(std::string_view bytes) const;
-    std::size_t scanInPlace(std::string_view bytes);
+    std::size_t scanInPlace(std::string_view bytes, bool last);
     void append(std::string_view bytes);
     void scanHeld(Ending ending);
     Window cutWindow(std::string_view text, Ending ending, PiecePlace place) const;

@@ -90,8 +90,8 @@ TEST(ScanStream, FindsWhatTheWholeTextFinds) {
 }
 
 // A text fed in one call is scanned where it stands while it is valid UTF-8, window after window,
-// and copied from its first ill-formed sequence on. The bytes the stream says it has passed are
-// overwritten at once, so reading them again would lose findings.
+// to its end when the call says it is the last, and copied from its first ill-formed sequence on. The bytes
+// the stream says it has passed are overwritten at once, so reading them again would lose findings.
 TEST(ScanStream, ScansATextFedInOneCallWhereItStands) {
     const Scanner scanner{ChainEngine{defaultDetectors(), 0.5, 12}};
     const ScanStream::Limits limits[] = {{16, 1024}, {300, 4096}};
@@ -116,12 +116,16 @@ TEST(ScanStream, ScansATextFedInOneCallWhereItStands) {
                 passed = upTo;
                 ++passes;
             });
-            stream.feed(bytes);
+            stream.feed(bytes, round % 4 < 2);
+            const std::size_t heldAfterFeeding = stream.heldBytes();
             stream.finish();
             EXPECT_EQ(findings, whole) << "round " << round << ", reach " << limit.reachBytes;
             EXPECT_EQ(passed, bytes.size());
             if (valid) {
                 EXPECT_GT(passes, 1u) << "the windows were copied";
+            }
+            if (valid && round % 4 < 2) {
+                EXPECT_EQ(heldAfterFeeding, 0u) << "the last window was copied";
             }
         }
     }
