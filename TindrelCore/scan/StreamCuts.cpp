@@ -27,7 +27,7 @@ StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlo
     , textEnds_(textEnds) {
     for (const TextSpan& block : pemBlocks)
         markInside(block);
-    const std::size_t kept = text.size() / 64;
+    const std::size_t kept = text.size() / 128;
     JSONSpans::forEach(
         text,
         [this, kept](const TextSpan& span) {

@@ -41,7 +41,7 @@ public:
     std::optional<std::size_t> pick(std::size_t begin, std::size_t target, std::size_t overrun,
                                     std::size_t limit) const;
 
-    // The JSON spans found, when there were few enough to keep: at most one for every 64 bytes of
+    // The JSON spans found, when there were few enough to keep: at most one for every 128 bytes of
     // text, so that a text dense with them costs no list.
     std::optional<std::vector<TextSpan>> takeJSONSpans() { return std::move(jsonSpans_); }
 
