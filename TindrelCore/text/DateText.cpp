@@ -1,5 +1,6 @@
 #include "TindrelCore/text/DateText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <utility>
@@ -34,11 +35,13 @@ void civilFromDays(std::int64_t z, CivilTime& out) {
 }
 
 // Dates are written for every JWT and timestamp a scan meets: digits by hand, not a format string.
-void appendPadded(std::string& out, std::uint64_t value, std::size_t width) {
+// Writes `value` with at least `width` digits, zeros in front, and answers where it ends.
+char* writePadded(char* out, std::uint64_t value, std::size_t width) {
     char digits[20];
     auto count = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
-    if (count < width) out.append(width - count, '0');
-    out.append(digits, count);
+    for (; count < width; --width)
+        *out++ = '0';
+    return std::copy(digits, digits + count, out);
 }
 
 } // namespace
@@ -63,20 +66,21 @@ std::optional<CivilTime> civil(double seconds) {
 std::string iso8601(double seconds) {
     auto time = civil(seconds);
     if (!time) return "out of range";
-    std::string text;
-    text.reserve(32);
-    if (time->year < 0 || time->year > 9999) text += time->year < 0 ? '-' : '+';
-    appendPadded(text, static_cast<std::uint64_t>(time->year < 0 ? -time->year : time->year), 4);
+    // Written into a buffer and copied once: dates are written by the million in a scan.
+    char text[48];
+    char* out = text;
+    if (time->year < 0 || time->year > 9999) *out++ = time->year < 0 ? '-' : '+';
+    out = writePadded(out, static_cast<std::uint64_t>(time->year < 0 ? -time->year : time->year), 4);
     for (auto [separator, field] : {std::pair{'-', time->month},
                                     {'-', time->day},
                                     {'T', time->hour},
                                     {':', time->minute},
                                     {':', time->second}}) {
-        text += separator;
-        appendPadded(text, static_cast<std::uint64_t>(field), 2);
+        *out++ = separator;
+        out = writePadded(out, static_cast<std::uint64_t>(field), 2);
     }
-    text += 'Z';
-    return text;
+    *out++ = 'Z';
+    return std::string(text, out);
 }
 
 std::int64_t secondsSinceEpoch(const CivilTime& time) {
