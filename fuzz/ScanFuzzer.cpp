@@ -34,23 +34,28 @@ std::pair<std::size_t, std::size_t> longestSpanAndStretch(const std::string& tex
     return {longestSpan, longestStretch};
 }
 
-// The text fed to a stream of small pieces, in chunks whose sizes its own bytes choose, gives the
-// findings of the whole text whenever its matches and stretches without a cut are well within reach.
+// The text fed to a stream of small pieces, in chunks whose sizes its own bytes choose or whole in
+// one last call (then scanned where it stands), gives the findings of the whole text whenever its
+// matches and stretches without a cut are well within reach.
 void checkStreamAgrees(const std::string& text) {
     static const tindrel::Scanner scanner{tindrel::ChainEngine{tindrel::defaultDetectors(), 0.5, 12}};
     const tindrel::ScanStream::Limits limits{64, 4096};
     auto [span, stretch] = longestSpanAndStretch(text);
     if (span >= limits.reachBytes / 2 || stretch >= limits.reachBytes / 2) return;
-    std::vector<tindrel::ScanFinding> streamed;
-    tindrel::ScanStream stream(
-        scanner, [&](tindrel::ScanFinding&& f) { streamed.push_back(std::move(f)); }, limits);
-    for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t chunk = 1 + static_cast<unsigned char>(text[pos]) % 61;
-        stream.feed(std::string_view(text).substr(pos, chunk));
-        pos += chunk;
+    const std::vector<tindrel::ScanFinding> whole = scanner.scan(text);
+    for (bool inChunks : {true, false}) {
+        std::vector<tindrel::ScanFinding> streamed;
+        tindrel::ScanStream stream(
+            scanner, [&](tindrel::ScanFinding&& f) { streamed.push_back(std::move(f)); }, limits);
+        if (!inChunks) stream.feed(text, true);
+        for (std::size_t pos = 0; inChunks && pos < text.size();) {
+            std::size_t chunk = 1 + static_cast<unsigned char>(text[pos]) % 61;
+            stream.feed(std::string_view(text).substr(pos, chunk));
+            pos += chunk;
+        }
+        stream.finish();
+        if (streamed != whole) __builtin_trap();
     }
-    stream.finish();
-    if (streamed != scanner.scan(text)) __builtin_trap();
 }
 
 } // namespace
