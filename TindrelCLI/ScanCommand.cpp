@@ -11,7 +11,9 @@
 #include "TindrelCLI/TreeScan.h"
 #include "TindrelCore/Tindrel.h"
 
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fmt/format.h>
 #include <memory>
@@ -27,19 +29,25 @@ struct ScanOptions {
     KeyOptions key;
 };
 
-std::string findingReport(const ScanFinding& finding, bool verbose, const Style& style) {
+// Appended to the report piece by piece, no piece a string of its own: a log of millions of
+// findings spends its time here, not scanning.
+void appendFindingReport(std::string& out, const ScanFinding& finding, bool verbose, const Style& style) {
     const DecodeResult& first = finding.chain.steps.front();
-    // Appended piece by piece: a log of millions of findings spends its time here, not scanning.
-    std::string out = style.dim("line " + std::to_string(finding.line));
+    std::array<char, 32> line{'l', 'i', 'n', 'e', ' '};
+    char* lineEnd = std::to_chars(line.begin() + 5, line.end(), finding.line).ptr;
+    style.appendDim(out, std::string_view(line.data(), static_cast<std::size_t>(lineEnd - line.data())));
     out += "  ";
-    out += style.bold(detection_kind::displayName(first.kind));
+    style.appendBold(out, detection_kind::displayName(first.kind));
     out += "  ";
-    out += shown(first.summary);
-    out += shown(signatureNote(finding.chain));
+    const TextSink append = [&out](std::string_view piece) { out += piece; };
+    writeShown(first.summary, append);
+    writeShown(signatureNote(finding.chain), append);
     out += '\n';
     if (verbose) out += indentedChainReport(finding.chain, style);
-    return out;
 }
+
+// Reports wait for standard output in batches of this many bytes, unless each is sent on at once.
+constexpr std::size_t reportBatchBytes = std::size_t{64} << 10;
 
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held;
 // `flushEach` sends each on at once, for a reader watching a log as it is written. Answers their
@@ -47,11 +55,16 @@ std::string findingReport(const ScanFinding& finding, bool verbose, const Style&
 std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose, bool flushEach) {
     Style style = Style::forStandardOutput();
     std::size_t count = 0;
+    std::string batch;
     bool read = scan([&](ScanFinding&& finding) {
-        writeOut(findingReport(finding, verbose, style));
-        if (flushEach) flushOut();
+        appendFindingReport(batch, finding, verbose, style);
         ++count;
+        if (!flushEach && batch.size() < reportBatchBytes) return;
+        writeOut(batch);
+        batch.clear();
+        if (flushEach) flushOut();
     });
+    writeOut(batch);
     if (!read) return std::nullopt;
     if (count == 0) writeOut("No artifacts found\n");
     return count;

@@ -12,8 +12,17 @@ Style Style::forStandardOutput() {
 }
 
 std::string Style::wrap(std::string_view code, std::string_view text) const {
-    if (!enabled_) return std::string(text);
-    return "\x1b[" + std::string(code) + "m" + std::string(text) + "\x1b[0m";
+    std::string out;
+    appendWrapped(out, code, text);
+    return out;
+}
+
+void Style::appendWrapped(std::string& out, std::string_view code, std::string_view text) const {
+    if (!enabled_) {
+        out += text;
+        return;
+    }
+    out.append("\x1b[").append(code).append("m").append(text).append("\x1b[0m");
 }
 
 } // namespace tindrel::cli

@@ -18,9 +18,13 @@ public:
     std::string yellow(std::string_view text) const { return wrap("33", text); }
     std::string green(std::string_view text) const { return wrap("32", text); }
     std::string cyan(std::string_view text) const { return wrap("36", text); }
+    // The same, appended to `out` rather than made a string of its own.
+    void appendBold(std::string& out, std::string_view text) const { appendWrapped(out, "1", text); }
+    void appendDim(std::string& out, std::string_view text) const { appendWrapped(out, "2", text); }
 
 private:
     std::string wrap(std::string_view code, std::string_view text) const;
+    void appendWrapped(std::string& out, std::string_view code, std::string_view text) const;
     bool enabled_;
 };
 
