@@ -18,6 +18,22 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// An unnamed temporary file read and written a megabyte at a time, straight through: a large log's
+// records run to megabytes, which the default buffer would move a few kilobytes a call.
+class SpoolFile {
+public:
+    SpoolFile() {
+        if (file_) std::setvbuf(file_.get(), buffer_.get(), _IOFBF, bufferBytes);
+    }
+    std::FILE* get() const { return file_.get(); }
+    explicit operator bool() const { return file_ != nullptr; }
+
+private:
+    static constexpr std::size_t bufferBytes = std::size_t{1} << 20;
+    std::unique_ptr<char[]> buffer_{new char[bufferBytes]}; // first: the file flushes it as it closes
+    File file_{std::tmpfile()};
+};
+
 // Texts remembered for sharing their chain's members, at most this many bytes of them: a log that
 // repeats a text a million times spools its chain once, and one of only distinct texts costs no
 // more memory than this. Each text counts with what the map holds beside it (its node, its
@@ -47,10 +63,6 @@ constexpr std::size_t replayBatchBytes = std::size_t{64} << 10;
 
 bool append(std::FILE* file, std::string_view text) {
     return fwrite_unlocked(text.data(), 1, text.size(), file) == text.size();
-}
-
-bool appendNumber(std::FILE* file, std::uint64_t number) {
-    return fwrite_unlocked(&number, sizeof number, 1, file) == 1;
 }
 
 // Seven bits a byte, the last byte without its top bit: a record of a repeated text takes two bytes.
@@ -84,8 +96,11 @@ bool readInto(std::FILE* file, std::string& out) {
 class EntrySpool {
 public:
     bool open() const { return parts_ && records_; }
-    // Every write to the files so far succeeded.
-    bool spooled() const { return spooled_; }
+    // Writes what waits for the parts file; then whether every write to the files succeeded.
+    bool spooled() {
+        writeWaitingParts();
+        return spooled_;
+    }
 
     // False when the finding cannot be written; the document is then "{}".
     bool add(const ScanFinding& finding) {
@@ -99,7 +114,7 @@ public:
 
     // Writes the entries, joined, to standard output.
     bool replay(std::size_t count) {
-        if (std::fflush(parts_.get()) != 0 || std::fflush(records_.get()) != 0 ||
+        if (!spooled() || std::fflush(parts_.get()) != 0 || std::fflush(records_.get()) != 0 ||
             std::fseek(records_.get(), 0, SEEK_SET) != 0)
             return false;
         Shared shared;
@@ -127,6 +142,15 @@ public:
     }
 
 private:
+    // The parts file is read back a few kilobytes at a time, now and then out of order, so it keeps
+    // its small buffer; its members are written a megabyte at a time from here instead.
+    static constexpr std::size_t partsWriteBytes = std::size_t{1} << 20;
+
+    void writeWaitingParts() {
+        spooled_ = spooled_ && append(parts_.get(), partsWaiting_);
+        partsWaiting_.clear();
+    }
+
     // Where the finding's shared members stand, written there first unless its text came before.
     std::optional<std::uint64_t> partsOf(const ScanFinding& finding) {
         auto known = known_.find(finding.matchedText);
@@ -137,9 +161,11 @@ private:
         std::uint64_t at = partsBytes_;
         for (std::string_view member :
              {std::string_view(parts->chain), std::string_view(parts->shape), std::string_view(*text)}) {
-            spooled_ = spooled_ && appendNumber(parts_.get(), member.size()) && append(parts_.get(), member);
-            partsBytes_ += sizeof(std::uint64_t) + member.size();
+            const std::uint64_t size = member.size();
+            partsWaiting_.append(reinterpret_cast<const char*>(&size), sizeof size).append(member);
+            partsBytes_ += sizeof size + member.size();
         }
+        if (partsWaiting_.size() >= partsWriteBytes) writeWaitingParts();
         const std::size_t remembered = finding.matchedText.size() + bytesBesideEachText;
         if (knownBytes_ + remembered <= sharedTextBytes) {
             knownBytes_ += remembered;
@@ -163,7 +189,8 @@ private:
     }
 
     File parts_{std::tmpfile()};
-    File records_{std::tmpfile()};
+    std::string partsWaiting_; // written to the parts file, but for the file itself
+    SpoolFile records_;
     std::unordered_map<std::string, std::uint64_t> known_; // where each remembered text's parts stand
     std::size_t knownBytes_ = 0;
     std::uint64_t partsBytes_ = 0;
