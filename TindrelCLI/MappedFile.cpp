@@ -68,14 +68,12 @@ MappedFile::MappedFile(char* base, std::size_t length, std::size_t offset)
     : base_(base)
     , length_(length)
     , begin_(base + offset)
-    , end_(base + length)
     , released_(base) {}
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : base_(std::exchange(other.base_, nullptr))
     , length_(other.length_)
     , begin_(other.begin_)
-    , end_(other.end_)
     , released_(other.released_) {}
 
 MappedFile::~MappedFile() {
@@ -85,7 +83,7 @@ MappedFile::~MappedFile() {
 }
 
 void MappedFile::release(const char* upTo) {
-    if (upTo < released_ || upTo > end_) return;
+    if (upTo < released_ || upTo > base_ + length_) return;
     auto pages = static_cast<std::size_t>(upTo - released_) / pageSize() * pageSize();
     if (pages == 0) return;
     madvise(released_, pages, MADV_DONTNEED);

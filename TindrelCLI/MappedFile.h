@@ -23,7 +23,7 @@ public:
     MappedFile& operator=(const MappedFile&) = delete;
     ~MappedFile();
 
-    std::string_view bytes() const { return {begin_, end_}; }
+    std::string_view bytes() const { return {begin_, base_ + length_}; }
     // The bytes before `upTo` will not be read again: their pages go back to the system.
     void release(const char* upTo);
 
@@ -33,8 +33,7 @@ private:
     char* base_; // the mapping, from the start of the file
     std::size_t length_;
     const char* begin_; // where the rest begins
-    const char* end_;
-    char* released_; // pages before this have gone back
+    char* released_;    // pages before this have gone back
 };
 
 } // namespace tindrel::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tindrel::cli {
@@ -13,6 +15,24 @@ void writeOut(std::string_view text);
 void flushOut();
 // Flushes and closes standard output, ending the process the same way when that fails; answers `status`.
 int finishOutput(int status);
+
+// Text for standard output gathered into writes of 64 KiB: a writer of millions of short pieces
+// would otherwise pay a locked stdio call for each.
+class OutputBatch {
+public:
+    // Where the pieces are appended.
+    std::string& text() { return text_; }
+    // Writes what is gathered once it fills a batch, or at once with `now`.
+    void send(bool now = false) {
+        if (!now && text_.size() < batchBytes) return;
+        writeOut(text_);
+        text_.clear();
+    }
+
+private:
+    static constexpr std::size_t batchBytes = std::size_t{64} << 10;
+    std::string text_;
+};
 
 // One line on standard error, its control characters escaped when that is a terminal.
 void writeError(std::string_view line);

@@ -46,25 +46,20 @@ void appendFindingReport(std::string& out, const ScanFinding& finding, bool verb
     if (verbose) out += indentedChainReport(finding.chain, style);
 }
 
-// Reports wait for standard output in batches of this many bytes, unless each is sent on at once.
-constexpr std::size_t reportBatchBytes = std::size_t{64} << 10;
-
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held;
 // `flushEach` sends each on at once, for a reader watching a log as it is written. Answers their
 // count, or nothing when the input could not be read to its end.
 std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose, bool flushEach) {
     Style style = Style::forStandardOutput();
     std::size_t count = 0;
-    std::string batch;
+    OutputBatch out;
     bool read = scan([&](ScanFinding&& finding) {
-        appendFindingReport(batch, finding, verbose, style);
+        appendFindingReport(out.text(), finding, verbose, style);
         ++count;
-        if (!flushEach && batch.size() < reportBatchBytes) return;
-        writeOut(batch);
-        batch.clear();
+        out.send(flushEach);
         if (flushEach) flushOut();
     });
-    writeOut(batch);
+    out.send(true);
     if (!read) return std::nullopt;
     if (count == 0) writeOut("No artifacts found\n");
     return count;

@@ -59,8 +59,6 @@ std::size_t heldBytes(const ScanFinding& finding) {
     return bytes;
 }
 
-constexpr std::size_t replayBatchBytes = std::size_t{64} << 10;
-
 bool append(std::FILE* file, std::string_view text) {
     return fwrite_unlocked(text.data(), 1, text.size(), file) == text.size();
 }
@@ -120,9 +118,8 @@ public:
         Shared shared;
         std::optional<std::uint64_t> sharedAt;
         std::uint64_t line = 0;
-        // Entries are written a batch at a time: a write a piece would cost more than the copy.
-        std::string batch;
-        auto add = [&batch](std::string_view piece) { batch += piece; };
+        OutputBatch out;
+        auto add = [&out](std::string_view piece) { out.text() += piece; };
         for (std::size_t i = 0; i < count; ++i) {
             std::optional<std::uint64_t> at = readVarint(records_.get());
             std::optional<std::uint64_t> lines = readVarint(records_.get());
@@ -132,12 +129,9 @@ public:
             line += *lines;
             if (i > 0) add(TindrelJSON::entrySeparator);
             TindrelJSON::writeEntry(shared.parts, line, shared.text, nullptr, add);
-            if (batch.size() >= replayBatchBytes) {
-                writeOut(batch);
-                batch.clear();
-            }
+            out.send();
         }
-        writeOut(batch);
+        out.send(true);
         return true;
     }
 

@@ -70,13 +70,13 @@ std::vector<TextSpan> within(const std::vector<TextSpan>& found, std::size_t beg
     return spans;
 }
 
-std::vector<Accepted> acceptAll(const ScanText& piece, const Piece& place, const SpanningMatches* spanning,
+std::vector<Accepted> acceptAll(const ScanText& piece, const Piece& part, const SpanningMatches* spanning,
                                 CandidateInspector& inspector) {
     PatternMatches matches(piece);
     if (spanning) {
-        matches.supply(CandidatePattern::pemBlock, within(spanning->pemBlocks, place.begin, place.end));
+        matches.supply(CandidatePattern::pemBlock, within(spanning->pemBlocks, part.begin, part.end));
         if (spanning->jsonSpans)
-            matches.supply(CandidatePattern::jsonSpan, within(*spanning->jsonSpans, place.begin, place.end));
+            matches.supply(CandidatePattern::jsonSpan, within(*spanning->jsonSpans, part.begin, part.end));
     }
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
@@ -114,7 +114,6 @@ template <typename Sink>
 void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* spanning,
                const ChainEngine& engine, CandidateInspector::Threads threads, Sink& each) {
     const ScanText piece(text, part.begin, part.end);
-    const PiecePlace place = part.place;
     CandidateInspector inspector(engine, threads);
     std::vector<Accepted> accepted = acceptAll(piece, part, spanning, inspector);
 
@@ -123,13 +122,13 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
     for (const Accepted& found : accepted)
         ++uses[found.chain];
 
-    LineCounter lines(piece.text(), place.line);
+    LineCounter lines(piece.text(), part.place.line);
     for (const Accepted& found : accepted) {
         std::string matched(piece.text().substr(found.span.begin, found.span.end - found.span.begin));
         bool last = --uses[found.chain] == 0;
         each({std::move(matched), lines.lineAt(found.span.begin),
               last ? inspector.release(found.chain) : inspector.chain(found.chain),
-              place.offset + found.span.begin});
+              part.place.offset + found.span.begin});
     }
 }
 
