@@ -20,9 +20,10 @@ bool isDigitsOnly(std::string_view t) {
 
 std::optional<DecodeResult> Base64Detector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
-    if (!Text::hasAtLeastCharacters(t, 8)) return std::nullopt;
     bool urlSafe = findAnyByte<'-', '_'>(t, 0) < t.size();
     if (urlSafe ? !Bytes::isBase64URLText(t) : !Bytes::isBase64Text(t)) return std::nullopt;
+    // Text of the alphabet is ASCII without line breaks: each byte is a character of its own.
+    if (t.size() < 8) return std::nullopt;
     if (isDigitsOnly(t)) return std::nullopt;
     auto decoder = urlSafe ? &Bytes::base64URLDecode : &Bytes::base64Decode;
     if (!headMayBeText(t, 2, decoder)) return std::nullopt;

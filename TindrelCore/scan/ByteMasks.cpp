@@ -45,11 +45,18 @@ ByteMasks::ByteMasks(std::string_view text)
     const std::size_t words = text.size() / 64 + 1; // one more, so a search can stop at the size
     for (std::vector<std::uint64_t>& bits : bits_)
         bits.assign(words, 0);
+    // Each word is gathered from its four blocks and stored once.
     std::size_t at = 0;
-    for (; at + ByteBlocks::size <= text.size(); at += ByteBlocks::size) {
-        const std::array<std::uint32_t, classCount> blockBits = classBitsOfBlock(text.data() + at);
+    for (; at + 64 <= text.size(); at += 64) {
+        std::array<std::uint64_t, classCount> wordBits{};
+        for (unsigned block = 0; block < 64 / ByteBlocks::size; ++block) {
+            const std::array<std::uint32_t, classCount> blockBits =
+                classBitsOfBlock(text.data() + at + block * ByteBlocks::size);
+            for (unsigned k = 0; k < classCount; ++k)
+                wordBits[k] |= std::uint64_t{blockBits[k]} << (block * ByteBlocks::size);
+        }
         for (unsigned k = 0; k < classCount; ++k)
-            bits_[k][at / 64] |= std::uint64_t{blockBits[k]} << (at % 64);
+            bits_[k][at / 64] = wordBits[k];
     }
     for (; at < text.size(); ++at) {
         const unsigned char classes = byteClasses[static_cast<unsigned char>(text[at])];

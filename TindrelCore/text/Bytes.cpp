@@ -67,9 +67,39 @@ std::optional<Buffer> decodeBody(std::string_view body, const std::array<int, 25
     return out;
 }
 
-bool leadPasses(const std::optional<Buffer>& lead, std::size_t count,
-                const std::function<bool(std::string_view)>& accepts) {
-    return lead && accepts(std::string_view(*lead).substr(0, count));
+// The most bytes a lead is decoded to: three Base64 groups, without a buffer of its own.
+constexpr std::size_t longestLead = 9;
+using Lead = std::array<char, longestLead>;
+
+// Whether the first `count` bytes that the URL-safe Base64 reading of `t` begins with pass. The
+// whole groups that hold them are decoded, and the first character outside the alphabet ends it.
+bool base64LeadPasses(std::string_view t, std::size_t count,
+                      const std::function<bool(std::string_view)>& accepts) {
+    Lead lead{};
+    std::size_t written = 0;
+    std::uint32_t group = 0;
+    for (std::size_t i = 0; i < (count + 2) / 3 * 4; ++i) {
+        const int value = urlSafeValues[static_cast<unsigned char>(t[i])];
+        if (value < 0) return false;
+        group = group << 6 | static_cast<std::uint32_t>(value);
+        if (i % 4 != 3) continue;
+        lead[written++] = static_cast<char>(group >> 16);
+        lead[written++] = static_cast<char>(group >> 8 & 0xFF);
+        lead[written++] = static_cast<char>(group & 0xFF);
+        group = 0;
+    }
+    return accepts(std::string_view(lead.data(), count));
+}
+
+bool hexLeadPasses(std::string_view t, std::size_t count,
+                   const std::function<bool(std::string_view)>& accepts) {
+    Lead lead{};
+    for (std::size_t i = 0; i < count; ++i) {
+        const int high = hexDigitValue(t[2 * i]), low = hexDigitValue(t[2 * i + 1]);
+        if ((high | low) < 0) return false;
+        lead[i] = static_cast<char>(high * 16 + low);
+    }
+    return accepts(std::string_view(lead.data(), count));
 }
 
 // Whether every byte of `s` is in the alphabet that `inBlock` tells sixteen bytes at a time (a
@@ -188,12 +218,11 @@ std::optional<Wrapped> fromWrapper(std::string_view s) {
 // outside both alphabets rules both readings out, and they alone fix the first bytes of either.
 bool mayBeginWith(std::string_view s, std::size_t count,
                   const std::function<bool(std::string_view)>& accepts) {
+    if (count > longestLead) return true;
     std::string_view t = Text::trim(s);
     std::size_t base64Length = (count + 2) / 3 * 4;
-    bool base64 = t.size() < base64Length + 2 ||
-                  leadPasses(decodeBody(t.substr(0, base64Length), urlSafeValues), count, accepts);
-    bool hexadecimal = t.size() < 2 * count || leadPasses(hex(t.substr(0, 2 * count)), count, accepts);
-    return base64 || hexadecimal;
+    return t.size() < base64Length + 2 || base64LeadPasses(t, count, accepts) || t.size() < 2 * count ||
+           hexLeadPasses(t, count, accepts);
 }
 
 } // namespace tindrel::Bytes
