@@ -355,7 +355,7 @@ const FlatJSON::Node* FlatJSON::member(std::string_view name) const {
     if (!isObject()) return nullptr;
     const Node* found = nullptr;
     for (std::size_t key = 1; key < nodes_.front().value; key = after(key + 1))
-        if (stringOf(nodes_[key]) == name) found = &nodes_[key + 1];
+        if (nodes_[key].size == name.size() && stringOf(nodes_[key]) == name) found = &nodes_[key + 1];
     return found;
 }
 

@@ -172,10 +172,9 @@ const std::map<std::string, std::string>& jwtClaims() {
 }
 
 std::optional<std::string> jwtClaim(std::string_view claim) {
-    const auto& table = jwtClaims();
-    auto it = table.find(std::string(claim));
-    if (it == table.end()) return std::nullopt;
-    return it->second;
+    for (const auto& [name, meaning] : jwtClaims())
+        if (name == claim) return meaning;
+    return std::nullopt;
 }
 
 std::string relativeTime(double secondsFromNow) {

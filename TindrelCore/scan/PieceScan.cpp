@@ -62,10 +62,12 @@ void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kep
 
 // The matches of `found` that begin in [begin, end), placed in the piece that begins at `begin`.
 std::vector<TextSpan> within(const std::vector<TextSpan>& found, std::size_t begin, std::size_t end) {
-    auto first = std::lower_bound(found.begin(), found.end(), begin,
-                                  [](const TextSpan& span, std::size_t pos) { return span.begin < pos; });
+    auto beginsBefore = [](const TextSpan& span, std::size_t pos) { return span.begin < pos; };
+    auto first = std::lower_bound(found.begin(), found.end(), begin, beginsBefore);
+    auto last = std::lower_bound(first, found.end(), end, beginsBefore);
     std::vector<TextSpan> spans;
-    for (auto span = first; span != found.end() && span->begin < end; ++span)
+    spans.reserve(static_cast<std::size_t>(last - first));
+    for (auto span = first; span != last; ++span)
         spans.push_back({span->begin - begin, span->end - begin});
     return spans;
 }

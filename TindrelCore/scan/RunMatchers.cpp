@@ -147,9 +147,11 @@ private:
                length >= minimumHexRun;
     }
 
+    // The hex and digit classes that all of a word's bytes share, the only ones a word is tried by.
+    // Digits are hex digits, so the first byte that is no hex digit settles both.
     unsigned char sharedClasses(std::size_t begin, std::size_t end) const {
-        unsigned char shared = 0xFF;
-        for (std::size_t pos = begin; pos < end; ++pos)
+        unsigned char shared = hexClass | digitClass;
+        for (std::size_t pos = begin; pos < end && (shared & hexClass) != 0; ++pos)
             shared &= byteClasses[text_.byte(pos)];
         return shared;
     }

@@ -174,7 +174,7 @@ bool isWhitespace(char32_t c) {
 
 // Every detector trims what it is offered, and almost every text begins and ends with an ASCII
 // byte that is not white space: that case is answered without decoding a scalar.
-std::string_view trim(std::string_view s) {
+std::string_view trimWhitespace(std::string_view s) {
     auto plainASCII = [](char c) {
         return static_cast<unsigned char>(c) < 0x80 && !isWhitespace(char32_t(c));
     };

@@ -27,8 +27,15 @@ void makeValidUTF8(std::string& s);
 
 // The Unicode White_Space property (tab to carriage return, space, U+0085, U+00A0, U+2028, U+3000, …).
 bool isWhitespace(char32_t scalar);
-// Trims white space and newlines from both ends. `s` must be valid UTF-8.
-std::string_view trim(std::string_view s);
+// trim's walk for texts that may begin or end with white space.
+std::string_view trimWhitespace(std::string_view s);
+// Trims white space and newlines from both ends. `s` must be valid UTF-8. Every detector trims the
+// text it is offered, which nearly always begins and ends with a visible ASCII character.
+inline std::string_view trim(std::string_view s) {
+    auto visibleASCII = [](char c) { return static_cast<unsigned char>(c) - 0x21u < 0x5Fu; };
+    if (s.empty() || (visibleASCII(s.front()) && visibleASCII(s.back()))) return s;
+    return trimWhitespace(s);
+}
 bool isBlank(std::string_view s);
 
 // User-perceived characters (extended grapheme clusters).
