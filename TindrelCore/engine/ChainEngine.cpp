@@ -87,9 +87,9 @@ private:
 
 // Whether the last step's output is a text the chain already worked on. The chain itself holds
 // every such text, so nothing is copied to remember them: inputs can be gigabytes.
-bool repeatsEarlierText(const DecodeChain& chain) {
+bool repeatsEarlierText(const DecodeChain& chain, std::string_view input) {
     std::string_view latest = chain.steps.back().output;
-    if (latest == Text::trim(chain.input)) return true;
+    if (latest == Text::trim(input)) return true;
     for (std::size_t i = 0; i + 1 < chain.steps.size(); ++i)
         if (chain.steps[i].output == latest) return true;
     return false;
@@ -116,13 +116,21 @@ DecodeChain ChainEngine::inspect(std::string_view text) const {
 
 DecodeChain ChainEngine::inspectOwned(std::string text) const {
     DecodeChain chain{std::move(text), {}};
-    extend(chain, {});
+    extend(chain, chain.input, {});
+    return chain;
+}
+
+std::optional<DecodeChain> ChainEngine::recognise(std::string_view text) const {
+    DecodeChain chain;
+    extend(chain, text, {});
+    if (!chain.isRecognized()) return std::nullopt;
+    chain.input = std::string(text);
     return chain;
 }
 
 ReadingOutcome ChainEngine::inspect(std::string text, const ChosenReadings& chosen) const {
     ReadingOutcome outcome{DecodeChain{std::move(text), {}}, std::nullopt};
-    outcome.refused = extend(outcome.chain, chosen);
+    outcome.refused = extend(outcome.chain, outcome.chain.input, chosen);
     return outcome;
 }
 
@@ -131,22 +139,25 @@ ReadingOutcome ChainEngine::reread(const DecodeChain& chain, std::size_t step, D
     ReadingOutcome outcome{
         DecodeChain{chain.input, std::vector<DecodeResult>(chain.steps.begin(), chain.steps.begin() + kept)},
         std::nullopt};
-    outcome.refused = extend(outcome.chain, {{step, kind}});
+    outcome.refused = extend(outcome.chain, outcome.chain.input, {{step, kind}});
     return outcome;
 }
 
 // The stop conditions met before another step is tried, in the order they are tested.
-std::optional<StopReason> ChainEngine::stopBeforeNextStep(const DecodeChain& chain) const {
+std::optional<StopReason> ChainEngine::stopBeforeNextStep(const DecodeChain& chain,
+                                                          std::string_view input) const {
     if (!chain.steps.empty() && chain.steps.back().terminal) return StopReason{StopReason::Cause::terminal};
     if (maxDepth <= 0 || chain.steps.size() >= static_cast<std::size_t>(maxDepth))
         return StopReason{StopReason::Cause::depthLimit};
-    if (!chain.steps.empty() && repeatsEarlierText(chain)) return StopReason{StopReason::Cause::repeatedText};
+    if (!chain.steps.empty() && repeatsEarlierText(chain, input))
+        return StopReason{StopReason::Cause::repeatedText};
     return std::nullopt;
 }
 
-std::optional<RefusedReading> ChainEngine::extend(DecodeChain& chain, const ChosenReadings& chosen) const {
+std::optional<RefusedReading> ChainEngine::extend(DecodeChain& chain, std::string_view input,
+                                                  const ChosenReadings& chosen) const {
     for (;;) {
-        if (std::optional<StopReason> stop = stopBeforeNextStep(chain)) {
+        if (std::optional<StopReason> stop = stopBeforeNextStep(chain, input)) {
             chain.stop = std::move(*stop);
             return firstUnreached(chosen, chain.steps.size());
         }
@@ -154,7 +165,7 @@ std::optional<RefusedReading> ChainEngine::extend(DecodeChain& chain, const Chos
         const std::optional<DetectionKind> chosenKind = chosenFor(chosen, step);
         // Views into the chain are taken afresh each round: the step list may have moved.
         std::string_view current =
-            step == 0 ? Text::trim(chain.input) : std::string_view(chain.steps.back().output);
+            step == 0 ? Text::trim(input) : std::string_view(chain.steps.back().output);
         Round round(threshold, current, chosenKind);
         for (std::size_t i = 0; i < detectors.size(); ++i)
             round.offer(safeDecode(*detectors[i], current), i);

@@ -45,6 +45,9 @@ struct ChainEngine {
     DecodeChain inspect(std::string_view text) const;
     // The same, keeping `text` itself as the chain's input rather than a copy of it.
     DecodeChain inspectOwned(std::string text) const;
+    // The chain of a text that a detector recognises; nothing for one that none does, whose text
+    // is then never copied (most of the texts a scan offers).
+    std::optional<DecodeChain> recognise(std::string_view text) const;
     // The same with some steps' readings chosen; the others are the engine's own.
     ReadingOutcome inspect(std::string text, const ChosenReadings& chosen) const;
     // `chain`'s steps before `step` as they are, then the reading of `kind` for that step, then the
@@ -52,8 +55,10 @@ struct ChainEngine {
     ReadingOutcome reread(const DecodeChain& chain, std::size_t step, DetectionKind kind) const;
 
 private:
-    std::optional<RefusedReading> extend(DecodeChain& chain, const ChosenReadings& chosen) const;
-    std::optional<StopReason> stopBeforeNextStep(const DecodeChain& chain) const;
+    // `input` is the chain's input, which the chain may not hold yet.
+    std::optional<RefusedReading> extend(DecodeChain& chain, std::string_view input,
+                                         const ChosenReadings& chosen) const;
+    std::optional<StopReason> stopBeforeNextStep(const DecodeChain& chain, std::string_view input) const;
 };
 
 // The nineteen detectors in their fixed order; built once, read-only afterwards.

@@ -29,26 +29,32 @@ std::size_t approximateSize(const DecodeChain& chain) {
 
 } // namespace
 
-DecodeChain CandidateInspector::decode(std::string_view text) const {
+std::optional<DecodeChain> CandidateInspector::decode(std::string_view text) const {
     try {
-        return engine_.inspect(text);
+        return engine_.recognise(text);
     } catch (...) {
-        return DecodeChain{std::string(text), {}}; // as if nothing recognised it
+        return std::nullopt; // as if nothing recognised it
     }
+}
+
+// A chain past the budget was recognised once; decoded again, it is the same chain.
+DecodeChain CandidateInspector::decodeAgain(std::string_view text) const {
+    return decode(text).value_or(DecodeChain{std::string(text), {}});
 }
 
 DecodeChain CandidateInspector::chain(std::size_t index) const {
     const Recognised& recognised = recognised_[index];
-    return recognised.chain ? *recognised.chain : decode(recognised.text);
+    return recognised.chain ? *recognised.chain : decodeAgain(recognised.text);
 }
 
 DecodeChain CandidateInspector::release(std::size_t index) {
     Recognised& recognised = recognised_[index];
-    return recognised.chain ? std::move(*recognised.chain) : decode(recognised.text);
+    return recognised.chain ? std::move(*recognised.chain) : decodeAgain(recognised.text);
 }
 
-std::vector<DecodeChain> CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const {
-    std::vector<DecodeChain> chains(texts.size());
+std::vector<std::optional<DecodeChain>>
+CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const {
+    std::vector<std::optional<DecodeChain>> chains(texts.size());
     std::atomic<std::size_t> nextIndex{0};
     auto work = [&] {
         for (std::size_t i = nextIndex++; i < texts.size(); i = nextIndex++)
@@ -70,35 +76,34 @@ std::vector<DecodeChain> CandidateInspector::decodeAll(const std::vector<std::st
 
 std::vector<std::optional<std::size_t>>
 CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
-    std::vector<std::optional<std::size_t>*> answers; // map values stay put while the map grows
-    answers.reserve(texts.size());
+    std::vector<std::size_t> numbers;
+    numbers.reserve(texts.size());
     std::vector<std::string_view> fresh;
-    std::vector<std::optional<std::size_t>*> freshAnswers;
     for (std::string_view text : texts) {
-        auto [entry, inserted] = known_.try_emplace(text, std::nullopt);
-        answers.push_back(&entry->second);
-        if (!inserted) continue;
-        fresh.push_back(text);
-        freshAnswers.push_back(&entry->second);
+        auto [number, inserted] = known_.insert(text);
+        numbers.push_back(number);
+        if (inserted) fresh.push_back(text);
     }
+    const std::size_t firstFresh = verdicts_.size();
+    verdicts_.resize(known_.size());
 
-    std::vector<DecodeChain> decoded = decodeAll(fresh);
+    std::vector<std::optional<DecodeChain>> decoded = decodeAll(fresh);
     for (std::size_t i = 0; i < fresh.size(); ++i) {
-        if (!decoded[i].isRecognized()) continue;
-        *freshAnswers[i] = recognised_.size();
+        if (!decoded[i]) continue;
+        verdicts_[firstFresh + i] = recognised_.size();
         // The first chain is kept whatever its size: a piece that is one huge candidate is then
         // decoded once, holding no more than its decoding held anyway.
-        std::size_t size = approximateSize(decoded[i]);
+        std::size_t size = approximateSize(*decoded[i]);
         bool keep = size <= budget_ || recognised_.empty();
         budget_ -= keep ? std::min(size, budget_) : 0;
         recognised_.push_back(
-            {fresh[i], keep ? std::make_unique<DecodeChain>(std::move(decoded[i])) : nullptr});
+            {fresh[i], keep ? std::make_unique<DecodeChain>(std::move(*decoded[i])) : nullptr});
     }
 
     std::vector<std::optional<std::size_t>> indices;
     indices.reserve(texts.size());
-    for (const std::optional<std::size_t>* answer : answers)
-        indices.push_back(*answer);
+    for (std::size_t number : numbers)
+        indices.push_back(verdicts_[number]);
     return indices;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "TindrelCore/engine/ChainEngine.h"
+#include "TindrelCore/scan/DistinctTexts.h"
 
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tindrel {
@@ -46,13 +46,15 @@ private:
         std::unique_ptr<DecodeChain> chain; // none once the budget is spent
     };
 
-    DecodeChain decode(std::string_view text) const;
-    std::vector<DecodeChain> decodeAll(const std::vector<std::string_view>& texts) const;
+    std::optional<DecodeChain> decode(std::string_view text) const;
+    DecodeChain decodeAgain(std::string_view text) const;
+    std::vector<std::optional<DecodeChain>> decodeAll(const std::vector<std::string_view>& texts) const;
 
     const ChainEngine& engine_;
     Threads threads_;
     std::size_t budget_;
-    std::unordered_map<std::string_view, std::optional<std::size_t>> known_;
+    DistinctTexts known_;
+    std::vector<std::optional<std::size_t>> verdicts_; // for each known text, the index of its chain
     std::vector<Recognised> recognised_;
 };
 

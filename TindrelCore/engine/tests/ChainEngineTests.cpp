@@ -146,3 +146,18 @@ TEST(ChainEngine, EveryDetectorIsAskedEvenAfterAHitAndFailuresAreSilent) {
     EXPECT_EQ(outputs(chain), std::vector<std::string>{"b"});
     EXPECT_EQ(calls, 2);
 }
+
+// recognise gives inspect's chain for a text something recognises, trimmed input and cycles
+// included, and nothing for one that nothing does.
+TEST(ChainEngine, RecogniseAgreesWithInspect) {
+    ChainEngine engine = engineOf({scripted(hex, "a", "b", 0.9), scripted(url, "b", "a", 0.9),
+                                   scripted(base64, "c", "d", 0.4), scripted(json, "e", "f", 0.9, true)});
+    for (std::string text : {"a", " a\n", "b", "c", "e", "x", "", "\u00A0e"}) {
+        DecodeChain inspected = engine.inspect(text);
+        std::optional<DecodeChain> recognised = engine.recognise(text);
+        ASSERT_EQ(recognised.has_value(), inspected.isRecognized()) << text;
+        if (recognised) {
+            EXPECT_EQ(*recognised, inspected) << text;
+        }
+    }
+}

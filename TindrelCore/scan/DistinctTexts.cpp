@@ -1,0 +1,39 @@
+#include "TindrelCore/scan/DistinctTexts.h"
+
+#include <functional>
+#include <stdexcept>
+
+namespace tindrel {
+
+std::pair<std::size_t, bool> DistinctTexts::insert(std::string_view text) {
+    // At most half the slots are taken, so a probe ends at an empty one soon.
+    if (2 * (texts_.size() + 1) > slots_.size()) grow();
+    const std::size_t hash = std::hash<std::string_view>{}(text);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t taken = slots_[slot];
+        if (taken == 0) break;
+        if (hashes_[taken - 1] == hash && texts_[taken - 1] == text) return {taken - 1, false};
+    }
+    if (texts_.size() >= UINT32_MAX - 1) throw std::length_error("too many distinct texts");
+    texts_.push_back(text);
+    hashes_.push_back(hash);
+    place(texts_.size() - 1);
+    return {texts_.size() - 1, true};
+}
+
+void DistinctTexts::grow() {
+    slots_.assign(slots_.empty() ? 1024 : 2 * slots_.size(), 0);
+    for (std::size_t number = 0; number < texts_.size(); ++number)
+        place(number);
+}
+
+void DistinctTexts::place(std::size_t number) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = hashes_[number] & mask;
+    while (slots_[slot] != 0)
+        slot = (slot + 1) & mask;
+    slots_[slot] = static_cast<std::uint32_t>(number + 1);
+}
+
+} // namespace tindrel
