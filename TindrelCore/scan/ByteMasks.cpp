@@ -1,6 +1,7 @@
 #include "TindrelCore/scan/ByteMasks.h"
 
 #include "TindrelCore/scan/ScanMatchers.h"
+#include "TindrelCore/scan/WideByteClasses.h"
 #include "TindrelCore/text/ByteBlocks.h"
 
 #include <cstring>
@@ -40,13 +41,17 @@ std::array<std::uint32_t, ByteMasks::classCount> classBitsOfBlock(const char* at
 
 } // namespace
 
-ByteMasks::ByteMasks(std::string_view text)
+ByteMasks::ByteMasks(std::string_view text, Width width)
     : size_(text.size()) {
     const std::size_t words = text.size() / 64 + 1; // one more, so a search can stop at the size
     for (std::vector<std::uint64_t>& bits : bits_)
         bits.assign(words, 0);
-    // Each word is gathered from its four blocks and stored once.
     std::size_t at = 0;
+    if (width == Width::widest && WideByteClasses::available()) {
+        WideByteClasses::classify(text.data(), text.size() / 64, bits_[base64].data(), bits_[word].data());
+        at = text.size() / 64 * 64;
+    }
+    // Each word is gathered from its four blocks and stored once.
     for (; at + 64 <= text.size(); at += 64) {
         std::array<std::uint64_t, classCount> wordBits{};
         for (unsigned block = 0; block < 64 / ByteBlocks::size; ++block) {

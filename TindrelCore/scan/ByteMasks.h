@@ -21,7 +21,11 @@ public:
     };
     static constexpr std::size_t classCount = 2;
 
-    explicit ByteMasks(std::string_view text);
+    // The blocks the masks are built from: the widest the processor has, or sixteen bytes, which
+    // every x86-64 processor has (and the tests hold the wide ones to).
+    enum class Width { widest, sixteen };
+
+    explicit ByteMasks(std::string_view text, Width width = Width::widest);
 
     bool has(Class byteClass, std::size_t pos) const {
         return (bits_[byteClass][pos / 64] >> (pos % 64) & 1) != 0;
