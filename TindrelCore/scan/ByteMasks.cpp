@@ -3,6 +3,7 @@
 #include "TindrelCore/scan/ScanMatchers.h"
 #include "TindrelCore/scan/WideByteClasses.h"
 #include "TindrelCore/text/ByteBlocks.h"
+#include "TindrelCore/text/WideSearch.h"
 
 #include <cstring>
 
@@ -47,7 +48,7 @@ ByteMasks::ByteMasks(std::string_view text, Width width)
     for (std::vector<std::uint64_t>& bits : bits_)
         bits.assign(words, 0);
     std::size_t at = 0;
-    if (width == Width::widest && WideByteClasses::available()) {
+    if (width == Width::widest && WideSearch::available()) {
         WideByteClasses::classify(text.data(), text.size() / 64, bits_[base64].data(), bits_[word].data());
         at = text.size() / 64 * 64;
     }

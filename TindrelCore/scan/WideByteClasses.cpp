@@ -27,11 +27,6 @@ TINDREL_AVX2 std::uint64_t bitsOf(__m256i mask) {
 
 } // namespace
 
-bool available() {
-    static const bool hasAVX2 = __builtin_cpu_supports("avx2");
-    return hasAVX2;
-}
-
 __attribute__((target("avx2"))) void classify(const char* text, std::size_t chunks, std::uint64_t* base64,
                                               std::uint64_t* word) {
     for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
@@ -58,10 +53,6 @@ __attribute__((target("avx2"))) void classify(const char* text, std::size_t chun
 #else
 
 namespace tindrel::WideByteClasses {
-
-bool available() {
-    return false;
-}
 
 void classify(const char*, std::size_t, std::uint64_t*, std::uint64_t*) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/text/ByteBlocks.h"
+#include "TindrelCore/text/WideSearch.h"
 
 #include <algorithm>
 #include <bit>
@@ -10,6 +11,9 @@
 
 namespace tindrel {
 
+// Searches with this much text ahead are handed to the wide ones where the processor has them.
+inline constexpr std::size_t wideSearchFrom = 256;
+
 // The first `literal` (two bytes or more) in `text` at or after `pos`, or npos. Sixteen places are
 // tried at once by two of the literal's bytes, its first and the one at `probe` (by default its
 // last), so a search for "eyJ" does not stop at every "e" of a log as a search for the first byte
@@ -18,6 +22,8 @@ inline std::size_t findLiteral(std::string_view text, std::string_view literal, 
                                std::size_t probe = std::string_view::npos) {
     using namespace ByteBlocks;
     probe = std::min(probe, literal.size() - 1);
+    if (pos < text.size() && text.size() - pos >= wideSearchFrom && WideSearch::available())
+        return WideSearch::findLiteral(text, literal, pos, probe);
     const Block firstBytes = every(static_cast<unsigned char>(literal.front()));
     const Block probeBytes = every(static_cast<unsigned char>(literal[probe]));
     for (; pos + literal.size() - 1 + size <= text.size(); pos += size) {
