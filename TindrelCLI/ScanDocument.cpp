@@ -3,12 +3,14 @@
 #include "TindrelCLI/Output.h"
 #include "TindrelCore/TindrelJSON.h"
 #include "TindrelCore/scan/BackgroundConsumer.h"
+#include "TindrelCore/scan/DistinctTexts.h"
+#include "TindrelCore/text/TextArena.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 namespace tindrel::cli {
 namespace {
@@ -147,8 +149,7 @@ private:
 
     // Where the finding's shared members stand, written there first unless its text came before.
     std::optional<std::uint64_t> partsOf(const ScanFinding& finding) {
-        auto known = known_.find(finding.matchedText);
-        if (known != known_.end()) return known->second;
+        if (std::optional<std::size_t> known = known_.find(finding.matchedText)) return knownAt_[*known];
         std::optional<TindrelJSON::ChainParts> parts = TindrelJSON::chainParts(finding.chain);
         std::optional<std::string> text = TindrelJSON::matchedTextMember(finding.matchedText);
         if (!parts || !text) return std::nullopt;
@@ -163,7 +164,8 @@ private:
         const std::size_t remembered = finding.matchedText.size() + bytesBesideEachText;
         if (knownBytes_ + remembered <= sharedTextBytes) {
             knownBytes_ += remembered;
-            known_.emplace(finding.matchedText, at);
+            known_.insert(knownTexts_.copy(finding.matchedText));
+            knownAt_.push_back(at);
         }
         return at;
     }
@@ -185,7 +187,9 @@ private:
     File parts_{std::tmpfile()};
     std::string partsWaiting_; // written to the parts file, but for the file itself
     SpoolFile records_;
-    std::unordered_map<std::string, std::uint64_t> known_; // where each remembered text's parts stand
+    TextArena knownTexts_;
+    DistinctTexts known_;                // the texts remembered, numbered
+    std::vector<std::uint64_t> knownAt_; // where each one's parts stand
     std::size_t knownBytes_ = 0;
     std::uint64_t partsBytes_ = 0;
     std::size_t lastLine_ = 0;

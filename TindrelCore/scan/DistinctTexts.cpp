@@ -9,17 +9,29 @@ std::pair<std::size_t, bool> DistinctTexts::insert(std::string_view text) {
     // At most half the slots are taken, so a probe ends at an empty one soon.
     if (2 * (texts_.size() + 1) > slots_.size()) grow();
     const std::size_t hash = std::hash<std::string_view>{}(text);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const std::uint32_t taken = slots_[slot];
-        if (taken == 0) break;
-        if (hashes_[taken - 1] == hash && texts_[taken - 1] == text) return {taken - 1, false};
-    }
+    if (const std::uint32_t taken = slots_[slotOf(text, hash)]; taken != 0) return {taken - 1, false};
     if (texts_.size() >= UINT32_MAX - 1) throw std::length_error("too many distinct texts");
     texts_.push_back(text);
     hashes_.push_back(hash);
     place(texts_.size() - 1);
     return {texts_.size() - 1, true};
+}
+
+std::optional<std::size_t> DistinctTexts::find(std::string_view text) const {
+    if (texts_.empty()) return std::nullopt;
+    const std::uint32_t taken = slots_[slotOf(text, std::hash<std::string_view>{}(text))];
+    if (taken == 0) return std::nullopt;
+    return taken - 1;
+}
+
+std::size_t DistinctTexts::slotOf(std::string_view text, std::size_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = hash & mask;
+    for (std::uint32_t taken = slots_[slot]; taken != 0; taken = slots_[slot]) {
+        if (hashes_[taken - 1] == hash && texts_[taken - 1] == text) return slot;
+        slot = (slot + 1) & mask;
+    }
+    return slot;
 }
 
 void DistinctTexts::grow() {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -15,9 +16,13 @@ class DistinctTexts {
 public:
     // The number of `text`, and whether it was seen for the first time.
     std::pair<std::size_t, bool> insert(std::string_view text);
+    // The number of `text`, if it was inserted.
+    std::optional<std::size_t> find(std::string_view text) const;
     std::size_t size() const { return texts_.size(); }
 
 private:
+    // The slot that holds `text`, or the empty one where it would go.
+    std::size_t slotOf(std::string_view text, std::size_t hash) const;
     void grow();
     void place(std::size_t number);
 
