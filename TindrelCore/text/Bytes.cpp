@@ -113,6 +113,17 @@ template <typename InBlock, typename In> bool allIn(std::string_view s, InBlock 
     return true;
 }
 
+// Letters, digits and the two characters a Base64 alphabet adds, a byte at a time: the short texts
+// most candidates are, and long ones' last bytes.
+template <unsigned char first, unsigned char second>
+constexpr std::array<bool, 256> alphabetBytes = [] {
+    std::array<bool, 256> in{};
+    for (unsigned byte = 0; byte < in.size(); ++byte)
+        in[byte] = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') ||
+                   (byte >= 'a' && byte <= 'z') || byte == first || byte == second;
+    return in;
+}();
+
 // Letters, digits and the two characters a Base64 alphabet adds.
 template <unsigned char first, unsigned char second> bool isAlphabetText(std::string_view s) {
     using namespace ByteBlocks;
@@ -120,10 +131,7 @@ template <unsigned char first, unsigned char second> bool isAlphabetText(std::st
         return inRange(b, '0', '9') | inRange(b, 'A', 'Z') | inRange(b, 'a', 'z') | (b == every(first)) |
                (b == every(second));
     };
-    auto in = [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-               c == static_cast<char>(first) || c == static_cast<char>(second);
-    };
+    auto in = [](char c) { return alphabetBytes<first, second>[static_cast<unsigned char>(c)]; };
     return allIn(s, inBlock, in);
 }
 
@@ -221,8 +229,9 @@ bool mayBeginWith(std::string_view s, std::size_t count,
     if (count > longestLead) return true;
     std::string_view t = Text::trim(s);
     std::size_t base64Length = (count + 2) / 3 * 4;
-    return t.size() < base64Length + 2 || base64LeadPasses(t, count, accepts) || t.size() < 2 * count ||
-           hexLeadPasses(t, count, accepts);
+    // A hex text shorter than 2 × count digits holds fewer than `count` bytes: it cannot begin with them.
+    return t.size() < base64Length + 2 || base64LeadPasses(t, count, accepts) ||
+           (t.size() >= 2 * count && hexLeadPasses(t, count, accepts));
 }
 
 } // namespace tindrel::Bytes

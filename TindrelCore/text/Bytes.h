@@ -35,7 +35,8 @@ std::optional<Wrapped> fromWrapper(std::string_view s);
 // False when no reading of `s` as Base64 (either alphabet) or hex, trimmed as fromWrapper trims it,
 // can start with `count` bytes that `accepts` takes. Only the first characters are decoded, so a
 // long text that cannot be a container is ruled out before being decoded in full. True when the
-// text is too short to tell, or `count` longer than the nine bytes it looks at.
+// text is too short for the Base64 reading to tell, or `count` longer than the nine bytes it looks
+// at; a hex reading too short to hold `count` bytes rules itself out.
 bool mayBeginWith(std::string_view s, std::size_t count,
                   const std::function<bool(std::string_view)>& accepts);
 
