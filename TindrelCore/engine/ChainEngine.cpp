@@ -120,6 +120,16 @@ DecodeChain ChainEngine::inspectOwned(std::string text) const {
     return chain;
 }
 
+bool ChainEngine::recognises(std::string_view text) const {
+    if (maxDepth <= 0) return false; // the one stop before a first step
+    const std::string_view current = Text::trim(text);
+    for (const auto& detector : detectors)
+        if (std::optional<DecodeResult> result = safeDecode(*detector, current);
+            result && result->confidence >= threshold && makesProgress(*result, current))
+            return true;
+    return false;
+}
+
 std::optional<DecodeChain> ChainEngine::recognise(std::string_view text) const {
     DecodeChain chain;
     extend(chain, text, {});

@@ -48,6 +48,9 @@ struct ChainEngine {
     // The chain of a text that a detector recognises; nothing for one that none does, whose text
     // is then never copied (most of the texts a scan offers).
     std::optional<DecodeChain> recognise(std::string_view text) const;
+    // Whether inspect would recognise the text: the detectors are asked only until one answers
+    // well enough for a first step, and nothing is built past that answer.
+    bool recognises(std::string_view text) const;
     // The same with some steps' readings chosen; the others are the engine's own.
     ReadingOutcome inspect(std::string text, const ChosenReadings& chosen) const;
     // `chain`'s steps before `step` as they are, then the reading of `kind` for that step, then the

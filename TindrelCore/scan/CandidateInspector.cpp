@@ -37,6 +37,14 @@ std::optional<DecodeChain> CandidateInspector::decode(std::string_view text) con
     }
 }
 
+bool CandidateInspector::verdict(std::string_view text) const {
+    try {
+        return engine_.recognises(text);
+    } catch (...) {
+        return false;
+    }
+}
+
 // A chain past the budget was recognised once; decoded again, it is the same chain.
 DecodeChain CandidateInspector::decodeAgain(std::string_view text) const {
     return decode(text).value_or(DecodeChain{std::string(text), {}});
@@ -52,13 +60,32 @@ DecodeChain CandidateInspector::release(std::size_t index) {
     return recognised.chain ? std::move(*recognised.chain) : decodeAgain(recognised.text);
 }
 
-std::vector<std::optional<DecodeChain>>
+// Chains are decoded whole while the budget lasts (and until one is held, whatever its size);
+// past it, a text is only told recognised or not, which stops at the first detector that answers,
+// and its chain is decoded once, when it is asked for.
+std::vector<CandidateInspector::Decoded>
 CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const {
-    std::vector<std::optional<DecodeChain>> chains(texts.size());
+    std::vector<Decoded> decoded(texts.size());
+    std::atomic<std::size_t> budgetLeft{budget_};
+    std::atomic<bool> holdsAChain{!recognised_.empty()};
+    auto decodeOne = [&](std::string_view text, Decoded& into) {
+        if (budgetLeft.load() == 0 && holdsAChain.load()) {
+            into.recognised = verdict(text);
+            return;
+        }
+        into.chain = decode(text);
+        into.recognised = into.chain.has_value();
+        if (!into.chain) return;
+        holdsAChain = true;
+        into.size = approximateSize(*into.chain);
+        std::size_t left = budgetLeft.load();
+        while (!budgetLeft.compare_exchange_weak(left, left - std::min(left, into.size))) {
+        }
+    };
     std::atomic<std::size_t> nextIndex{0};
     auto work = [&] {
         for (std::size_t i = nextIndex++; i < texts.size(); i = nextIndex++)
-            chains[i] = decode(texts[i]);
+            decodeOne(texts[i], decoded[i]);
     };
     std::vector<std::thread> helpers;
     try {
@@ -71,7 +98,7 @@ CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const 
     work();
     for (std::thread& helper : helpers)
         helper.join();
-    return chains;
+    return decoded;
 }
 
 std::vector<std::optional<std::size_t>>
@@ -87,17 +114,17 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
     const std::size_t firstFresh = verdicts_.size();
     verdicts_.resize(known_.size());
 
-    std::vector<std::optional<DecodeChain>> decoded = decodeAll(fresh);
+    std::vector<Decoded> decoded = decodeAll(fresh);
     for (std::size_t i = 0; i < fresh.size(); ++i) {
-        if (!decoded[i]) continue;
+        if (!decoded[i].recognised) continue;
         verdicts_[firstFresh + i] = recognised_.size();
+        std::optional<DecodeChain>& chain = decoded[i].chain;
         // The first chain is kept whatever its size: a piece that is one huge candidate is then
         // decoded once, holding no more than its decoding held anyway.
-        std::size_t size = approximateSize(*decoded[i]);
-        bool keep = size <= budget_ || recognised_.empty();
+        const std::size_t size = decoded[i].size;
+        bool keep = chain && (size <= budget_ || recognised_.empty());
         budget_ -= keep ? std::min(size, budget_) : 0;
-        recognised_.push_back(
-            {fresh[i], keep ? std::make_unique<DecodeChain>(std::move(*decoded[i])) : nullptr});
+        recognised_.push_back({fresh[i], keep ? std::make_unique<DecodeChain>(std::move(*chain)) : nullptr});
     }
 
     std::vector<std::optional<std::size_t>> indices;

@@ -46,9 +46,17 @@ private:
         std::unique_ptr<DecodeChain> chain; // none once the budget is spent
     };
 
+    // A text's verdict, and its chain unless only the verdict was worked out.
+    struct Decoded {
+        bool recognised = false;
+        std::optional<DecodeChain> chain;
+        std::size_t size = 0; // the chain's, near enough to keep a budget by
+    };
+
     std::optional<DecodeChain> decode(std::string_view text) const;
+    bool verdict(std::string_view text) const;
     DecodeChain decodeAgain(std::string_view text) const;
-    std::vector<std::optional<DecodeChain>> decodeAll(const std::vector<std::string_view>& texts) const;
+    std::vector<Decoded> decodeAll(const std::vector<std::string_view>& texts) const;
 
     const ChainEngine& engine_;
     Threads threads_;

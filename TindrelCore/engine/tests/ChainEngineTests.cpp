@@ -148,7 +148,7 @@ TEST(ChainEngine, EveryDetectorIsAskedEvenAfterAHitAndFailuresAreSilent) {
 }
 
 // recognise gives inspect's chain for a text something recognises, trimmed input and cycles
-// included, and nothing for one that nothing does.
+// included, and nothing for one that nothing does; recognises tells the two apart.
 TEST(ChainEngine, RecogniseAgreesWithInspect) {
     ChainEngine engine = engineOf({scripted(hex, "a", "b", 0.9), scripted(url, "b", "a", 0.9),
                                    scripted(base64, "c", "d", 0.4), scripted(json, "e", "f", 0.9, true)});
@@ -156,8 +156,21 @@ TEST(ChainEngine, RecogniseAgreesWithInspect) {
         DecodeChain inspected = engine.inspect(text);
         std::optional<DecodeChain> recognised = engine.recognise(text);
         ASSERT_EQ(recognised.has_value(), inspected.isRecognized()) << text;
+        ASSERT_EQ(engine.recognises(text), inspected.isRecognized()) << text;
         if (recognised) {
             EXPECT_EQ(*recognised, inspected) << text;
         }
     }
+}
+
+// A detector that answers below the threshold, or with the text itself, does not make a first step;
+// nor does any at depth 0.
+TEST(ChainEngine, RecognisesOnlyWhatMakesAFirstStep) {
+    ChainEngine engine = engineOf({scripted(hex, "a", "a", 0.9), scripted(url, "b", "c", 0.49),
+                                   scripted(base64, "d", "d", 0.9, true), scripted(json, "e", "f", 0.5)});
+    EXPECT_FALSE(engine.recognises("a"));
+    EXPECT_FALSE(engine.recognises("b"));
+    EXPECT_TRUE(engine.recognises("d"));
+    EXPECT_TRUE(engine.recognises("e"));
+    EXPECT_FALSE(engineOf(engine.detectors, 0).recognises("e"));
 }
