@@ -31,6 +31,14 @@ bool needsEscape(unsigned char byte) {
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
+// Bytes copied as they stand: ASCII that needs no escape.
+constexpr std::array<bool, 256> plainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (unsigned byte = 0x20; byte < 0x80; ++byte)
+        plain[byte] = byte != '"' && byte != '\\';
+    return plain;
+}();
+
 // One bit for each of the sixteen bytes from `at` (fewer at the text's end) that is not plain
 // printable ASCII other than '"' and '\\': bytes JSON escapes, and those of multi-byte sequences.
 std::uint32_t careMask(std::string_view text, std::size_t at) {
@@ -56,9 +64,16 @@ JSONStream::JSONStream(bool pretty, std::size_t indentLevel)
     : baseLevel_(indentLevel)
     , pretty_(pretty) {}
 
+// Most lines are indented by a few levels: the line feed and its spaces come from a line of them.
 void JSONStream::newLine() {
+    static constexpr std::string_view indented = "\n                                ";
+    const std::size_t spaces = 2 * (baseLevel_ + open_.size());
+    if (spaces < indented.size()) {
+        out_ += indented.substr(0, spaces + 1);
+        return;
+    }
     out_ += '\n';
-    out_.append(2 * (baseLevel_ + open_.size()), ' ');
+    out_.append(spaces, ' ');
 }
 
 // A separator from the element before, if any, and in pretty text a line of its own.
@@ -111,7 +126,8 @@ JSONStream& JSONStream::endArray() {
 JSONStream& JSONStream::key(std::string_view name) {
     beforeElement();
     escaped(name);
-    out_ += pretty_ ? ": " : ":";
+    out_ += ':';
+    if (pretty_) out_ += ' ';
     afterKey_ = true;
     return *this;
 }
@@ -210,17 +226,22 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
 // sequences are well formed. Sixteen bytes at a time are classified at once, and only the ones
 // that need care are looked at one by one.
 void JSONStream::escaped(std::string_view text) {
+    // Keys and short values are mostly plain: each byte is copied as it is looked at, and the copy
+    // is given back if one needs care.
+    if (text.size() < ByteBlocks::size) {
+        char* at = out_.extend(text.size() + 2);
+        bool plain = true;
+        *at++ = '"';
+        for (char c : text) {
+            plain &= plainBytes[static_cast<unsigned char>(c)];
+            *at++ = c;
+        }
+        *at = '"';
+        if (plain) return;
+        out_.dropLast(text.size() + 2);
+    }
     out_.reserve(text.size() + 2);
     out_ += '"';
-    // Keys and short values are mostly plain: a look at each byte, and they are copied whole.
-    auto plainByte = [](char c) {
-        return static_cast<unsigned char>(c) < 0x80 && !needsEscape(static_cast<unsigned char>(c));
-    };
-    if (text.size() < ByteBlocks::size && std::ranges::all_of(text, plainByte)) {
-        out_ += text;
-        out_ += '"';
-        return;
-    }
     std::size_t plain = 0;
     std::size_t next = 0; // where the next character begins: past a multi-byte sequence, bits wait
     for (std::size_t block = 0; block < text.size(); block += ByteBlocks::size) {

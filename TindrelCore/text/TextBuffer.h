@@ -39,6 +39,16 @@ public:
         end_ += count;
     }
 
+    // Room for `count` bytes at the end, counted as written: the caller writes them, or gives them
+    // back with `dropLast`.
+    char* extend(std::size_t count) {
+        makeRoom(count);
+        char* at = end_;
+        end_ += count;
+        return at;
+    }
+    void dropLast(std::size_t count) { end_ -= count; }
+
     // Appends a copy of bytes already written, from `begin` to `end`.
     void appendCopyOf(std::size_t begin, std::size_t end) {
         makeRoom(end - begin); // first: growing moves the bytes to copy

@@ -40,6 +40,10 @@ TEST(JSONStream, WritesWhatTheStrictDumpWrites) {
         values.emplace_back(text);
         values.push_back(json{{text, {text}}});
     }
+    json deep = json{{"leaf", 1}}; // indented past the line of spaces the writer keeps
+    for (int level = 0; level < 24; ++level)
+        deep = json{{"k", deep}, {"z", json::array({level})}};
+    values.push_back(deep);
     for (const json& value : values)
         for (int indent : {-1, 2})
             EXPECT_EQ(streamed(value, indent == 2), dumped(value, indent))
