@@ -4,8 +4,6 @@
 #include "TindrelCore/text/Bytes.h"
 #include "TindrelCore/text/Text.h"
 
-#include <algorithm>
-#include <cctype>
 #include <fmt/format.h>
 #include <initializer_list>
 
@@ -36,9 +34,11 @@ std::optional<DigestSize> digestForLength(std::size_t hexLength) {
     }
 }
 
-std::string lowercased(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+// A digest's hex digits in lower case.
+std::string lowercased(std::string_view hex) {
+    std::string out(hex);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
     return out;
 }
 
@@ -59,7 +59,7 @@ std::optional<DecodeResult> bareDigest(std::string_view t) {
         DetectionKind::hash,
         lowercased(t),
         0.5,
-        fmt::format("{} digest ({}-bit)", digest->label, digest->bits),
+        std::string(digest->label) + " digest (" + std::to_string(digest->bits) + "-bit)",
         std::move(details),
         true,
     };

@@ -54,15 +54,32 @@ std::optional<std::vector<Pair>> parsePairs(std::string_view t) {
     return pairs;
 }
 
-std::string sortedLines(const std::vector<Pair>& pairs) {
+// The pairs by key, equal keys in text order. Most texts have a handful of pairs, which an
+// insertion sort orders without the buffer a stable sort takes.
+std::vector<const Pair*> byKey(const std::vector<Pair>& pairs) {
+    constexpr std::size_t fewPairs = 16;
     std::vector<const Pair*> sorted;
     sorted.reserve(pairs.size());
     for (const Pair& pair : pairs)
         sorted.push_back(&pair);
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const Pair* a, const Pair* b) { return a->key < b->key; });
+    auto before = [](const Pair* a, const Pair* b) { return a->key < b->key; };
+    if (sorted.size() > fewPairs) {
+        std::stable_sort(sorted.begin(), sorted.end(), before);
+        return sorted;
+    }
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        for (std::size_t j = i; j > 0 && before(sorted[j], sorted[j - 1]); --j)
+            std::swap(sorted[j], sorted[j - 1]);
+    return sorted;
+}
+
+std::string sortedLines(const std::vector<Pair>& pairs) {
+    std::size_t size = 0;
+    for (const Pair& pair : pairs)
+        size += pair.key.size() + pair.value.size() + 4;
     std::string out;
-    for (const Pair* pair : sorted) {
+    out.reserve(size);
+    for (const Pair* pair : byKey(pairs)) {
         if (!out.empty()) out += '\n';
         out.append(pair->key).append(" = ").append(pair->value);
     }
@@ -110,7 +127,7 @@ std::optional<DecodeResult> QueryStringDetector::decode(std::string_view text) c
         DetectionKind::queryString,
         sortedLines(*pairs),
         0.8,
-        fmt::format("Query string ({} pairs)", pairs->size()),
+        "Query string (" + std::to_string(pairs->size()) + " pairs)",
         pairDetails(*pairs),
         true,
     };
