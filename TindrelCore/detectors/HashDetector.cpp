@@ -2,6 +2,7 @@
 
 #include "TindrelCore/knowledge/Explainer.h"
 #include "TindrelCore/text/Bytes.h"
+#include "TindrelCore/text/HexDigit.h"
 #include "TindrelCore/text/Text.h"
 
 #include <fmt/format.h>
@@ -34,14 +35,6 @@ std::optional<DigestSize> digestForLength(std::size_t hexLength) {
     }
 }
 
-// A digest's hex digits in lower case.
-std::string lowercased(std::string_view hex) {
-    std::string out(hex);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 std::optional<DecodeResult> bareDigest(std::string_view t) {
     if (!Bytes::isHexText(t)) return std::nullopt;
     // Hex digits are ASCII, so the byte count is the character count.
@@ -57,7 +50,7 @@ std::optional<DecodeResult> bareDigest(std::string_view t) {
     if (verdict.nextStep) details["recommendation"] = *verdict.nextStep;
     return DecodeResult{
         DetectionKind::hash,
-        lowercased(t),
+        lowercasedHex(t),
         0.5,
         std::string(digest->label) + " digest (" + std::to_string(digest->bits) + "-bit)",
         std::move(details),

@@ -22,13 +22,6 @@ bool isCanonicalUUID(std::string_view t) {
     return true;
 }
 
-std::string lowercased(std::string_view t) {
-    std::string out(t);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 } // namespace
 
 std::optional<DecodeResult> UUIDDetector::decode(std::string_view text) const {
@@ -37,8 +30,12 @@ std::optional<DecodeResult> UUIDDetector::decode(std::string_view text) const {
     // Variant bits are not checked: every version digit, the nil UUID's 0 included, is reported.
     std::string version(1, t[versionPosition]);
     return DecodeResult{
-        DetectionKind::uuid,    lowercased(t), 0.96, "UUID (version " + version + ")",
-        {{"version", version}}, true,
+        DetectionKind::uuid,
+        lowercasedHex(t),
+        0.96,
+        "UUID (version " + version + ")",
+        {{"version", version}},
+        true,
     };
 }
 

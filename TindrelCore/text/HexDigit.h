@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace tindrel {
 
@@ -24,6 +26,14 @@ inline constexpr std::array<signed char, 256> hexDigitValues = [] {
 // The value of one hexadecimal digit in either case, or -1.
 constexpr int hexDigitValue(char c) {
     return hexDigitValues[static_cast<unsigned char>(c)];
+}
+
+// Hexadecimal text with its digits A to F in lower case, other bytes as they are.
+inline std::string lowercasedHex(std::string_view hex) {
+    std::string out(hex);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
+    return out;
 }
 
 } // namespace tindrel
