@@ -109,7 +109,8 @@ std::size_t queryValueEnd(const ScanText& text, std::size_t pos) {
     while (pos < text.size()) {
         unsigned char byte = text.byte(pos);
         if (byte < 0x80) {
-            if (byte == '&' || Text::isWhitespace(byte)) break;
+            // The ASCII white space: space, and tab to carriage return.
+            if (byte == '&' || byte == ' ' || (byte >= '\t' && byte <= '\r')) break;
             ++pos;
             continue;
         }
