@@ -115,14 +115,13 @@ template <typename InBlock, typename In> bool allIn(std::string_view s, InBlock 
 
 // Letters, digits and the two characters a Base64 alphabet adds, a byte at a time: the short texts
 // most candidates are, and long ones' last bytes.
-template <unsigned char first, unsigned char second>
-constexpr std::array<bool, 256> alphabetBytes = [] {
+constexpr std::array<bool, 256> alphabetBytes(unsigned char first, unsigned char second) {
     std::array<bool, 256> in{};
-    for (unsigned byte = 0; byte < in.size(); ++byte)
+    for (unsigned byte = 0; byte != in.size(); ++byte)
         in[byte] = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') ||
                    (byte >= 'a' && byte <= 'z') || byte == first || byte == second;
     return in;
-}();
+}
 
 // Letters, digits and the two characters a Base64 alphabet adds.
 template <unsigned char first, unsigned char second> bool isAlphabetText(std::string_view s) {
@@ -131,7 +130,8 @@ template <unsigned char first, unsigned char second> bool isAlphabetText(std::st
         return inRange(b, '0', '9') | inRange(b, 'A', 'Z') | inRange(b, 'a', 'z') | (b == every(first)) |
                (b == every(second));
     };
-    auto in = [](char c) { return alphabetBytes<first, second>[static_cast<unsigned char>(c)]; };
+    static constexpr std::array<bool, 256> inAlphabet = alphabetBytes(first, second);
+    auto in = [](char c) { return inAlphabet[static_cast<unsigned char>(c)]; };
     return allIn(s, inBlock, in);
 }
 
