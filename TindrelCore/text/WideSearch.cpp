@@ -22,7 +22,8 @@ __attribute__((target("avx2"), always_inline)) inline std::uint32_t bitsOf(__m25
 } // namespace
 
 bool available() {
-    static const bool hasAVX2 = __builtin_cpu_supports("avx2");
+    // Asked before the runtime's own constructors have run, the answer would be a guess.
+    static const bool hasAVX2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
     return hasAVX2;
 }
 
