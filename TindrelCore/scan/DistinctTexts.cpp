@@ -5,6 +5,18 @@
 
 namespace tindrel {
 
+// Every candidate of a piece passes here, most of them texts seen before: the probe is inlined.
+[[gnu::always_inline]] inline std::size_t DistinctTexts::slotOf(std::string_view text,
+                                                                std::size_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = hash & mask;
+    for (std::uint32_t taken = slots_[slot]; taken != 0; taken = slots_[slot]) {
+        if (hashes_[taken - 1] == hash && texts_[taken - 1] == text) return slot;
+        slot = (slot + 1) & mask;
+    }
+    return slot;
+}
+
 std::pair<std::size_t, bool> DistinctTexts::insert(std::string_view text) {
     // At most half the slots are taken, so a probe ends at an empty one soon.
     if (2 * (texts_.size() + 1) > slots_.size()) grow();
@@ -22,16 +34,6 @@ std::optional<std::size_t> DistinctTexts::find(std::string_view text) const {
     const std::uint32_t taken = slots_[slotOf(text, std::hash<std::string_view>{}(text))];
     if (taken == 0) return std::nullopt;
     return taken - 1;
-}
-
-std::size_t DistinctTexts::slotOf(std::string_view text, std::size_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = hash & mask;
-    for (std::uint32_t taken = slots_[slot]; taken != 0; taken = slots_[slot]) {
-        if (hashes_[taken - 1] == hash && texts_[taken - 1] == text) return slot;
-        slot = (slot + 1) & mask;
-    }
-    return slot;
 }
 
 void DistinctTexts::grow() {
