@@ -21,6 +21,11 @@ bool makesProgress(const DecodeResult& result, std::string_view current) {
     return result.terminal || result.output != current;
 }
 
+// An answer the engine could take as the next step on its own choosing.
+bool couldBeChosen(const DecodeResult& result, std::string_view current, double threshold) {
+    return result.confidence >= threshold && makesProgress(result, current);
+}
+
 Alternative alternativeOf(DecodeResult& result) {
     return {result.kind, result.confidence, std::move(result.summary)};
 }
@@ -67,7 +72,7 @@ public:
 
 private:
     bool isAlternative(const DecodeResult& result) const {
-        return result.confidence >= threshold_ && makesProgress(result, current_);
+        return couldBeChosen(result, current_, threshold_);
     }
     bool eligible(const DecodeResult& result) const {
         return chosenKind_ ? result.kind == *chosenKind_ : isAlternative(result);
@@ -125,7 +130,7 @@ bool ChainEngine::recognises(std::string_view text) const {
     const std::string_view current = Text::trim(text);
     for (const auto& detector : detectors)
         if (std::optional<DecodeResult> result = safeDecode(*detector, current);
-            result && result->confidence >= threshold && makesProgress(*result, current))
+            result && couldBeChosen(*result, current, threshold))
             return true;
     return false;
 }

@@ -27,15 +27,15 @@ constexpr std::array<char, 128> shortEscapes = [] {
     return table;
 }();
 
-bool needsEscape(unsigned char byte) {
+constexpr bool needsEscape(unsigned char byte) {
     return byte < 0x20 || byte == '"' || byte == '\\';
 }
 
 // Bytes copied as they stand: ASCII that needs no escape.
 constexpr std::array<bool, 256> plainBytes = [] {
     std::array<bool, 256> plain{};
-    for (unsigned byte = 0x20; byte < 0x80; ++byte)
-        plain[byte] = byte != '"' && byte != '\\';
+    for (unsigned byte = 0; byte < 0x80; ++byte)
+        plain[byte] = !needsEscape(static_cast<unsigned char>(byte));
     return plain;
 }();
 
