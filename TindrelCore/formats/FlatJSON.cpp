@@ -5,6 +5,7 @@
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -27,17 +28,23 @@ enum class FlatJSON::Kind : std::uint8_t {
     null
 };
 
-// Reads a text the grammar walk has let through, so only what that walk leaves to the reader is
-// checked here: UTF-8, \u code points and the range of numbers.
+// Reads a text as the strict reader does, checking the grammar as it goes: most texts offered as
+// JSON are not (bracketed log fields, prose), and are refused at their first byte that cannot
+// continue a JSON text, before anything is allocated.
 class FlatJSON::Reader {
 public:
-    // A value takes a few bytes of text at least: room for a small document's values is made once,
-    // a large one's list grows as it is read.
     explicit Reader(std::string_view text)
         : text_(text)
-        , i_(text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0) {
-        nodes_.reserve(std::min<std::size_t>(text.size() / 4 + 4, 4096));
-        open_.reserve(16);
+        , i_(text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0)
+        , scratch_(threadScratch()) {}
+
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+
+    ~Reader() {
+        scratch_.open.clear();
+        scratch_.nodes.clear();
+        if (scratch_.nodes.capacity() > keptNodes) scratch_.nodes = {};
     }
 
     bool read() {
@@ -47,14 +54,40 @@ public:
             if (!value(opened)) return false;
             if (opened) continue;
             if (!afterValue()) return false;
-            if (open_.empty()) return true;
+            if (open().empty()) return atEnd();
         }
     }
 
-    FlatJSON take() && { return FlatJSON(text_, std::move(nodes_), std::move(decoded_)); }
+    // A small document's values are copied out to their exact size, so that the thread's buffer
+    // stays for the next text; a large one's are handed over whole.
+    FlatJSON take() && {
+        std::vector<Node> nodes;
+        if (scratch_.nodes.size() > keptNodes)
+            nodes.swap(scratch_.nodes);
+        else
+            nodes.assign(scratch_.nodes.begin(), scratch_.nodes.end());
+        return FlatJSON(text_, std::move(nodes), std::move(decoded_));
+    }
 
 private:
     static constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    static constexpr std::size_t keptNodes = 4096;
+
+    struct Scratch {
+        std::vector<Node> nodes;
+        std::vector<std::size_t> open; // the containers not yet closed
+    };
+
+    // Buffers each thread keeps between texts, no larger than a small document needs.
+    static Scratch& threadScratch() {
+        thread_local Scratch scratch;
+        return scratch;
+    }
+
+    std::vector<Node>& nodes() { return scratch_.nodes; }
+    std::vector<std::size_t>& open() { return scratch_.open; }
+
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
     char peek() const { return i_ < text_.size() ? text_[i_] : '\0'; }
 
@@ -63,29 +96,41 @@ private:
             ++i_;
     }
 
+    void skipDigits() {
+        while (isDigit(peek()))
+            ++i_;
+    }
+
+    // The strict reader takes a NUL for the end of the text, as in C strings.
+    bool atEnd() {
+        skipSpace();
+        return i_ == text_.size() || text_[i_] == '\0';
+    }
+
     // A scalar value, or the opening of an object or array (`opened`).
     bool value(bool& opened) {
         switch (peek()) {
         case '{':
         case '[':
-            return open(opened);
+            return openContainer(opened);
         case '"':
             return string();
         case 't':
-            return literal(Kind::trueValue, 4);
+            return literal(Kind::trueValue, "true");
         case 'f':
-            return literal(Kind::falseValue, 5);
+            return literal(Kind::falseValue, "false");
         case 'n':
-            return literal(Kind::null, 4);
+            return literal(Kind::null, "null");
         default:
             return number();
         }
     }
 
-    bool open(bool& opened) {
+    bool openContainer(bool& opened) {
+        if (open().size() >= static_cast<std::size_t>(JSONUtil::maxNestingDepth)) return false;
         const bool object = peek() == '{';
-        open_.push_back(nodes_.size());
-        nodes_.push_back({object ? Kind::object : Kind::array});
+        open().push_back(nodes().size());
+        nodes().push_back({object ? Kind::object : Kind::array});
         ++i_;
         skipSpace();
         if (peek() == (object ? '}' : ']')) { // empty: a whole value
@@ -98,8 +143,8 @@ private:
     }
 
     void close() {
-        nodes_[open_.back()].value = nodes_.size();
-        open_.pop_back();
+        nodes()[open().back()].value = nodes().size();
+        open().pop_back();
     }
 
     bool key() {
@@ -112,31 +157,43 @@ private:
 
     // After a value: closes what it ends, until a comma asks for the next value or the text ends.
     bool afterValue() {
-        while (!open_.empty()) {
+        while (!open().empty()) {
             skipSpace();
+            const bool inArray = nodes()[open().back()].kind == Kind::array;
             const char c = peek();
-            if (c == '}' || c == ']') {
+            if (c == (inArray ? ']' : '}')) {
                 ++i_;
                 close();
                 continue;
             }
             if (c != ',') return false;
             ++i_;
-            if (nodes_[open_.back()].kind == Kind::array) return true;
+            if (inArray) return true;
             skipSpace();
             return key();
         }
         return true;
     }
 
-    bool literal(Kind kind, std::size_t length) {
-        i_ += length;
-        nodes_.push_back({kind});
+    bool literal(Kind kind, std::string_view word) {
+        if (text_.substr(i_, word.size()) != word) return false;
+        i_ += word.size();
+        nodes().push_back({kind});
         return true;
     }
 
+    // Where a string's run of bytes that stand for themselves ends: at a quote, a backslash or a
+    // control character, which only an escape may write.
+    static constexpr std::array<bool, 256> endsPlainRun = [] {
+        std::array<bool, 256> ends{};
+        for (unsigned byte = 0; byte < 0x20; ++byte)
+            ends[byte] = true;
+        ends['"'] = ends['\\'] = true;
+        return ends;
+    }();
+
     std::size_t plainEnd(std::size_t from) const {
-        while (from < text_.size() && text_[from] != '"' && text_[from] != '\\')
+        while (from < text_.size() && !endsPlainRun[static_cast<unsigned char>(text_[from])])
             ++from;
         return from;
     }
@@ -147,7 +204,7 @@ private:
         std::size_t end = plainEnd(begin);
         if (end < text_.size() && text_[end] == '"') {
             if (!Text::isValidUTF8(text_.substr(begin, end - begin))) return false;
-            nodes_.push_back({Kind::text, begin, end - begin});
+            nodes().push_back({Kind::text, begin, end - begin});
             i_ = end + 1;
             return true;
         }
@@ -158,11 +215,12 @@ private:
             decoded_ += plain;
             if (end >= text_.size()) return false;
             if (text_[end] == '"') break;
+            if (text_[end] != '\\') return false;
             begin = escape(end);
             if (begin == 0) return false;
             end = plainEnd(begin);
         }
-        nodes_.push_back({Kind::decodedText, offset, decoded_.size() - offset});
+        nodes().push_back({Kind::decodedText, offset, decoded_.size() - offset});
         i_ = end + 1;
         return true;
     }
@@ -201,17 +259,30 @@ private:
         return error == std::errc{} && end == text_.data() + at + 4 && text_[at] != '-' ? unit : -1;
     }
 
-    // Integers that fit 64 bits stay integers, as the reader keeps them; the rest become doubles,
-    // and a double that overflows is refused.
+    // -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)? Integers that fit 64 bits stay integers, as the
+    // reader keeps them; the rest become doubles, and a double that overflows is refused.
     bool number() {
         const std::size_t begin = i_;
+        if (peek() == '-') ++i_;
+        if (peek() == '0')
+            ++i_;
+        else if (isDigit(peek()))
+            skipDigits();
+        else
+            return false;
         bool integral = true;
-        for (; i_ < text_.size(); ++i_) {
-            const char c = text_[i_];
-            if (c == '.' || c == 'e' || c == 'E')
-                integral = false;
-            else if (!(c >= '0' && c <= '9') && !(c == '-' || c == '+'))
-                break;
+        if (peek() == '.') {
+            ++i_;
+            integral = false;
+            if (!isDigit(peek())) return false;
+            skipDigits();
+        }
+        if (peek() == 'e' || peek() == 'E') {
+            ++i_;
+            integral = false;
+            if (peek() == '+' || peek() == '-') ++i_;
+            if (!isDigit(peek())) return false;
+            skipDigits();
         }
         const char* first = text_.data() + begin;
         const char* last = text_.data() + i_;
@@ -243,15 +314,14 @@ private:
     }
 
     bool push(Kind kind, std::uint64_t bits) {
-        nodes_.push_back({kind, bits});
+        nodes().push_back({kind, bits});
         return true;
     }
 
     std::string_view text_;
     std::size_t i_;
-    std::vector<Node> nodes_;
-    std::vector<std::size_t> open_; // the containers not yet closed
-    std::string decoded_;           // strings with escapes, decoded
+    Scratch& scratch_;
+    std::string decoded_; // strings with escapes, decoded
 };
 
 class FlatJSON::Writer {
@@ -330,7 +400,6 @@ FlatJSON::FlatJSON(std::string_view text, std::vector<Node> nodes, std::string d
     , decoded_(std::move(decoded)) {}
 
 std::optional<FlatJSON> FlatJSON::read(std::string_view text) {
-    if (!JSONUtil::mayBeJSON(text, static_cast<std::size_t>(JSONUtil::maxNestingDepth))) return std::nullopt;
     Reader reader(text);
     if (!reader.read()) return std::nullopt;
     return std::move(reader).take();

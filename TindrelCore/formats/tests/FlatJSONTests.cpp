@@ -73,6 +73,35 @@ TEST(FlatJSON, RendersWhatTheTreeRenders) {
         "\xEF\xBB\xBF[]",
         "[1,]",
         "{\"a\" 1}",
+        // The grammar the reader checks as it reads.
+        "[tru]",
+        "[nulls]",
+        "[falsey]",
+        "[01]",
+        "[1.]",
+        "[.5]",
+        "[1e]",
+        "[1e+]",
+        "[-]",
+        "[+1]",
+        "[--1]",
+        "[1.5.2]",
+        "[\"a\tb\"]",
+        "[\"\\x\"]",
+        "[\"\\u12G4\"]",
+        "[\"\\u-123\"]",
+        "{\"a\":1]",
+        "[1}",
+        "1 2",
+        "\"x\" ",
+        "[1]x",
+        "{\"a\":1,}",
+        "{1:2}",
+        "[\"a\":1]",
+        "",
+        " ",
+        "\xEF\xBB\xBF",
+        "nul",
     };
     for (const std::string& text : cases) {
         expectSameAsTree(text);
@@ -95,7 +124,8 @@ TEST(FlatJSON, AgreesWithTheTreeOnRandomEdits) {
         "{",   "}",        "[",        "]",    ",",       ":",       "\"",
         " ",   "\\",       "/",        "0",    "7",       "-",       "+",
         ".",   "e",        "true",     "null", "\\u00e9", "\\ud83d", "\\ude00",
-        "\\n", "\xC3\xA9", "\xE2\x80", "\x01", "a",       "1e999",   "99999999999999999999"};
+        "\\n", "\xC3\xA9", "\xE2\x80", "\x01", "a",       "1e999",   "99999999999999999999",
+        "tru", "\t",       "00",       "1.",   "e+",      "\\x",     "fals"};
     const std::string seeds[] = {R"({"a":[1,2.5e3,true],"b":{"c":null,"a":"x\u0041"},"a":-0})",
                                  R"([{"k":"v","k":"w"},"é\\",[[]],{},-12.5E-3,18446744073709551615])"};
     std::mt19937 random(11);
