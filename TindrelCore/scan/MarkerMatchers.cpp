@@ -8,7 +8,7 @@ namespace tindrel::ScanMatchers {
 namespace {
 
 constexpr ByteSet pemLabelChars("A-Z0-9 ");
-constexpr ByteSet pemBodyChars("A-Za-z0-9+/=");
+constexpr ByteSet pemBodyChars("A-Za-z0-9+/=\t-\r "); // and the ASCII white space
 constexpr ByteSet pbkdf2Chars("A-Za-z0-9-");
 constexpr ByteSet cryptTailChars("A-Za-z0-9./+=,$-");
 constexpr ByteSet jwtChars("A-Za-z0-9_-");
@@ -22,17 +22,13 @@ constexpr std::size_t npos = std::string_view::npos;
 // a run never has to give characters back: the longest run is the only one that can succeed.
 
 std::size_t pemBodyEnd(const ScanText& text, std::size_t pos) {
-    while (pos < text.size()) {
-        if (text.byte(pos) < 0x80) {
-            if (!pemBodyChars.contains(text.byte(pos)) && !Text::isWhitespace(text.byte(pos))) break;
-            ++pos;
-            continue;
-        }
+    for (;;) {
+        pos = runEnd(text, pos, pemBodyChars);
+        if (pos == text.size() || text.byte(pos) < 0x80) return pos;
         Text::Scalar scalar = text.scalarAt(pos);
-        if (!Text::isWhitespace(scalar.value)) break;
+        if (!Text::isWhitespace(scalar.value)) return pos;
         pos += scalar.length;
     }
-    return pos;
 }
 
 // A label of one or more [A-Z0-9 ] and the five dashes after it; answers the position after them.
