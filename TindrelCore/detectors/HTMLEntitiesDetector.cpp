@@ -95,10 +95,11 @@ std::optional<DecodeResult> HTMLEntitiesDetector::decode(std::string_view text) 
     SemicolonFinder semicolons(text);
     std::size_t amp = 0;
     while ((amp = text.find('&', amp)) != std::string_view::npos) {
-        std::size_t end =
-            Text::isLoneCharacter(text, amp) ? semicolons.next(amp + 1) : std::string_view::npos;
+        // With no ";" left, no "&" from here on begins a reference.
+        std::size_t end = semicolons.next(amp + 1);
+        if (end == std::string_view::npos) break;
         std::optional<char32_t> character =
-            end == std::string_view::npos ? std::nullopt : entity(text.substr(amp + 1, end - amp - 1));
+            Text::isLoneCharacter(text, amp) ? entity(text.substr(amp + 1, end - amp - 1)) : std::nullopt;
         if (!character) {
             ++amp;
             continue;

@@ -55,7 +55,8 @@ std::optional<std::vector<Pair>> parsePairs(std::string_view t) {
 }
 
 // The pairs by key, equal keys in text order. Most texts have a handful of pairs, which an
-// insertion sort orders without the buffer a stable sort takes.
+// insertion sort orders without the buffer a stable sort takes; many pairs often come in order
+// already (one key repeated), and are then not sorted at all.
 std::vector<const Pair*> byKey(const std::vector<Pair>& pairs) {
     constexpr std::size_t fewPairs = 16;
     std::vector<const Pair*> sorted;
@@ -64,7 +65,8 @@ std::vector<const Pair*> byKey(const std::vector<Pair>& pairs) {
         sorted.push_back(&pair);
     auto before = [](const Pair* a, const Pair* b) { return a->key < b->key; };
     if (sorted.size() > fewPairs) {
-        std::stable_sort(sorted.begin(), sorted.end(), before);
+        if (!std::is_sorted(sorted.begin(), sorted.end(), before))
+            std::stable_sort(sorted.begin(), sorted.end(), before);
         return sorted;
     }
     for (std::size_t i = 1; i < sorted.size(); ++i)
@@ -73,23 +75,27 @@ std::vector<const Pair*> byKey(const std::vector<Pair>& pairs) {
     return sorted;
 }
 
-std::string sortedLines(const std::vector<Pair>& pairs) {
+std::string sortedLines(const std::vector<Pair>& pairs, const std::vector<const Pair*>& sorted) {
     std::size_t size = 0;
     for (const Pair& pair : pairs)
         size += pair.key.size() + pair.value.size() + 4;
     std::string out;
     out.reserve(size);
-    for (const Pair* pair : byKey(pairs)) {
+    for (const Pair* pair : sorted) {
         if (!out.empty()) out += '\n';
         out.append(pair->key).append(" = ").append(pair->value);
     }
     return out;
 }
 
-Details pairDetails(const std::vector<Pair>& pairs) {
-    Details details{{"pairs", std::to_string(pairs.size())}};
-    for (const Pair& pair : pairs)
-        details.insert_or_assign(std::string(pair.key), pair.value);
+// Of equal keys the last value stays. The keys go in in order, each at the end; a key "pairs"
+// takes the place of the count.
+Details pairDetails(const std::vector<const Pair*>& sorted) {
+    Details details;
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        if (i + 1 == sorted.size() || sorted[i + 1]->key != sorted[i]->key)
+            details.emplace_hint(details.end(), std::string(sorted[i]->key), sorted[i]->value);
+    details.emplace("pairs", std::to_string(sorted.size()));
     return details;
 }
 
@@ -123,12 +129,13 @@ std::optional<DecodeResult> QueryStringDetector::decode(std::string_view text) c
     std::optional<std::vector<Pair>> pairs = parsePairs(t);
     if (!pairs) return std::nullopt;
 
+    const std::vector<const Pair*> sorted = byKey(*pairs);
     DecodeResult result{
         DetectionKind::queryString,
-        sortedLines(*pairs),
+        sortedLines(*pairs, sorted),
         0.8,
         "Query string (" + std::to_string(pairs->size()) + " pairs)",
-        pairDetails(*pairs),
+        pairDetails(sorted),
         true,
     };
     explainOAuthError(*pairs, result);

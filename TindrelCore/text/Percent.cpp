@@ -6,6 +6,10 @@
 namespace tindrel::Percent {
 
 std::optional<std::string> decode(std::string_view s) {
+    if (s.find('%') == std::string_view::npos) {
+        if (!Text::isValidUTF8(s)) return std::nullopt;
+        return std::string(s);
+    }
     std::string out;
     out.reserve(s.size());
     std::size_t i = 0;
