@@ -27,14 +27,26 @@ bool isKey(std::string_view key) {
     return !key.empty() && std::all_of(key.begin(), key.end(), isKeyCharacter);
 }
 
-std::optional<Pair> parsePair(std::string_view piece) {
-    std::size_t equals = piece.find('=');
-    if (equals == std::string_view::npos) return std::nullopt;
-    std::string_view key = piece.substr(0, equals);
-    if (!isKey(key)) return std::nullopt;
-    std::string_view raw = piece.substr(equals + 1);
+// A pair's key is the run of key characters before its first "=": any other character before it
+// makes no key.
+std::optional<std::size_t> keyEnd(std::string_view t, std::size_t start) {
+    std::size_t end = start;
+    while (end < t.size() && isKeyCharacter(t[end]))
+        ++end;
+    if (end == start || end == t.size() || t[end] != '=') return std::nullopt;
+    return end;
+}
+
+// A value up to the next "&" (its end is set), percent-decoded when that gives UTF-8; plain ASCII
+// values, the most common, are taken as they stand.
+std::string pairValue(std::string_view t, std::size_t start, std::size_t& end) {
+    bool plain = true;
+    for (end = start; end < t.size() && t[end] != '&'; ++end)
+        plain = plain && t[end] != '%' && static_cast<unsigned char>(t[end]) < 0x80;
+    std::string_view raw = t.substr(start, end - start);
+    if (plain) return std::string(raw);
     std::optional<std::string> decoded = Percent::decode(raw);
-    return Pair{key, decoded ? std::move(*decoded) : std::string(raw)};
+    return decoded ? std::move(*decoded) : std::string(raw);
 }
 
 // Every "&"-separated piece, empty ones included, must be a key=value pair.
@@ -43,11 +55,12 @@ std::optional<std::vector<Pair>> parsePairs(std::string_view t) {
     pairs.reserve(static_cast<std::size_t>(std::count(t.begin(), t.end(), '&')) + 1);
     std::size_t start = 0;
     while (true) {
-        std::size_t end = t.find('&', start);
-        std::optional<Pair> pair = parsePair(t.substr(start, end - start));
-        if (!pair) return std::nullopt;
-        pairs.push_back(std::move(*pair));
-        if (end == std::string_view::npos) break;
+        std::optional<std::size_t> equals = keyEnd(t, start);
+        if (!equals) return std::nullopt;
+        std::size_t end = 0;
+        std::string value = pairValue(t, *equals + 1, end);
+        pairs.push_back({t.substr(start, *equals - start), std::move(value)});
+        if (end == t.size()) break;
         start = end + 1;
     }
     if (pairs.size() < 2) return std::nullopt;
