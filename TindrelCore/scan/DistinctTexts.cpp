@@ -1,6 +1,7 @@
 #include "TindrelCore/scan/DistinctTexts.h"
 
-#include <functional>
+#include "TindrelCore/text/TextHash.h"
+
 #include <stdexcept>
 
 namespace tindrel {
@@ -20,7 +21,7 @@ namespace tindrel {
 std::pair<std::size_t, bool> DistinctTexts::insert(std::string_view text) {
     // At most half the slots are taken, so a probe ends at an empty one soon.
     if (2 * (texts_.size() + 1) > slots_.size()) grow();
-    const std::size_t hash = std::hash<std::string_view>{}(text);
+    const std::size_t hash = textHash(text);
     if (const std::uint32_t taken = slots_[slotOf(text, hash)]; taken != 0) return {taken - 1, false};
     if (texts_.size() >= UINT32_MAX - 1) throw std::length_error("too many distinct texts");
     texts_.push_back(text);
@@ -31,7 +32,7 @@ std::pair<std::size_t, bool> DistinctTexts::insert(std::string_view text) {
 
 std::optional<std::size_t> DistinctTexts::find(std::string_view text) const {
     if (texts_.empty()) return std::nullopt;
-    const std::uint32_t taken = slots_[slotOf(text, std::hash<std::string_view>{}(text))];
+    const std::uint32_t taken = slots_[slotOf(text, textHash(text))];
     if (taken == 0) return std::nullopt;
     return taken - 1;
 }
