@@ -8,6 +8,7 @@
 #include "TindrelAI/model/CurlLibrary.h"
 #include "TindrelAI/model/LoopbackSocket.h"
 #include "TindrelAI/model/ModelSettings.h"
+#include "TindrelCore/tests/DetailsOf.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -114,7 +115,8 @@ TEST(ExplanationTexts, NotesFollowUpsTheTemplateAndTheSourceNames) {
     for (const json& c : texts.at("templateExplanations")) {
         DecodeChain steps{"anything at all", {}};
         for (const json& s : c[1])
-            steps.steps.push_back(step(*detection_kind::fromRawValue(s[0].get<std::string>()), s[1], s[2]));
+            steps.steps.push_back(step(*detection_kind::fromRawValue(s[0].get<std::string>()), s[1],
+                                       fixtures::detailsOf(s[2])));
         EXPECT_EQ(TemplateExplainer::explainSync(steps), c[2].get<std::string>()) << c[0];
         EXPECT_EQ(TemplateExplainer().explain(steps, Cancellation{}), c[2].get<std::string>()) << c[0];
     }

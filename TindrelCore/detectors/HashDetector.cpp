@@ -7,6 +7,8 @@
 
 #include <fmt/format.h>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace tindrel {
 namespace {
@@ -69,8 +71,10 @@ template <typename Visit> void forEachPiece(std::string_view s, char separator, 
     }
 }
 
+using Assignment = std::pair<std::string_view, std::string_view>; // key, value
+
 // A part such as "m=65536" that splits at "=" into exactly two non-empty pieces.
-void addKeyValue(std::string_view part, Details& details) {
+void addKeyValue(std::string_view part, std::vector<Assignment>& assignments) {
     std::string_view pieces[2];
     std::size_t count = 0;
     forEachPiece(part, '=', [&](std::string_view piece) {
@@ -78,16 +82,28 @@ void addKeyValue(std::string_view part, Details& details) {
         if (count < 2) pieces[count] = piece;
         ++count;
     });
-    if (count == 2) details[std::string(pieces[0])] = std::string(pieces[1]);
+    if (count == 2) assignments.emplace_back(pieces[0], pieces[1]);
 }
 
-// "v=19" gives the version; a piece holding both "m=" and "t=" gives every key=value in it.
-void parseArgon(std::string_view t, Details& details) {
-    forEachPiece(t, '$', [&details](std::string_view piece) {
-        if (piece.starts_with("v=")) details["v"] = std::string(piece.substr(2));
+// "v=19" gives the version; a piece holding both "m=" and "t=" gives every key=value in it. In
+// text order: of equal keys the last is kept.
+std::vector<Assignment> argonParameters(std::string_view t) {
+    std::vector<Assignment> assignments;
+    forEachPiece(t, '$', [&assignments](std::string_view piece) {
+        if (piece.starts_with("v=")) assignments.emplace_back("v", piece.substr(2));
         if (piece.find("m=") == std::string_view::npos || piece.find("t=") == std::string_view::npos) return;
-        forEachPiece(piece, ',', [&details](std::string_view part) { addKeyValue(part, details); });
+        forEachPiece(piece, ',', [&assignments](std::string_view part) { addKeyValue(part, assignments); });
     });
+    return assignments;
+}
+
+// A text may hold any number of parameters: they go in in key order, each added at the end.
+void assignInKeyOrder(std::vector<Assignment> assignments, Details& details) {
+    std::stable_sort(assignments.begin(), assignments.end(),
+                     [](const Assignment& a, const Assignment& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < assignments.size(); ++i)
+        if (i + 1 == assignments.size() || assignments[i + 1].first != assignments[i].first)
+            details[assignments[i].first] = std::string(assignments[i].second);
 }
 
 struct Scheme {
@@ -125,7 +141,7 @@ std::optional<DecodeResult> cryptHash(std::string_view t) {
     Details details{{"scheme", std::string(scheme)}};
     bool bcrypt = known->algorithm == "bcrypt";
     if (bcrypt) details["cost"] = std::string(third);
-    if (scheme.starts_with("argon2")) parseArgon(t, details);
+    if (scheme.starts_with("argon2")) assignInKeyOrder(argonParameters(t), details);
     if (known->algorithm == "pbkdf2") details["prf"] = std::string(scheme);
     details["algorithm"] = known->algorithm;
 

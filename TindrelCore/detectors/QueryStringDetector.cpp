@@ -107,7 +107,7 @@ Details pairDetails(const std::vector<const Pair*>& sorted) {
     Details details;
     for (std::size_t i = 0; i < sorted.size(); ++i)
         if (i + 1 == sorted.size() || sorted[i + 1]->key != sorted[i]->key)
-            details.emplace_hint(details.end(), std::string(sorted[i]->key), sorted[i]->value);
+            details.emplace(std::string(sorted[i]->key), sorted[i]->value);
     details.emplace("pairs", std::to_string(sorted.size()));
     return details;
 }

@@ -1,17 +1,14 @@
 #pragma once
 
+#include "TindrelCore/model/Details.h"
 #include "TindrelCore/model/DetectionKind.h"
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tindrel {
-
-// Named facts about one step; std::map keeps them in key order for every reader.
-using Details = std::map<std::string, std::string>;
 
 // Another detector's answer for the same text: what the step could also have been read as.
 struct Alternative {

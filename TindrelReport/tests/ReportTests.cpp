@@ -1,6 +1,7 @@
 #include "TindrelCore/Samples.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/knowledge/Explainer.h"
+#include "TindrelCore/tests/DetailsOf.h"
 #include "TindrelCore/text/Clock.h"
 #include "TindrelReport/DecodedSummary.h"
 #include "TindrelReport/InsightHeadline.h"
@@ -47,7 +48,8 @@ DecodeResult step(DetectionKind kind, std::string output, Details details = {}) 
 DecodeChain chainOf(std::string input, const json& steps) {
     DecodeChain chain{std::move(input), {}};
     for (const json& s : steps)
-        chain.steps.push_back(step(*detection_kind::fromRawValue(s[0].get<std::string>()), s[1], s[2]));
+        chain.steps.push_back(
+            step(*detection_kind::fromRawValue(s[0].get<std::string>()), s[1], fixtures::detailsOf(s[2])));
     return chain;
 }
 
@@ -84,7 +86,7 @@ TEST(DecodedSummary, StatusAndWhetherThePayloadIsStructured) {
         std::optional<SemanticStatus> status;
         if (c[1] == "warn") status = SemanticStatus::warn(c[2]);
         if (c[1] == "good") status = SemanticStatus::good(c[2]);
-        EXPECT_EQ(summaryOf(c[0].get<Details>()).status, status) << c[0];
+        EXPECT_EQ(summaryOf(fixtures::detailsOf(c[0])).status, status) << c[0];
     }
     for (const json& c : cases("structured"))
         EXPECT_EQ(summaryOf({}, c[0]).payloadIsStructured, c[1].get<bool>()) << c[0];
@@ -94,7 +96,7 @@ TEST(DecodedSummary, FactsAreAtMostFiveTokenClaimsFirstWithTimesReformatted) {
     // Token claims first in a fixed order, then the other keys; notes, explanations and the keys folded into
     // other facts are never facts of their own.
     for (const json& c : cases("facts"))
-        EXPECT_EQ(rows(summaryOf(c[0].get<Details>())), c[1].get<Rows>()) << c[0];
+        EXPECT_EQ(rows(summaryOf(fixtures::detailsOf(c[0]))), c[1].get<Rows>()) << c[0];
 
     // A formatter that declines, or none at all, keeps the stored text.
     MediumDateFormatter declines = [](std::int64_t) { return std::optional<std::string>(); };

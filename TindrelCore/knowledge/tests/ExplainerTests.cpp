@@ -1,5 +1,6 @@
 #include "TindrelCore/knowledge/Explainer.h"
 #include "TindrelCore/knowledge/OAuthErrors.h"
+#include "TindrelCore/tests/DetailsOf.h"
 #include "TindrelCore/tests/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ TEST(Explainer, RiskAndNextStepsFollowTheFacts) {
         for (const nlohmann::json& step : c["steps"])
             for (const auto& [kind, details] : step.items())
                 chain.steps.push_back(
-                    {*detection_kind::fromRawValue(kind), "", 0.9, "", details.get<Details>(), false});
+                    {*detection_kind::fromRawValue(kind), "", 0.9, "", fixtures::detailsOf(details), false});
         EXPECT_EQ(Explainer::rawValue(Explainer::riskLevel(chain)), c["risk"]) << c["case"];
         EXPECT_EQ(Explainer::nextSteps(chain), c["next"].get<std::vector<std::string>>()) << c["case"];
     }
