@@ -3,6 +3,8 @@
 #include "TindrelCore/text/LiteralSearch.h"
 #include "TindrelCore/text/Text.h"
 
+#include <array>
+
 namespace tindrel {
 namespace {
 
@@ -13,9 +15,17 @@ bool isLabelCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
 }
 
+// A body is kilobytes of these: one table look-up a byte.
+constexpr std::array<bool, 256> base64Characters = [] {
+    std::array<bool, 256> members{};
+    for (unsigned char c :
+         std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/="))
+        members[c] = true;
+    return members;
+}();
+
 bool isBase64Character(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' ||
-           c == '/' || c == '=';
+    return base64Characters[static_cast<unsigned char>(c)];
 }
 
 // Tab, line feed, form feed, carriage return and the space separators (general category Z).

@@ -31,6 +31,7 @@ public:
     const_iterator begin() const { return facts_.begin(); }
     const_iterator end() const { return facts_.end(); }
     std::size_t size() const { return facts_.size(); }
+    void reserve(std::size_t facts) { facts_.reserve(facts); }
     bool empty() const { return facts_.empty(); }
 
     iterator find(std::string_view key);

@@ -43,25 +43,29 @@ std::optional<Buffer> decodeBody(std::string_view body, const std::array<int, 25
     if (body.size() % 4 == 1) return std::nullopt;
     auto value = [&](std::size_t i) { return values[static_cast<unsigned char>(body[i])]; };
     Buffer out(body.size() / 4 * 3 + 2, '\0');
+    // Bytes written through a pointer of its own: a store through the string could change the
+    // string, for all the compiler knows, and it would read the string's pointer again each time.
+    char* const bytes = out.data();
     std::size_t written = 0;
     std::size_t i = 0;
     for (; i + 4 <= body.size(); i += 4) {
         const int a = value(i), b = value(i + 1), c = value(i + 2), d = value(i + 3);
         if ((a | b | c | d) < 0) return std::nullopt;
         const auto group = static_cast<std::uint32_t>(a << 18 | b << 12 | c << 6 | d);
-        out[written++] = static_cast<char>(group >> 16);
-        out[written++] = static_cast<char>(group >> 8 & 0xFF);
-        out[written++] = static_cast<char>(group & 0xFF);
+        bytes[written] = static_cast<char>(group >> 16);
+        bytes[written + 1] = static_cast<char>(group >> 8 & 0xFF);
+        bytes[written + 2] = static_cast<char>(group & 0xFF);
+        written += 3;
     }
     std::uint32_t group = 0;
     for (std::size_t j = i; j < body.size(); ++j) {
         if (value(j) < 0) return std::nullopt;
         group = group << 6 | static_cast<std::uint32_t>(value(j));
     }
-    if (body.size() - i == 2) out[written++] = static_cast<char>(group >> 4);
+    if (body.size() - i == 2) bytes[written++] = static_cast<char>(group >> 4);
     if (body.size() - i == 3) {
-        out[written++] = static_cast<char>(group >> 10);
-        out[written++] = static_cast<char>(group >> 2 & 0xFF);
+        bytes[written++] = static_cast<char>(group >> 10);
+        bytes[written++] = static_cast<char>(group >> 2 & 0xFF);
     }
     out.resize(written);
     return out;
