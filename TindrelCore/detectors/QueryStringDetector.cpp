@@ -2,6 +2,7 @@
 
 #include "TindrelCore/knowledge/OAuthErrors.h"
 #include "TindrelCore/text/Percent.h"
+#include "TindrelCore/text/StableSort.h"
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
@@ -67,24 +68,16 @@ std::optional<std::vector<Pair>> parsePairs(std::string_view t) {
     return pairs;
 }
 
-// The pairs by key, equal keys in text order. Most texts have a handful of pairs, which an
-// insertion sort orders without the buffer a stable sort takes; many pairs often come in order
-// already (one key repeated), and are then not sorted at all.
+// The pairs by key, equal keys in text order. Many pairs often come in order already (one key
+// repeated), and are then not sorted at all.
 std::vector<const Pair*> byKey(const std::vector<Pair>& pairs) {
-    constexpr std::size_t fewPairs = 16;
     std::vector<const Pair*> sorted;
     sorted.reserve(pairs.size());
     for (const Pair& pair : pairs)
         sorted.push_back(&pair);
     auto before = [](const Pair* a, const Pair* b) { return a->key < b->key; };
-    if (sorted.size() > fewPairs) {
-        if (!std::is_sorted(sorted.begin(), sorted.end(), before))
-            std::stable_sort(sorted.begin(), sorted.end(), before);
-        return sorted;
-    }
-    for (std::size_t i = 1; i < sorted.size(); ++i)
-        for (std::size_t j = i; j > 0 && before(sorted[j], sorted[j - 1]); --j)
-            std::swap(sorted[j], sorted[j - 1]);
+    if (!std::is_sorted(sorted.begin(), sorted.end(), before))
+        stableSort(sorted.begin(), sorted.end(), before);
     return sorted;
 }
 

@@ -2,6 +2,7 @@
 
 #include "TindrelCore/formats/JSONStream.h"
 #include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/text/StableSort.h"
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
@@ -379,8 +380,8 @@ private:
         std::vector<Member> members;
         for (std::size_t key = object + 1; key < nodes_[object].value; key = document_.after(key + 1))
             members.emplace_back(document_.stringOf(nodes_[key]), key + 1);
-        std::stable_sort(members.begin(), members.end(),
-                         [](const Member& a, const Member& b) { return a.first < b.first; });
+        stableSort(members.begin(), members.end(),
+                   [](const Member& a, const Member& b) { return a.first < b.first; });
         auto lastOfEach = [](const Member& earlier, const Member& later) {
             return earlier.first == later.first;
         };

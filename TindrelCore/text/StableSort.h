@@ -1,0 +1,23 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+
+namespace tindrel {
+
+// Sorts as std::stable_sort does. A handful of elements, the usual case (an object's members, a
+// query's pairs), are sorted in place by insertion, without the buffer std::stable_sort takes.
+template <typename Iterator, typename Less> void stableSort(Iterator first, Iterator last, Less less) {
+    constexpr std::ptrdiff_t few = 16;
+    if (std::distance(first, last) > few) {
+        std::stable_sort(first, last, less);
+        return;
+    }
+    if (first == last) return;
+    for (Iterator next = std::next(first); next != last; ++next)
+        for (Iterator at = next; at != first && less(*at, *std::prev(at)); --at)
+            std::iter_swap(at, std::prev(at));
+}
+
+} // namespace tindrel
