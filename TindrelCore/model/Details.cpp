@@ -15,10 +15,10 @@ namespace {
 
 // Facts mostly arrive in key order: the end is looked at first.
 template <typename Facts> auto lowerBound(Facts& facts, std::string_view key) {
-    if (facts.empty() || facts.back().first < key) return facts.end();
+    if (facts.empty() || facts.back().first.compare(key) < 0) return facts.end();
     return std::lower_bound(
         facts.begin(), facts.end(), key,
-        [](const Details::value_type& fact, std::string_view name) { return fact.first < name; });
+        [](const Details::value_type& fact, std::string_view name) { return fact.first.compare(name) < 0; });
 }
 
 template <typename Facts> auto factNamed(Facts& facts, std::string_view key) {

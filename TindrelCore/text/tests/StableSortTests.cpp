@@ -15,6 +15,7 @@ TEST(StableSort, OrdersAsTheStandardStableSort) {
     for (int size = 0; size <= 40; ++size)
         for (int round = 0; round < 50; ++round) {
             std::vector<std::pair<int, int>> items;
+            items.reserve(static_cast<std::size_t>(size));
             for (int i = 0; i < size; ++i)
                 items.emplace_back(static_cast<int>(random() % 5), i);
             std::vector<std::pair<int, int>> expected = items;
