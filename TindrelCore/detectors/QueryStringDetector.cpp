@@ -24,10 +24,6 @@ bool isKeyCharacter(char c) {
            c == '.' || c == '[' || c == ']' || c == '-';
 }
 
-bool isKey(std::string_view key) {
-    return !key.empty() && std::all_of(key.begin(), key.end(), isKeyCharacter);
-}
-
 // A pair's key is the run of key characters before its first "=": any other character before it
 // makes no key.
 std::optional<std::size_t> keyEnd(std::string_view t, std::size_t start) {
@@ -120,10 +116,7 @@ void explainOAuthError(const std::vector<Pair>& pairs, DecodeResult& result) {
 
 // Two pairs at least, the first with a key: most texts fail this before any is looked at whole.
 bool mayHoldPairs(std::string_view t) {
-    std::size_t firstPiece = t.find('&');
-    if (firstPiece == std::string_view::npos) return false;
-    std::size_t equals = t.substr(0, firstPiece).find('=');
-    return equals != std::string_view::npos && isKey(t.substr(0, equals));
+    return t.find('&') != std::string_view::npos && keyEnd(t, 0);
 }
 
 } // namespace
