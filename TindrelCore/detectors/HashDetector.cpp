@@ -97,15 +97,6 @@ std::vector<Assignment> argonParameters(std::string_view t) {
     return assignments;
 }
 
-// A text may hold any number of parameters: they go in in key order, each added at the end.
-void assignInKeyOrder(std::vector<Assignment> assignments, Details& details) {
-    std::stable_sort(assignments.begin(), assignments.end(),
-                     [](const Assignment& a, const Assignment& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < assignments.size(); ++i)
-        if (i + 1 == assignments.size() || assignments[i + 1].first != assignments[i].first)
-            details[assignments[i].first] = std::string(assignments[i].second);
-}
-
 struct Scheme {
     std::string algorithm;
     std::string summary;
@@ -138,21 +129,28 @@ std::optional<DecodeResult> cryptHash(std::string_view t) {
     std::optional<Scheme> known = classify(scheme, third);
     if (!known) return std::nullopt;
 
-    Details details{{"scheme", std::string(scheme)}};
+    // A text may hold any number of parameters, each of which a later fact may replace.
+    std::vector<Details::value_type> facts{{"scheme", std::string(scheme)}};
     bool bcrypt = known->algorithm == "bcrypt";
-    if (bcrypt) details["cost"] = std::string(third);
-    if (scheme.starts_with("argon2")) assignInKeyOrder(argonParameters(t), details);
-    if (known->algorithm == "pbkdf2") details["prf"] = std::string(scheme);
-    details["algorithm"] = known->algorithm;
+    if (bcrypt) facts.emplace_back("cost", third);
+    if (scheme.starts_with("argon2"))
+        for (auto [key, value] : argonParameters(t))
+            facts.emplace_back(key, value);
+    if (known->algorithm == "pbkdf2") facts.emplace_back("prf", scheme);
+    facts.emplace_back("algorithm", known->algorithm);
 
     std::optional<std::string_view> cost;
     if (bcrypt) cost = third;
     if (auto note = Explainer::passwordHashNote(known->algorithm, cost)) {
-        details["security"] = note->note;
-        if (note->nextStep) details["recommendation"] = *note->nextStep;
+        facts.emplace_back("security", note->note);
+        if (note->nextStep) facts.emplace_back("recommendation", *note->nextStep);
     }
-    return DecodeResult{DetectionKind::hash,       std::string(t),     0.93,
-                        std::move(known->summary), std::move(details), true};
+    return DecodeResult{DetectionKind::hash,
+                        std::string(t),
+                        0.93,
+                        std::move(known->summary),
+                        Details::fromAssignments(std::move(facts)),
+                        true};
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace tindrel {
 namespace {
@@ -36,30 +37,32 @@ std::optional<FlatJSON> decodeObject(const Bytes::Buffer& bytes) {
     return value;
 }
 
-void copyTextMember(const FlatJSON& object, const char* name, Details& details) {
-    if (auto text = object.stringMember(name)) details[name] = std::string(*text);
+using Facts = std::vector<Details::value_type>;
+
+void copyTextMember(const FlatJSON& object, const char* name, Facts& facts) {
+    if (auto text = object.stringMember(name)) facts.emplace_back(name, *text);
 }
 
 // Returns the expiry part of the summary.
-std::string addExpiry(double exp, Details& details) {
+std::string addExpiry(double exp, Facts& facts) {
     double now = Clock::now();
     bool expired = exp < now;
     std::string rel = Explainer::relativeTime(exp - now);
-    details["exp"] = DateText::iso8601(exp);
-    details["expired"] = expired ? "true" : "false";
-    details["exp_relative"] = rel;
+    facts.emplace_back("exp", DateText::iso8601(exp));
+    facts.emplace_back("expired", expired ? "true" : "false");
+    facts.emplace_back("exp_relative", rel);
     return expired ? "EXPIRED (" + rel + ")" : "valid, expires " + rel;
 }
 
-void addClaims(const FlatJSON& payload, Details& details) {
+void addClaims(const FlatJSON& payload, Facts& facts) {
     for (const char* name : {"iat", "nbf"})
-        if (auto value = payload.numberMember(name)) details[name] = DateText::iso8601(*value);
+        if (auto value = payload.numberMember(name)) facts.emplace_back(name, DateText::iso8601(*value));
     for (const char* name : {"sub", "iss", "aud"})
-        copyTextMember(payload, name, details);
+        copyTextMember(payload, name, facts);
     for (const char* name : {"iss", "sub", "aud", "exp", "nbf", "iat", "jti"})
         if (payload.hasMember(name))
             if (auto meaning = Explainer::jwtClaim(name))
-                details[std::string(name) + "_meaning"] = std::move(*meaning);
+                facts.emplace_back(std::string(name) + "_meaning", std::move(*meaning));
 }
 
 } // namespace
@@ -77,20 +80,24 @@ std::optional<DecodeResult> JWTDetector::decode(std::string_view text) const {
     if (!payload) return std::nullopt;
 
     // At most twenty facts: four from the header, three from the expiry, thirteen from the claims.
-    Details details;
-    details.reserve(20);
+    Facts facts;
+    facts.reserve(20);
     std::string alg(header->stringMember("alg").value_or("?"));
-    details["alg"] = alg;
-    if (auto note = Explainer::jwtAlgNote(alg)) details["alg_note"] = std::move(*note);
-    copyTextMember(*header, "typ", details);
-    copyTextMember(*header, "kid", details);
+    facts.emplace_back("alg", alg);
+    if (auto note = Explainer::jwtAlgNote(alg)) facts.emplace_back("alg_note", std::move(*note));
+    copyTextMember(*header, "typ", facts);
+    copyTextMember(*header, "kid", facts);
 
     std::string summary = "JWT (" + alg + ")";
-    if (auto exp = payload->numberMember("exp")) summary += ", " + addExpiry(*exp, details);
-    addClaims(*payload, details);
+    if (auto exp = payload->numberMember("exp")) summary += ", " + addExpiry(*exp, facts);
+    addClaims(*payload, facts);
 
-    return DecodeResult{DetectionKind::jwt, std::move(*payloadBytes), 0.97,
-                        std::move(summary), std::move(details),       false};
+    return DecodeResult{DetectionKind::jwt,
+                        std::move(*payloadBytes),
+                        0.97,
+                        std::move(summary),
+                        Details::fromAssignments(std::move(facts)),
+                        false};
 }
 
 } // namespace tindrel

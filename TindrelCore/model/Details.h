@@ -11,7 +11,8 @@ namespace tindrel {
 // Named facts about one step, kept in key order for every reader. A step holds a handful, made
 // once and read a few times: one sorted list holds them, where a map took a node and its
 // allocation for each. Facts added in key order go on the end; one added out of order moves the
-// facts after it, so a detector that adds many sorts them first.
+// facts after it, so a detector that gathers facts in another order hands them over at once
+// (`fromAssignments`).
 class Details {
 public:
     using value_type = std::pair<std::string, std::string>;
@@ -21,6 +22,8 @@ public:
     Details() = default;
     // Of equal keys the first stays, as in a map made from the same list.
     Details(std::initializer_list<value_type> facts);
+    // The facts as if each were assigned in turn: of equal keys the last stays.
+    static Details fromAssignments(std::vector<value_type> facts);
     template <typename Iterator> Details(Iterator first, Iterator last) {
         for (; first != last; ++first)
             emplace(first->first, first->second);
@@ -53,7 +56,10 @@ public:
     bool operator==(const Details&) const = default;
 
 private:
+    enum class Keep { first, last };
+
     std::pair<iterator, bool> add(std::string key, std::string value);
+    static Details sorted(std::vector<value_type> facts, Keep keep);
 
     std::vector<value_type> facts_;
 };

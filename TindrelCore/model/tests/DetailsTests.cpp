@@ -5,6 +5,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace tindrel;
 
@@ -64,4 +65,19 @@ TEST(Details, ListsKeepTheFirstOfEqualKeysAndLookupsOfMissingKeysFail) {
     EXPECT_THROW(static_cast<void>(details.at("c")), std::out_of_range);
     EXPECT_EQ(details, (Details{{"", "4"}, {"a", "2"}, {"b", "1"}}));
     EXPECT_NE(details, (Details{{"", "4"}, {"a", "2"}, {"b", "3"}}));
+}
+
+// Facts handed over at once, in any order and with repeats, are the facts a map holds after each
+// was assigned in turn; short lists and long ones are sorted apart.
+TEST(Details, FactsHandedOverAtOnceAreAssignedInTurn) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<Details::value_type> facts(random() % 40);
+        Reference reference;
+        for (std::size_t i = 0; i < facts.size(); ++i) {
+            facts[i] = {std::string(random() % 2, 'k') + std::to_string(random() % 12), std::to_string(i)};
+            reference[facts[i].first] = facts[i].second;
+        }
+        ASSERT_NO_FATAL_FAILURE(expectSame(Details::fromAssignments(facts), reference)) << round;
+    }
 }
