@@ -3,33 +3,30 @@
 #include "TindrelCore/text/StableSort.h"
 
 #include <algorithm>
-#include <numeric>
 #include <stdexcept>
 
 namespace tindrel {
 
-Details::Details(std::initializer_list<value_type> facts)
-    : Details(sorted(facts, Keep::first)) {}
-
-Details Details::fromAssignments(std::vector<value_type> facts) {
-    return sorted(std::move(facts), Keep::last);
+Details::Details(std::initializer_list<value_type> facts) {
+    facts_.reserve(facts.size());
+    for (const value_type& fact : facts)
+        add(fact.first, fact.second);
 }
 
-// One sort of positions and one sweep, where adding each fact in turn could move the ones after it
-// every time; sorting positions moves no strings.
-Details Details::sorted(std::vector<value_type> facts, Keep keep) {
-    std::vector<std::size_t> order(facts.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    stableSort(order.begin(), order.end(),
-               [&facts](std::size_t a, std::size_t b) { return facts[a].first.compare(facts[b].first) < 0; });
-    Details details;
-    details.facts_.reserve(facts.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        value_type& fact = facts[order[i]];
-        bool repeated = keep == Keep::first && !details.empty() && details.facts_.back().first == fact.first;
-        bool replaced = keep == Keep::last && i + 1 < order.size() && facts[order[i + 1]].first == fact.first;
-        if (!repeated && !replaced) details.facts_.push_back(std::move(fact));
+// One sort and one sweep in place, where adding each fact in turn could move the ones after it
+// every time.
+Details Details::fromAssignments(std::vector<value_type> facts) {
+    stableSort(facts.begin(), facts.end(),
+               [](const value_type& a, const value_type& b) { return a.first.compare(b.first) < 0; });
+    auto kept = facts.begin();
+    for (auto fact = facts.begin(); fact != facts.end(); ++fact) {
+        if (std::next(fact) != facts.end() && std::next(fact)->first == fact->first) continue;
+        if (kept != fact) *kept = std::move(*fact);
+        ++kept;
     }
+    facts.erase(kept, facts.end());
+    Details details;
+    details.facts_ = std::move(facts);
     return details;
 }
 

@@ -56,10 +56,7 @@ public:
     bool operator==(const Details&) const = default;
 
 private:
-    enum class Keep { first, last };
-
     std::pair<iterator, bool> add(std::string key, std::string value);
-    static Details sorted(std::vector<value_type> facts, Keep keep);
 
     std::vector<value_type> facts_;
 };

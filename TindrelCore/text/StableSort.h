@@ -15,9 +15,16 @@ template <typename Iterator, typename Less> void stableSort(Iterator first, Iter
         return;
     }
     if (first == last) return;
-    for (Iterator next = std::next(first); next != last; ++next)
-        for (Iterator at = next; at != first && less(*at, *std::prev(at)); --at)
-            std::iter_swap(at, std::prev(at));
+    for (Iterator next = std::next(first); next != last; ++next) {
+        if (!less(*next, *std::prev(next))) continue;
+        auto moving = std::move(*next);
+        Iterator at = next;
+        do {
+            *at = std::move(*std::prev(at));
+            --at;
+        } while (at != first && less(moving, *std::prev(at)));
+        *at = std::move(moving);
+    }
 }
 
 } // namespace tindrel
