@@ -52,12 +52,12 @@ DecodeChain CandidateInspector::decodeAgain(std::string_view text) const {
 
 DecodeChain CandidateInspector::chain(std::size_t index) const {
     const Recognised& recognised = recognised_[index];
-    return recognised.chain ? *recognised.chain : decodeAgain(recognised.text);
+    return recognised.chain != notKept ? kept_[recognised.chain] : decodeAgain(recognised.text);
 }
 
 DecodeChain CandidateInspector::release(std::size_t index) {
-    Recognised& recognised = recognised_[index];
-    return recognised.chain ? std::move(*recognised.chain) : decodeAgain(recognised.text);
+    const Recognised& recognised = recognised_[index];
+    return recognised.chain != notKept ? std::move(kept_[recognised.chain]) : decodeAgain(recognised.text);
 }
 
 // Chains are decoded whole while the budget lasts (and until one is held, whatever its size);
@@ -124,7 +124,8 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
         const std::size_t size = decoded[i].size;
         bool keep = chain && (size <= budget_ || recognised_.empty());
         budget_ -= keep ? std::min(size, budget_) : 0;
-        recognised_.push_back({fresh[i], keep ? std::make_unique<DecodeChain>(std::move(*chain)) : nullptr});
+        recognised_.push_back({fresh[i], keep ? kept_.size() : notKept});
+        if (keep) kept_.push_back(std::move(*chain));
     }
 
     std::vector<std::optional<std::size_t>> indices;

@@ -3,7 +3,6 @@
 #include "TindrelCore/engine/ChainEngine.h"
 #include "TindrelCore/scan/DistinctTexts.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -41,10 +40,12 @@ public:
     DecodeChain release(std::size_t index);
 
 private:
+    // Kept chains stand side by side in one list, not each in an allocation of its own.
     struct Recognised {
         std::string_view text;
-        std::unique_ptr<DecodeChain> chain; // none once the budget is spent
+        std::size_t chain; // its place among the kept chains, or `notKept` once the budget is spent
     };
+    static constexpr std::size_t notKept = static_cast<std::size_t>(-1);
 
     // A text's verdict, and its chain unless only the verdict was worked out.
     struct Decoded {
@@ -64,6 +65,7 @@ private:
     DistinctTexts known_;
     std::vector<std::optional<std::size_t>> verdicts_; // for each known text, the index of its chain
     std::vector<Recognised> recognised_;
+    std::vector<DecodeChain> kept_;
 };
 
 } // namespace tindrel
