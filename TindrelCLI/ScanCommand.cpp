@@ -32,13 +32,14 @@ struct ScanOptions {
 // Appended to the report piece by piece, no piece a string of its own: a log of millions of
 // findings spends its time here, not scanning.
 void appendFindingReport(std::string& out, const ScanFinding& finding, bool verbose, const Style& style) {
+    constexpr std::string_view gap = "  ";
     const DecodeResult& first = finding.chain.steps.front();
     std::array<char, 32> line{'l', 'i', 'n', 'e', ' '};
     char* lineEnd = std::to_chars(line.begin() + 5, line.end(), finding.line).ptr;
     style.appendDim(out, std::string_view(line.data(), static_cast<std::size_t>(lineEnd - line.data())));
-    out += "  ";
+    out += gap;
     style.appendBold(out, detection_kind::displayName(first.kind));
-    out += "  ";
+    out += gap;
     const TextSink append = [&out](std::string_view piece) { out += piece; };
     writeShown(first.summary, append);
     writeShown(signatureNote(finding.chain), append);
