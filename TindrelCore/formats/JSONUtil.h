@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -20,10 +19,6 @@ struct Pretty {
 // A JSON object or array rendered canonically: keys sorted by code point, one member per line,
 // "/" unescaped, non-ASCII as UTF-8. Nothing for anything else.
 std::optional<Pretty> prettyPrinted(std::string_view s);
-
-// False only for a text that no JSON reader accepts, or one nested deeper than `maxDepth`; a quick
-// test that spares the reader most texts that are not JSON.
-bool mayBeJSON(std::string_view s, std::size_t maxDepth = std::numeric_limits<std::size_t>::max());
 
 // Strict RFC 8259 reading of any value (fragments included), refusing nesting beyond maxNestingDepth.
 std::optional<nlohmann::json> parse(std::string_view s);

@@ -1,6 +1,7 @@
 #include "TindrelCore/detectors/Base32Detector.h"
 #include "TindrelCore/detectors/Base58Detector.h"
 #include "TindrelCore/formats/DER.h"
+#include "TindrelCore/formats/FlatJSON.h"
 #include "TindrelCore/formats/JSONUtil.h"
 #include "TindrelCore/formats/MarkupDepth.h"
 #include "TindrelCore/formats/X509.h"
@@ -155,9 +156,9 @@ inline const std::map<std::string, Function, std::less<>>& functions() {
              return mapped(X509::parseTime(buffer, DER::read(buffer, 0)->node), DateText::iso8601);
          }},
         {"staysWithin", [](auto& s, auto& args) { return yesNo(Markup::staysWithin(s, limitsOf(args))); }},
-        {"mayBeJSON",
+        {"readsAsJSON",
          [](auto& s, auto&) -> Answer {
-             return *yesNo(JSONUtil::mayBeJSON(s)) + " " + *yesNo(nlohmann::json::accept(s));
+             return *yesNo(FlatJSON::read(s).has_value()) + " " + *yesNo(nlohmann::json::accept(s));
          }},
         {"yamlPreprocess",
          [](auto& s, auto&) -> Answer {

@@ -1,5 +1,6 @@
 #include "TindrelCore/formats/FlatJSON.h"
 #include "TindrelCore/formats/JSONUtil.h"
+#include "TindrelCore/formats/tests/TreeReading.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -9,9 +10,9 @@ using namespace std::string_literals;
 
 namespace {
 
-// What nlohmann's tree makes of the text: the behaviour the flat reader must keep.
+// What nlohmann's tree makes of the text.
 std::optional<std::string> treeRendering(std::string_view text) {
-    std::optional<nlohmann::json> value = JSONUtil::parse(text);
+    std::optional<nlohmann::json> value = fixtures::treeReading(text);
     if (!value) return std::nullopt;
     return JSONUtil::write(*value, true);
 }
@@ -28,7 +29,7 @@ void expectSameAsTree(std::string_view text) {
 // The members a reader of claims asks for answer as a lookup in the tree does.
 void expectSameMembers(std::string_view text) {
     std::optional<FlatJSON> flat = FlatJSON::read(text);
-    std::optional<nlohmann::json> tree = JSONUtil::parse(text);
+    std::optional<nlohmann::json> tree = fixtures::treeReading(text);
     ASSERT_EQ(flat.has_value(), tree.has_value()) << text;
     if (!tree) return;
     ASSERT_EQ(flat->isObject(), tree->is_object()) << text;
