@@ -64,15 +64,15 @@ TEST(JSONStream, WritesEveryDoubleAsTheDumpWritesItWhenValuesRecur) {
     EXPECT_EQ(streamed(values, false), dumped(values, -1));
 }
 
-// Text for a place two levels deep: every line after the first carries the extra indent.
 // Strings of every length around the sixteen-byte blocks the writer classifies at once, with
-// escapes and multi-byte sequences (whole, cut or ill-formed) falling on and across their edges.
+// escapes and multi-byte sequences (whole, cut or ill-formed) falling on and across their edges,
+// some after a plain run longer than a block.
 TEST(JSONStream, WritesWhatTheStrictDumpWritesAcrossBlockEdges) {
     const std::string_view pieces[] = {"a",    "b",      " ",      "\"",         "\\",   "\n",       "\x01",
                                        "\x7f", "\u00E9", "\u2192", "\U0001F600", "\x80", "\xE2\x82", "/"};
     std::mt19937 random(9);
     for (int round = 0; round < 4000; ++round) {
-        std::string text;
+        std::string text(round % 2 == 0 ? random() % 100 : 0, 'p');
         std::size_t length = random() % 40;
         for (std::size_t i = 0; i < length; ++i)
             text += pieces[random() % 12 < 9 ? random() % 3 : random() % std::size(pieces)];
@@ -83,6 +83,7 @@ TEST(JSONStream, WritesWhatTheStrictDumpWritesAcrossBlockEdges) {
     }
 }
 
+// Text for a place two levels deep: every line after the first carries the extra indent.
 TEST(JSONStream, IndentsEmbeddedTextFromTheSecondLine) {
     const json value = json::parse(R"({"a":[1,{"b":"c"}],"d":{}})");
     std::string expected;
