@@ -126,12 +126,23 @@ DecodeChain ChainEngine::inspectOwned(std::string text) const {
 }
 
 bool ChainEngine::recognises(std::string_view text) const {
+    std::size_t firstAsked = 0;
+    return recognises(text, firstAsked);
+}
+
+bool ChainEngine::recognises(std::string_view text, std::size_t& firstAsked) const {
     if (maxDepth <= 0) return false; // the one stop before a first step
     const std::string_view current = Text::trim(text);
-    for (const auto& detector : detectors)
-        if (std::optional<DecodeResult> result = safeDecode(*detector, current);
-            result && couldBeChosen(*result, current, threshold))
+    auto answers = [&](std::size_t i) {
+        std::optional<DecodeResult> result = safeDecode(*detectors[i], current);
+        return result && couldBeChosen(*result, current, threshold);
+    };
+    if (firstAsked < detectors.size() && answers(firstAsked)) return true;
+    for (std::size_t i = 0; i < detectors.size(); ++i)
+        if (i != firstAsked && answers(i)) {
+            firstAsked = i;
             return true;
+        }
     return false;
 }
 

@@ -51,6 +51,9 @@ struct ChainEngine {
     // Whether inspect would recognise the text: the detectors are asked only until one answers
     // well enough for a first step, and nothing is built past that answer.
     bool recognises(std::string_view text) const;
+    // The same, asking the detector at `firstAsked` before the others and setting it to the one
+    // that answered: a scan's texts come in runs of one kind. The answer does not depend on it.
+    bool recognises(std::string_view text, std::size_t& firstAsked) const;
     // The same with some steps' readings chosen; the others are the engine's own.
     ReadingOutcome inspect(std::string text, const ChosenReadings& chosen) const;
     // `chain`'s steps before `step` as they are, then the reading of `kind` for that step, then the

@@ -37,9 +37,9 @@ std::optional<DecodeChain> CandidateInspector::decode(std::string_view text) con
     }
 }
 
-bool CandidateInspector::verdict(std::string_view text) const {
+bool CandidateInspector::verdict(std::string_view text, std::size_t& firstAsked) const {
     try {
-        return engine_.recognises(text);
+        return engine_.recognises(text, firstAsked);
     } catch (...) {
         return false;
     }
@@ -68,9 +68,9 @@ CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const 
     std::vector<Decoded> decoded(texts.size());
     std::atomic<std::size_t> budgetLeft{budget_};
     std::atomic<bool> holdsAChain{!recognised_.empty()};
-    auto decodeOne = [&](std::string_view text, Decoded& into) {
+    auto decodeOne = [&](std::string_view text, Decoded& into, std::size_t& firstAsked) {
         if (budgetLeft.load() == 0 && holdsAChain.load()) {
-            into.recognised = verdict(text);
+            into.recognised = verdict(text, firstAsked);
             return;
         }
         into.chain = decode(text);
@@ -84,8 +84,9 @@ CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const 
     };
     std::atomic<std::size_t> nextIndex{0};
     auto work = [&] {
+        std::size_t firstAsked = 0; // the detector that answered this thread's last verdict
         for (std::size_t i = nextIndex++; i < texts.size(); i = nextIndex++)
-            decodeOne(texts[i], decoded[i]);
+            decodeOne(texts[i], decoded[i], firstAsked);
     };
     std::vector<std::thread> helpers;
     try {

@@ -55,7 +55,7 @@ private:
     };
 
     std::optional<DecodeChain> decode(std::string_view text) const;
-    bool verdict(std::string_view text) const;
+    bool verdict(std::string_view text, std::size_t& firstAsked) const;
     DecodeChain decodeAgain(std::string_view text) const;
     std::vector<Decoded> decodeAll(const std::vector<std::string_view>& texts) const;
 

@@ -174,3 +174,23 @@ TEST(ChainEngine, RecognisesOnlyWhatMakesAFirstStep) {
     EXPECT_TRUE(engine.recognises("e"));
     EXPECT_FALSE(engineOf(engine.detectors, 0).recognises("e"));
 }
+
+// Whichever detector is asked first, out of range included, the answer is the same; after a yes the
+// one named is one that answers, after a no the name is left as it was.
+TEST(ChainEngine, RecognisesAlikeWhicheverDetectorIsAskedFirst) {
+    ChainEngine engine = engineOf({scripted(hex, "a", "a", 0.9), scripted(url, "b", "c", 0.49),
+                                   scripted(base64, "d", "d", 0.9, true), scripted(json, "e", "f", 0.5),
+                                   scripted(url, "e", "g", 0.9)});
+    for (std::string text : {"a", "b", "d", "e", "x"})
+        for (std::size_t first = 0; first <= engine.detectors.size(); ++first) {
+            std::size_t asked = first;
+            const bool answer = engine.recognises(text, asked);
+            EXPECT_EQ(answer, engine.recognises(text)) << text << " " << first;
+            if (answer) {
+                ASSERT_LT(asked, engine.detectors.size());
+                EXPECT_TRUE(engineOf({engine.detectors[asked]}).recognises(text)) << text << " " << first;
+            } else {
+                EXPECT_EQ(asked, first) << text;
+            }
+        }
+}
