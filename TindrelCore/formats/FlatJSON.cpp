@@ -380,13 +380,7 @@ private:
         std::vector<Member> members;
         for (std::size_t key = object + 1; key < nodes_[object].value; key = document_.after(key + 1))
             members.emplace_back(document_.stringOf(nodes_[key]), key + 1);
-        stableSort(members.begin(), members.end(),
-                   [](const Member& a, const Member& b) { return a.first < b.first; });
-        auto lastOfEach = [](const Member& earlier, const Member& later) {
-            return earlier.first == later.first;
-        };
-        auto kept = std::unique(members.rbegin(), members.rend(), lastOfEach);
-        members.erase(members.begin(), kept.base());
+        sortKeepingLast(members, [](const Member& member) { return member.first; });
         return members;
     }
 

@@ -13,18 +13,9 @@ Details::Details(std::initializer_list<value_type> facts) {
         add(fact.first, fact.second);
 }
 
-// One sort and one sweep in place, where adding each fact in turn could move the ones after it
-// every time.
+// One sort in place, where adding each fact in turn could move the ones after it every time.
 Details Details::fromAssignments(std::vector<value_type> facts) {
-    stableSort(facts.begin(), facts.end(),
-               [](const value_type& a, const value_type& b) { return a.first.compare(b.first) < 0; });
-    auto kept = facts.begin();
-    for (auto fact = facts.begin(); fact != facts.end(); ++fact) {
-        if (std::next(fact) != facts.end() && std::next(fact)->first == fact->first) continue;
-        if (kept != fact) *kept = std::move(*fact);
-        ++kept;
-    }
-    facts.erase(kept, facts.end());
+    sortKeepingLast(facts, [](const value_type& fact) -> const std::string& { return fact.first; });
     Details details;
     details.facts_ = std::move(facts);
     return details;

@@ -27,4 +27,16 @@ template <typename Iterator, typename Less> void stableSort(Iterator first, Iter
     }
 }
 
+// Sorts by the key `keyOf` gives, keeping of equal keys only the last: what a reader that assigns
+// each in turn ends with (an object's members, facts gathered out of order).
+template <typename Items, typename KeyOf> void sortKeepingLast(Items& items, KeyOf keyOf) {
+    using Item = typename Items::value_type;
+    stableSort(items.begin(), items.end(),
+               [&keyOf](const Item& a, const Item& b) { return keyOf(a) < keyOf(b); });
+    auto kept = std::unique(items.rbegin(), items.rend(), [&keyOf](const Item& later, const Item& earlier) {
+        return keyOf(later) == keyOf(earlier);
+    });
+    items.erase(items.begin(), kept.base());
+}
+
 } // namespace tindrel
