@@ -95,6 +95,13 @@ void checkSignatures(DecodeChain& chain, const KeyOptions& options) {
     if (options.key) verifyJWTSignatures(chain, *options.key);
 }
 
+void checkSignatures(ScanFinding& finding, const KeyOptions& options) {
+    if (!options.key) return;
+    auto checked = std::make_shared<DecodeChain>(*finding.chain);
+    verifyJWTSignatures(*checked, *options.key);
+    finding.chain = std::move(checked);
+}
+
 std::string signatureNote(const DecodeChain& chain) {
     for (const DecodeResult& step : chain.steps) {
         if (step.kind != DetectionKind::jwt) continue;

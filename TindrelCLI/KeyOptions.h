@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/model/DecodeModel.h"
+#include "TindrelCore/scan/Scanner.h"
 #include "TindrelCore/verify/VerificationKey.h"
 
 #include <CLI/CLI.hpp>
@@ -23,6 +24,9 @@ void addKeyOptions(CLI::App& command, KeyOptions& options);
 bool loadKey(KeyOptions& options);
 // Adds the signature facts to the chain's tokens when a key was given; without one, nothing changes.
 void checkSignatures(DecodeChain& chain, const KeyOptions& options);
+// The same for a finding: with a key, it gets a checked chain of its own, which other findings of
+// its text no longer share.
+void checkSignatures(ScanFinding& finding, const KeyOptions& options);
 // "  signature verified" (or invalid, or not checked and why) for the first checked token of the
 // chain; empty when none was checked.
 std::string signatureNote(const DecodeChain& chain);

@@ -33,7 +33,7 @@ struct ScanOptions {
 // findings spends its time here, not scanning.
 void appendFindingReport(std::string& out, const ScanFinding& finding, bool verbose, const Style& style) {
     constexpr std::string_view gap = "  ";
-    const DecodeResult& first = finding.chain.steps.front();
+    const DecodeResult& first = finding.chain->steps.front();
     std::array<char, 32> line{'l', 'i', 'n', 'e', ' '};
     char* lineEnd = std::to_chars(line.begin() + 5, line.end(), finding.line).ptr;
     style.appendDim(out, std::string_view(line.data(), static_cast<std::size_t>(lineEnd - line.data())));
@@ -42,9 +42,9 @@ void appendFindingReport(std::string& out, const ScanFinding& finding, bool verb
     out += gap;
     const TextSink append = [&out](std::string_view piece) { out += piece; };
     writeShown(first.summary, append);
-    writeShown(signatureNote(finding.chain), append);
+    writeShown(signatureNote(*finding.chain), append);
     out += '\n';
-    if (verbose) out += indentedChainReport(finding.chain, style);
+    if (verbose) out += indentedChainReport(*finding.chain, style);
 }
 
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held;
@@ -86,7 +86,7 @@ int runScan(const ScanOptions& options) {
         return scanAsRead(
             input,
             [&](ScanFinding&& finding) {
-                checkSignatures(finding.chain, options.key);
+                checkSignatures(finding, options.key);
                 each(std::move(finding));
             },
             following);

@@ -55,8 +55,8 @@ constexpr std::size_t spoolBatchBytes = std::size_t{2} << 20;
 
 // What a finding holds, near enough to batch by.
 std::size_t heldBytes(const ScanFinding& finding) {
-    std::size_t bytes = finding.matchedText.size() + finding.chain.input.size();
-    for (const DecodeResult& step : finding.chain.steps)
+    std::size_t bytes = finding.matchedText.size() + finding.chain->input.size();
+    for (const DecodeResult& step : finding.chain->steps)
         bytes += step.output.size() + step.summary.size();
     return bytes;
 }
@@ -150,7 +150,7 @@ private:
     // Where the finding's shared members stand, written there first unless its text came before.
     std::optional<std::uint64_t> partsOf(const ScanFinding& finding) {
         if (std::optional<std::size_t> known = known_.find(finding.matchedText)) return knownAt_[*known];
-        std::optional<TindrelJSON::ChainParts> parts = TindrelJSON::chainParts(finding.chain);
+        std::optional<TindrelJSON::ChainParts> parts = TindrelJSON::chainParts(*finding.chain);
         std::optional<std::string> text = TindrelJSON::matchedTextMember(finding.matchedText);
         if (!parts || !text) return std::nullopt;
         std::uint64_t at = partsBytes_;

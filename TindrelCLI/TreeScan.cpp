@@ -19,11 +19,11 @@ namespace {
 std::string findingLine(const std::string& path, const LocatedFinding& located, bool verbose,
                         const Style& style) {
     const ScanFinding& finding = located.finding;
-    const DecodeResult& first = finding.chain.steps.front();
+    const DecodeResult& first = finding.chain->steps.front();
     std::string out = fmt::format("{}:{}:{}: {}  {}{}\n", shown(path), finding.line, located.column,
                                   style.bold(detection_kind::displayName(first.kind)), shown(first.summary),
-                                  shown(signatureNote(finding.chain)));
-    if (verbose) out += indentedChainReport(finding.chain, style);
+                                  shown(signatureNote(*finding.chain)));
+    if (verbose) out += indentedChainReport(*finding.chain, style);
     return out;
 }
 
@@ -82,7 +82,7 @@ int runTreeScan(const TreeScanOptions& options) {
     scanFiles(files.paths, several && !options.all, [&](FileScan&& scan) {
         count(tally, scan);
         for (LocatedFinding& located : scan.findings) {
-            if (options.key) checkSignatures(located.finding.chain, *options.key);
+            if (options.key) checkSignatures(located.finding, *options.key);
             if (options.json) {
                 TindrelJSON::FindingPlace place{located.column, several ? &scan.path : nullptr};
                 entries.push_back(

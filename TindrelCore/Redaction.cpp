@@ -88,9 +88,9 @@ constexpr std::size_t huntedLength = 4;
 } // namespace
 
 Edits findingEdits(const ScanFinding& finding, Mode mode) {
-    const std::vector<DecodeResult>& steps = finding.chain.steps;
+    const std::vector<DecodeResult>& steps = finding.chain->steps;
     if (steps.empty()) return {};
-    std::optional<std::size_t> secret = firstSecretStep(finding.chain);
+    std::optional<std::size_t> secret = firstSecretStep(*finding.chain);
     Edits edits;
     if (mode == Mode::all)
         edits = wholeTextEdits(finding.matchedText,

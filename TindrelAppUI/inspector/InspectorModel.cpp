@@ -184,7 +184,7 @@ SharedChain InspectorModel::insightChain() const {
     case Presentation::Kind::single:
         return shown.chain;
     case Presentation::Kind::scan:
-        return SharedChain(findings_, &(*findings_)[*clampedSelection()].chain);
+        return (*findings_)[*clampedSelection()].chain;
     case Presentation::Kind::empty:
     case Presentation::Kind::unrecognized:
         return nullptr;
@@ -369,7 +369,10 @@ void InspectorModel::verifySignature(const VerificationKey& key) {
         setChain(std::move(checked));
     } else if (shown.kind == Presentation::Kind::scan) {
         auto checked = std::make_shared<std::vector<ScanFinding>>(*findings_);
-        verifyJWTSignatures((*checked)[static_cast<std::size_t>(*clampedSelection())].chain, key);
+        ScanFinding& finding = (*checked)[static_cast<std::size_t>(*clampedSelection())];
+        auto verified = std::make_shared<DecodeChain>(*finding.chain);
+        verifyJWTSignatures(*verified, key);
+        finding.chain = std::move(verified);
         setFindings(std::move(checked));
     } else {
         return;
@@ -395,7 +398,7 @@ void InspectorModel::chooseReading(int step, DetectionKind kind) {
         setChain(std::move(reread));
     } else {
         auto findings = std::make_shared<std::vector<ScanFinding>>(*findings_);
-        (*findings)[*clampedSelection()].chain = *reread;
+        (*findings)[*clampedSelection()].chain = std::move(reread);
         setFindings(std::move(findings));
     }
     refreshExplanation();

@@ -259,7 +259,7 @@ void MainWindow::renderScan(const ScreenState& state) {
     if (state.findings.empty()) return;
     const auto index = static_cast<std::size_t>(
         std::clamp(state.selectedFinding, 0, static_cast<int>(state.findings.size()) - 1));
-    const DecodeChain& chain = state.findings[index].chain;
+    const DecodeChain& chain = *state.findings[index].chain;
     if (scanPaneChain_ == chain) return;
     scanPaneChain_ = chain;
     scanPane_->setChain(chain);

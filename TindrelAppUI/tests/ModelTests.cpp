@@ -199,7 +199,7 @@ TEST_F(Model, FindingSelectionIsClampedAndLogScanNeedsFindings) {
     const std::pair<int, std::size_t> selections[] = {{-4, 0}, {1, 1}, {2, 2}, {3, 2}, {1000, 2}};
     for (const auto& [index, expected] : selections) {
         m().selectFinding(index);
-        const DecodeChain& chain = m().findings().at(expected).chain;
+        const DecodeChain& chain = *m().findings().at(expected).chain;
         EXPECT_EQ(std::tuple(m().selectedFinding(), *m().insightChain(), m().primaryValue()),
                   std::tuple(index, chain, chain.finalValue()))
             << index;
@@ -403,7 +403,7 @@ TEST_F(Model, ChosenReadingRereadsTheChainInFocusButNotTheHistory) {
     ASSERT_EQ(m().presentation().kind, Kind::scan);
     m().chooseReading(0, DetectionKind::hash);
     ASSERT_EQ(m().findings().size(), 1u);
-    EXPECT_EQ(std::tuple(m().findings()[0].chain.shapeText(), m().insightChain()->shapeText()),
+    EXPECT_EQ(std::tuple(m().findings()[0].chain->shapeText(), m().insightChain()->shapeText()),
               std::tuple("hash", "hash"));
 }
 

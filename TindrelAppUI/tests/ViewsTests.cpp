@@ -88,7 +88,7 @@ ScreenState scanState(bool singleAvailable) {
     state.input = QString::fromUtf8(Samples::log.data(), Samples::log.size());
     state.findings = Tindrel::scan(Samples::log);
     state.selectedFinding = 1;
-    state.insightChain = std::make_shared<const DecodeChain>(state.findings.at(1).chain);
+    state.insightChain = state.findings.at(1).chain;
     state.singleResultAvailable = singleAvailable;
     return state;
 }
@@ -844,7 +844,8 @@ TEST(FindingRows, StartWithTheLineAndTheSummaryAndPreviewOneShortLine) {
         {"{\"a\":1,\n\"b\":2}", 14, "line 14 \u00B7 JSON"},
         {longJson, 1, "line 1 \u00B7 JSON"}};
     for (const auto& [text, line, head] : rows) {
-        const QString row = FindingRows::rowText(ScanFinding{text, line, Tindrel::inspect(text)});
+        const QString row = FindingRows::rowText(
+            ScanFinding{text, line, std::make_shared<const DecodeChain>(Tindrel::inspect(text))});
         EXPECT_EQ(std::tuple(row.section('\n', 0, 0), row.count('\n'), row.endsWith("\u2026")),
                   std::tuple(head, 1, text == longJson))
             << "the preview never spills onto more lines";

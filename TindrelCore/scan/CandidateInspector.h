@@ -3,6 +3,8 @@
 #include "TindrelCore/engine/ChainEngine.h"
 #include "TindrelCore/scan/DistinctTexts.h"
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -34,13 +36,10 @@ public:
     // For each text, the index of its chain, or nothing when the engine recognised nothing.
     std::vector<std::optional<std::size_t>> inspect(const std::vector<std::string_view>& texts);
 
-    std::size_t chainCount() const { return recognised_.size(); }
-    DecodeChain chain(std::size_t index) const;
-    // Moves a chain out; its index must not be used again.
-    DecodeChain release(std::size_t index);
+    // A kept chain is shared by every finding of its text; one past the budget is decoded again.
+    std::shared_ptr<const DecodeChain> chain(std::size_t index);
 
 private:
-    // Kept chains stand side by side in one list, not each in an allocation of its own.
     struct Recognised {
         std::string_view text;
         std::size_t chain; // its place among the kept chains, or `notKept` once the budget is spent
@@ -65,7 +64,15 @@ private:
     DistinctTexts known_;
     std::vector<std::optional<std::size_t>> verdicts_; // for each known text, the index of its chain
     std::vector<Recognised> recognised_;
-    std::vector<DecodeChain> kept_;
+    // Kept chains stand side by side; a finding's chain points into the list and holds it, so a
+    // chain is never copied, and the list goes once the last finding of its piece is gone. Adding
+    // to a deque moves nothing already in it.
+    std::shared_ptr<std::deque<DecodeChain>> kept_ = std::make_shared<std::deque<DecodeChain>>();
+    // Chains decoded again go into lists of a fixed capacity, each held by the findings that point
+    // into it, rather than each into an allocation of its own; a short list is a small allocation,
+    // which the allocator hands out without sorting through its free lists.
+    static constexpr std::size_t chainsPerList = 8;
+    std::shared_ptr<std::vector<DecodeChain>> decodedAgain_;
 };
 
 } // namespace tindrel

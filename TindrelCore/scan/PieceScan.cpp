@@ -119,17 +119,10 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
     CandidateInspector inspector(engine, threads);
     std::vector<Accepted> accepted = acceptAll(piece, part, spanning, inspector);
 
-    // A chain shared by findings of the same text is copied for all but its last finding.
-    std::vector<std::size_t> uses(inspector.chainCount(), 0);
-    for (const Accepted& found : accepted)
-        ++uses[found.chain];
-
     LineCounter lines(piece.text(), part.place.line);
     for (const Accepted& found : accepted) {
         std::string matched(piece.text().substr(found.span.begin, found.span.end - found.span.begin));
-        bool last = --uses[found.chain] == 0;
-        each({std::move(matched), lines.lineAt(found.span.begin),
-              last ? inspector.release(found.chain) : inspector.chain(found.chain),
+        each({std::move(matched), lines.lineAt(found.span.begin), inspector.chain(found.chain),
               part.place.offset + found.span.begin});
     }
 }

@@ -9,8 +9,13 @@
 namespace tindrel {
 
 std::optional<DetectionKind> ScanFinding::kind() const {
-    if (chain.steps.empty()) return std::nullopt;
-    return chain.steps.front().kind;
+    if (!chain || chain->steps.empty()) return std::nullopt;
+    return chain->steps.front().kind;
+}
+
+bool ScanFinding::operator==(const ScanFinding& other) const {
+    auto sameChain = [&] { return chain && other.chain ? *chain == *other.chain : chain == other.chain; };
+    return matchedText == other.matchedText && line == other.line && offset == other.offset && sameChain();
 }
 
 std::vector<ScanFinding> Scanner::scan(std::string_view text) const {

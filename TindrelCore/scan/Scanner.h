@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,13 +17,16 @@ namespace tindrel {
 struct ScanFinding {
     std::string matchedText; // the exact span that was decoded, untrimmed
     std::size_t line;        // 1-based line on which the span begins
-    DecodeChain chain;       // the engine's chain for matchedText; never empty
-    std::size_t offset = 0;  // byte position of the span in the scanned text (not exported)
+    // The engine's chain for matchedText; never null, never empty. Findings of one text may share
+    // it: a log that repeats a token a million times holds its chain once.
+    std::shared_ptr<const DecodeChain> chain;
+    std::size_t offset = 0; // byte position of the span in the scanned text (not exported)
 
     // The kind of the chain's first step.
     std::optional<DetectionKind> kind() const;
 
-    bool operator==(const ScanFinding&) const = default;
+    // Equal chains, shared or not.
+    bool operator==(const ScanFinding& other) const;
 };
 
 // Receives findings one at a time.

@@ -174,7 +174,7 @@ inline void expectUnreadWhenEncoded(const std::string& text, DetectionKind kind)
     std::string encoded = Bytes::base64Encode(text);
     EXPECT_FALSE(mentions(Tindrel::inspect(encoded), kind));
     for (const ScanFinding& finding : Tindrel::scan("12:00:01 upload body=" + encoded + " status=413\n"))
-        EXPECT_FALSE(mentions(finding.chain, kind));
+        EXPECT_FALSE(mentions(*finding.chain, kind));
 }
 
 } // namespace tindrel::fixtures

@@ -59,7 +59,7 @@ TEST(SharedEngine, TakesOffTwelveLayersAtMost) {
         const std::string left = layers == 12 ? "hello world" : Bytes::base64Encode("hello world");
         std::vector<ScanFinding> found = Tindrel::scan("12:00:01 token: " + text + "\n");
         ASSERT_EQ(found.size(), 1u) << layers;
-        for (const DecodeChain& chain : {Tindrel::inspect(text), found[0].chain}) {
+        for (const DecodeChain& chain : {Tindrel::inspect(text), *found[0].chain}) {
             EXPECT_EQ(chain.steps.size(), 12u) << layers;
             EXPECT_EQ(chain.stop.cause, Cause::depthLimit) << layers;
             EXPECT_EQ(chain.finalValue(), left) << layers;

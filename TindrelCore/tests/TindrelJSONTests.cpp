@@ -37,7 +37,7 @@ TEST(TindrelJSON, NonFiniteConfidenceGivesNoDocument) {
     DecodeChain chain{"x",
                       {{DetectionKind::hex, "y", std::numeric_limits<double>::infinity(), "s", {}, false}}};
     EXPECT_EQ(TindrelJSON::string(chain), "{}");
-    ScanFinding finding{"x", 1, chain};
+    ScanFinding finding{"x", 1, std::make_shared<const DecodeChain>(chain)};
     EXPECT_FALSE(TindrelJSON::findingEntry(finding));
     EXPECT_EQ(TindrelJSON::string(std::vector<ScanFinding>{finding}), "{}");
     chain.steps[0].confidence = std::numeric_limits<double>::quiet_NaN();
@@ -56,8 +56,8 @@ TEST(TindrelJSON, ScanDocumentHoldsEachFindingAndComesInParts) {
         expectCanonical(TindrelJSON::string(findings), 2);
         expectCanonical(TindrelJSON::string(findings, Members::extended), 2);
         for (const ScanFinding& finding : findings) {
-            expectCanonical(TindrelJSON::string(finding.chain, Members::extended), 2);
-            expectCanonical(TindrelJSON::compactString(finding.chain), -1);
+            expectCanonical(TindrelJSON::string(*finding.chain, Members::extended), 2);
+            expectCanonical(TindrelJSON::compactString(*finding.chain), -1);
             const std::string path = "logs/app.log";
             const TindrelJSON::FindingPlace place{7, &path};
             const std::string placed =

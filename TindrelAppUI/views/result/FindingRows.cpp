@@ -36,7 +36,7 @@ QVariant FindingRows::data(const QModelIndex& index, int role) const {
 }
 
 QString FindingRows::rowText(const ScanFinding& finding) {
-    const DecodedSummary summary(finding.chain, MediumDateText::formatter());
+    const DecodedSummary summary(*finding.chain, MediumDateText::formatter());
     QString head = ScreenTexts::lineLabel(static_cast<int>(finding.line)) + QStringLiteral(" \u00B7 ") +
                    QString::fromStdString(summary.kindLabel);
     if (summary.status) head += QStringLiteral(" \u2014 ") + QString::fromStdString(summary.status->text);

@@ -86,7 +86,7 @@ inline std::vector<ScanFinding> select(std::string_view text, const std::vector<
         for (std::size_t i = 0; i < span.begin; ++i)
             if (text[i] == '\n') ++line;
         findings.push_back({std::string(text.substr(span.begin, span.end - span.begin)), line,
-                            std::move(chain), span.begin});
+                            std::make_shared<const DecodeChain>(std::move(chain)), span.begin});
     }
     return findings;
 }

@@ -19,7 +19,7 @@ std::vector<std::string> summarize(const std::vector<ScanFinding>& findings) {
     out.reserve(findings.size());
     for (const ScanFinding& finding : findings)
         out.push_back(finding.matchedText + " @" + std::to_string(finding.line) + " " +
-                      finding.chain.shapeText());
+                      finding.chain->shapeText());
     return out;
 }
 
