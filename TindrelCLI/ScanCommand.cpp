@@ -31,31 +31,68 @@ struct ScanOptions {
 
 // Appended to the report piece by piece, no piece a string of its own: a log of millions of
 // findings spends its time here, not scanning.
-void appendFindingReport(std::string& out, const ScanFinding& finding, bool verbose, const Style& style) {
-    constexpr std::string_view gap = "  ";
-    const DecodeResult& first = finding.chain->steps.front();
+void appendLineNumber(std::string& out, std::size_t number, const Style& style) {
     std::array<char, 32> line{'l', 'i', 'n', 'e', ' '};
-    char* lineEnd = std::to_chars(line.begin() + 5, line.end(), finding.line).ptr;
+    char* lineEnd = std::to_chars(line.begin() + 5, line.end(), number).ptr;
     style.appendDim(out, std::string_view(line.data(), static_cast<std::size_t>(lineEnd - line.data())));
+}
+
+// All of a finding's report but its line number: the same for every finding of its text.
+void appendChainReport(std::string& out, const DecodeChain& chain, bool verbose, const Style& style) {
+    constexpr std::string_view gap = "  ";
+    const DecodeResult& first = chain.steps.front();
     out += gap;
     style.appendBold(out, detection_kind::displayName(first.kind));
     out += gap;
     const TextSink append = [&out](std::string_view piece) { out += piece; };
     writeShown(first.summary, append);
-    writeShown(signatureNote(*finding.chain), append);
+    writeShown(signatureNote(chain), append);
     out += '\n';
-    if (verbose) out += indentedChainReport(*finding.chain, style);
+    if (verbose) out += indentedChainReport(chain, style);
 }
+
+// Findings of one text share their chain, and a log that repeats a text repeats it in runs, so the
+// report of a chain met twice in a row is kept for the rest of its run. Holding the chain keeps
+// its address from being reused.
+class FindingReports {
+public:
+    FindingReports(bool verbose, Style style)
+        : verbose_(verbose)
+        , style_(style) {}
+
+    void append(std::string& out, const ScanFinding& finding) {
+        appendLineNumber(out, finding.line, style_);
+        if (finding.chain != lastChain_) {
+            lastChain_ = finding.chain;
+            kept_ = false;
+            appendChainReport(out, *finding.chain, verbose_, style_);
+            return;
+        }
+        if (!kept_) {
+            lastReport_.clear();
+            appendChainReport(lastReport_, *finding.chain, verbose_, style_);
+            kept_ = true;
+        }
+        out += lastReport_;
+    }
+
+private:
+    bool verbose_;
+    Style style_;
+    std::shared_ptr<const DecodeChain> lastChain_;
+    bool kept_ = false; // whether lastReport_ is lastChain_'s
+    std::string lastReport_;
+};
 
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held;
 // `flushEach` sends each on at once, for a reader watching a log as it is written. Answers their
 // count, or nothing when the input could not be read to its end.
 std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose, bool flushEach) {
-    Style style = Style::forStandardOutput();
+    FindingReports reports(verbose, Style::forStandardOutput());
     std::size_t count = 0;
     OutputBatch out;
     bool read = scan([&](ScanFinding&& finding) {
-        appendFindingReport(out.text(), finding, verbose, style);
+        reports.append(out.text(), finding);
         ++count;
         out.send(flushEach);
         if (flushEach) flushOut();

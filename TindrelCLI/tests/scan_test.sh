@@ -44,6 +44,16 @@ expect_output "scan from standard input" '^line 3  JWT  '
 expect_status "scan --verbose" 0 "$TINDREL" scan --verbose "$work/lf.log"
 expect_output "scan --verbose" '^    jwt → json$'
 
+# Findings of one text share its report: runs of one text, and the texts between them, are each
+# reported as on a line of their own.
+printf '%s\n%s\n{"a":1}\n{"a":1}\n%s\n' "$token" "$token" "$token" >"$work/runs.log"
+for flags in "" "--verbose"; do
+  expected=$(for n in 1 2 3 4 5; do
+    sed -n "${n}p" "$work/runs.log" | "$TINDREL" scan $flags - | sed "s/^line 1  /line $n  /"
+  done)
+  [ "$("$TINDREL" scan $flags "$work/runs.log")" = "$expected" ] || fail "scan${flags:+ $flags} of runs of one text"
+done
+
 printf 'nothing to see here\n' >"$work/plain.log"
 expect_status "scan of a plain log" 1 "$TINDREL" scan "$work/plain.log"
 expect_output "scan of a plain log" '^No artifacts found$'
