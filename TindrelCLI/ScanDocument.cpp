@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,12 +43,6 @@ private:
 // bucket), which outweighs a short text several times over.
 constexpr std::size_t sharedTextBytes = std::size_t{16} << 20;
 constexpr std::size_t bytesBesideEachText = 80;
-
-// The members a finding shares with the findings of the same text, as they stand in the parts file.
-struct Shared {
-    TindrelJSON::ChainParts parts;
-    std::string text; // the matched-text member
-};
 
 // Findings wait for the spool at most this many bytes of them to a batch: a log of a few huge
 // findings (a piece-long query string) must not wait whole in memory.
@@ -91,8 +86,8 @@ bool readInto(std::FILE* file, std::string& out) {
 }
 
 // The entries wait in two unnamed temporary files until the count that heads the document is
-// known: the parts file holds the members a chain decides, with the matched text, once per
-// distinct text; the records file a few bytes per finding: where its parts stand and its line.
+// known: the parts file holds each distinct text's entry but for its line, framed on the spooling
+// thread; the records file a few bytes per finding: where its frame stands and its line.
 class EntrySpool {
 public:
     bool open() const { return parts_ && records_; }
@@ -117,20 +112,19 @@ public:
         if (!spooled() || std::fflush(parts_.get()) != 0 || std::fflush(records_.get()) != 0 ||
             std::fseek(records_.get(), 0, SEEK_SET) != 0)
             return false;
-        Shared shared;
-        std::optional<std::uint64_t> sharedAt;
+        TindrelJSON::EntryFrame frame;
+        std::optional<std::uint64_t> frameAt;
         std::uint64_t line = 0;
         OutputBatch out;
-        auto add = [&out](std::string_view piece) { out.text() += piece; };
         for (std::size_t i = 0; i < count; ++i) {
             std::optional<std::uint64_t> at = readVarint(records_.get());
             std::optional<std::uint64_t> lines = readVarint(records_.get());
             if (!at || !lines) return false;
-            if (sharedAt != at && !readShared(*at, shared)) return false;
-            sharedAt = at;
+            if (frameAt != at && !readFrame(*at, frame)) return false;
+            frameAt = at;
             line += *lines;
-            if (i > 0) add(TindrelJSON::entrySeparator);
-            TindrelJSON::writeEntry(shared.parts, line, shared.text, nullptr, add);
+            if (i > 0) out.text() += TindrelJSON::entrySeparator;
+            TindrelJSON::appendEntry(out.text(), frame, line);
             out.send();
         }
         out.send(true);
@@ -147,19 +141,23 @@ private:
         partsWaiting_.clear();
     }
 
-    // Where the finding's shared members stand, written there first unless its text came before.
+    // Where the finding's entry frame stands, written there first unless its text came before.
     std::optional<std::uint64_t> partsOf(const ScanFinding& finding) {
         if (std::optional<std::size_t> known = known_.find(finding.matchedText)) return knownAt_[*known];
         std::optional<TindrelJSON::ChainParts> parts = TindrelJSON::chainParts(*finding.chain);
         std::optional<std::string> text = TindrelJSON::matchedTextMember(finding.matchedText);
         if (!parts || !text) return std::nullopt;
-        std::uint64_t at = partsBytes_;
-        for (std::string_view member :
-             {std::string_view(parts->chain), std::string_view(parts->shape), std::string_view(*text)}) {
-            const std::uint64_t size = member.size();
-            partsWaiting_.append(reinterpret_cast<const char*>(&size), sizeof size).append(member);
-            partsBytes_ += sizeof size + member.size();
-        }
+        // The text before the line, which holds the chain, is framed in place, after room for its size.
+        const std::uint64_t at = partsBytes_;
+        const std::size_t sizeAt = partsWaiting_.size();
+        partsWaiting_.append(sizeof(std::uint64_t), '\0');
+        afterLine_.clear();
+        TindrelJSON::appendEntryFrame(partsWaiting_, afterLine_, *parts, *text);
+        const std::uint64_t beforeSize = partsWaiting_.size() - sizeAt - sizeof(std::uint64_t);
+        std::memcpy(partsWaiting_.data() + sizeAt, &beforeSize, sizeof beforeSize);
+        const std::uint64_t afterSize = afterLine_.size();
+        partsWaiting_.append(reinterpret_cast<const char*>(&afterSize), sizeof afterSize).append(afterLine_);
+        partsBytes_ += 2 * sizeof(std::uint64_t) + beforeSize + afterSize;
         if (partsWaiting_.size() >= partsWriteBytes) writeWaitingParts();
         const std::size_t remembered = finding.matchedText.size() + bytesBesideEachText;
         if (knownBytes_ + remembered <= sharedTextBytes) {
@@ -172,20 +170,19 @@ private:
 
     // Texts seen once come in the order their parts were written, so the parts file is mostly read
     // straight through; only a repeated text sends the reader back.
-    bool readShared(std::uint64_t at, Shared& shared) {
+    bool readFrame(std::uint64_t at, TindrelJSON::EntryFrame& frame) {
         if (at != partsReadAt_ && std::fseek(parts_.get(), static_cast<long>(at), SEEK_SET) != 0)
             return false;
         partsReadAt_ = std::nullopt;
-        if (!readInto(parts_.get(), shared.parts.chain) || !readInto(parts_.get(), shared.parts.shape) ||
-            !readInto(parts_.get(), shared.text))
+        if (!readInto(parts_.get(), frame.beforeLine) || !readInto(parts_.get(), frame.afterLine))
             return false;
-        partsReadAt_ = at + 3 * sizeof(std::uint64_t) + shared.parts.chain.size() +
-                       shared.parts.shape.size() + shared.text.size();
+        partsReadAt_ = at + 2 * sizeof(std::uint64_t) + frame.beforeLine.size() + frame.afterLine.size();
         return true;
     }
 
     File parts_{std::tmpfile()};
     std::string partsWaiting_; // written to the parts file, but for the file itself
+    std::string afterLine_;    // the frame's text after the line, before it joins partsWaiting_
     SpoolFile records_;
     TextArena knownTexts_;
     DistinctTexts known_;                // the texts remembered, numbered

@@ -200,43 +200,39 @@ std::optional<std::string> matchedTextMember(std::string_view matchedText) {
     return std::move(out).take();
 }
 
-bool writeEntry(const ChainParts& parts, std::size_t line, std::string_view matchedTextMember,
-                const FindingPlace* place, const std::function<void(std::string_view)>& write) {
+bool appendEntryFrame(std::string& beforeLine, std::string& afterLine, const ChainParts& parts,
+                      std::string_view matchedTextMember, const FindingPlace* place) {
     std::optional<std::string> path;
     if (place && place->path && !(path = TindrelJSON::matchedTextMember(*place->path))) return false;
     // The members sit a level below the entry's braces, as a pretty stream at entryLevel puts them.
-    auto member = [&](std::string_view key, std::string_view value, bool first = false) {
-        write(first ? "\n      \"" : ",\n      \"");
-        write(key);
-        write("\": ");
-        write(value);
+    auto member = [](std::string& out, std::string_view key, std::string_view value) {
+        out.append(",\n      \"").append(key).append("\": ").append(value);
     };
-    auto decimal = [](std::size_t number, std::array<char, 24>& digits) {
-        return std::string_view(digits.data(),
-                                static_cast<std::size_t>(
-                                    std::to_chars(digits.begin(), digits.end(), number).ptr - digits.data()));
-    };
-    std::array<char, 24> digits{};
-    write(entryIndent);
-    write("{");
-    member("chain", parts.chain, true);
-    if (place) member("column", decimal(place->column, digits));
-    member("line", decimal(line, digits));
-    member("matchedText", matchedTextMember);
-    if (path) member("path", *path);
-    member("shape", parts.shape);
-    write("\n");
-    write(entryIndent);
-    write("}");
+    beforeLine.append(entryIndent).append("{\n      \"chain\": ").append(parts.chain);
+    if (place) member(beforeLine, "column", std::to_string(place->column));
+    beforeLine.append(",\n      \"line\": ");
+    member(afterLine, "matchedText", matchedTextMember);
+    if (path) member(afterLine, "path", *path);
+    member(afterLine, "shape", parts.shape);
+    afterLine.append("\n").append(entryIndent).append("}");
     return true;
+}
+
+void appendEntry(std::string& out, const EntryFrame& frame, std::size_t line) {
+    std::array<char, 24> digits{};
+    char* end = std::to_chars(digits.begin(), digits.end(), line).ptr;
+    out.append(frame.beforeLine)
+        .append(digits.data(), static_cast<std::size_t>(end - digits.data()))
+        .append(frame.afterLine);
 }
 
 std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line,
                                        std::string_view matchedTextMember, const FindingPlace* place) {
-    std::string entry;
-    if (!writeEntry(parts, line, matchedTextMember, place,
-                    [&entry](std::string_view piece) { entry += piece; }))
+    EntryFrame frame;
+    if (!appendEntryFrame(frame.beforeLine, frame.afterLine, parts, matchedTextMember, place))
         return std::nullopt;
+    std::string entry;
+    appendEntry(entry, frame, line);
     return entry;
 }
 

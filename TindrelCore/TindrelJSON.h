@@ -3,7 +3,6 @@
 #include "TindrelCore/model/DecodeModel.h"
 #include "TindrelCore/scan/Scanner.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,10 +52,17 @@ std::optional<std::string> matchedTextMember(std::string_view matchedText);
 std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line,
                                        std::string_view matchedTextMember,
                                        const FindingPlace* place = nullptr);
-// The same entry handed to `write` a piece at a time, the parts never copied; false, with nothing
-// written, when the place's path is not UTF-8.
-bool writeEntry(const ChainParts& parts, std::size_t line, std::string_view matchedTextMember,
-                const FindingPlace* place, const std::function<void(std::string_view)>& write);
+// The same entry around its line number: findings of one text and place differ only in their line,
+// so a writer of many frames each text once and appends frame, line, frame for each finding.
+struct EntryFrame {
+    std::string beforeLine;
+    std::string afterLine;
+};
+// Appends the frame's two texts to the two strings given, which may already hold others; false,
+// with nothing appended, when the place's path is not UTF-8.
+bool appendEntryFrame(std::string& beforeLine, std::string& afterLine, const ChainParts& parts,
+                      std::string_view matchedTextMember, const FindingPlace* place = nullptr);
+void appendEntry(std::string& out, const EntryFrame& frame, std::size_t line);
 std::string scanOpening(std::size_t count);
 inline constexpr std::string_view entrySeparator = ",\n";
 std::string scanClosing(std::size_t count);
