@@ -1,16 +1,19 @@
 #include "TindrelCLI/ScanDocument.h"
 
+#include "TindrelCLI/MappedFile.h"
 #include "TindrelCLI/Output.h"
 #include "TindrelCore/TindrelJSON.h"
 #include "TindrelCore/scan/BackgroundConsumer.h"
 #include "TindrelCore/scan/DistinctTexts.h"
 #include "TindrelCore/text/TextArena.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace tindrel::cli {
@@ -78,13 +81,6 @@ std::optional<std::uint64_t> readVarint(std::FILE* file) {
     return std::nullopt;
 }
 
-bool readInto(std::FILE* file, std::string& out) {
-    std::uint64_t size = 0;
-    if (fread_unlocked(&size, sizeof size, 1, file) != 1) return false;
-    out.resize(size);
-    return fread_unlocked(out.data(), 1, size, file) == size;
-}
-
 // The entries wait in two unnamed temporary files until the count that heads the document is
 // known: the parts file holds each distinct text's entry but for its line, framed on the spooling
 // thread; the records file a few bytes per finding: where its frame stands and its line.
@@ -107,34 +103,54 @@ public:
         return true;
     }
 
-    // Writes the entries, joined, to standard output.
+    // Writes the entries, joined, to standard output. The parts file is mapped, not read: each
+    // frame is appended from where it stands, and the pages before the frame in use go back as the
+    // reader passes them.
     bool replay(std::size_t count) {
         if (!spooled() || std::fflush(parts_.get()) != 0 || std::fflush(records_.get()) != 0 ||
-            std::fseek(records_.get(), 0, SEEK_SET) != 0)
+            std::fseek(records_.get(), 0, SEEK_SET) != 0 || lseek(fileno(parts_.get()), 0, SEEK_SET) != 0)
             return false;
-        TindrelJSON::EntryFrame frame;
+        if (count == 0) return true;
+        std::optional<MappedFile> parts = MappedFile::ofRest(fileno(parts_.get()), "a temporary file", 0);
+        if (!parts) return false;
+        const std::string_view partsBytes = parts->bytes();
+        std::string_view beforeLine, afterLine;
+        std::array<std::string, 2> copied;
         std::optional<std::uint64_t> frameAt;
         std::uint64_t line = 0;
+        std::size_t mappedAt = 0, released = 0; // the frame last mapped begins at mappedAt
         OutputBatch out;
         for (std::size_t i = 0; i < count; ++i) {
             std::optional<std::uint64_t> at = readVarint(records_.get());
             std::optional<std::uint64_t> lines = readVarint(records_.get());
             if (!at || !lines) return false;
-            if (frameAt != at && !readFrame(*at, frame)) return false;
+            if (frameAt != at && *at >= released) {
+                std::size_t next = mappedAt = *at;
+                if (!(piece(partsBytes, next, beforeLine) && piece(partsBytes, next, afterLine)))
+                    return false;
+            } else if (frameAt != at) {
+                // Read, not mapped again: a page mapped behind the reader would stay until the end.
+                if (!readFrame(*at, copied)) return false;
+                beforeLine = copied.front();
+                afterLine = copied.back();
+            }
             frameAt = at;
             line += *lines;
             if (i > 0) out.text() += TindrelJSON::entrySeparator;
-            TindrelJSON::appendEntry(out.text(), frame, line);
+            TindrelJSON::appendEntry(out.text(), beforeLine, line, afterLine);
             out.send();
+            if (mappedAt - released >= releaseBytes)
+                parts->release(partsBytes.data() + (released = mappedAt));
         }
         out.send(true);
         return true;
     }
 
 private:
-    // The parts file is read back a few kilobytes at a time, now and then out of order, so it keeps
-    // its small buffer; its members are written a megabyte at a time from here instead.
+    // The parts file's frames gather in memory and go to the file a megabyte at a time; its mapping
+    // gives back the pages behind the reader a megabyte at a time.
     static constexpr std::size_t partsWriteBytes = std::size_t{1} << 20;
+    static constexpr std::size_t releaseBytes = std::size_t{1} << 20;
 
     void writeWaitingParts() {
         spooled_ = spooled_ && append(parts_.get(), partsWaiting_);
@@ -168,15 +184,32 @@ private:
         return at;
     }
 
-    // Texts seen once come in the order their parts were written, so the parts file is mostly read
-    // straight through; only a repeated text sends the reader back.
-    bool readFrame(std::uint64_t at, TindrelJSON::EntryFrame& frame) {
-        if (at != partsReadAt_ && std::fseek(parts_.get(), static_cast<long>(at), SEEK_SET) != 0)
-            return false;
-        partsReadAt_ = std::nullopt;
-        if (!readInto(parts_.get(), frame.beforeLine) || !readInto(parts_.get(), frame.afterLine))
-            return false;
-        partsReadAt_ = at + 2 * sizeof(std::uint64_t) + frame.beforeLine.size() + frame.afterLine.size();
+    // The frame at `at` read from the parts file into `frame`; false past the file's end.
+    bool readFrame(std::uint64_t at, std::array<std::string, 2>& frame) const {
+        for (std::string& piece : frame) {
+            std::uint64_t size = 0;
+            if (!readAt(at, &size, sizeof size) || size > partsBytes_) return false;
+            piece.resize(size);
+            if (!readAt(at + sizeof size, piece.data(), size)) return false;
+            at += sizeof size + size;
+        }
+        return true;
+    }
+
+    bool readAt(std::uint64_t at, void* into, std::size_t size) const {
+        auto read = pread(fileno(parts_.get()), into, size, static_cast<off_t>(at));
+        return read >= 0 && static_cast<std::size_t>(read) == size;
+    }
+
+    // A piece of the parts file, its size first; false past the file's end.
+    static bool piece(std::string_view bytes, std::size_t& at, std::string_view& piece) {
+        std::uint64_t size = 0;
+        if (at > bytes.size() || bytes.size() - at < sizeof size) return false;
+        std::memcpy(&size, bytes.data() + at, sizeof size);
+        at += sizeof size;
+        if (bytes.size() - at < size) return false;
+        piece = bytes.substr(at, size);
+        at += size;
         return true;
     }
 
@@ -190,7 +223,6 @@ private:
     std::size_t knownBytes_ = 0;
     std::uint64_t partsBytes_ = 0;
     std::size_t lastLine_ = 0;
-    std::optional<std::uint64_t> partsReadAt_; // where the parts file's reader stands
     bool spooled_ = true;
 };
 

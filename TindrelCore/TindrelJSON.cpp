@@ -218,21 +218,21 @@ bool appendEntryFrame(std::string& beforeLine, std::string& afterLine, const Cha
     return true;
 }
 
-void appendEntry(std::string& out, const EntryFrame& frame, std::size_t line) {
+void appendEntry(std::string& out, std::string_view beforeLine, std::size_t line,
+                 std::string_view afterLine) {
     std::array<char, 24> digits{};
     char* end = std::to_chars(digits.begin(), digits.end(), line).ptr;
-    out.append(frame.beforeLine)
+    out.append(beforeLine)
         .append(digits.data(), static_cast<std::size_t>(end - digits.data()))
-        .append(frame.afterLine);
+        .append(afterLine);
 }
 
 std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line,
                                        std::string_view matchedTextMember, const FindingPlace* place) {
-    EntryFrame frame;
-    if (!appendEntryFrame(frame.beforeLine, frame.afterLine, parts, matchedTextMember, place))
-        return std::nullopt;
+    std::string beforeLine, afterLine;
+    if (!appendEntryFrame(beforeLine, afterLine, parts, matchedTextMember, place)) return std::nullopt;
     std::string entry;
-    appendEntry(entry, frame, line);
+    appendEntry(entry, beforeLine, line, afterLine);
     return entry;
 }
 

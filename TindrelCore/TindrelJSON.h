@@ -53,16 +53,12 @@ std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line
                                        std::string_view matchedTextMember,
                                        const FindingPlace* place = nullptr);
 // The same entry around its line number: findings of one text and place differ only in their line,
-// so a writer of many frames each text once and appends frame, line, frame for each finding.
-struct EntryFrame {
-    std::string beforeLine;
-    std::string afterLine;
-};
-// Appends the frame's two texts to the two strings given, which may already hold others; false,
-// with nothing appended, when the place's path is not UTF-8.
+// so a writer of many frames each text once and appends the text before the line, the line and the
+// text after it for each finding. The frame's two texts are appended to the two strings given,
+// which may already hold others; false, with nothing appended, when the place's path is not UTF-8.
 bool appendEntryFrame(std::string& beforeLine, std::string& afterLine, const ChainParts& parts,
                       std::string_view matchedTextMember, const FindingPlace* place = nullptr);
-void appendEntry(std::string& out, const EntryFrame& frame, std::size_t line);
+void appendEntry(std::string& out, std::string_view beforeLine, std::size_t line, std::string_view afterLine);
 std::string scanOpening(std::size_t count);
 inline constexpr std::string_view entrySeparator = ",\n";
 std::string scanClosing(std::size_t count);

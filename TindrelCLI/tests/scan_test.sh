@@ -86,6 +86,20 @@ PY
 ) || found="not one JSON document"
 [ "$found" = "4 1 2 3 4 True" ] || fail "scan --json of repeated texts: got $found"
 
+# A text met again after megabytes of other findings is read back from the spool as it was written.
+{
+  printf 'Authorization: Bearer %s\n' "$token"
+  for i in $(seq 4000); do printf '{"id": %d, "note": "%0200d"}\n' "$i" "$i"; done
+  printf 'Authorization: Bearer %s\n' "$token"
+} >"$work/far.log"
+found=$("$TINDREL" scan --json "$work/far.log" | python3 -c '
+import json, sys
+findings = json.load(sys.stdin)["findings"]
+first, last = findings[0], findings[-1]
+print(len(findings), first["line"], last["line"], {**first, "line": 0} == {**last, "line": 0})') ||
+  found="not one JSON document"
+[ "$found" = "4002 1 4002 True" ] || fail "scan --json of a text met again far on: got $found"
+
 expect_status "scan of a missing file" 2 "$TINDREL" scan "$work/missing.log"
 [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "cannot open $work/missing.log" "$work/err" ||
   fail "scan of a missing file: expected one error line, got: $(cat "$work/err")"
