@@ -109,10 +109,16 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
     std::vector<std::size_t> numbers;
     numbers.reserve(texts.size());
     std::vector<std::string_view> fresh;
-    for (std::string_view text : texts) {
-        auto [number, inserted] = known_.insert(text);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        // Candidates come in runs of one text (a token repeated line after line), which a
+        // comparison with the one before finds cheaper than a lookup.
+        if (i > 0 && texts[i] == texts[i - 1]) {
+            numbers.push_back(numbers.back());
+            continue;
+        }
+        auto [number, inserted] = known_.insert(texts[i]);
         numbers.push_back(number);
-        if (inserted) fresh.push_back(text);
+        if (inserted) fresh.push_back(texts[i]);
     }
     const std::size_t firstFresh = verdicts_.size();
     verdicts_.resize(known_.size());
