@@ -69,3 +69,14 @@ TEST(CandidateInspector, KeepsTheFirstChainHoweverLargeAndDecodesLaterOnesAgain)
     EXPECT_EQ(inspector.chain(1)->input, "second");
     EXPECT_EQ(*decodes, 3) << "a chain past the budget is decoded again";
 }
+
+// A text repeated, next to itself or further on, has one chain; texts nothing recognises, none.
+TEST(CandidateInspector, GivesEqualTextsOneChain) {
+    const ChainEngine engine{defaultDetectors(), 0.5, 12};
+    CandidateInspector inspector(engine, CandidateInspector::Threads::caller);
+    std::vector<std::optional<std::size_t>> found =
+        inspector.inspect({"[2]", "[2]", "plain", "plain", "1700000000", "[2]", "1700000000"});
+    using Index = std::optional<std::size_t>;
+    EXPECT_EQ(found, (std::vector<Index>{0, 0, std::nullopt, std::nullopt, 1, 0, 1}));
+    EXPECT_EQ(inspector.inspect({"1700000000", "[2]"}), (std::vector<Index>{1, 0}));
+}
