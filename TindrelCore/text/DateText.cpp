@@ -44,6 +44,14 @@ char* writePadded(char* out, std::uint64_t value, std::size_t width) {
     return std::copy(digits, digits + count, out);
 }
 
+// A field of the time of day or of the date below 100, the same two digits without the search
+// for their number.
+char* writeTwoDigits(char* out, int value) {
+    *out++ = static_cast<char>('0' + value / 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
+
 } // namespace
 
 std::optional<CivilTime> civil(double seconds) {
@@ -69,15 +77,19 @@ std::string iso8601(double seconds) {
     // Written into a buffer and copied once: dates are written by the million in a scan.
     char text[48];
     char* out = text;
-    if (time->year < 0 || time->year > 9999) *out++ = time->year < 0 ? '-' : '+';
-    out = writePadded(out, static_cast<std::uint64_t>(time->year < 0 ? -time->year : time->year), 4);
+    if (time->year >= 0 && time->year <= 9999) {
+        out = writeTwoDigits(writeTwoDigits(out, int(time->year / 100)), int(time->year % 100));
+    } else {
+        *out++ = time->year < 0 ? '-' : '+';
+        out = writePadded(out, static_cast<std::uint64_t>(time->year < 0 ? -time->year : time->year), 4);
+    }
     for (auto [separator, field] : {std::pair{'-', time->month},
                                     {'-', time->day},
                                     {'T', time->hour},
                                     {':', time->minute},
                                     {':', time->second}}) {
         *out++ = separator;
-        out = writePadded(out, static_cast<std::uint64_t>(field), 2);
+        out = writeTwoDigits(out, field);
     }
     *out++ = 'Z';
     return std::string(text, out);
