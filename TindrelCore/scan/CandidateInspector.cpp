@@ -50,16 +50,10 @@ DecodeChain CandidateInspector::decodeAgain(std::string_view text) const {
     return decode(text).value_or(DecodeChain{std::string(text), {}});
 }
 
-std::shared_ptr<const DecodeChain> CandidateInspector::chain(std::size_t index) {
+std::shared_ptr<const DecodeChain> CandidateInspector::chain(std::size_t index) const {
     const Recognised& recognised = recognised_[index];
-    if (recognised.chain != notKept) return {kept_, &(*kept_)[recognised.chain]};
-    // Within its capacity a vector moves nothing it holds.
-    if (!decodedAgain_ || decodedAgain_->size() == decodedAgain_->capacity()) {
-        decodedAgain_ = std::make_shared<std::vector<DecodeChain>>();
-        decodedAgain_->reserve(chainsPerList);
-    }
-    decodedAgain_->push_back(decodeAgain(recognised.text));
-    return {decodedAgain_, &decodedAgain_->back()};
+    if (recognised.chain != notKept) return kept_[recognised.chain];
+    return std::make_shared<const DecodeChain>(decodeAgain(recognised.text));
 }
 
 // Chains are decoded whole while the budget lasts (and until one is held, whatever its size);
@@ -133,8 +127,8 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
         const std::size_t size = decoded[i].size;
         bool keep = chain && (size <= budget_ || recognised_.empty());
         budget_ -= keep ? std::min(size, budget_) : 0;
-        recognised_.push_back({fresh[i], keep ? kept_->size() : notKept});
-        if (keep) kept_->push_back(std::move(*chain));
+        recognised_.push_back({fresh[i], keep ? kept_.size() : notKept});
+        if (keep) kept_.push_back(std::make_shared<const DecodeChain>(std::move(*chain)));
     }
 
     std::vector<std::optional<std::size_t>> indices;

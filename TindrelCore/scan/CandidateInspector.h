@@ -3,7 +3,6 @@
 #include "TindrelCore/engine/ChainEngine.h"
 #include "TindrelCore/scan/DistinctTexts.h"
 
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -37,7 +36,7 @@ public:
     std::vector<std::optional<std::size_t>> inspect(const std::vector<std::string_view>& texts);
 
     // A kept chain is shared by every finding of its text; one past the budget is decoded again.
-    std::shared_ptr<const DecodeChain> chain(std::size_t index);
+    std::shared_ptr<const DecodeChain> chain(std::size_t index) const;
 
 private:
     struct Recognised {
@@ -64,15 +63,10 @@ private:
     DistinctTexts known_;
     std::vector<std::optional<std::size_t>> verdicts_; // for each known text, the index of its chain
     std::vector<Recognised> recognised_;
-    // Kept chains stand side by side; a finding's chain points into the list and holds it, so a
-    // chain is never copied, and the list goes once the last finding of its piece is gone. Adding
-    // to a deque moves nothing already in it.
-    std::shared_ptr<std::deque<DecodeChain>> kept_ = std::make_shared<std::deque<DecodeChain>>();
-    // Chains decoded again go into lists of a fixed capacity, each held by the findings that point
-    // into it, rather than each into an allocation of its own; a short list is a small allocation,
-    // which the allocator hands out without sorting through its free lists.
-    static constexpr std::size_t chainsPerList = 8;
-    std::shared_ptr<std::vector<DecodeChain>> decodedAgain_;
+    // Each chain in an allocation of its own, shared by the findings of its text. Side by side in
+    // one list, a piece's chains would all go with its last finding, on the thread that writes the
+    // findings, where that burst of frees held up the output.
+    std::vector<std::shared_ptr<const DecodeChain>> kept_;
 };
 
 } // namespace tindrel
