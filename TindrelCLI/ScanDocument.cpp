@@ -95,8 +95,12 @@ public:
 
     // False when the finding cannot be written; the document is then "{}".
     bool add(const ScanFinding& finding) {
-        std::optional<std::uint64_t> at = partsOf(finding);
+        // Findings of one text share their chain and come in runs: the chain says the text is the
+        // last one's without looking it up. Holding it keeps its address from being reused.
+        std::optional<std::uint64_t> at = finding.chain == lastChain_ ? lastAt_ : partsOf(finding);
         if (!at) return false;
+        lastChain_ = finding.chain;
+        lastAt_ = at;
         spooled_ = spooled_ && appendVarint(records_.get(), *at) &&
                    appendVarint(records_.get(), finding.line - lastLine_);
         lastLine_ = finding.line;
@@ -223,6 +227,8 @@ private:
     std::size_t knownBytes_ = 0;
     std::uint64_t partsBytes_ = 0;
     std::size_t lastLine_ = 0;
+    std::shared_ptr<const DecodeChain> lastChain_; // the last finding's, written at lastAt_
+    std::optional<std::uint64_t> lastAt_;
     bool spooled_ = true;
 };
 
