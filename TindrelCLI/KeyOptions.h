@@ -24,8 +24,7 @@ void addKeyOptions(CLI::App& command, KeyOptions& options);
 bool loadKey(KeyOptions& options);
 // Adds the signature facts to the chain's tokens when a key was given; without one, nothing changes.
 void checkSignatures(DecodeChain& chain, const KeyOptions& options);
-// The same for a finding: with a key, it gets a checked chain of its own, which other findings of
-// its text no longer share.
+// The same for a finding: with a key, a chain that holds a token becomes the finding's own.
 void checkSignatures(ScanFinding& finding, const KeyOptions& options);
 // "  signature verified" (or invalid, or not checked and why) for the first checked token of the
 // chain; empty when none was checked.

@@ -369,10 +369,7 @@ void InspectorModel::verifySignature(const VerificationKey& key) {
         setChain(std::move(checked));
     } else if (shown.kind == Presentation::Kind::scan) {
         auto checked = std::make_shared<std::vector<ScanFinding>>(*findings_);
-        ScanFinding& finding = (*checked)[static_cast<std::size_t>(*clampedSelection())];
-        auto verified = std::make_shared<DecodeChain>(*finding.chain);
-        verifyJWTSignatures(*verified, key);
-        finding.chain = std::move(verified);
+        verifyJWTSignatures((*checked)[static_cast<std::size_t>(*clampedSelection())], key);
         setFindings(std::move(checked));
     } else {
         return;

@@ -5,6 +5,9 @@
 #include "TindrelCore/text/TextCase.h"
 #include "TindrelCore/verify/SignatureAlgorithms.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace tindrel {
 namespace {
 
@@ -80,6 +83,16 @@ void verifyJWTSignatures(DecodeChain& chain, const VerificationKey& key) {
         }
         decoded = step.output;
     }
+}
+
+void verifyJWTSignatures(ScanFinding& finding, const VerificationKey& key) {
+    const std::vector<DecodeResult>& steps = finding.chain->steps;
+    if (std::none_of(steps.begin(), steps.end(),
+                     [](const DecodeResult& step) { return step.kind == DetectionKind::jwt; }))
+        return;
+    auto checked = std::make_shared<DecodeChain>(*finding.chain);
+    verifyJWTSignatures(*checked, key);
+    finding.chain = std::move(checked);
 }
 
 } // namespace tindrel

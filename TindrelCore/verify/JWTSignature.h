@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/model/DecodeModel.h"
+#include "TindrelCore/scan/Scanner.h"
 #include "TindrelCore/verify/VerificationKey.h"
 
 namespace tindrel {
@@ -12,5 +13,8 @@ namespace tindrel {
 // algorithm cannot use gives "not checked: this key cannot check <alg>" and no verdict. The engine
 // itself never sees a key: without this call a chain carries no signature facts.
 void verifyJWTSignatures(DecodeChain& chain, const VerificationKey& key);
+// The same for a finding, whose chain other findings of its text may share: a chain that holds a
+// token is copied, checked and given to this finding alone; any other stays as it is, shared.
+void verifyJWTSignatures(ScanFinding& finding, const VerificationKey& key);
 
 } // namespace tindrel
