@@ -64,12 +64,19 @@ JSONStream::JSONStream(bool pretty, std::size_t indentLevel)
     : baseLevel_(indentLevel)
     , pretty_(pretty) {}
 
-// Most lines are indented by a few levels: the line feed and its spaces come from a line of them.
+// Most lines are indented by a few levels: the line feed and its spaces come from a line of them,
+// in one copy of a fixed size.
 void JSONStream::newLine() {
-    static constexpr std::string_view indented = "\n                                ";
+    static constexpr std::size_t mostSpaces = 47;
+    static constexpr std::array<char, mostSpaces + 1> indented = [] {
+        std::array<char, mostSpaces + 1> line{};
+        line.fill(' ');
+        line[0] = '\n';
+        return line;
+    }();
     const std::size_t spaces = 2 * (baseLevel_ + open_.size());
-    if (spaces < indented.size()) {
-        out_ += indented.substr(0, spaces + 1);
+    if (spaces <= mostSpaces) {
+        out_.appendFromBlock<indented.size()>(indented.data(), spaces + 1);
         return;
     }
     out_ += '\n';
@@ -126,8 +133,7 @@ JSONStream& JSONStream::endArray() {
 JSONStream& JSONStream::key(std::string_view name) {
     beforeElement();
     escaped(name);
-    out_ += ':';
-    if (pretty_) out_ += ' ';
+    out_ += pretty_ ? std::string_view(": ") : std::string_view(":");
     afterKey_ = true;
     return *this;
 }

@@ -31,11 +31,11 @@ public:
         end_ += count;
     }
     void reserve(std::size_t count) { makeRoom(count); }
-    // Appends `count` (at most sixteen) bytes from `from`, where sixteen may be read: one fixed-size
+    // Appends `count` (at most `Block`) bytes from `from`, where `Block` may be read: one fixed-size
     // copy however few are kept, instead of a call that works out the size.
-    void appendFromBlock(const char* from, std::size_t count) {
-        makeRoom(16);
-        std::memcpy(end_, from, 16);
+    template <std::size_t Block = 16> void appendFromBlock(const char* from, std::size_t count) {
+        makeRoom(Block);
+        std::memcpy(end_, from, Block);
         end_ += count;
     }
 
