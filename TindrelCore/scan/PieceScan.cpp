@@ -60,25 +60,20 @@ void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kep
             a > 0 && accepted[a - 1].span.begin > kept[k - 1].span.begin ? accepted[--a] : kept[--k];
 }
 
-// The matches of `found` that begin in [begin, end), placed in the piece that begins at `begin`.
-std::vector<TextSpan> within(const std::vector<TextSpan>& found, std::size_t begin, std::size_t end) {
-    auto beginsBefore = [](const TextSpan& span, std::size_t pos) { return span.begin < pos; };
-    auto first = std::lower_bound(found.begin(), found.end(), begin, beginsBefore);
-    auto last = std::lower_bound(first, found.end(), end, beginsBefore);
-    std::vector<TextSpan> spans;
-    spans.reserve(static_cast<std::size_t>(last - first));
-    for (auto span = first; span != last; ++span)
-        spans.push_back({span->begin - begin, span->end - begin});
-    return spans;
+// A piece cut anywhere may cut a JSON span of the whole text, and then walks for spans of its own,
+// as pieces of a text dense with spans always did; where spans are few (at most one for every 128
+// bytes) every piece takes the text's, as it always has.
+bool takesTextJSONSpans(const Piece& part, const SpanSet& spans) {
+    return !part.cutAnywhere || !spans.dense();
 }
 
 std::vector<Accepted> acceptAll(const ScanText& piece, const Piece& part, const SpanningMatches* spanning,
                                 CandidateInspector& inspector) {
     PatternMatches matches(piece);
     if (spanning) {
-        matches.supply(CandidatePattern::pemBlock, within(spanning->pemBlocks, part.begin, part.end));
-        if (spanning->jsonSpans)
-            matches.supply(CandidatePattern::jsonSpan, within(*spanning->jsonSpans, part.begin, part.end));
+        matches.supply(CandidatePattern::pemBlock, spansWithin(spanning->pemBlocks, part.begin, part.end));
+        if (takesTextJSONSpans(part, spanning->jsonSpans))
+            matches.supply(CandidatePattern::jsonSpan, spanning->jsonSpans.within(part.begin, part.end));
     }
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {

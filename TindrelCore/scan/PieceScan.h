@@ -3,6 +3,7 @@
 #include "TindrelCore/engine/ChainEngine.h"
 #include "TindrelCore/scan/ScanText.h"
 #include "TindrelCore/scan/Scanner.h"
+#include "TindrelCore/scan/SpanSet.h"
 
 #include <cstddef>
 #include <optional>
@@ -21,13 +22,15 @@ struct Piece {
     std::size_t begin;
     std::size_t end;
     PiecePlace place;
+    // An end of the piece was cut where no safe place was found, which a match may run across.
+    bool cutAnywhere;
 };
 
 // The matches of the line-spanning patterns in a text cut into pieces, found to place the cuts: a
-// piece's own are those that begin in it. The JSON spans may not have been kept.
+// piece's own are those that begin in it.
 struct SpanningMatches {
     std::vector<TextSpan> pemBlocks;
-    std::optional<std::vector<TextSpan>> jsonSpans;
+    SpanSet jsonSpans;
 };
 
 // Scans the pieces of `text`, a worker per core, and hands their findings to `each` on the calling

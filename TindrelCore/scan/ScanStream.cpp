@@ -198,8 +198,11 @@ ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, 
         if (forced && (ending == Ending::paused || (begin > 0 && !forcing && ending == Ending::unseen)))
             break;
         if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
+        // The first piece begins where the walk for the window's JSON spans begins, whatever cut
+        // it follows.
+        window.pieces.push_back(
+            {begin, *end, {place.line + window.lineFeeds, place.offset + begin}, forced || forcing});
         forcing = forced;
-        window.pieces.push_back({begin, *end, {place.line + window.lineFeeds, place.offset + begin}});
         window.lineFeeds += ByteBlocks::countOf(text.text().substr(begin, *end - begin), '\n');
         begin = *end;
     }

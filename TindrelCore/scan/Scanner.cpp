@@ -31,7 +31,7 @@ void Scanner::scan(std::string_view text, const FindingSink& each, std::size_t p
     std::size_t line = 1;
     for (std::size_t begin = 0, end = 0; begin < text.size(); begin = end) {
         end = cuts.endOf(begin);
-        pieces.push_back({begin, end, {line, begin}});
+        pieces.push_back({begin, end, {line, begin}, false});
         line += ByteBlocks::countOf(text.substr(begin, end - begin), '\n');
     }
     scanPieces(whole, pieces, engine, each);

@@ -23,17 +23,15 @@ StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlo
                        std::size_t asked)
     : text_(text)
     , inside_(text.size() / 64 + 1, 0)
-    , jsonSpans_(std::in_place)
+    , jsonSpans_(text.size())
     , textEnds_(textEnds) {
     for (const TextSpan& block : pemBlocks)
         markInside(block);
-    const std::size_t kept = text.size() / 128;
     JSONSpans::forEach(
         text,
-        [this, kept](const TextSpan& span) {
+        [this](const TextSpan& span) {
             markInside(span);
-            if (jsonSpans_ && jsonSpans_->size() == kept) jsonSpans_.reset();
-            if (jsonSpans_) jsonSpans_->push_back(span);
+            jsonSpans_.add(span);
         },
         asked);
 }

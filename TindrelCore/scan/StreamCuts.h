@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/scan/ScanText.h"
+#include "TindrelCore/scan/SpanSet.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -41,9 +42,8 @@ public:
     std::optional<std::size_t> pick(std::size_t begin, std::size_t target, std::size_t overrun,
                                     std::size_t limit) const;
 
-    // The JSON spans found, when there were few enough to keep: at most one for every 128 bytes of
-    // text, so that a text dense with them costs no list.
-    std::optional<std::vector<TextSpan>> takeJSONSpans() { return std::move(jsonSpans_); }
+    // The JSON spans found.
+    SpanSet takeJSONSpans() { return std::move(jsonSpans_); }
 
 private:
     struct Bound {
@@ -72,7 +72,7 @@ private:
     // One bit per position: set where the position lies strictly inside a PEM block or JSON span.
     // A bit a byte keeps span-dense text cheap, where a list of spans would cost more than the text.
     std::vector<std::uint64_t> inside_;
-    std::optional<std::vector<TextSpan>> jsonSpans_;
+    SpanSet jsonSpans_;
     bool textEnds_;
 };
 

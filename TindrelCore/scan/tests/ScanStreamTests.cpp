@@ -89,6 +89,26 @@ TEST(ScanStream, FindsWhatTheWholeTextFinds) {
     EXPECT_EQ(findings, Tindrel::scan(Text::sanitizeUTF8(log)));
 }
 
+// JSON spans that crowd a window are held as bits, from which the pieces take theirs.
+TEST(ScanStream, FindsWhatTheWholeTextFindsWhereJSONSpansCrowd) {
+    const std::vector<std::string> fragments = {"[1]", "{\"a\":[2]}", "[\"]\"]", "{}", "[1,", " ", "\n", "x"};
+    const Scanner scanner{ChainEngine{defaultDetectors(), 0.5, 12}};
+    std::mt19937 random(3);
+    for (int round = 0; round < 4; ++round) {
+        std::string text;
+        while (text.size() < 20000)
+            text += fragments[random() % fragments.size()];
+        std::vector<ScanFinding> whole = scanner.scan(text);
+        ASSERT_GT(whole.size(), text.size() / 64);
+        for (const ScanStream::Limits& limit :
+             {ScanStream::Limits{64, 2048}, ScanStream::Limits{700, 4096}}) {
+            ASSERT_LT(longestSpanningMatch(text), limit.reachBytes) << "a match too long to be sure of";
+            EXPECT_EQ(streamed(scanner, text, limit, round % 2 == 1, random), whole)
+                << "round " << round << ", piece " << limit.pieceBytes;
+        }
+    }
+}
+
 // A text fed in one call is scanned where it stands while it is valid UTF-8, window after window,
 // to its end when the call says it is the last, and copied from its first ill-formed sequence on. The bytes
 // the stream says it has passed are overwritten at once, so reading them again would lose findings.
