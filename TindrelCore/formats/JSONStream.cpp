@@ -132,7 +132,7 @@ JSONStream& JSONStream::endArray() {
 
 JSONStream& JSONStream::key(std::string_view name) {
     beforeElement();
-    escaped(name);
+    if (!plainShort(name)) escaped(name);
     out_ += pretty_ ? std::string_view(": ") : std::string_view(":");
     afterKey_ = true;
     return *this;
@@ -141,7 +141,7 @@ JSONStream& JSONStream::key(std::string_view name) {
 JSONStream& JSONStream::string(std::string_view value) {
     beforeValue();
     const std::size_t begin = out_.size();
-    escaped(value);
+    if (!plainShort(value)) escaped(value);
     lastString_ = {begin, out_.size()};
     return *this;
 }
@@ -228,24 +228,27 @@ JSONStream& JSONStream::value(const nlohmann::json& value) {
     }
 }
 
+// Keys and short values are mostly plain: each byte is copied as it is looked at, and the copy is
+// given back if one needs care. Answers whether the text went out, quoted; kept apart from the
+// long path so that it is inlined where keys and values are written.
+bool JSONStream::plainShort(std::string_view text) {
+    if (text.size() >= ByteBlocks::size) return false;
+    char* at = out_.extend(text.size() + 2);
+    bool plain = true;
+    *at++ = '"';
+    for (char c : text) {
+        plain &= plainBytes[static_cast<unsigned char>(c)];
+        *at++ = c;
+    }
+    *at = '"';
+    if (!plain) out_.dropLast(text.size() + 2);
+    return plain;
+}
+
 // One pass copies plain runs whole, escapes what JSON needs escaped and checks that multi-byte
 // sequences are well formed. Sixteen bytes at a time are classified at once, and only the ones
 // that need care are looked at one by one.
 void JSONStream::escaped(std::string_view text) {
-    // Keys and short values are mostly plain: each byte is copied as it is looked at, and the copy
-    // is given back if one needs care.
-    if (text.size() < ByteBlocks::size) {
-        char* at = out_.extend(text.size() + 2);
-        bool plain = true;
-        *at++ = '"';
-        for (char c : text) {
-            plain &= plainBytes[static_cast<unsigned char>(c)];
-            *at++ = c;
-        }
-        *at = '"';
-        if (plain) return;
-        out_.dropLast(text.size() + 2);
-    }
     out_.reserve(text.size() + 2);
     out_ += '"';
     std::size_t plain = 0;

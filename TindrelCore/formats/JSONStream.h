@@ -59,6 +59,7 @@ private:
     void beforeElement();
     void newLine();
     JSONStream& close(char bracket);
+    bool plainShort(std::string_view text);
     void escaped(std::string_view text);
     std::size_t escapedAt(std::string_view text, std::size_t i, std::size_t& plain);
 
