@@ -1,7 +1,6 @@
 #include "TindrelCore/scan/JSONSpans.h"
 
 #include "TindrelCore/scan/BracketEvents.h"
-#include "TindrelCore/scan/UnclosedBrackets.h"
 #include "TindrelCore/text/LiteralSearch.h"
 
 namespace tindrel::JSONSpans {
@@ -11,15 +10,14 @@ std::size_t nextOpenerByte(std::string_view text, std::size_t pos) {
     return findAnyByte<'{', '['>(text, pos);
 }
 
-// The first opening bracket that the walk reads as an event of its own.
+} // namespace
+
 std::size_t nextOpener(const ScanText& text, std::size_t pos) {
     pos = nextOpenerByte(text.text(), pos);
     while (pos < text.size() && !text.isASCII() && !text.isStandalone(pos))
         pos = nextOpenerByte(text.text(), pos + 1);
     return pos;
 }
-
-} // namespace
 
 std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open) {
     long depth = 0;
@@ -45,28 +43,6 @@ std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open) {
         }
     }
     return std::nullopt;
-}
-
-// A walk that finds its end costs the length of its span, which the outer walk then skips. Only
-// walks that run off the end of the text could add up, so at the first of them every opening
-// bracket still ahead is classified in one pass, and the doomed ones are passed over.
-void forEach(const ScanText& text, const std::function<void(const TextSpan&)>& each,
-             std::size_t beginBefore) {
-    std::optional<UnclosedBrackets> unclosed;
-    const std::size_t stop = std::min(text.size(), beginBefore);
-    for (std::size_t pos = nextOpener(text, 0); pos < stop; pos = nextOpener(text, pos)) {
-        if (unclosed && unclosed->contains(pos)) {
-            ++pos;
-            continue;
-        }
-        if (std::optional<std::size_t> end = balancedEnd(text, pos)) {
-            each({pos, *end + 1});
-            pos = *end + 1;
-            continue;
-        }
-        if (!unclosed) unclosed.emplace(text, pos);
-        ++pos;
-    }
 }
 
 std::vector<TextSpan> find(const ScanText& text) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "TindrelCore/scan/ScanText.h"
+#include "TindrelCore/scan/UnclosedBrackets.h"
 
-#include <functional>
+#include <algorithm>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace tindrel::JSONSpans {
@@ -12,13 +14,37 @@ namespace tindrel::JSONSpans {
 // span up to and including that end, and the walk goes on after it. Brackets of either type close
 // each other; brackets inside double-quoted strings (with backslash escapes) do not count.
 std::vector<TextSpan> find(const ScanText& text);
-// The same spans, handed to `each` in text order instead of held; only those that begin before
-// `beginBefore`, the walk stopping there.
-void forEach(const ScanText& text, const std::function<void(const TextSpan&)>& each,
-             std::size_t beginBefore = std::string_view::npos);
 
 // The position of the bracket that balances the opening bracket at `open`, if the text has one.
 std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open);
+
+// The first opening bracket at or after `pos` that the walk reads as an event of its own.
+std::size_t nextOpener(const ScanText& text, std::size_t pos);
+
+// The same spans as `find`, handed to `each` in text order instead of held; only those that begin
+// before `beginBefore`, the walk stopping there. A walk that finds its end costs the length of its
+// span, which the outer walk then skips. Only walks that run off the end of the text could add up,
+// so at the first of them every opening bracket still ahead is classified in one pass, and the
+// doomed ones are passed over. Spans come by the hundred thousand in a text dense with them: the
+// walk is written out where it is used, so that `each` is not a call.
+template <typename Each>
+void forEach(const ScanText& text, Each&& each, std::size_t beginBefore = std::string_view::npos) {
+    std::optional<UnclosedBrackets> unclosed;
+    const std::size_t stop = std::min(text.size(), beginBefore);
+    for (std::size_t pos = nextOpener(text, 0); pos < stop; pos = nextOpener(text, pos)) {
+        if (unclosed && unclosed->contains(pos)) {
+            ++pos;
+            continue;
+        }
+        if (std::optional<std::size_t> end = balancedEnd(text, pos)) {
+            each(TextSpan{pos, *end + 1});
+            pos = *end + 1;
+            continue;
+        }
+        if (!unclosed) unclosed.emplace(text, pos);
+        ++pos;
+    }
+}
 
 // The first opening bracket the walk of `find` reaches and finds no balanced end for: where a span
 // may begin that text after this one would close.
