@@ -83,6 +83,9 @@ std::optional<std::size_t> StreamCuts::pick(std::size_t begin, std::size_t targe
                                                       {std::min(limit, target + overrun), overrun, limit}))
             return cut;
     Bound beforeTarget{std::min(limit, target - 1), 0, 0};
+    // The end of a text that ends is its last cut: the piece takes the rest, found without walking
+    // the cuts on the way.
+    if (textEnds_ && begin < text_.size() && beforeTarget.to >= text_.size()) return text_.size();
     std::optional<std::size_t> last;
     for (std::optional<std::size_t> cut = firstCut(begin, false, beforeTarget); cut;
          cut = firstCut(*cut, false, beforeTarget))
