@@ -3,6 +3,7 @@
 #include "TindrelCore/detectors/DecodedText.h"
 #include "TindrelCore/text/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -52,10 +53,17 @@ bool isDigitsOnly(std::string_view t) {
     return true;
 }
 
+// Most texts offered hold a character outside the alphabet: they are turned down before any
+// number is built.
+bool isAlphabetText(std::string_view t, const std::array<int, 256>& values) {
+    return std::ranges::all_of(t, [&values](char c) { return values[static_cast<unsigned char>(c)] >= 0; });
+}
+
 } // namespace
 
 std::optional<Bytes::Buffer> Base58Detector::base58Decode(std::string_view text) {
     static const std::array<int, 256> values = makeValues(alphabet);
+    if (!isAlphabetText(text, values)) return std::nullopt;
     std::vector<std::uint32_t> limbs; // little-endian, base 2^32
     std::size_t i = 0;
     while (i < text.size()) {
@@ -63,7 +71,6 @@ std::optional<Bytes::Buffer> Base58Detector::base58Decode(std::string_view text)
         std::uint64_t carry = 0;
         for (int k = 0; k < digitsPerRound && i < text.size(); ++k, ++i) {
             int value = values[static_cast<unsigned char>(text[i])];
-            if (value < 0) return std::nullopt;
             multiplier *= 58;
             carry = carry * 58 + std::uint64_t(value);
         }
