@@ -60,20 +60,13 @@ void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kep
             a > 0 && accepted[a - 1].span.begin > kept[k - 1].span.begin ? accepted[--a] : kept[--k];
 }
 
-// A piece cut anywhere may cut a JSON span of the whole text, and then walks for spans of its own,
-// as pieces of a text dense with spans always did; where spans are few (at most one for every 128
-// bytes) every piece takes the text's, as it always has.
-bool takesTextJSONSpans(const Piece& part, const SpanSet& spans) {
-    return !part.cutAnywhere || !spans.dense();
-}
-
 std::vector<Accepted> acceptAll(const ScanText& piece, const Piece& part, const SpanningMatches* spanning,
                                 CandidateInspector& inspector) {
     PatternMatches matches(piece);
     if (spanning) {
         matches.supply(CandidatePattern::pemBlock, spansWithin(spanning->pemBlocks, part.begin, part.end));
-        if (takesTextJSONSpans(part, spanning->jsonSpans))
-            matches.supply(CandidatePattern::jsonSpan, spanning->jsonSpans.within(part.begin, part.end));
+        if (spanning->jsonSpans && takesTextJSONSpans(part, *spanning->jsonSpans))
+            matches.supply(CandidatePattern::jsonSpan, spanning->jsonSpans->within(part.begin, part.end));
     }
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
@@ -123,6 +116,13 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
 }
 
 } // namespace
+
+// A piece cut anywhere may cut a JSON span of the whole text, and then walks for spans of its own,
+// as pieces of a text dense with spans always did; where spans are few (at most one for every 128
+// bytes) every piece takes the text's, as it always has.
+bool takesTextJSONSpans(const Piece& part, const SpanSet& spans) {
+    return !part.cutAnywhere || !spans.dense();
+}
 
 // A piece alone spreads its own decoding over the cores; several share them out a piece each.
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,

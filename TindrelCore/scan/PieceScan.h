@@ -27,11 +27,15 @@ struct Piece {
 };
 
 // The matches of the line-spanning patterns in a text cut into pieces, found to place the cuts: a
-// piece's own are those that begin in it.
+// piece's own are those that begin in it. The JSON spans are not kept when no piece would take them.
 struct SpanningMatches {
     std::vector<TextSpan> pemBlocks;
-    SpanSet jsonSpans;
+    std::optional<SpanSet> jsonSpans;
 };
+
+// Whether the piece takes its JSON spans from those found over the whole text, rather than walking
+// for them itself.
+bool takesTextJSONSpans(const Piece& part, const SpanSet& spans);
 
 // Scans the pieces of `text`, a worker per core, and hands their findings to `each` on the calling
 // thread in text order, their lines and offsets counted on from each piece's place. A piece must

@@ -209,7 +209,12 @@ ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, 
     window.end = begin;
     // The pieces end where no line-spanning match runs across, so each finds the matches that begin
     // in it among those found here.
-    window.spanning = {std::move(pemBlocks), cuts.takeJSONSpans()};
+    // Spans that no piece takes (a text crowded with them and cut anywhere) are let go before the
+    // pieces are scanned.
+    SpanSet jsonSpans = cuts.takeJSONSpans();
+    const bool taken = std::any_of(window.pieces.begin(), window.pieces.end(),
+                                   [&](const Piece& piece) { return takesTextJSONSpans(piece, jsonSpans); });
+    window.spanning = {std::move(pemBlocks), taken ? std::optional(std::move(jsonSpans)) : std::nullopt};
     return window;
 }
 

@@ -41,8 +41,7 @@ void SpanSet::add(const TextSpan& span) {
         listed_.push_back(span);
         return;
     }
-    begins_.assign(textSize_ / wordBits + 1, 0);
-    lasts_.assign(textSize_ / wordBits + 1, 0);
+    marks_.assign(textSize_ / wordBits + 1, 0);
     for (const TextSpan& listed : listed_)
         setBits(listed);
     listed_ = {};
@@ -50,20 +49,22 @@ void SpanSet::add(const TextSpan& span) {
 }
 
 void SpanSet::setBits(const TextSpan& span) {
-    begins_[span.begin / wordBits] |= std::uint64_t{1} << (span.begin % wordBits);
-    const std::size_t last = span.end - 1;
-    lasts_[last / wordBits] |= std::uint64_t{1} << (last % wordBits);
+    for (std::size_t pos : {span.begin, span.end - 1})
+        marks_[pos / wordBits] |= std::uint64_t{1} << (pos % wordBits);
 }
 
-// Spans neither overlap nor are empty, so the first last byte at or after a span's begin is its own.
+// A span never runs over `begin` (the start of a piece), so the marks from there on come in
+// pairs: a begin, then that span's last byte.
 std::vector<TextSpan> SpanSet::within(std::size_t begin, std::size_t end) const {
     if (!dense()) return spansWithin(listed_, begin, end);
-    const std::size_t size = begins_.size() * wordBits;
+    const std::size_t size = marks_.size() * wordBits;
     end = std::min(end, size);
     std::vector<TextSpan> spans;
-    for (std::size_t first = nextSet(begins_, begin, end); first < end;
-         first = nextSet(begins_, first + 1, end))
-        spans.push_back({first - begin, nextSet(lasts_, first, size) + 1 - begin});
+    for (std::size_t first = nextSet(marks_, begin, end); first < end;) {
+        std::size_t last = nextSet(marks_, first + 1, size);
+        spans.push_back({first - begin, last + 1 - begin});
+        first = nextSet(marks_, last + 1, end);
+    }
     return spans;
 }
 

@@ -11,20 +11,20 @@ namespace tindrel {
 // The spans of a sorted list that begin in [begin, end), placed relative to `begin`.
 std::vector<TextSpan> spansWithin(const std::vector<TextSpan>& spans, std::size_t begin, std::size_t end);
 
-// Sorted spans of a text that do not overlap. A list holds them while they are few; once there are
-// more than one for every 128 bytes, two bits a byte do instead (one where each span begins, one
-// on its last byte), so that a text dense with short spans ("[1][1]…") holds them in a quarter of
-// its size, where a list would take several times the text.
+// Sorted spans of a text, two bytes long or more, that do not overlap. A list holds them while they
+// are few; once there are more than one for every 128 bytes, a bit a byte does instead, set where
+// each span begins and on its last byte, so that a text dense with short spans ("[1][1]…") holds
+// them in an eighth of its size, where a list would take several times the text.
 class SpanSet {
 public:
     SpanSet() = default;
     explicit SpanSet(std::size_t textSize)
         : textSize_(textSize) {}
 
-    // Spans are added in text order; none is empty.
+    // Spans are added in text order.
     void add(const TextSpan& span);
     // There are more than one for every 128 bytes of text.
-    bool dense() const { return !begins_.empty(); }
+    bool dense() const { return !marks_.empty(); }
 
     // The spans that begin in [begin, end), placed relative to `begin`.
     std::vector<TextSpan> within(std::size_t begin, std::size_t end) const;
@@ -34,8 +34,8 @@ private:
 
     std::size_t textSize_ = 0;
     std::vector<TextSpan> listed_; // while the spans are few
-    std::vector<std::uint64_t> begins_;
-    std::vector<std::uint64_t> lasts_;
+    // Begins and last bytes alternate, as no span is shorter than two bytes.
+    std::vector<std::uint64_t> marks_;
 };
 
 } // namespace tindrel
