@@ -42,7 +42,12 @@ void runInOrder(std::size_t count, Produce produce, Consume consume, std::size_t
         {
             std::unique_lock lock(mutex);
             changed.wait(lock, [&] { return stopping || lane.items.size() < buffered; });
-            std::move(pending.begin(), pending.end(), std::back_inserter(lane.items));
+            // An empty lane takes the batch's storage whole; the vectors then go round between
+            // the threads instead of each lane growing one of its own.
+            if (lane.items.empty())
+                lane.items.swap(pending);
+            else
+                std::move(pending.begin(), pending.end(), std::back_inserter(lane.items));
             lane.closed = last;
             lane.failure = failure;
         }

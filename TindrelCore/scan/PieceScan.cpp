@@ -100,9 +100,12 @@ private:
     std::size_t counted_ = 0;
 };
 
+using Chains = std::vector<std::shared_ptr<const DecodeChain>>;
+
+// Answers the chains the piece kept, which its findings share.
 template <typename Sink>
-void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* spanning,
-               const ChainEngine& engine, CandidateInspector::Threads threads, Sink& each) {
+Chains scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* spanning,
+                 const ChainEngine& engine, CandidateInspector::Threads threads, Sink& each) {
     const ScanText piece(text, part.begin, part.end);
     CandidateInspector inspector(engine, threads);
     std::vector<Accepted> accepted = acceptAll(piece, part, spanning, inspector);
@@ -113,6 +116,7 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
         each({std::move(matched), lines.lineAt(found.span.begin), inspector.chain(found.chain),
               part.place.offset + found.span.begin});
     }
+    return std::move(inspector).takeKept();
 }
 
 } // namespace
@@ -124,11 +128,17 @@ bool takesTextJSONSpans(const Piece& part, const SpanSet& spans) {
     return !part.cutAnywhere || !spans.dense();
 }
 
+// At most this many findings of a piece wait to be written (some 64 KB of them), and they change
+// hands a quarter as many at a time: a piece dense with findings then keeps the workers ahead of
+// the writer busy, where a few hundred stopped them, and wakes the writer a few times, not
+// thousands.
+constexpr std::size_t findingsWaitingPerPiece = 1024;
+
 // A piece alone spreads its own decoding over the cores; several share them out a piece each.
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
                 const FindingSink& each, const SpanningMatches* spanning) {
     auto scanOne = [&](std::size_t i, auto& emit, CandidateInspector::Threads threads) {
-        scanPiece(text, pieces[i], spanning, engine, threads, emit);
+        return scanPiece(text, pieces[i], spanning, engine, threads, emit);
     };
     if (pieces.size() == 1) {
         scanOne(0, each, CandidateInspector::Threads::perCore);
@@ -136,8 +146,16 @@ void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const Ch
     }
     runInOrder<ScanFinding>(
         pieces.size(),
-        [&](std::size_t i, auto& emit) { scanOne(i, emit, CandidateInspector::Threads::caller); },
-        [&](ScanFinding&& finding) { each(std::move(finding)); });
+        [&](std::size_t i, auto& emit) {
+            // A piece's chains are held by the thread that made them until it takes up its next
+            // piece (or ends): by then their findings are mostly written, and the chains are freed
+            // here, not in bursts on the writing thread, where each free would wait on this
+            // thread's heap.
+            thread_local Chains held;
+            held.clear();
+            held = scanOne(i, emit, CandidateInspector::Threads::caller);
+        },
+        [&](ScanFinding&& finding) { each(std::move(finding)); }, findingsWaitingPerPiece);
 }
 
 } // namespace tindrel
