@@ -76,7 +76,7 @@ void JSONStream::newLine() {
     }();
     const std::size_t spaces = 2 * (baseLevel_ + open_.size());
     if (spaces <= mostSpaces) {
-        out_.appendFromBlock<indented.size()>(indented.data(), spaces + 1);
+        out_.appendFromBlock(indented, spaces + 1);
         return;
     }
     out_ += '\n';

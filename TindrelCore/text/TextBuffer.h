@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -31,11 +32,17 @@ public:
         end_ += count;
     }
     void reserve(std::size_t count) { makeRoom(count); }
-    // Appends `count` (at most `Block`) bytes from `from`, where `Block` may be read: one fixed-size
+    // Appends `count` (at most sixteen) bytes from `from`, where sixteen may be read: one fixed-size
     // copy however few are kept, instead of a call that works out the size.
-    template <std::size_t Block = 16> void appendFromBlock(const char* from, std::size_t count) {
-        makeRoom(Block);
-        std::memcpy(end_, from, Block);
+    void appendFromBlock(const char* from, std::size_t count) {
+        makeRoom(16);
+        std::memcpy(end_, from, 16);
+        end_ += count;
+    }
+    // The same with the first `count` bytes of a block of any fixed size.
+    template <std::size_t Size> void appendFromBlock(const std::array<char, Size>& block, std::size_t count) {
+        makeRoom(Size);
+        std::memcpy(end_, block.data(), Size);
         end_ += count;
     }
 
