@@ -22,17 +22,31 @@ std::optional<double> digitsValue(std::string_view t) {
     return static_cast<double>(value);
 }
 
+constexpr double confidence = 0.75;
+
+// The seconds of a trimmed text that is a timestamp of the years covered.
+std::optional<double> secondsOf(std::string_view t) {
+    std::optional<double> value = digitsValue(t);
+    if (!value) return std::nullopt;
+    double seconds = t.size() == 13 ? *value / 1000.0 : *value;
+    if (seconds < earliest || seconds > latest) return std::nullopt;
+    return seconds;
+}
+
 } // namespace
+
+// Every timestamp answers with a terminal step of one confidence.
+std::optional<bool> UnixTimestampDetector::answersConfidently(std::string_view text, double threshold) const {
+    return secondsOf(Text::trim(text)).has_value() && confidence >= threshold;
+}
 
 std::optional<DecodeResult> UnixTimestampDetector::decode(std::string_view text) const {
     std::string_view t = Text::trim(text);
-    std::optional<double> value = digitsValue(t);
-    if (!value) return std::nullopt;
+    std::optional<double> seconds = secondsOf(t);
+    if (!seconds) return std::nullopt;
     bool milliseconds = t.size() == 13;
-    double seconds = milliseconds ? *value / 1000.0 : *value;
-    if (seconds < earliest || seconds > latest) return std::nullopt;
     // Whole seconds only: the milliseconds of a 13-digit value are not shown.
-    std::string iso = DateText::iso8601(seconds);
+    std::string iso = DateText::iso8601(*seconds);
     std::string_view unit = milliseconds ? "milliseconds" : "seconds";
     // Built in place, each string allocated once: timestamps are decoded by the million in a scan.
     constexpr std::string_view before = "Unix timestamp (", between = ") \u2192 ";
@@ -42,7 +56,7 @@ std::optional<DecodeResult> UnixTimestampDetector::decode(std::string_view text)
     Details details;
     details.emplace("iso", iso);
     details.emplace("unit", unit);
-    return DecodeResult{DetectionKind::unixTimestamp, std::move(iso),     0.75,
+    return DecodeResult{DetectionKind::unixTimestamp, std::move(iso),     confidence,
                         std::move(summary),           std::move(details), true};
 }
 

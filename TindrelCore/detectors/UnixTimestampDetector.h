@@ -9,6 +9,7 @@ class UnixTimestampDetector final : public Detector {
 public:
     DetectionKind kind() const override { return DetectionKind::unixTimestamp; }
     std::optional<DecodeResult> decode(std::string_view text) const override;
+    std::optional<bool> answersConfidently(std::string_view text, double threshold) const override;
 };
 
 } // namespace tindrel

@@ -17,6 +17,14 @@ std::optional<DecodeResult> safeDecode(const Detector& detector, std::string_vie
     }
 }
 
+std::optional<bool> safeVerdict(const Detector& detector, std::string_view text, double threshold) {
+    try {
+        return detector.answersConfidently(text, threshold);
+    } catch (...) {
+        return std::nullopt; // decoding will tell
+    }
+}
+
 bool makesProgress(const DecodeResult& result, std::string_view current) {
     return result.terminal || result.output != current;
 }
@@ -134,6 +142,7 @@ bool ChainEngine::recognises(std::string_view text, std::size_t& firstAsked) con
     if (maxDepth <= 0) return false; // the one stop before a first step
     const std::string_view current = Text::trim(text);
     auto answers = [&](std::size_t i) {
+        if (std::optional<bool> told = safeVerdict(*detectors[i], current, threshold)) return *told;
         std::optional<DecodeResult> result = safeDecode(*detectors[i], current);
         return result && couldBeChosen(*result, current, threshold);
     };

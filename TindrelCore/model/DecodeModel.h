@@ -78,6 +78,10 @@ public:
     virtual ~Detector() = default;
     virtual DetectionKind kind() const = 0;
     virtual std::optional<DecodeResult> decode(std::string_view text) const = 0;
+    // Whether decode would answer with a step at least `threshold` confident that is terminal or
+    // changes the text, told without building the step; nothing when only decoding can tell. A scan
+    // asks this of texts it only needs a verdict on.
+    virtual std::optional<bool> answersConfidently(std::string_view, double) const { return std::nullopt; }
 };
 
 } // namespace tindrel
