@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tindrel {
 
@@ -15,6 +16,10 @@ namespace tindrel {
 // millions of times, build their text here and take it as a string once.
 class TextBuffer {
 public:
+    TextBuffer() = default;
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
+    ~TextBuffer() { keepAsSpare(); }
     TextBuffer& operator+=(std::string_view text) {
         makeRoom(text.size());
         if (!text.empty()) std::memcpy(end_, text.data(), text.size());
@@ -75,11 +80,34 @@ private:
         const auto capacity = static_cast<std::size_t>(capacityEnd_ - data_.get());
         // A kilobyte first: most texts built here are records of a few hundred bytes.
         const std::size_t wanted = std::max({2 * capacity, size + count, std::size_t{1024}});
+        if (!data_ && spare().data && spare().capacity >= wanted) {
+            data_ = std::move(spare().data);
+            end_ = data_.get();
+            capacityEnd_ = data_.get() + std::exchange(spare().capacity, 0);
+            return;
+        }
         std::unique_ptr<char[]> data(new char[wanted]);
         if (size > 0) std::memcpy(data.get(), data_.get(), size);
         data_ = std::move(data);
         end_ = data_.get() + size;
         capacityEnd_ = data_.get() + wanted;
+    }
+
+    // A thread writes record after record, each in a buffer of its own: the last one's storage, if
+    // small, waits here for the next instead of going back to the heap and coming out again.
+    struct Spare {
+        std::unique_ptr<char[]> data;
+        std::size_t capacity = 0;
+    };
+    static Spare& spare() {
+        thread_local Spare kept;
+        return kept;
+    }
+    void keepAsSpare() {
+        constexpr std::size_t largestKept = std::size_t{64} << 10;
+        const auto capacity = static_cast<std::size_t>(capacityEnd_ - data_.get());
+        if (!data_ || capacity > largestKept || spare().capacity >= capacity) return;
+        spare() = {std::move(data_), capacity};
     }
 
     std::unique_ptr<char[]> data_;
