@@ -1,6 +1,7 @@
 #include "TindrelCore/scan/StreamCuts.h"
 
 #include "TindrelCore/scan/JSONSpans.h"
+#include "TindrelCore/text/ByteBlocks.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,6 +16,25 @@ bool isASCIIWhitespace(unsigned char byte) {
 
 bool isASCIIControl(unsigned char byte) {
     return byte < 0x20 || byte == 0x7F;
+}
+
+bool mayPlaceACut(unsigned char byte) {
+    return byte <= ' ' || byte == 0x7F || byte == '=';
+}
+
+// The first position in [pos, end) whose byte is ASCII white space, a control character or "=",
+// or `end`: no other byte places or blocks a cut, and most bytes are passed sixteen at a time.
+std::size_t nextSeparatorOrEquals(std::string_view text, std::size_t pos, std::size_t end) {
+    using namespace ByteBlocks;
+    for (; pos + size <= end; pos += size) {
+        const Block bytes = load(text.data() + pos);
+        const std::uint32_t found =
+            bitsOf((bytes <= every(' ')) | (bytes == every(0x7F)) | (bytes == every('=')));
+        if (found != 0) return pos + static_cast<std::size_t>(std::countr_zero(found));
+    }
+    while (pos < end && !mayPlaceACut(static_cast<unsigned char>(text[pos])))
+        ++pos;
+    return pos;
 }
 
 } // namespace
@@ -96,7 +116,13 @@ std::optional<std::size_t> StreamCuts::pick(std::size_t begin, std::size_t targe
 std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals, Bound bound) const {
     for (std::size_t pos = from;; ++pos) {
         if (pos == bound.to) bound.to = carriedTo(bound);
-        if (pos >= std::min(bound.to, text_.size())) break;
+        const std::size_t end = std::min(bound.to, text_.size());
+        if (pos >= end) break;
+        pos = nextSeparatorOrEquals(text_.text(), pos, end);
+        if (pos == end) {
+            --pos; // the loop's step lands on the bound, which may carry the search on
+            continue;
+        }
         unsigned char byte = text_.byte(pos);
         if (byte == '=') sawEquals = true;
         bool space = isASCIIWhitespace(byte);

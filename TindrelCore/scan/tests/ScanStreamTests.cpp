@@ -109,6 +109,30 @@ TEST(ScanStream, FindsWhatTheWholeTextFindsWhereJSONSpansCrowd) {
     }
 }
 
+// Control characters cut a text only where no "=" came since the last white space, and long runs
+// hold no place to cut at all: both ways, pieces still find what the whole text finds.
+TEST(ScanStream, CutsAtControlCharactersOnlyOutsideQueryValues) {
+    const std::vector<std::string> fragments = {
+        "a=b\x01c",     "\x01",       "\x7f", "x=", "k=v&x=\x02y",
+        "[1]",          " ",          "\n",   "\t", "abcdefghijklmnopqrstuvwxyz0123456789ABCDEF",
+        "id=42&page=7", "1700000000", "\x1f="};
+    const Scanner scanners[] = {Scanner{markerEngine()}, Scanner{ChainEngine{defaultDetectors(), 0.5, 12}}};
+    std::mt19937 random(11);
+    for (int round = 0; round < 6; ++round) {
+        std::string text;
+        while (text.size() < 6000)
+            text += fragments[random() % fragments.size()];
+        const Scanner& scanner = scanners[round % 2];
+        std::vector<ScanFinding> whole = scanner.scan(text);
+        ASSERT_FALSE(whole.empty());
+        for (const ScanStream::Limits& limit : {ScanStream::Limits{1, 512}, ScanStream::Limits{40, 1024}}) {
+            ASSERT_LT(longestSpanningMatch(text), limit.reachBytes) << "a match too long to be sure of";
+            EXPECT_EQ(streamed(scanner, text, limit, round % 3 == 0, random), whole)
+                << "round " << round << ", piece " << limit.pieceBytes;
+        }
+    }
+}
+
 // A text fed in one call is scanned where it stands while it is valid UTF-8, window after window,
 // to its end when the call says it is the last, and copied from its first ill-formed sequence on. The bytes
 // the stream says it has passed are overwritten at once, so reading them again would lose findings.
