@@ -70,6 +70,7 @@ TEST(FlatJSON, RendersWhatTheTreeRenders) {
         "[18446744073709551615,18446744073709551616,-9223372036854775808,-9223372036854775809]",
         "[4.9e-324,2.2250738585072014e-308,1.7976931348623157e308,1.7976931348623159e308]",
         "[1]\0trailing"s,
+        "55\0"s + std::string(600, '['), // nesting past the NUL is not read
         " \t\n[ true , false , null ] \r\n",
         "\xEF\xBB\xBF[]",
         "[1,]",

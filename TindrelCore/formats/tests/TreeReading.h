@@ -9,11 +9,12 @@
 
 namespace tindrel::fixtures {
 
-// How deep a text that nlohmann accepted nests its objects and arrays.
+// How deep a text that nlohmann accepted nests its objects and arrays. A NUL ends the text for
+// nlohmann, so what follows one is not counted.
 inline int nestingOf(std::string_view json) {
     int depth = 0, deepest = 0;
     bool inString = false, escaped = false;
-    for (char c : json) {
+    for (char c : json.substr(0, json.find('\0'))) {
         if (inString) {
             inString = escaped || c != '"';
             escaped = !escaped && c == '\\';
