@@ -19,7 +19,7 @@ bool isASCIIControl(unsigned char byte) {
 }
 
 bool mayPlaceACut(unsigned char byte) {
-    return byte <= ' ' || byte == 0x7F || byte == '=';
+    return isASCIIWhitespace(byte) || isASCIIControl(byte) || byte == '=';
 }
 
 // The first position in [pos, end) whose byte is ASCII white space, a control character or "=",
@@ -114,23 +114,21 @@ std::optional<std::size_t> StreamCuts::pick(std::size_t begin, std::size_t targe
 }
 
 std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals, Bound bound) const {
-    for (std::size_t pos = from;; ++pos) {
+    for (std::size_t pos = from;;) {
         if (pos == bound.to) bound.to = carriedTo(bound);
         const std::size_t end = std::min(bound.to, text_.size());
         if (pos >= end) break;
         pos = nextSeparatorOrEquals(text_.text(), pos, end);
-        if (pos == end) {
-            --pos; // the loop's step lands on the bound, which may carry the search on
+        if (pos == end) continue; // at the bound, which may carry the search on
+        const unsigned char byte = text_.byte(pos++);
+        if (byte == '=') {
+            sawEquals = true;
             continue;
         }
-        unsigned char byte = text_.byte(pos);
-        if (byte == '=') sawEquals = true;
-        bool space = isASCIIWhitespace(byte);
-        if (!space && !isASCIIControl(byte)) continue;
-        bool mayCut = space || !sawEquals;
+        const bool space = isASCIIWhitespace(byte);
+        const bool mayCut = space || !sawEquals;
         if (space) sawEquals = false;
-        std::size_t cut = pos + 1;
-        if (mayCut && endsCharacter(byte, cut) && !isInside(cut)) return cut;
+        if (mayCut && endsCharacter(byte, pos) && !isInside(pos)) return pos;
     }
     if (textEnds_ && from < text_.size() && bound.to >= text_.size()) return text_.size();
     return std::nullopt;

@@ -16,9 +16,6 @@ namespace tindrel {
 // millions of times, build their text here and take it as a string once.
 class TextBuffer {
 public:
-    TextBuffer() = default;
-    TextBuffer(const TextBuffer&) = delete;
-    TextBuffer& operator=(const TextBuffer&) = delete;
     ~TextBuffer() { keepAsSpare(); }
     TextBuffer& operator+=(std::string_view text) {
         makeRoom(text.size());
@@ -39,16 +36,10 @@ public:
     void reserve(std::size_t count) { makeRoom(count); }
     // Appends `count` (at most sixteen) bytes from `from`, where sixteen may be read: one fixed-size
     // copy however few are kept, instead of a call that works out the size.
-    void appendFromBlock(const char* from, std::size_t count) {
-        makeRoom(16);
-        std::memcpy(end_, from, 16);
-        end_ += count;
-    }
+    void appendFromBlock(const char* from, std::size_t count) { appendFixed<16>(from, count); }
     // The same with the first `count` bytes of a block of any fixed size.
     template <std::size_t Size> void appendFromBlock(const std::array<char, Size>& block, std::size_t count) {
-        makeRoom(Size);
-        std::memcpy(end_, block.data(), Size);
-        end_ += count;
+        appendFixed<Size>(block.data(), count);
     }
 
     // Room for `count` bytes at the end, counted as written: the caller writes them, or gives them
@@ -72,6 +63,11 @@ public:
     std::string take() && { return std::string(data_.get(), end_); }
 
 private:
+    template <std::size_t Size> void appendFixed(const char* from, std::size_t count) {
+        makeRoom(Size);
+        std::memcpy(end_, from, Size);
+        end_ += count;
+    }
     void makeRoom(std::size_t count) {
         if (static_cast<std::size_t>(capacityEnd_ - end_) < count) grow(count);
     }
