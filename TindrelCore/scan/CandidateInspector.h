@@ -37,8 +37,6 @@ public:
 
     // A kept chain is shared by every finding of its text; one past the budget is decoded again.
     std::shared_ptr<const DecodeChain> chain(std::size_t index) const;
-    // The kept chains, for the caller to hold on past the inspector.
-    std::vector<std::shared_ptr<const DecodeChain>> takeKept() && { return std::move(kept_); }
 
 private:
     struct Recognised {

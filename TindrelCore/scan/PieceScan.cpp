@@ -100,12 +100,9 @@ private:
     std::size_t counted_ = 0;
 };
 
-using Chains = std::vector<std::shared_ptr<const DecodeChain>>;
-
-// Answers the chains the piece kept, which its findings share.
 template <typename Sink>
-Chains scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* spanning,
-                 const ChainEngine& engine, CandidateInspector::Threads threads, Sink& each) {
+void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* spanning,
+               const ChainEngine& engine, CandidateInspector::Threads threads, Sink& each) {
     const ScanText piece(text, part.begin, part.end);
     CandidateInspector inspector(engine, threads);
     std::vector<Accepted> accepted = acceptAll(piece, part, spanning, inspector);
@@ -116,7 +113,6 @@ Chains scanPiece(const ScanText& text, const Piece& part, const SpanningMatches*
         each({std::move(matched), lines.lineAt(found.span.begin), inspector.chain(found.chain),
               part.place.offset + found.span.begin});
     }
-    return std::move(inspector).takeKept();
 }
 
 } // namespace
@@ -138,7 +134,7 @@ constexpr std::size_t findingsWaitingPerPiece = 1024;
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
                 const FindingSink& each, const SpanningMatches* spanning) {
     auto scanOne = [&](std::size_t i, auto& emit, CandidateInspector::Threads threads) {
-        return scanPiece(text, pieces[i], spanning, engine, threads, emit);
+        scanPiece(text, pieces[i], spanning, engine, threads, emit);
     };
     if (pieces.size() == 1) {
         scanOne(0, each, CandidateInspector::Threads::perCore);
@@ -146,15 +142,7 @@ void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const Ch
     }
     runInOrder<ScanFinding>(
         pieces.size(),
-        [&](std::size_t i, auto& emit) {
-            // A piece's chains are held by the thread that made them until it takes up its next
-            // piece (or ends): by then their findings are mostly written, and the chains are freed
-            // here, not in bursts on the writing thread, where each free would wait on this
-            // thread's heap.
-            thread_local Chains held;
-            held.clear();
-            held = scanOne(i, emit, CandidateInspector::Threads::caller);
-        },
+        [&](std::size_t i, auto& emit) { scanOne(i, emit, CandidateInspector::Threads::caller); },
         [&](ScanFinding&& finding) { each(std::move(finding)); }, findingsWaitingPerPiece);
 }
 

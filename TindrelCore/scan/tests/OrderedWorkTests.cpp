@@ -1,7 +1,9 @@
 #include "TindrelCore/scan/OrderedWork.h"
+#include "TindrelCore/scan/tests/DestroyedOn.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
 using namespace tindrel;
@@ -38,4 +40,25 @@ TEST(OrderedWork, AConsumerThatThrowsEndsTheWork) {
                      }),
                  std::runtime_error);
     EXPECT_EQ(consumed, 10u);
+}
+
+// Every item is destroyed once; those of indexes handed over while their worker still had work to
+// take up are destroyed by that worker, not by the consuming thread.
+TEST(OrderedWork, ItemsAreDestroyedByTheThreadThatMadeThem) {
+    constexpr std::size_t count = 60, perIndex = 700;
+    DestroyedOn log;
+    std::size_t consumed = 0;
+    runInOrder<DestroyedOn::Item>(
+        count,
+        [&](std::size_t i, auto& emit) {
+            for (std::size_t k = 0; k < perIndex; ++k)
+                emit(DestroyedOn::Item(i, log));
+        },
+        [&](DestroyedOn::Item&&) { ++consumed; }, 64);
+    EXPECT_EQ(consumed, count * perIndex);
+    const auto destroyed = log.destroyed();
+    ASSERT_EQ(destroyed.size(), count * perIndex);
+    const std::size_t workers = std::max(1u, std::thread::hardware_concurrency());
+    for (const auto& [index, byMaker] : destroyed)
+        EXPECT_TRUE(byMaker || index + 2 * workers + 1 >= count) << "index " << index;
 }
