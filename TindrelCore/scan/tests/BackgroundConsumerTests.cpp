@@ -1,4 +1,5 @@
 #include "TindrelCore/scan/BackgroundConsumer.h"
+#include "TindrelCore/scan/tests/DestroyedOn.h"
 
 #include <atomic>
 #include <chrono>
@@ -65,4 +66,21 @@ TEST(BackgroundConsumer, HandsOverABatchOnceItsItemsWeighEnough) {
     consumer.push(3, 10);
     consumer.finish();
     EXPECT_EQ(consumed, 3);
+}
+
+// Items the consumer leaves whole go back to the maker: it destroys every one of them, whether a
+// later push or finish takes them back.
+TEST(BackgroundConsumer, ItemsAreDestroyedByTheirMaker) {
+    for (std::size_t batch : {1, 3, 64}) {
+        DestroyedOn log;
+        {
+            BackgroundConsumer<DestroyedOn::Item> consumer([](DestroyedOn::Item&&) {}, batch, 2);
+            for (std::size_t i = 0; i < 1000; ++i)
+                consumer.push(DestroyedOn::Item(i, log));
+            consumer.finish();
+            EXPECT_EQ(log.destroyed().size(), 1000u) << batch;
+        }
+        for (const auto& [index, byMaker] : log.destroyed())
+            ASSERT_TRUE(byMaker) << "batch " << batch << ", item " << index;
+    }
 }
