@@ -37,7 +37,10 @@ constexpr std::size_t candidatesPerBatch = 4096;
 std::vector<Accepted> acceptPattern(const ScanText& text, std::vector<TextSpan> candidates,
                                     const std::vector<Accepted>& accepted, CandidateInspector& inspector) {
     candidates = withoutOverlaps(std::move(candidates), accepted);
+    // Room for every candidate at once: a crowded piece keeps a million, and growing by doubling
+    // would copy them and touch twice their memory; room never used is never touched.
     std::vector<Accepted> kept;
+    kept.reserve(candidates.size());
     std::vector<std::string_view> texts;
     for (std::size_t first = 0; first < candidates.size(); first += candidatesPerBatch) {
         std::size_t last = std::min(candidates.size(), first + candidatesPerBatch);

@@ -19,6 +19,20 @@ std::size_t nextSet(const std::vector<std::uint64_t>& bits, std::size_t pos, std
     return end;
 }
 
+// The number of set bits in [pos, end).
+std::size_t countSet(const std::vector<std::uint64_t>& bits, std::size_t pos, std::size_t end) {
+    std::size_t count = 0;
+    while (pos < end) {
+        const std::size_t upTo = std::min(end, pos - pos % wordBits + wordBits);
+        const std::uint64_t from = ~std::uint64_t{0} << (pos % wordBits);
+        const std::uint64_t below =
+            upTo % wordBits == 0 ? ~std::uint64_t{0} : (std::uint64_t{1} << (upTo % wordBits)) - 1;
+        count += static_cast<std::size_t>(std::popcount(bits[pos / wordBits] & from & below));
+        pos = upTo;
+    }
+    return count;
+}
+
 } // namespace
 
 std::vector<TextSpan> spansWithin(const std::vector<TextSpan>& spans, std::size_t begin, std::size_t end) {
@@ -60,6 +74,9 @@ std::vector<TextSpan> SpanSet::within(std::size_t begin, std::size_t end) const 
     const std::size_t size = marks_.size() * wordBits;
     end = std::min(end, size);
     std::vector<TextSpan> spans;
+    // Sized at once: a crowded piece holds a million spans, and growing by doubling would copy
+    // them and touch twice their memory.
+    spans.reserve((countSet(marks_, begin, end) + 1) / 2);
     for (std::size_t first = nextSet(marks_, begin, end); first < end;) {
         std::size_t last = nextSet(marks_, first + 1, size);
         spans.push_back({first - begin, last + 1 - begin});

@@ -29,7 +29,8 @@ std::size_t outsideSpans(const std::vector<TextSpan>& spans, std::size_t pos) {
 
 } // namespace
 
-// Held as a list or as bits, the set answers as the sorted list does, at every kind of edge.
+// Held as a list or as bits, the set answers as the sorted list does, at every kind of edge, in a
+// list sized at once.
 TEST(SpanSet, AnswersAsTheListWhetherFewOrDense) {
     std::mt19937 random(128);
     for (std::size_t meanGap : {0, 1, 3, 60, 200, 5000})
@@ -45,8 +46,10 @@ TEST(SpanSet, AnswersAsTheListWhetherFewOrDense) {
                 if (ask == 0) begin = 0, end = size;
                 if (begin > end) std::swap(begin, end);
                 begin = outsideSpans(spans, begin);
-                EXPECT_EQ(set.within(begin, end), spansWithin(spans, begin, end))
+                const std::vector<TextSpan> within = set.within(begin, end);
+                EXPECT_EQ(within, spansWithin(spans, begin, end))
                     << "gap " << meanGap << ", size " << size << ", [" << begin << ", " << end << ")";
+                EXPECT_EQ(within.capacity(), within.size()) << "sized at once, without room to spare";
             }
         }
 }
