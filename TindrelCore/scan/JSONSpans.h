@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCore/scan/ScanText.h"
+#include "TindrelCore/scan/SpanSet.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
 
 #include <algorithm>
@@ -21,17 +22,18 @@ std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open);
 // The first opening bracket at or after `pos` that the walk reads as an event of its own.
 std::size_t nextOpener(const ScanText& text, std::size_t pos);
 
-// The same spans as `find`, handed to `each` in text order instead of held; only those that begin
-// before `beginBefore`, the walk stopping there. A walk that finds its end costs the length of its
-// span, which the outer walk then skips. Only walks that run off the end of the text could add up,
-// so at the first of them every opening bracket still ahead is classified in one pass, and the
-// doomed ones are passed over. Spans come by the hundred thousand in a text dense with them: the
-// walk is written out where it is used, so that `each` is not a call.
-template <typename Each>
-void forEach(const ScanText& text, Each&& each, std::size_t beginBefore = std::string_view::npos) {
+// The walk of `find` from `pos`, a place where it stands between spans, handing each span to
+// `each`, until it comes to `stop` or to an opening bracket that `stopsAt` accepts; answers where it
+// stopped. A walk that finds its end costs the length of its span, which the outer walk then skips.
+// Only walks that run off the end of the text could add up, so at the first of them every opening
+// bracket still ahead is classified in one pass, and the doomed ones are passed over. Spans come by
+// the hundred thousand in a text dense with them: the walk is written out where it is used, so
+// that neither `each` nor `stopsAt` is a call.
+template <typename Each, typename StopsAt>
+std::size_t walk(const ScanText& text, std::size_t pos, std::size_t stop, Each&& each, StopsAt&& stopsAt) {
     std::optional<UnclosedBrackets> unclosed;
-    const std::size_t stop = std::min(text.size(), beginBefore);
-    for (std::size_t pos = nextOpener(text, 0); pos < stop; pos = nextOpener(text, pos)) {
+    for (pos = nextOpener(text, pos); pos < stop; pos = nextOpener(text, pos)) {
+        if (stopsAt(pos)) return pos;
         if (unclosed && unclosed->contains(pos)) {
             ++pos;
             continue;
@@ -44,7 +46,22 @@ void forEach(const ScanText& text, Each&& each, std::size_t beginBefore = std::s
         if (!unclosed) unclosed.emplace(text, pos);
         ++pos;
     }
+    return stop;
 }
+
+// The same spans as `find`, handed to `each` in text order instead of held; only those that begin
+// before `beginBefore`, the walk stopping there.
+template <typename Each>
+void forEach(const ScanText& text, Each&& each, std::size_t beginBefore = std::string_view::npos) {
+    walk(text, 0, std::min(text.size(), beginBefore), each, [](std::size_t) { return false; });
+}
+
+// The spans `find` gives for the part [begin, end) of an ASCII text, cut anywhere, from `spans`,
+// those of the whole text: from the first opening bracket both walks come to, the part's walk
+// takes the whole text's spans, up to one that runs across the part's end. Only the stretch inside
+// a span that runs across its beginning (up to that first bracket) and the stretch inside one that
+// runs across its end are walked again.
+std::vector<TextSpan> ofPart(const ScanText& whole, const SpanSet& spans, std::size_t begin, std::size_t end);
 
 // The first opening bracket the walk of `find` reaches and finds no balanced end for: where a span
 // may begin that text after this one would close.

@@ -2,6 +2,7 @@
 
 #include "TindrelCore/scan/CandidateInspector.h"
 #include "TindrelCore/scan/CandidatePatterns.h"
+#include "TindrelCore/scan/JSONSpans.h"
 #include "TindrelCore/scan/OrderedWork.h"
 #include "TindrelCore/text/ByteBlocks.h"
 
@@ -63,13 +64,21 @@ void mergeInto(std::vector<Accepted>& accepted, const std::vector<Accepted>& kep
             a > 0 && accepted[a - 1].span.begin > kept[k - 1].span.begin ? accepted[--a] : kept[--k];
 }
 
-std::vector<Accepted> acceptAll(const ScanText& piece, const Piece& part, const SpanningMatches* spanning,
-                                CandidateInspector& inspector) {
+// The JSON spans of a piece from those of the whole text, unless it walks for its own.
+std::optional<std::vector<TextSpan>> textJSONSpans(const ScanText& text, const Piece& part,
+                                                   const std::optional<SpanSet>& spans) {
+    if (!spans || !takesTextJSONSpans(text, part, *spans)) return std::nullopt;
+    if (part.cutAnywhere && spans->dense()) return JSONSpans::ofPart(text, *spans, part.begin, part.end);
+    return spans->within(part.begin, part.end);
+}
+
+std::vector<Accepted> acceptAll(const ScanText& text, const ScanText& piece, const Piece& part,
+                                const SpanningMatches* spanning, CandidateInspector& inspector) {
     PatternMatches matches(piece);
     if (spanning) {
         matches.supply(CandidatePattern::pemBlock, spansWithin(spanning->pemBlocks, part.begin, part.end));
-        if (spanning->jsonSpans && takesTextJSONSpans(part, *spanning->jsonSpans))
-            matches.supply(CandidatePattern::jsonSpan, spanning->jsonSpans->within(part.begin, part.end));
+        if (auto jsonSpans = textJSONSpans(text, part, spanning->jsonSpans))
+            matches.supply(CandidatePattern::jsonSpan, std::move(*jsonSpans));
     }
     std::vector<Accepted> accepted;
     for (CandidatePattern pattern : candidatePatterns) {
@@ -108,7 +117,7 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
                const ChainEngine& engine, CandidateInspector::Threads threads, Sink& each) {
     const ScanText piece(text, part.begin, part.end);
     CandidateInspector inspector(engine, threads);
-    std::vector<Accepted> accepted = acceptAll(piece, part, spanning, inspector);
+    std::vector<Accepted> accepted = acceptAll(text, piece, part, spanning, inspector);
 
     LineCounter lines(piece.text(), part.place.line);
     for (const Accepted& found : accepted) {
@@ -120,11 +129,13 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
 
 } // namespace
 
-// A piece cut anywhere may cut a JSON span of the whole text, and then walks for spans of its own,
-// as pieces of a text dense with spans always did; where spans are few (at most one for every 128
-// bytes) every piece takes the text's, as it always has.
-bool takesTextJSONSpans(const Piece& part, const SpanSet& spans) {
-    return !part.cutAnywhere || !spans.dense();
+// A piece cut anywhere may cut a JSON span of the whole text, and its spans are then those of a walk
+// of its own, as pieces of a text dense with spans always had: an ASCII text's are told from the
+// text's spans, but where a character may run across the cut (a bracket and a combining mark) the
+// piece walks. Where spans are few (at most one for every 128 bytes) every piece takes the text's,
+// as it always has.
+bool takesTextJSONSpans(const ScanText& text, const Piece& part, const SpanSet& spans) {
+    return !part.cutAnywhere || !spans.dense() || text.isASCII();
 }
 
 // At most this many findings of a piece wait to be written (some 64 KB of them), and they change

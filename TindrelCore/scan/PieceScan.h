@@ -35,7 +35,7 @@ struct SpanningMatches {
 
 // Whether the piece takes its JSON spans from those found over the whole text, rather than walking
 // for them itself.
-bool takesTextJSONSpans(const Piece& part, const SpanSet& spans);
+bool takesTextJSONSpans(const ScanText& text, const Piece& part, const SpanSet& spans);
 
 // Scans the pieces of `text`, a worker per core, and hands their findings to `each` on the calling
 // thread in text order, their lines and offsets counted on from each piece's place. A piece must

@@ -212,8 +212,9 @@ ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, 
     // Spans that no piece takes (a text crowded with them and cut anywhere) are let go before the
     // pieces are scanned.
     SpanSet jsonSpans = cuts.takeJSONSpans();
-    const bool taken = std::any_of(window.pieces.begin(), window.pieces.end(),
-                                   [&](const Piece& piece) { return takesTextJSONSpans(piece, jsonSpans); });
+    const bool taken = std::any_of(window.pieces.begin(), window.pieces.end(), [&](const Piece& piece) {
+        return takesTextJSONSpans(text, piece, jsonSpans);
+    });
     window.spanning = {std::move(pemBlocks), taken ? std::optional(std::move(jsonSpans)) : std::nullopt};
     return window;
 }

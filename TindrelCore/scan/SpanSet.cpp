@@ -33,6 +33,15 @@ std::size_t countSet(const std::vector<std::uint64_t>& bits, std::size_t pos, st
     return count;
 }
 
+// The last set bit before `pos`; there is one.
+std::size_t previousSet(const std::vector<std::uint64_t>& bits, std::size_t pos) {
+    std::size_t word = (pos - 1) / wordBits;
+    std::uint64_t below = bits[word] & (~std::uint64_t{0} >> (wordBits - 1 - (pos - 1) % wordBits));
+    while (below == 0)
+        below = bits[--word];
+    return word * wordBits + wordBits - 1 - static_cast<std::size_t>(std::countl_zero(below));
+}
+
 } // namespace
 
 std::vector<TextSpan> spansWithin(const std::vector<TextSpan>& spans, std::size_t begin, std::size_t end) {
@@ -83,6 +92,20 @@ std::vector<TextSpan> SpanSet::within(std::size_t begin, std::size_t end) const 
         first = nextSet(marks_, last + 1, end);
     }
     return spans;
+}
+
+// Marks alternate begin and last byte from the start of the text, so an odd count of them before
+// `pos` means the last one was a begin whose span has not ended.
+std::optional<TextSpan> SpanSet::holding(std::size_t pos) const {
+    if (!dense()) {
+        auto after = std::upper_bound(listed_.begin(), listed_.end(), pos,
+                                      [](std::size_t at, const TextSpan& span) { return at <= span.begin; });
+        if (after == listed_.begin() || std::prev(after)->end <= pos) return std::nullopt;
+        return *std::prev(after);
+    }
+    const std::size_t size = marks_.size() * wordBits;
+    if (pos >= size || countSet(marks_, 0, pos) % 2 == 0) return std::nullopt;
+    return TextSpan{previousSet(marks_, pos), nextSet(marks_, pos, size) + 1};
 }
 
 } // namespace tindrel

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tindrel {
@@ -28,6 +29,8 @@ public:
 
     // The spans that begin in [begin, end), placed relative to `begin`.
     std::vector<TextSpan> within(std::size_t begin, std::size_t end) const;
+    // The span that holds `pos` strictly inside, past its first byte.
+    std::optional<TextSpan> holding(std::size_t pos) const;
 
 private:
     void setBits(const TextSpan& span);

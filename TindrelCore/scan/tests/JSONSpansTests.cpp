@@ -58,3 +58,37 @@ TEST(JSONSpans, BalancedEndAndUnclosedAgreeForEveryOpeningBracket) {
         }
     }
 }
+
+// A part cut anywhere, even inside a span, a string or an escape, has the spans of its own walk,
+// whether the whole text's spans are few (a list) or crowded (bits), and whether spans of the whole
+// text run across either end of the part, both, or neither.
+TEST(JSONSpans, APartCutAnywhereHasTheSpansOfItsOwnWalk) {
+    struct Kind {
+        std::vector<std::string> pieces;
+        std::size_t padding; // plain bytes after each piece, so that spans are few
+    };
+    const std::vector<Kind> kinds = {
+        {{"[1]", "{}", "[", "]", "\"", "\\", "x", "{\"a\":[1,2]}", "\"[\"", "\\\""}, 0},
+        {{"[1]", "[[1]", "[1]]", "{", "}"}, 0},
+        {{"[1]", "{", "}", "\"", "\\", "{\"k\":\"v\"}"}, 200},
+    };
+    std::mt19937 random(23);
+    for (const Kind& kind : kinds)
+        for (int round = 0; round < 400; ++round) {
+            std::string text;
+            for (std::size_t count = 1 + static_cast<std::size_t>(round % 120); count > 0; --count)
+                text += randomText(random, kind.pieces, 1) + std::string(kind.padding, 'x');
+            const ScanText whole(text);
+            SpanSet spans(text.size());
+            for (const TextSpan& span : JSONSpans::find(whole))
+                spans.add(span);
+            std::uniform_int_distribution<std::size_t> at(0, text.size());
+            for (int cut = 0; cut < 30; ++cut) {
+                std::size_t begin = at(random), end = at(random);
+                if (begin > end) std::swap(begin, end);
+                ASSERT_EQ(JSONSpans::ofPart(whole, spans, begin, end),
+                          JSONSpans::find(ScanText(whole, begin, end)))
+                    << text << " [" << begin << ", " << end << ")" << (spans.dense() ? " dense" : "");
+            }
+        }
+}

@@ -20,17 +20,23 @@ std::vector<TextSpan> randomSpans(std::mt19937& random, std::size_t size, std::s
     return spans;
 }
 
+// The span that holds `pos` past its first byte.
+std::optional<TextSpan> holding(const std::vector<TextSpan>& spans, std::size_t pos) {
+    for (const TextSpan& span : spans)
+        if (span.begin < pos && pos < span.end) return span;
+    return std::nullopt;
+}
+
 // `pos`, or the end of the span that holds it: pieces begin where no span runs across.
 std::size_t outsideSpans(const std::vector<TextSpan>& spans, std::size_t pos) {
-    for (const TextSpan& span : spans)
-        if (span.begin < pos && pos < span.end) return span.end;
-    return pos;
+    std::optional<TextSpan> held = holding(spans, pos);
+    return held ? held->end : pos;
 }
 
 } // namespace
 
-// Held as a list or as bits, the set answers as the sorted list does, at every kind of edge, in a
-// list sized at once.
+// Held as a list or as bits, the set answers as the sorted list does, at every kind of edge: the
+// spans within a stretch, in a list sized at once, and the span that holds a position.
 TEST(SpanSet, AnswersAsTheListWhetherFewOrDense) {
     std::mt19937 random(128);
     for (std::size_t meanGap : {0, 1, 3, 60, 200, 5000})
@@ -45,6 +51,7 @@ TEST(SpanSet, AnswersAsTheListWhetherFewOrDense) {
                 std::size_t begin = at(random), end = at(random);
                 if (ask == 0) begin = 0, end = size;
                 if (begin > end) std::swap(begin, end);
+                EXPECT_EQ(set.holding(begin), holding(spans, begin)) << "gap " << meanGap << ", at " << begin;
                 begin = outsideSpans(spans, begin);
                 const std::vector<TextSpan> within = set.within(begin, end);
                 EXPECT_EQ(within, spansWithin(spans, begin, end))
