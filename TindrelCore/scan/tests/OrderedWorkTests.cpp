@@ -31,6 +31,25 @@ TEST(OrderedWork, HandsOverEveryItemInOrderUntilAnIndexThrows) {
     EXPECT_EQ(seen, expected);
 }
 
+// Lanes of one item, indexes that emit nothing, more workers than indexes: every wait ends, and
+// the items come in order.
+TEST(OrderedWork, EndsWhateverTheLanesHold) {
+    for (std::size_t buffered : {1, 2, 7})
+        for (std::size_t count : {1, 2, 3, 50}) {
+            std::vector<std::size_t> seen, expected;
+            for (std::size_t i = 0; i < count; ++i)
+                expected.insert(expected.end(), i % 5, i);
+            runInOrder<std::size_t>(
+                count,
+                [](std::size_t i, auto& emit) {
+                    for (std::size_t k = 0; k < i % 5; ++k)
+                        emit(std::size_t(i));
+                },
+                [&](std::size_t&& item) { seen.push_back(item); }, buffered);
+            EXPECT_EQ(seen, expected) << "buffered " << buffered << ", count " << count;
+        }
+}
+
 TEST(OrderedWork, AConsumerThatThrowsEndsTheWork) {
     std::size_t consumed = 0;
     EXPECT_THROW(runInOrder<int>(
