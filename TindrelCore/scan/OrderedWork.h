@@ -23,13 +23,15 @@ template <typename Item> void append(std::vector<Item>& to, std::vector<Item>& f
 
 // The items of each index on their way from the workers to the consumer, and back to their
 // worker once consumed. A thread is woken only when what it waits for may have come: a worker
-// waits for room in its lane or for an index to take up, the consumer for the lane it hands over.
-// Items dense enough change hands tens of thousands of times a second, and waking every thread
-// at each would cost more than the items.
+// waits for room in its lane (items of its lane taken) or for an index to take up (the index
+// handed over moving on), the consumer for the lane it hands over. Items dense enough change hands
+// tens of thousands of times a second, and waking every thread at each would cost more than the
+// items.
 template <typename Item> class Lanes {
 public:
     Lanes(std::size_t count, std::size_t workers, std::size_t buffered)
         : lanes_(count)
+        , waiters_(workers)
         , spent_(workers)
         , retired_(workers, 0)
         , workers_(workers)
@@ -40,8 +42,8 @@ public:
     // consumed go to `doomed`, for it to destroy.
     std::optional<std::size_t> take(std::size_t worker, std::vector<Item>& doomed) {
         std::unique_lock lock(mutex_);
-        waitAsWorker(lock,
-                     [&] { return stopping_ || next_ >= lanes_.size() || next_ < head_ + 2 * workers_; });
+        waiters_[worker].wait(
+            lock, [&] { return stopping_ || next_ >= lanes_.size() || next_ < head_ + 2 * workers_; });
         if (stopping_ || next_ >= lanes_.size()) {
             retired_[worker] = 1;
             doomed.swap(spent_[worker]);
@@ -59,7 +61,7 @@ public:
         bool wakeConsumer;
         {
             std::unique_lock lock(mutex_);
-            waitAsWorker(lock, [&] { return stopping_ || lane.items.size() < buffered_; });
+            waiters_[worker].wait(lock, [&] { return stopping_ || lane.items.size() < buffered_; });
             append(lane.items, batch);
             lane.closed = last;
             lane.failure = failure;
@@ -78,7 +80,7 @@ public:
     // Waits for items of the index being handed over and moves them to `items`.
     Taken takeHead(std::vector<Item>& items) {
         Taken taken;
-        bool wakeWorkers;
+        bool moved;
         {
             std::unique_lock lock(mutex_);
             Lane& lane = lanes_[head_];
@@ -87,10 +89,13 @@ public:
             consumerWaits_ = false;
             items.swap(lane.items);
             taken = {lane.worker, lane.closed ? lane.failure : nullptr};
-            if (lane.closed) ++head_; // work may start further ahead
-            wakeWorkers = workersWaiting_ > 0;
+            moved = lane.closed;
+            if (moved) ++head_; // work may start further ahead
         }
-        if (wakeWorkers) forWorkers_.notify_all();
+        if (moved)
+            wakeWorkers();
+        else
+            waiters_[taken.worker].notify_one();
         return taken;
     }
 
@@ -105,7 +110,7 @@ public:
             std::lock_guard lock(mutex_);
             stopping_ = true;
         }
-        forWorkers_.notify_all();
+        wakeWorkers();
         forConsumer_.notify_all();
     }
 
@@ -117,24 +122,21 @@ private:
         std::size_t worker = 0;     // which worker made the items
     };
 
-    template <typename Ready> void waitAsWorker(std::unique_lock<std::mutex>& lock, Ready ready) {
-        if (ready()) return;
-        ++workersWaiting_;
-        forWorkers_.wait(lock, ready);
-        --workersWaiting_;
+    void wakeWorkers() {
+        for (std::condition_variable& waiter : waiters_)
+            waiter.notify_one();
     }
 
     std::mutex mutex_;
-    std::condition_variable forWorkers_;
     std::condition_variable forConsumer_;
     std::vector<Lane> lanes_;
-    std::vector<std::vector<Item>> spent_; // consumed, waiting for their worker to destroy
-    std::vector<char> retired_;            // workers gone: the consumer destroys their items
+    std::vector<std::condition_variable> waiters_; // one for each worker
+    std::vector<std::vector<Item>> spent_;         // consumed, waiting for their worker to destroy
+    std::vector<char> retired_;                    // workers gone: the consumer destroys their items
     std::size_t workers_;
     std::size_t buffered_;
     std::size_t next_ = 0;
     std::size_t head_ = 0; // the index being handed over
-    std::size_t workersWaiting_ = 0;
     bool consumerWaits_ = false;
     bool stopping_ = false;
 };
