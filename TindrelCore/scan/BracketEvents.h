@@ -1,7 +1,13 @@
 #pragma once
 
 #include "TindrelCore/scan/ScanText.h"
+#include "TindrelCore/text/ByteBlocks.h"
 #include "TindrelCore/text/LiteralSearch.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 
 namespace tindrel::BracketEvents {
 
@@ -21,5 +27,98 @@ inline std::size_t next(const ScanText& text, std::size_t pos) {
         if (pos == text.size() || text.isASCII() || text.isStandalone(pos)) return pos;
     }
 }
+
+// The position of the bracket that balances the opening bracket at `open`, if the text has one;
+// `events.next(pos)` finds the text's events.
+template <typename Events>
+std::optional<std::size_t> balancedEnd(const ScanText& text, Events& events, std::size_t open) {
+    long depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    std::size_t previous = open;
+    for (std::size_t pos = events.next(open); pos < text.size(); previous = pos, pos = events.next(pos + 1)) {
+        unsigned char byte = text.byte(pos);
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+                if (pos == previous + 1) continue; // this is the escaped character
+            }
+            if (byte == '\\') escaped = true;
+            if (byte == '"') inString = false;
+        } else if (byte == '"') {
+            inString = true;
+        } else if (isOpener(byte)) {
+            ++depth;
+        } else if (isCloser(byte) && --depth == 0) {
+            return pos;
+        }
+    }
+    return std::nullopt;
+}
+
+// The events of an ASCII text, read a block at a time: a text dense with short spans asks for the
+// next event many times within a few bytes, and one mask of its block answers them all. Opening
+// brackets, which the walk looks for through the text between spans, have masks of their own,
+// made with a third of the comparisons.
+class ASCIIEvents {
+public:
+    explicit ASCIIEvents(std::string_view text)
+        : text_(text) {}
+
+    std::size_t next(std::size_t pos) { return nextIn<'{', '[', '}', ']', '"', '\\'>(pos, events_); }
+    std::size_t nextOpener(std::size_t pos) { return nextIn<'{', '['>(pos, openers_); }
+
+private:
+    static constexpr std::size_t blockBytes = ByteBlocks::size;
+    // The mask of one block, bit i set where byte i of the block is one of those looked for.
+    struct Mask {
+        std::size_t block = SIZE_MAX;
+        std::uint32_t bits = 0;
+    };
+
+    // Blocks passed over on the way to the next match are not kept: through text without a match
+    // the search costs what a plain search does.
+    template <unsigned char... Bytes> std::size_t nextIn(std::size_t pos, Mask& mask) {
+        std::size_t block = pos - pos % blockBytes;
+        if (block != mask.block) {
+            if (pos >= text_.size()) return text_.size();
+            mask = {block, bitsAt<Bytes...>(block)};
+        }
+        if (const std::uint32_t ahead = mask.bits >> (pos - block); ahead != 0)
+            return pos + static_cast<std::size_t>(std::countr_zero(ahead));
+        for (block += blockBytes; block + blockBytes <= text_.size(); block += blockBytes)
+            if (const std::uint32_t bits = matches<Bytes...>(ByteBlocks::load(text_.data() + block));
+                bits != 0)
+                return found(mask, block, bits);
+        if (block < text_.size())
+            if (const std::uint32_t bits = bitsAt<Bytes...>(block); bits != 0)
+                return found(mask, block, bits);
+        return text_.size();
+    }
+
+    static std::size_t found(Mask& mask, std::size_t block, std::uint32_t bits) {
+        mask = {block, bits};
+        return block + static_cast<std::size_t>(std::countr_zero(bits));
+    }
+
+    template <unsigned char... Bytes> static std::uint32_t matches(const ByteBlocks::Block& bytes) {
+        using namespace ByteBlocks;
+        return bitsOf(((bytes == every(Bytes)) | ...));
+    }
+
+    // Past the text's end the block reads as NUL bytes, which are never looked for.
+    template <unsigned char... Bytes> std::uint32_t bitsAt(std::size_t block) const {
+        ByteBlocks::Block bytes{};
+        if (text_.size() - block >= blockBytes)
+            bytes = ByteBlocks::load(text_.data() + block);
+        else
+            std::memcpy(&bytes, text_.data() + block, text_.size() - block);
+        return matches<Bytes...>(bytes);
+    }
+
+    std::string_view text_;
+    Mask events_;
+    Mask openers_;
+};
 
 } // namespace tindrel::BracketEvents

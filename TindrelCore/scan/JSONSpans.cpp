@@ -20,29 +20,8 @@ std::size_t nextOpener(const ScanText& text, std::size_t pos) {
 }
 
 std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open) {
-    long depth = 0;
-    bool inString = false;
-    bool escaped = false;
-    std::size_t previous = open;
-    for (std::size_t pos = BracketEvents::next(text, open); pos < text.size();
-         previous = pos, pos = BracketEvents::next(text, pos + 1)) {
-        unsigned char byte = text.byte(pos);
-        if (inString) {
-            if (escaped) {
-                escaped = false;
-                if (pos == previous + 1) continue; // this is the escaped character
-            }
-            if (byte == '\\') escaped = true;
-            if (byte == '"') inString = false;
-        } else if (byte == '"') {
-            inString = true;
-        } else if (BracketEvents::isOpener(byte)) {
-            ++depth;
-        } else if (BracketEvents::isCloser(byte) && --depth == 0) {
-            return pos;
-        }
-    }
-    return std::nullopt;
+    TextEvents events(text);
+    return BracketEvents::balancedEnd(text, events, open);
 }
 
 std::vector<TextSpan> find(const ScanText& text) {

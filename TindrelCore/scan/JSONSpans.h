@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TindrelCore/scan/BracketEvents.h"
 #include "TindrelCore/scan/ScanText.h"
 #include "TindrelCore/scan/SpanSet.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
@@ -22,23 +23,30 @@ std::optional<std::size_t> balancedEnd(const ScanText& text, std::size_t open);
 // The first opening bracket at or after `pos` that the walk reads as an event of its own.
 std::size_t nextOpener(const ScanText& text, std::size_t pos);
 
-// The walk of `find` from `pos`, a place where it stands between spans, handing each span to
-// `each`, until it comes to `stop` or to an opening bracket that `stopsAt` accepts; answers where it
-// stopped. A walk that finds its end costs the length of its span, which the outer walk then skips.
-// Only walks that run off the end of the text could add up, so at the first of them every opening
-// bracket still ahead is classified in one pass, and the doomed ones are passed over. Spans come by
-// the hundred thousand in a text dense with them: the walk is written out where it is used, so
-// that neither `each` nor `stopsAt` is a call.
-template <typename Each, typename StopsAt>
-std::size_t walk(const ScanText& text, std::size_t pos, std::size_t stop, Each&& each, StopsAt&& stopsAt) {
+// The events and opening brackets of any text, looked for from each position asked about.
+class TextEvents {
+public:
+    explicit TextEvents(const ScanText& text)
+        : text_(text) {}
+    std::size_t next(std::size_t pos) const { return BracketEvents::next(text_, pos); }
+    std::size_t nextOpener(std::size_t pos) const { return JSONSpans::nextOpener(text_, pos); }
+
+private:
+    const ScanText& text_;
+};
+
+// `walk` with the text's events found by `events`.
+template <typename Events, typename Each, typename StopsAt>
+std::size_t walkBy(const ScanText& text, Events& events, std::size_t pos, std::size_t stop, Each& each,
+                   StopsAt& stopsAt) {
     std::optional<UnclosedBrackets> unclosed;
-    for (pos = nextOpener(text, pos); pos < stop; pos = nextOpener(text, pos)) {
+    for (pos = events.nextOpener(pos); pos < stop; pos = events.nextOpener(pos)) {
         if (stopsAt(pos)) return pos;
         if (unclosed && unclosed->contains(pos)) {
             ++pos;
             continue;
         }
-        if (std::optional<std::size_t> end = balancedEnd(text, pos)) {
+        if (std::optional<std::size_t> end = BracketEvents::balancedEnd(text, events, pos)) {
             each(TextSpan{pos, *end + 1});
             pos = *end + 1;
             continue;
@@ -47,6 +55,24 @@ std::size_t walk(const ScanText& text, std::size_t pos, std::size_t stop, Each&&
         ++pos;
     }
     return stop;
+}
+
+// The walk of `find` from `pos`, a place where it stands between spans, handing each span to
+// `each`, until it comes to `stop` or to an opening bracket that `stopsAt` accepts; answers where it
+// stopped. A walk that finds its end costs the length of its span, which the outer walk then skips.
+// Only walks that run off the end of the text could add up, so at the first of them every opening
+// bracket still ahead is classified in one pass, and the doomed ones are passed over. Spans come by
+// the hundred thousand in a text dense with them: the walk is written out where it is used, so
+// that neither `each` nor `stopsAt` is a call, and in ASCII text it reads events from masks of
+// whole blocks.
+template <typename Each, typename StopsAt>
+std::size_t walk(const ScanText& text, std::size_t pos, std::size_t stop, Each&& each, StopsAt&& stopsAt) {
+    if (text.isASCII()) {
+        BracketEvents::ASCIIEvents events(text.text());
+        return walkBy(text, events, pos, stop, each, stopsAt);
+    }
+    TextEvents events(text);
+    return walkBy(text, events, pos, stop, each, stopsAt);
 }
 
 // The same spans as `find`, handed to `each` in text order instead of held; only those that begin

@@ -1,8 +1,11 @@
+#include "TindrelCore/scan/BracketEvents.h"
 #include "TindrelCore/scan/JSONSpans.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
 #include "TindrelCore/scan/tests/ScanReference.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <random>
 
 using namespace tindrel;
@@ -91,4 +94,43 @@ TEST(JSONSpans, APartCutAnywhereHasTheSpansOfItsOwnWalk) {
                     << text << " [" << begin << ", " << end << ")" << (spans.dense() ? " dense" : "");
             }
         }
+}
+
+// The events and opening brackets read from masks of whole blocks are those found by searching
+// from each position, asked for forwards, backwards and at random, in texts that end inside a
+// block or on its edge.
+TEST(JSONSpans, BlockEventsAgreeWithTheSearchFromEachPosition) {
+    const std::vector<std::string> pieces = {"{", "}", "[", "]", "\"", "\\", "x", "yyyyyyyyyyyyyyyyyyyy",
+                                             "\n"};
+    std::mt19937 random(31);
+    for (std::size_t size : {0, 1, 15, 16, 17, 31, 32, 33, 100, 257}) {
+        std::string text = randomText(random, pieces, size);
+        text.resize(size, 'z');
+        const ScanText scanText(text);
+        BracketEvents::ASCIIEvents events(text);
+        std::vector<std::size_t> asked(text.size() + 2);
+        std::iota(asked.begin(), asked.end(), 0);
+        for (int order = 0; order < 3; ++order) {
+            if (order == 1) std::reverse(asked.begin(), asked.end());
+            if (order == 2) std::shuffle(asked.begin(), asked.end(), random);
+            for (std::size_t pos : asked) {
+                ASSERT_EQ(events.next(pos), std::min(text.size(), BracketEvents::next(scanText, pos)))
+                    << text << " at " << pos;
+                ASSERT_EQ(events.nextOpener(pos), std::min(text.size(), JSONSpans::nextOpener(scanText, pos)))
+                    << text << " at " << pos;
+            }
+        }
+    }
+}
+
+// Long ASCII texts, their spans crossing many blocks, walk as the retrying reference does.
+TEST(JSONSpans, LongASCIITextsAgreeWithTheRetryingWalk) {
+    const std::vector<std::string> pieces = {
+        "{", "}", "[", "]", "\"", "\\", "a", "  ", "{\"key\":\"value\"}", "[1]"};
+    std::mt19937 random(37);
+    for (int round = 0; round < 300; ++round) {
+        std::string text = randomText(random, pieces, 50 + static_cast<std::size_t>(round));
+        ASSERT_EQ(JSONSpans::find(ScanText(text)), reference::jsonSpans(text, characterBoundaries(text)))
+            << text;
+    }
 }
