@@ -30,8 +30,11 @@ inline std::size_t next(const ScanText& text, std::size_t pos) {
 
 // The position of the bracket that balances the opening bracket at `open`, if the text has one;
 // `events.next(pos)` finds the text's events.
+// Written out in the walk, which calls it for every span: a span of a few bytes costs little more
+// than the call.
 template <typename Events>
-std::optional<std::size_t> balancedEnd(const ScanText& text, Events& events, std::size_t open) {
+[[gnu::always_inline]] inline std::optional<std::size_t> balancedEnd(const ScanText& text, Events& events,
+                                                                     std::size_t open) {
     long depth = 0;
     bool inString = false;
     bool escaped = false;

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace tindrel {
 namespace {
 
-constexpr std::size_t wordBits = 64;
+// Bits of a word of marks.
+constexpr std::size_t wordBits = std::numeric_limits<std::uint64_t>::digits;
+
 constexpr std::size_t bytesPerListedSpan = 128;
 
 // The first set bit at or after `pos` and before `end`, or `end`.
@@ -55,11 +58,7 @@ std::vector<TextSpan> spansWithin(const std::vector<TextSpan>& spans, std::size_
     return placed;
 }
 
-void SpanSet::add(const TextSpan& span) {
-    if (dense()) {
-        setBits(span);
-        return;
-    }
+void SpanSet::addWhileListed(const TextSpan& span) {
     if (listed_.size() < textSize_ / bytesPerListedSpan) {
         listed_.push_back(span);
         return;
@@ -69,11 +68,6 @@ void SpanSet::add(const TextSpan& span) {
         setBits(listed);
     listed_ = {};
     setBits(span);
-}
-
-void SpanSet::setBits(const TextSpan& span) {
-    for (std::size_t pos : {span.begin, span.end - 1})
-        marks_[pos / wordBits] |= std::uint64_t{1} << (pos % wordBits);
 }
 
 // A span never runs over `begin` (the start of a piece), so the marks from there on come in

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -22,8 +23,13 @@ public:
     explicit SpanSet(std::size_t textSize)
         : textSize_(textSize) {}
 
-    // Spans are added in text order.
-    void add(const TextSpan& span);
+    // Spans are added in text order. A text crowded with them adds millions, each marked in place.
+    void add(const TextSpan& span) {
+        if (dense())
+            setBits(span);
+        else
+            addWhileListed(span);
+    }
     // There are more than one for every 128 bytes of text.
     bool dense() const { return !marks_.empty(); }
 
@@ -33,7 +39,13 @@ public:
     std::optional<TextSpan> holding(std::size_t pos) const;
 
 private:
-    void setBits(const TextSpan& span);
+    static constexpr std::size_t wordBits = std::numeric_limits<std::uint64_t>::digits;
+
+    void addWhileListed(const TextSpan& span);
+    void setBits(const TextSpan& span) {
+        marks_[span.begin / wordBits] |= std::uint64_t{1} << (span.begin % wordBits);
+        marks_[(span.end - 1) / wordBits] |= std::uint64_t{1} << ((span.end - 1) % wordBits);
+    }
 
     std::size_t textSize_ = 0;
     std::vector<TextSpan> listed_; // while the spans are few
