@@ -11,22 +11,24 @@
 namespace tindrel::TindrelJSON {
 namespace {
 
+using namespace json_literals;
+
 // Every record below writes its members in sorted key order, as readers have always seen them.
 
 void writeAlternative(JSONStream& out, const Alternative& alternative) {
     out.beginObject()
-        .key("confidence")
+        .key("confidence"_key)
         .number(alternative.confidence)
-        .key("kind")
+        .key("kind"_key)
         .string(detection_kind::rawValue(alternative.kind))
-        .key("summary")
+        .key("summary"_key)
         .string(alternative.summary)
         .endObject();
 }
 
 // Nothing is ever written as null, so the closest answer is a list of at most one.
 void writeStop(JSONStream& out, const StopReason& stop) {
-    out.beginObject().key("cause").string(stopCauseName(stop.cause)).key("closest").beginArray();
+    out.beginObject().key("cause"_key).string(stopCauseName(stop.cause)).key("closest"_key).beginArray();
     if (stop.closest) writeAlternative(out, *stop.closest);
     out.endArray().endObject();
 }
@@ -113,36 +115,40 @@ void writeStep(JSONStream& out, const DecodeChain& chain, std::size_t index, Mem
     const DecodeResult& step = chain.steps[index];
     out.beginObject();
     if (members == Members::extended) {
-        out.key("alternatives").beginArray();
+        out.key("alternatives"_key).beginArray();
         for (const Alternative& alternative : step.alternatives)
             writeAlternative(out, alternative);
         out.endArray();
         if (auto bundle = CertificateBundle::ofStep(chain, index))
-            out.key("bundle").value(bundleRecord(*bundle));
+            out.key("bundle"_key).value(bundleRecord(*bundle));
     }
-    out.key("confidence").number(step.confidence).key("details").beginObject();
+    out.key("confidence"_key).number(step.confidence).key("details"_key).beginObject();
     for (const auto& [key, value] : step.details)
         out.key(key).string(value);
-    out.endObject().key("kind").string(detection_kind::rawValue(step.kind)).key("output");
+    out.endObject().key("kind"_key).string(detection_kind::rawValue(step.kind)).key("output"_key);
     if (finalValue)
         out.repeated(*finalValue);
     else
         out.string(step.output);
-    out.key("summary").string(step.summary).key("terminal").boolean(step.terminal).endObject();
+    out.key("summary"_key).string(step.summary).key("terminal"_key).boolean(step.terminal).endObject();
 }
 
 // The final value is the last step's output, written once and copied.
 void writeChain(JSONStream& out, const DecodeChain& chain, Members members) {
-    out.beginObject().key("finalValue").string(chain.finalValue());
+    out.beginObject().key("finalValue"_key).string(chain.finalValue());
     const JSONStream::Written finalValue = out.lastString();
-    out.key("input").string(chain.input).key("recognized").boolean(chain.isRecognized()).key("shape");
+    out.key("input"_key)
+        .string(chain.input)
+        .key("recognized"_key)
+        .boolean(chain.isRecognized())
+        .key("shape"_key);
     writeShape(out, chain);
-    out.key("steps").beginArray();
+    out.key("steps"_key).beginArray();
     for (std::size_t i = 0; i < chain.steps.size(); ++i)
         writeStep(out, chain, i, members,
                   i + 1 == chain.steps.size() ? std::optional(finalValue) : std::nullopt);
     out.endArray();
-    if (members == Members::extended) writeStop(out.key("stopReason"), chain.stop);
+    if (members == Members::extended) writeStop(out.key("stopReason"_key), chain.stop);
     out.endObject();
 }
 

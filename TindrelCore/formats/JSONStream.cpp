@@ -138,6 +138,19 @@ JSONStream& JSONStream::key(std::string_view name) {
     return *this;
 }
 
+JSONStream& JSONStream::key(PlainKey name) {
+    beforeElement();
+    const std::string_view text = name.name();
+    const std::size_t separator = pretty_ ? 2 : 1;
+    char* at = out_.extend(text.size() + 2 + separator);
+    *at++ = '"';
+    std::memcpy(at, text.data(), text.size());
+    at += text.size();
+    std::memcpy(at, "\": ", separator + 1);
+    afterKey_ = true;
+    return *this;
+}
+
 JSONStream& JSONStream::string(std::string_view value) {
     beforeValue();
     const std::size_t begin = out_.size();

@@ -12,6 +12,29 @@
 
 namespace tindrel {
 
+// A key known when the program is built, checked then to be plain (printable ASCII without a quote
+// or a backslash), so that it is written with one copy where other keys are looked at byte by
+// byte: documents hold such keys by the million.
+class PlainKey {
+public:
+    consteval explicit PlainKey(std::string_view name)
+        : name_(name) {
+        for (char c : name)
+            if (c < 0x20 || c > 0x7E || c == '"' || c == '\\')
+                throw "a plain key is printable ASCII without quotes";
+    }
+    constexpr std::string_view name() const { return name_; }
+
+private:
+    std::string_view name_;
+};
+
+namespace json_literals {
+consteval PlainKey operator""_key(const char* name, std::size_t size) {
+    return PlainKey(std::string_view(name, size));
+}
+} // namespace json_literals
+
 // Writes JSON text byte for byte as nlohmann's strict dump writes it (two spaces an indent when
 // pretty, "/" left plain, nothing escaped beyond what JSON needs), without building a tree first:
 // large documents go out at the speed of the copy. Keys are written in the order given, so the
@@ -27,6 +50,7 @@ public:
     JSONStream& beginArray();
     JSONStream& endArray();
     JSONStream& key(std::string_view name);
+    JSONStream& key(PlainKey name);
 
     JSONStream& string(std::string_view value);
     // Where a string written before stands in the text, to write it again as `repeated` does.
