@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Scanner figures: throughput of `tindrel scan` and `scan --json` on realistic logs of 1, 10 and
-# MEGABYTES megabytes next to `grep -c eyJ` and `wc -l` on the same files (same run, so the ratios
-# hold on a busy machine), peak memory, `inspect --each-line --json` inputs a second over 100 000
-# distinct token lines, the CPU time of a process start, and the 10 MB / 1 MB time ratios of the
-# scan benchmarks (linear scanning keeps them near 10). The scan may hold at most 4 bytes per input
-# byte (plain and JSON output, and on hostile text); more is flagged and fails.
+# Scanner figures, each the median of three runs: throughput of `tindrel scan` and `scan --json`
+# on realistic logs of 1, 10 and MEGABYTES megabytes next to `grep -c eyJ` and `wc -l` on the same
+# files (same run, so the ratios hold on a busy machine), peak memory, `inspect --each-line --json`
+# inputs a second over 100 000 distinct token lines, the CPU time of a process start, and the
+# 10 MB / 1 MB time ratios of the scan benchmarks (linear scanning keeps them near 10). The scan may
+# hold at most 4 bytes per input byte (plain and JSON output, and on hostile text); more is flagged
+# and fails.
 #   scripts/bench-scan.sh [MEGABYTES]   (default 100)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,12 +22,25 @@ status=0
 max_memory_ratio=4
 token_lines=100000
 
+# timed INPUT COMMAND…: runs the command three times on INPUT and sets wall, user and system to
+# those of the run of median wall time (on a shared machine one run may take half as long again as
+# the next) and peak to the largest peak resident memory of the three.
+timed() {
+  local input=$1 runs=""
+  shift
+  for _ in 1 2 3; do
+    /usr/bin/time -o "$timing" -f '%e %U %S %M' "$@" <"$input" >/dev/null 2>&1 || true
+    runs+="$(tail -n 1 "$timing")"$'\n'
+  done
+  read -r wall user system _ <<<"$(sort -n -k1,1 <<<"${runs%$'\n'}" | sed -n 2p)"
+  peak=$(awk '$4 > p { p = $4 } END { print p }' <<<"$runs")
+}
+
 # measure NAME COMMAND…: wall and CPU seconds, MB/s by each, peak resident memory.
 measure() {
   local name=$1
   shift
-  /usr/bin/time -o "$timing" -f '%e %U %S %M' "$@" >/dev/null 2>&1 || true
-  read -r wall user system peak <"$timing"
+  timed /dev/null "$@"
   awk -v n="$name" -v mb="$megabytes" -v w="$wall" -v u="$user" -v s="$system" -v p="$peak" 'BEGIN {
     cpu = u + s; if (w < 0.001) w = 0.001; if (cpu < 0.001) cpu = 0.001
     printf "%-18s %7.2f s wall %8.1f MiB/s   %7.2f s CPU %8.1f MiB/s   peak %6.0f MB (%.1fx input)\n",
@@ -60,8 +74,7 @@ done
 
 echo "== inspect --each-line --json, ${token_lines} distinct token lines"
 build/bin/tindrel-scan-log --tokens "$token_lines" >"$log"
-/usr/bin/time -o "$timing" -f '%e %U %S %M' build/bin/tindrel inspect --each-line --json <"$log" >/dev/null 2>&1 || true
-read -r wall user system peak <"$timing"
+timed "$log" build/bin/tindrel inspect --each-line --json
 awk -v n="$token_lines" -v w="$wall" -v c="$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')" 'BEGIN {
   if (w < 0.001) w = 0.001; if (c < 0.001) c = 0.001
   printf "%-18s %7.2f s wall %8.0f inputs/s   %7.2f s CPU %8.0f inputs/s\n", "each line json", w, n / w, c, n / c }'
