@@ -119,7 +119,9 @@ int runScan(const ScanOptions& options) {
         return failure;
     }
     Following following = followingOf(options, input);
+    // Without a key the findings go straight on: a log may hold millions.
     ScanRun scan = [&](const FindingSink& each) {
+        if (!options.key.key) return scanAsRead(input, each, following);
         return scanAsRead(
             input,
             [&](ScanFinding&& finding) {

@@ -17,11 +17,7 @@ std::string Style::wrap(std::string_view code, std::string_view text) const {
     return out;
 }
 
-void Style::appendWrapped(std::string& out, std::string_view code, std::string_view text) const {
-    if (!enabled_) {
-        out += text;
-        return;
-    }
+void Style::appendStyled(std::string& out, std::string_view code, std::string_view text) const {
     out.append("\x1b[").append(code).append("m").append(text).append("\x1b[0m");
 }
 

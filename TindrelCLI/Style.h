@@ -24,7 +24,14 @@ public:
 
 private:
     std::string wrap(std::string_view code, std::string_view text) const;
-    void appendWrapped(std::string& out, std::string_view code, std::string_view text) const;
+    // Plain text is appended here, as it is for every finding of a log piped to a file.
+    void appendWrapped(std::string& out, std::string_view code, std::string_view text) const {
+        if (enabled_)
+            appendStyled(out, code, text);
+        else
+            out += text;
+    }
+    void appendStyled(std::string& out, std::string_view code, std::string_view text) const;
     bool enabled_;
 };
 
