@@ -28,18 +28,17 @@ inline std::size_t next(const ScanText& text, std::size_t pos) {
     }
 }
 
-// The position of the bracket that balances the opening bracket at `open`, if the text has one;
-// `events.next(pos)` finds the text's events.
-// Written out in the walk, which calls it for every span: a span of a few bytes costs little more
-// than the call.
+// The balanced-bracket walk from the event at `pos` on, with `depth` brackets open, outside a
+// string, the event before at `previous`: the position of the bracket that brings the depth to
+// zero, if the text has one. `events.next(pos)` finds the text's events. Written out where it is
+// used, as the span walk calls it for every span: a span of a few bytes costs little more than the
+// call would.
 template <typename Events>
-[[gnu::always_inline]] inline std::optional<std::size_t> balancedEnd(const ScanText& text, Events& events,
-                                                                     std::size_t open) {
-    long depth = 0;
+[[gnu::always_inline]] inline std::optional<std::size_t>
+balancedFrom(const ScanText& text, Events& events, std::size_t pos, long depth, std::size_t previous) {
     bool inString = false;
     bool escaped = false;
-    std::size_t previous = open;
-    for (std::size_t pos = events.next(open); pos < text.size(); previous = pos, pos = events.next(pos + 1)) {
+    for (; pos < text.size(); previous = pos, pos = events.next(pos + 1)) {
         unsigned char byte = text.byte(pos);
         if (inString) {
             if (escaped) {
@@ -57,6 +56,19 @@ template <typename Events>
         }
     }
     return std::nullopt;
+}
+
+// The position of the bracket that balances the opening bracket at `open`, if the text has one.
+template <typename Events>
+std::optional<std::size_t> balancedEnd(const ScanText& text, Events& events, std::size_t open) {
+    return balancedFrom(text, events, events.next(open), 0, open);
+}
+
+// The same for an opening bracket that is an event of its own, as those the span walk finds are.
+template <typename Events>
+[[gnu::always_inline]] inline std::optional<std::size_t>
+balancedEndOfEvent(const ScanText& text, Events& events, std::size_t open) {
+    return balancedFrom(text, events, events.next(open + 1), 1, open);
 }
 
 // The events of an ASCII text, read a block at a time: a text dense with short spans asks for the

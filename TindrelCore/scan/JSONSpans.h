@@ -46,7 +46,7 @@ std::size_t walkBy(const ScanText& text, Events& events, std::size_t pos, std::s
             ++pos;
             continue;
         }
-        if (std::optional<std::size_t> end = BracketEvents::balancedEnd(text, events, pos)) {
+        if (std::optional<std::size_t> end = BracketEvents::balancedEndOfEvent(text, events, pos)) {
             each(TextSpan{pos, *end + 1});
             pos = *end + 1;
             continue;
