@@ -138,7 +138,7 @@ JSONStream& JSONStream::key(std::string_view name) {
     return *this;
 }
 
-JSONStream& JSONStream::key(PlainKey name) {
+JSONStream& JSONStream::key(const PlainKey& name) {
     beforeElement();
     const std::string_view text = name.name();
     const std::size_t separator = pretty_ ? 2 : 1;

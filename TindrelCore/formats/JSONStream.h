@@ -50,7 +50,7 @@ public:
     JSONStream& beginArray();
     JSONStream& endArray();
     JSONStream& key(std::string_view name);
-    JSONStream& key(PlainKey name);
+    JSONStream& key(const PlainKey& name);
 
     JSONStream& string(std::string_view value);
     // Where a string written before stands in the text, to write it again as `repeated` does.
