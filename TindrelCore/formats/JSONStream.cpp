@@ -43,13 +43,7 @@ constexpr std::array<bool, 256> plainBytes = [] {
 // printable ASCII other than '"' and '\\': bytes JSON escapes, and those of multi-byte sequences.
 std::uint32_t careMask(std::string_view text, std::size_t at) {
     using namespace ByteBlocks;
-    // Only the last, short block goes through a copy: a block pieced together from smaller stores
-    // and read back at once stalls the load for as long as the work on the block takes.
-    Block bytes{};
-    if (text.size() - at >= size)
-        bytes = load(text.data() + at);
-    else
-        std::memcpy(&bytes, text.data() + at, text.size() - at);
+    const Block bytes = loadPadded(text, at);
     // Read as signed, every byte from 0x80 is below 0x20 too.
     SignedBlock signedBytes;
     std::memcpy(&signedBytes, &bytes, sizeof bytes);

@@ -6,7 +6,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
 namespace tindrel::BracketEvents {
@@ -102,7 +101,8 @@ private:
         if (const std::uint32_t ahead = mask.bits >> (pos - block); ahead != 0)
             return pos + static_cast<std::size_t>(std::countr_zero(ahead));
         for (block += blockBytes; block + blockBytes <= text_.size(); block += blockBytes)
-            if (const std::uint32_t bits = matches<Bytes...>(ByteBlocks::load(text_.data() + block));
+            if (const std::uint32_t bits =
+                    ByteBlocks::bitsOfAny<Bytes...>(ByteBlocks::load(text_.data() + block));
                 bits != 0)
                 return found(mask, block, bits);
         if (block < text_.size())
@@ -116,19 +116,9 @@ private:
         return block + static_cast<std::size_t>(std::countr_zero(bits));
     }
 
-    template <unsigned char... Bytes> static std::uint32_t matches(const ByteBlocks::Block& bytes) {
-        using namespace ByteBlocks;
-        return bitsOf(((bytes == every(Bytes)) | ...));
-    }
-
     // Past the text's end the block reads as NUL bytes, which are never looked for.
     template <unsigned char... Bytes> std::uint32_t bitsAt(std::size_t block) const {
-        ByteBlocks::Block bytes{};
-        if (text_.size() - block >= blockBytes)
-            bytes = ByteBlocks::load(text_.data() + block);
-        else
-            std::memcpy(&bytes, text_.data() + block, text_.size() - block);
-        return matches<Bytes...>(bytes);
+        return ByteBlocks::bitsOfAny<Bytes...>(ByteBlocks::loadPadded(text_, block));
     }
 
     std::string_view text_;

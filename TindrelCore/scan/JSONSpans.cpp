@@ -41,7 +41,6 @@ std::vector<TextSpan> ofPart(const ScanText& whole, const SpanSet& wholeSpans, s
     std::vector<TextSpan> spans;
     spans.reserve(listed.size());
     auto keep = [&spans](const TextSpan& span) { spans.push_back(span); };
-    auto never = [](std::size_t) { return false; };
     // Both walks come to a bracket that no span of the whole text holds strictly inside.
     std::size_t next = 0; // the first listed span that ends after the bracket asked about
     auto bothComeTo = [&](std::size_t pos) {
@@ -55,7 +54,7 @@ std::vector<TextSpan> ofPart(const ScanText& whole, const SpanSet& wholeSpans, s
         const TextSpan span = placed(listed[next]);
         if (span.end > part.size()) {
             // The part's walk finds no end for this bracket, passes it and goes on inside.
-            walk(part, span.begin + 1, part.size(), keep, never);
+            walk(part, span.begin + 1, part.size(), keep, neverStops);
             break;
         }
         spans.push_back(span);

@@ -75,11 +75,14 @@ std::size_t walk(const ScanText& text, std::size_t pos, std::size_t stop, Each&&
     return walkBy(text, events, pos, stop, each, stopsAt);
 }
 
+// For a walk that goes on to its end.
+inline constexpr auto neverStops = [](std::size_t) { return false; };
+
 // The same spans as `find`, handed to `each` in text order instead of held; only those that begin
 // before `beginBefore`, the walk stopping there.
 template <typename Each>
 void forEach(const ScanText& text, Each&& each, std::size_t beginBefore = std::string_view::npos) {
-    walk(text, 0, std::min(text.size(), beginBefore), each, [](std::size_t) { return false; });
+    walk(text, 0, std::min(text.size(), beginBefore), each, neverStops);
 }
 
 // The spans `find` gives for the part [begin, end) of an ASCII text, cut anywhere, from `spans`,

@@ -37,24 +37,6 @@ std::size_t nextSeparatorOrEquals(std::string_view text, std::size_t pos, std::s
     return pos;
 }
 
-// Whether the last byte before `pos`, and at or after `floor`, that is ASCII white space or "=" is
-// an "=". A line without white space is looked through to its beginning, sixteen bytes at a time.
-bool equalsLastBefore(std::string_view text, std::size_t pos, std::size_t floor) {
-    using namespace ByteBlocks;
-    for (; pos - floor >= size; pos -= size) {
-        const Block bytes = load(text.data() + pos - size);
-        const std::uint32_t found =
-            bitsOf((bytes == every(' ')) | inRange(bytes, '\t', '\r') | (bytes == every('=')));
-        if (found != 0) return text[pos - size + static_cast<std::size_t>(std::bit_width(found)) - 1] == '=';
-    }
-    for (; pos > floor; --pos) {
-        const unsigned char byte = static_cast<unsigned char>(text[pos - 1]);
-        if (byte == '=') return true;
-        if (isASCIIWhitespace(byte)) return false;
-    }
-    return false;
-}
-
 } // namespace
 
 StreamCuts::StreamCuts(const ScanText& text, const std::vector<TextSpan>& pemBlocks, bool textEnds,
@@ -152,8 +134,23 @@ std::optional<std::size_t> StreamCuts::firstCut(std::size_t from, bool sawEquals
     return std::nullopt;
 }
 
+// The last byte before `pos`, and at or after `floor`, that is ASCII white space or "=" tells. A line
+// without white space is looked through to its beginning, sixteen bytes at a time.
 bool StreamCuts::sawEqualsBefore(std::size_t pos, std::size_t floor) const {
-    return equalsLastBefore(text_.text(), pos, floor);
+    using namespace ByteBlocks;
+    const std::string_view text = text_.text();
+    for (; pos - floor >= size; pos -= size) {
+        const Block bytes = load(text.data() + pos - size);
+        const std::uint32_t found =
+            bitsOf((bytes == every(' ')) | inRange(bytes, '\t', '\r') | (bytes == every('=')));
+        if (found != 0) return text[pos - size + static_cast<std::size_t>(std::bit_width(found)) - 1] == '=';
+    }
+    for (; pos > floor; --pos) {
+        const unsigned char byte = text_.byte(pos - 1);
+        if (byte == '=') return true;
+        if (isASCIIWhitespace(byte)) return false;
+    }
+    return false;
 }
 
 // Nothing joins a line feed to what follows it, so the text may end right after one; other

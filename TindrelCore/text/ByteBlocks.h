@@ -64,6 +64,21 @@ template <typename Mask> std::uint32_t bitsOf(const Mask& mask) {
 #endif
 }
 
+// The block of `text` at `at`, its bytes past the text's end NUL. Only the last, short block goes
+// through a copy: a block pieced together from smaller stores and read back at once stalls the load
+// for as long as the work on the block takes.
+inline Block loadPadded(std::string_view text, std::size_t at) {
+    if (text.size() - at >= size) return load(text.data() + at);
+    Block bytes{};
+    std::memcpy(&bytes, text.data() + at, text.size() - at);
+    return bytes;
+}
+
+// One bit a byte of `bytes`, set where the byte is one of `Bytes`.
+template <unsigned char... Bytes> std::uint32_t bitsOfAny(const Block& bytes) {
+    return bitsOf(((bytes == every(Bytes)) | ...));
+}
+
 // How many bytes of `text` are `byte`: line counts over whole logs. Each comparison's mask (-1 in
 // a byte that matched) is subtracted into sixteen byte counters, which are summed before any can
 // pass 255.

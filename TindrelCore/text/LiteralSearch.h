@@ -41,8 +41,7 @@ inline std::size_t findLiteral(std::string_view text, std::string_view literal, 
 template <unsigned char... Bytes> std::size_t findAnyByte(std::string_view text, std::size_t pos) {
     using namespace ByteBlocks;
     for (; pos + size <= text.size(); pos += size) {
-        Block block = load(text.data() + pos);
-        if (std::uint32_t found = bitsOf(((block == every(Bytes)) | ...)); found != 0)
+        if (std::uint32_t found = bitsOfAny<Bytes...>(load(text.data() + pos)); found != 0)
             return pos + static_cast<std::size_t>(std::countr_zero(found));
     }
     while (pos < text.size() && ((static_cast<unsigned char>(text[pos]) != Bytes) && ...))
