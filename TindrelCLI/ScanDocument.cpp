@@ -93,6 +93,9 @@ public:
         return spooled_;
     }
 
+    // Fetches what adding the finding will look up, a few findings before it is added.
+    void prepare(const ScanFinding& finding) const { known_.prefetch(finding.matchedText); }
+
     // False when the finding cannot be written; the document is then "{}".
     bool add(const ScanFinding& finding) {
         // Findings of one text share their chain and come in runs: the chain says the text is the
@@ -242,7 +245,8 @@ std::optional<std::size_t> writeScanDocument(const ScanRun& scan) {
     // The findings are spooled, their chains written out, on a thread of their own, while the
     // scanner settles the next ones.
     BackgroundConsumer<ScanFinding> spooling(
-        [&](ScanFinding&& finding) { writable = writable && spool.add(finding); }, 1024, 4, spoolBatchBytes);
+        [&](ScanFinding&& finding) { writable = writable && spool.add(finding); },
+        [&](const ScanFinding& finding) { spool.prepare(finding); }, 1024, 4, spoolBatchBytes);
     bool read = scan([&](ScanFinding&& finding) {
         const std::size_t weight = heldBytes(finding);
         spooling.push(std::move(finding), weight);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -25,7 +26,14 @@ template <typename Item> class BackgroundConsumer {
 public:
     explicit BackgroundConsumer(std::function<void(Item&&)> consume, std::size_t batchSize = 1024,
                                 std::size_t maxBatches = 4, std::size_t batchWeight = SIZE_MAX)
+        : BackgroundConsumer(std::move(consume), {}, batchSize, maxBatches, batchWeight) {}
+
+    // `ahead` sees each item a few items before it is consumed, on the consumer's thread, to fetch
+    // into the cache what consuming it will read.
+    BackgroundConsumer(std::function<void(Item&&)> consume, std::function<void(const Item&)> ahead,
+                       std::size_t batchSize, std::size_t maxBatches, std::size_t batchWeight)
         : consume_(std::move(consume))
+        , ahead_(std::move(ahead))
         , batchSize_(batchSize)
         , batchWeight_(batchWeight)
         , maxBatches_(maxBatches)
@@ -96,8 +104,7 @@ private:
             }
             std::exception_ptr failure;
             try {
-                for (Item& item : batch)
-                    consume_(std::move(item));
+                consumeAll(batch);
             } catch (...) {
                 failure = std::current_exception();
             }
@@ -109,7 +116,21 @@ private:
         }
     }
 
+    // Items seen this many ahead are in the cache when their turn comes, and not yet pushed out.
+    static constexpr std::size_t lookAhead = 8;
+
+    void consumeAll(std::vector<Item>& batch) {
+        if (ahead_)
+            for (std::size_t i = 0; i < std::min(lookAhead, batch.size()); ++i)
+                ahead_(batch[i]);
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            if (ahead_ && i + lookAhead < batch.size()) ahead_(batch[i + lookAhead]);
+            consume_(std::move(batch[i]));
+        }
+    }
+
     std::function<void(Item&&)> consume_;
+    std::function<void(const Item&)> ahead_;
     std::size_t batchSize_;
     std::size_t batchWeight_;
     std::size_t maxBatches_;

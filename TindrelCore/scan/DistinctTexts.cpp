@@ -37,6 +37,10 @@ std::optional<std::size_t> DistinctTexts::find(std::string_view text) const {
     return taken - 1;
 }
 
+void DistinctTexts::prefetch(std::string_view text) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[textHash(text) & (slots_.size() - 1)]);
+}
+
 void DistinctTexts::grow() {
     slots_.assign(slots_.empty() ? 1024 : 2 * slots_.size(), 0);
     for (std::size_t number = 0; number < texts_.size(); ++number)

@@ -19,6 +19,9 @@ public:
     // The number of `text`, if it was inserted.
     std::optional<std::size_t> find(std::string_view text) const;
     std::size_t size() const { return texts_.size(); }
+    // Starts fetching where `text` would be looked up: a table too large for the cache then costs
+    // one wait for memory less, when the text comes to be looked up a little later.
+    void prefetch(std::string_view text) const;
 
 private:
     // The slot that holds `text`, or the empty one where it would go.

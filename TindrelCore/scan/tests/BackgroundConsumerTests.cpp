@@ -84,3 +84,33 @@ TEST(BackgroundConsumer, ItemsAreDestroyedByTheirMaker) {
             ASSERT_TRUE(byMaker) << "batch " << batch << ", item " << index;
     }
 }
+
+// Each item is looked at ahead once, on the consumer's thread, before it is consumed and at most a
+// few items before: batches shorter and longer than the look-ahead alike.
+TEST(BackgroundConsumer, LooksAtEachItemAheadOnceShortlyBeforeConsumingIt) {
+    for (std::size_t batch : {1, 5, 64}) {
+        std::vector<std::size_t> seenAt(500, SIZE_MAX); // how many items were consumed when each was seen
+        std::size_t consumed = 0;
+        bool once = true, elsewhere = true;
+        const std::thread::id maker = std::this_thread::get_id();
+        BackgroundConsumer<std::size_t> consumer(
+            [&](std::size_t&& item) {
+                ASSERT_LE(seenAt[item], consumed) << "batch " << batch << ", item " << item;
+                ++consumed;
+            },
+            [&](const std::size_t& item) {
+                once = once && seenAt[item] == SIZE_MAX;
+                elsewhere = elsewhere && std::this_thread::get_id() != maker;
+                seenAt[item] = consumed;
+            },
+            batch, 2, SIZE_MAX);
+        for (std::size_t i = 0; i < seenAt.size(); ++i)
+            consumer.push(std::size_t(i));
+        consumer.finish();
+        ASSERT_EQ(consumed, seenAt.size()) << batch;
+        EXPECT_TRUE(once) << batch;
+        EXPECT_TRUE(elsewhere) << batch;
+        for (std::size_t i = 0; i < seenAt.size(); ++i)
+            ASSERT_LE(i - seenAt[i], 8u) << "batch " << batch << ": item " << i << " seen too early";
+    }
+}
