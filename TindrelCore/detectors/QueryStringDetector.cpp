@@ -94,6 +94,7 @@ std::string sortedLines(const std::vector<Pair>& pairs, const std::vector<const 
 // takes the place of the count.
 Details pairDetails(const std::vector<const Pair*>& sorted) {
     Details details;
+    details.reserve(sorted.size() + 1);
     for (std::size_t i = 0; i < sorted.size(); ++i)
         if (i + 1 == sorted.size() || sorted[i + 1]->key != sorted[i]->key)
             details.emplace(std::string(sorted[i]->key), sorted[i]->value);

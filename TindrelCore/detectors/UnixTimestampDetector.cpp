@@ -54,6 +54,7 @@ std::optional<DecodeResult> UnixTimestampDetector::decode(std::string_view text)
     summary.reserve(before.size() + unit.size() + between.size() + iso.size());
     summary.append(before).append(unit).append(between).append(iso);
     Details details;
+    details.reserve(2);
     details.emplace("iso", iso);
     details.emplace("unit", unit);
     return DecodeResult{DetectionKind::unixTimestamp, std::move(iso),     confidence,
