@@ -93,8 +93,13 @@ public:
         return spooled_;
     }
 
-    // Fetches what adding the finding will look up, a few findings before it is added.
-    void prepare(const ScanFinding& finding) const { known_.prefetch(finding.matchedText); }
+    // Fetches what adding the finding will look up, a few findings before it is added: nothing for
+    // one that shares the chain of the finding before it, as most in a run do. The address is only
+    // compared: one reused by a later chain costs no more than a fetch not made.
+    void prepare(const ScanFinding& finding) {
+        if (finding.chain.get() != lastPrepared_) known_.prefetch(finding.matchedText);
+        lastPrepared_ = finding.chain.get();
+    }
 
     // False when the finding cannot be written; the document is then "{}".
     bool add(const ScanFinding& finding) {
@@ -232,6 +237,7 @@ private:
     std::size_t lastLine_ = 0;
     std::shared_ptr<const DecodeChain> lastChain_; // the last finding's, written at lastAt_
     std::optional<std::uint64_t> lastAt_;
+    const DecodeChain* lastPrepared_ = nullptr; // the chain of the finding prepared last
     bool spooled_ = true;
 };
 
