@@ -93,11 +93,17 @@ std::string sortedLines(const std::vector<Pair>& pairs, const std::vector<const 
 // Of equal keys the last value stays. The keys go in in order, each at the end; a key "pairs"
 // takes the place of the count.
 Details pairDetails(const std::vector<const Pair*>& sorted) {
-    Details details;
-    details.reserve(sorted.size() + 1);
+    auto lastOfItsKey = [&](std::size_t i) {
+        return i + 1 == sorted.size() || sorted[i + 1]->key != sorted[i]->key;
+    };
+    std::size_t keys = 0;
     for (std::size_t i = 0; i < sorted.size(); ++i)
-        if (i + 1 == sorted.size() || sorted[i + 1]->key != sorted[i]->key)
-            details.emplace(std::string(sorted[i]->key), sorted[i]->value);
+        keys += lastOfItsKey(i);
+    // Room for the distinct keys only: a query of one key repeated a million times holds one fact.
+    Details details;
+    details.reserve(keys + 1);
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        if (lastOfItsKey(i)) details.emplace(std::string(sorted[i]->key), sorted[i]->value);
     details.emplace("pairs", std::to_string(sorted.size()));
     return details;
 }
