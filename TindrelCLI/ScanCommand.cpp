@@ -87,16 +87,22 @@ private:
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held;
 // `flushEach` sends each on at once, for a reader watching a log as it is written. Answers their
 // count, or nothing when the input could not be read to its end.
-std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose, bool flushEach) {
+// A followed input's findings are shown each time the scan catches up with it: as promptly as
+// after each finding, without a write for each of millions.
+std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose) {
     FindingReports reports(verbose, Style::forStandardOutput());
     std::size_t count = 0;
     OutputBatch out;
-    bool read = scan([&](ScanFinding&& finding) {
-        reports.append(out.text(), finding);
-        ++count;
-        out.send(flushEach);
-        if (flushEach) flushOut();
-    });
+    bool read = scan(
+        [&](ScanFinding&& finding) {
+            reports.append(out.text(), finding);
+            ++count;
+            out.send();
+        },
+        [&] {
+            out.send(true);
+            flushOut();
+        });
     out.send(true);
     if (!read) return std::nullopt;
     if (count == 0) writeOut("No artifacts found\n");
@@ -120,19 +126,18 @@ int runScan(const ScanOptions& options) {
     }
     Following following = followingOf(options, input);
     // Without a key the findings go straight on: a log may hold millions.
-    ScanRun scan = [&](const FindingSink& each) {
-        if (!options.key.key) return scanAsRead(input, each, following);
+    ScanRun scan = [&](const FindingSink& each, const std::function<void()>& caughtUp) {
+        if (!options.key.key) return scanAsRead(input, each, following, caughtUp);
         return scanAsRead(
             input,
             [&](ScanFinding&& finding) {
                 checkSignatures(finding, options.key);
                 each(std::move(finding));
             },
-            following);
+            following, caughtUp);
     };
-    std::optional<std::size_t> count = options.json
-                                           ? writeScanDocument(scan)
-                                           : writeReport(scan, options.verbose, following != Following::no);
+    std::optional<std::size_t> count =
+        options.json ? writeScanDocument(scan) : writeReport(scan, options.verbose);
     if (!count) {
         writeError(!input.error().empty()
                        ? input.error()

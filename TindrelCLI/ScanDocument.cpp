@@ -253,11 +253,13 @@ std::optional<std::size_t> writeScanDocument(const ScanRun& scan) {
     BackgroundConsumer<ScanFinding> spooling(
         [&](ScanFinding&& finding) { writable = writable && spool.add(finding); },
         [&](const ScanFinding& finding) { spool.prepare(finding); }, 1024, 4, spoolBatchBytes);
-    bool read = scan([&](ScanFinding&& finding) {
-        const std::size_t weight = heldBytes(finding);
-        spooling.push(std::move(finding), weight);
-        ++count;
-    });
+    bool read = scan(
+        [&](ScanFinding&& finding) {
+            const std::size_t weight = heldBytes(finding);
+            spooling.push(std::move(finding), weight);
+            ++count;
+        },
+        {});
     if (!read) return std::nullopt;
     spooling.finish();
     if (!spool.spooled()) return std::nullopt;

@@ -4,15 +4,25 @@
 
 namespace tindrel::cli {
 
-bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following) {
+bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following,
+                const std::function<void()>& caughtUp) {
     ScanStream stream = Tindrel::scanStream(each);
     stream.whenPassed([&input](const char* upTo) { input.release(upTo); });
-    auto feed = [&stream](std::string_view chunk) { stream.feed(chunk); };
+    auto tell = [&caughtUp] {
+        if (caughtUp) caughtUp();
+    };
+    auto feed = [&](std::string_view chunk) {
+        stream.feed(chunk);
+        tell();
+    };
+    auto settle = [&](bool overdue) {
+        stream.settle(overdue);
+        tell();
+    };
     bool read =
         following == Following::no
             ? input.readAll([&stream](std::string_view chunk, bool last) { stream.feed(chunk, last); })
-            : input.follow(
-                  feed, [&stream](bool overdue) { stream.settle(overdue); }, following == Following::growth);
+            : input.follow(feed, settle, following == Following::growth);
     if (!read) return false;
     stream.finish();
     return true;

@@ -8,8 +8,9 @@
 namespace tindrel::cli {
 
 // A scan of some input that hands its findings to the sink it is given, in text order, and answers
-// false when the input could not be read to its end.
-using ScanRun = std::function<bool(const FindingSink&)>;
+// false when the input could not be read to its end. The second function, when there is one, is
+// called whenever the findings that the input read so far settles have all been handed out.
+using ScanRun = std::function<bool(const FindingSink&, const std::function<void()>&)>;
 
 // How the input is read, and when its findings are handed out.
 enum class Following {
@@ -19,8 +20,11 @@ enum class Following {
 };
 
 // Scans the input as it is read, in bounded memory, however long it lasts: the findings of each
-// part reach `each` while the rest is still being read. False when reading failed (the reader's
-// error tells why).
-bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following);
+// part reach `each` while the rest is still being read. When the input is followed, `caughtUp` is
+// called after each chunk read and each pause, once every finding they settled has reached `each`:
+// a writer shows its findings there, not after each of them. False when reading failed (the
+// reader's error tells why).
+bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following,
+                const std::function<void()>& caughtUp = {});
 
 } // namespace tindrel::cli

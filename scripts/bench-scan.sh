@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Scanner figures, each the median of three runs: throughput of `tindrel scan` and `scan --json`
-# on realistic logs of 1, 10 and MEGABYTES megabytes next to `grep -c eyJ` and `wc -l` on the same
+# Scanner figures, each the median of three runs: throughput of `tindrel scan` (of the file, and of
+# the file piped in, as a followed input) and `scan --json` on realistic logs of 1, 10 and MEGABYTES
+# megabytes next to `grep -c eyJ` and `wc -l` on the same
 # files (same run, so the ratios hold on a busy machine), peak memory, `inspect --each-line --json`
 # inputs a second over 100 000 distinct token lines, the CPU time of a process start, and the
 # 10 MB / 1 MB time ratios of the scan benchmarks (linear scanning keeps them near 10). The scan may
@@ -65,6 +66,7 @@ for size in 1 10 "$largest"; do
   echo "== ${size} MB realistic log"
   measure "tindrel scan" build/bin/tindrel scan "$log"
   [[ $size != "$largest" ]] || limit_memory "tindrel scan"
+  measure "tindrel scan pipe" sh -c 'cat "$1" | build/bin/tindrel scan' sh "$log"
   measure "tindrel scan json" build/bin/tindrel scan --json "$log"
   [[ $size != "$largest" ]] || limit_memory "tindrel scan json"
   measure "tindrel scan 1c" taskset -c 0 build/bin/tindrel scan "$log"
