@@ -84,11 +84,10 @@ private:
     std::string lastReport_;
 };
 
-// Findings are printed as the scanner settles them, so a huge log's findings are never all held;
-// `flushEach` sends each on at once, for a reader watching a log as it is written. Answers their
-// count, or nothing when the input could not be read to its end.
-// A followed input's findings are shown each time the scan catches up with it: as promptly as
-// after each finding, without a write for each of millions.
+// Findings are printed as the scanner settles them, so a huge log's findings are never all held.
+// A followed input's are sent on each time the scan catches up with what was read, for a reader
+// watching a log as it is written: as promptly as after each finding, without a write for each of
+// millions. Answers their count, or nothing when the input could not be read to its end.
 std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose) {
     FindingReports reports(verbose, Style::forStandardOutput());
     std::size_t count = 0;
