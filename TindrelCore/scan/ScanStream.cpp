@@ -83,9 +83,12 @@ std::size_t ScanStream::scanInPlace(std::string_view bytes, bool last) {
         std::string_view rest = bytes.substr(begin);
         std::optional<std::size_t> size = windowIn(rest);
         Ending ending = Ending::unseen;
-        if (!size && last && !rest.empty() && rest.size() < window()) {
+        // Bytes that end the text are its final window, but for exactly a window's worth: held, they
+        // would be cut as a window with text to come and the rest as the final one. So they are here,
+        // where the final window is cut while the first is scanned, not after it.
+        if (!size && last && !rest.empty() && rest.size() <= window()) {
             size = rest.size();
-            ending = Ending::final;
+            ending = rest.size() < window() ? Ending::final : Ending::unseen;
         }
         if (!size) return std::nullopt;
         std::size_t end = begin + *size;

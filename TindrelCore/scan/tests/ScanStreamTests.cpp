@@ -175,6 +175,31 @@ TEST(ScanStream, ScansATextFedInOneCallWhereItStands) {
     }
 }
 
+// A text that ends with the one call feeding it is scanned where it stands whatever its size, a
+// window's worth exactly (the size a benchmark file has) as well as a byte less or more.
+TEST(ScanStream, ScansATextEndingInOneCallWhereItStandsAtAnySize) {
+    const Scanner scanner{ChainEngine{defaultDetectors(), 0.5, 12}};
+    const ScanStream::Limits limit{300, 4096};
+    const std::size_t window = 2 * limit.reachBytes;
+    std::mt19937 random(11);
+    std::string source = randomText(random, 3000, true);
+    // ASCII, so that a text cut at any size is whole characters.
+    std::replace_if(
+        source.begin(), source.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }, 'x');
+    for (std::size_t size : {window - 1, window, window + 1, 2 * window}) {
+        ASSERT_GE(source.size(), size);
+        const std::string text = source.substr(0, size);
+        ASSERT_LT(longestSpanningMatch(text), limit.reachBytes) << "a match too long to be sure of";
+        std::vector<ScanFinding> findings;
+        ScanStream stream(
+            scanner, [&](ScanFinding&& f) { findings.push_back(std::move(f)); }, limit);
+        stream.feed(text, true);
+        EXPECT_EQ(stream.heldBytes(), 0u) << size << " bytes were copied, not scanned where they stand";
+        stream.finish();
+        EXPECT_EQ(findings, scanner.scan(text)) << size;
+    }
+}
+
 // Lines fed with a pause after each row of tests/data/scan/pauses.tsv: the findings of the
 // complete lines come out before anything more is fed, but for the lines that a match still open may
 // reach back into, which come out once it closes, fails, falls a reach behind or the pause is overdue.
