@@ -6,6 +6,7 @@
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/Redact.h"
 #include "TindrelCLI/ScanDocument.h"
+#include "TindrelCLI/ScanHeap.h"
 #include "TindrelCLI/StreamScan.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCLI/TreeScan.h"
@@ -175,6 +176,7 @@ void addScanCommand(CLI::App& app, int& status) {
                     "Exit status: 0 something found (with --redact: masked), 1 nothing found, 2 usage or I/O "
                     "error (with several files: none could be read).");
     command->callback([options, tree, redact, &status] {
+        keepScanListsInTheHeap();
         if (!loadKey(options->key)) {
             status = failure;
             return;
