@@ -53,7 +53,7 @@ constexpr std::size_t spoolBatchBytes = std::size_t{2} << 20;
 
 // What a finding holds, near enough to batch by.
 std::size_t heldBytes(const ScanFinding& finding) {
-    std::size_t bytes = finding.matchedText.size() + finding.chain->input.size();
+    std::size_t bytes = finding.chain->input.size();
     for (const DecodeResult& step : finding.chain->steps)
         bytes += step.output.size() + step.summary.size();
     return bytes;
@@ -97,7 +97,7 @@ public:
     // one that shares the chain of the finding before it, as most in a run do. The address is only
     // compared: one reused by a later chain costs no more than a fetch not made.
     void prepare(const ScanFinding& finding) {
-        if (finding.chain.get() != lastPrepared_) known_.prefetch(finding.matchedText);
+        if (finding.chain.get() != lastPrepared_) known_.prefetch(finding.matchedText());
         lastPrepared_ = finding.chain.get();
     }
 
@@ -171,9 +171,9 @@ private:
 
     // Where the finding's entry frame stands, written there first unless its text came before.
     std::optional<std::uint64_t> partsOf(const ScanFinding& finding) {
-        if (std::optional<std::size_t> known = known_.find(finding.matchedText)) return knownAt_[*known];
+        if (std::optional<std::size_t> known = known_.find(finding.matchedText())) return knownAt_[*known];
         std::optional<TindrelJSON::ChainParts> parts = TindrelJSON::chainParts(*finding.chain);
-        std::optional<std::string> text = TindrelJSON::matchedTextMember(finding.matchedText);
+        std::optional<std::string> text = TindrelJSON::matchedTextMember(finding.matchedText());
         if (!parts || !text) return std::nullopt;
         // The text before the line, which holds the chain, is framed in place, after room for its size.
         const std::uint64_t at = partsBytes_;
@@ -187,10 +187,10 @@ private:
         partsWaiting_.append(reinterpret_cast<const char*>(&afterSize), sizeof afterSize).append(afterLine_);
         partsBytes_ += 2 * sizeof(std::uint64_t) + beforeSize + afterSize;
         if (partsWaiting_.size() >= partsWriteBytes) writeWaitingParts();
-        const std::size_t remembered = finding.matchedText.size() + bytesBesideEachText;
+        const std::size_t remembered = finding.matchedText().size() + bytesBesideEachText;
         if (knownBytes_ + remembered <= sharedTextBytes) {
             knownBytes_ += remembered;
-            known_.insert(knownTexts_.copy(finding.matchedText));
+            known_.insert(knownTexts_.copy(finding.matchedText()));
             knownAt_.push_back(at);
         }
         return at;

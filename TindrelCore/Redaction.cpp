@@ -93,14 +93,14 @@ Edits findingEdits(const ScanFinding& finding, Mode mode) {
     std::optional<std::size_t> secret = firstSecretStep(*finding.chain);
     Edits edits;
     if (mode == Mode::all)
-        edits = wholeTextEdits(finding.matchedText,
+        edits = wholeTextEdits(finding.matchedText(),
                                secret ? secretMarker(steps[*secret], mode) : kindMarker(steps.front().kind));
     else if (!secret)
         return {};
     else if (*secret == 0)
-        edits = secretEdits(finding.matchedText, steps.front(), mode);
+        edits = secretEdits(finding.matchedText(), steps.front(), mode);
     else
-        edits = wholeTextEdits(finding.matchedText, secretMarker(steps[*secret], mode));
+        edits = wholeTextEdits(finding.matchedText(), secretMarker(steps[*secret], mode));
     for (Edit& edit : edits) {
         edit.begin += finding.offset;
         edit.end += finding.offset;

@@ -245,7 +245,7 @@ std::optional<std::string> entryAround(const ChainParts& parts, std::size_t line
 std::optional<std::string> findingEntry(const ScanFinding& finding, Members members,
                                         const FindingPlace* place) {
     std::optional<ChainParts> parts = chainParts(*finding.chain, members);
-    std::optional<std::string> text = matchedTextMember(finding.matchedText);
+    std::optional<std::string> text = matchedTextMember(finding.matchedText());
     if (!parts || !text) return std::nullopt;
     return entryAround(*parts, finding.line, *text, place);
 }

@@ -68,9 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<tindrel::ScanFinding> findings = tindrel::Tindrel::scan(text);
     std::size_t line = 1;
     for (const tindrel::ScanFinding& finding : findings) {
-        bool sound = finding.line >= line && !finding.matchedText.empty() && finding.chain->isRecognized() &&
-                     finding.chain->input == finding.matchedText &&
-                     text.find(finding.matchedText) != std::string::npos;
+        // The span stands in the text where the finding says it does.
+        const std::string& matched = finding.matchedText();
+        bool sound = finding.line >= line && !matched.empty() && finding.chain->isRecognized() &&
+                     finding.offset <= text.size() &&
+                     text.compare(finding.offset, matched.size(), matched) == 0;
         if (!sound) __builtin_trap();
         line = finding.line;
     }

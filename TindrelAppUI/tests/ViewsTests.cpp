@@ -845,7 +845,7 @@ TEST(FindingRows, StartWithTheLineAndTheSummaryAndPreviewOneShortLine) {
         {longJson, 1, "line 1 \u00B7 JSON"}};
     for (const auto& [text, line, head] : rows) {
         const QString row = FindingRows::rowText(
-            ScanFinding{text, line, std::make_shared<const DecodeChain>(Tindrel::inspect(text))});
+            ScanFinding{line, std::make_shared<const DecodeChain>(Tindrel::inspect(text))});
         EXPECT_EQ(std::tuple(row.section('\n', 0, 0), row.count('\n'), row.endsWith("\u2026")),
                   std::tuple(head, 1, text == longJson))
             << "the preview never spills onto more lines";

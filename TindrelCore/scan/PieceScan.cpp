@@ -120,11 +120,9 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
     std::vector<Accepted> accepted = acceptAll(text, piece, part, spanning, inspector);
 
     LineCounter lines(piece.text(), part.place.line);
-    for (const Accepted& found : accepted) {
-        std::string matched(piece.text().substr(found.span.begin, found.span.end - found.span.begin));
-        each({std::move(matched), lines.lineAt(found.span.begin), inspector.chain(found.chain),
+    for (const Accepted& found : accepted)
+        each({lines.lineAt(found.span.begin), inspector.chain(found.chain),
               part.place.offset + found.span.begin});
-    }
 }
 
 } // namespace

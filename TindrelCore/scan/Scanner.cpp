@@ -15,7 +15,7 @@ std::optional<DetectionKind> ScanFinding::kind() const {
 
 bool ScanFinding::operator==(const ScanFinding& other) const {
     auto sameChain = [&] { return chain && other.chain ? *chain == *other.chain : chain == other.chain; };
-    return matchedText == other.matchedText && line == other.line && offset == other.offset && sameChain();
+    return line == other.line && offset == other.offset && sameChain();
 }
 
 std::vector<ScanFinding> Scanner::scan(std::string_view text) const {

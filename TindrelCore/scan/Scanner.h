@@ -15,12 +15,15 @@ namespace tindrel {
 
 // One artifact found inside a scanned text.
 struct ScanFinding {
-    std::string matchedText; // the exact span that was decoded, untrimmed
-    std::size_t line;        // 1-based line on which the span begins
-    // The engine's chain for matchedText; never null, never empty. Findings of one text may share
-    // it: a log that repeats a token a million times holds its chain once.
+    std::size_t line; // 1-based line on which the span begins
+    // The engine's chain for the span, whose input is the span; never null, never empty. Findings of
+    // one text may share it: a log that repeats a token a million times holds its chain once.
     std::shared_ptr<const DecodeChain> chain;
     std::size_t offset = 0; // byte position of the span in the scanned text (not exported)
+
+    // The exact span that was decoded, untrimmed: the chain's input, not a copy of its own, as a
+    // log that gives each line a token of its own would make one for every finding.
+    const std::string& matchedText() const { return chain->input; }
 
     // The kind of the chain's first step.
     std::optional<DetectionKind> kind() const;

@@ -37,7 +37,7 @@ TEST(TindrelJSON, NonFiniteConfidenceGivesNoDocument) {
     DecodeChain chain{"x",
                       {{DetectionKind::hex, "y", std::numeric_limits<double>::infinity(), "s", {}, false}}};
     EXPECT_EQ(TindrelJSON::string(chain), "{}");
-    ScanFinding finding{"x", 1, std::make_shared<const DecodeChain>(chain)};
+    ScanFinding finding{1, std::make_shared<const DecodeChain>(chain)};
     EXPECT_FALSE(TindrelJSON::findingEntry(finding));
     EXPECT_EQ(TindrelJSON::string(std::vector<ScanFinding>{finding}), "{}");
     chain.steps[0].confidence = std::numeric_limits<double>::quiet_NaN();

@@ -85,8 +85,7 @@ inline std::vector<ScanFinding> select(std::string_view text, const std::vector<
         std::size_t line = 1;
         for (std::size_t i = 0; i < span.begin; ++i)
             if (text[i] == '\n') ++line;
-        findings.push_back({std::string(text.substr(span.begin, span.end - span.begin)), line,
-                            std::make_shared<const DecodeChain>(std::move(chain)), span.begin});
+        findings.push_back({line, std::make_shared<const DecodeChain>(std::move(chain)), span.begin});
     }
     return findings;
 }

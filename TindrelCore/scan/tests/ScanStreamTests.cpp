@@ -219,7 +219,7 @@ TEST(ScanStream, SettlesCompleteLinesWhenTheInputPauses) {
         text += row[1];
         std::vector<std::string> settled;
         for (std::size_t i = before; i < findings.size(); ++i)
-            settled.push_back(findings[i].matchedText);
+            settled.push_back(findings[i].matchedText());
         EXPECT_EQ(settled, std::vector(row.cells.begin() + 2, row.cells.end())) << row.where;
     }
     std::size_t beforeEnd = findings.size();
@@ -255,7 +255,7 @@ TEST(ScanStream, KeepsItsBoundOnEndlessInput) {
             scanner,
             [&](ScanFinding&& f) {
                 ++found;
-                longest = std::max(longest, f.matchedText.size());
+                longest = std::max(longest, f.matchedText().size());
                 EXPECT_EQ(f.line, 1u);
             },
             limits);
@@ -306,7 +306,7 @@ TEST(ScanStream, CutsAStretchThatWouldCarryAPiecePastItsOverrun) {
     for (const Case& c : cases) {
         std::vector<std::size_t> lengths;
         ScanStream stream(
-            scanner, [&](ScanFinding&& f) { lengths.push_back(f.matchedText.size()); }, limits);
+            scanner, [&](ScanFinding&& f) { lengths.push_back(f.matchedText().size()); }, limits);
         stream.feed(c.text);
         stream.finish();
         EXPECT_EQ(lengths, c.lengths) << c.name;

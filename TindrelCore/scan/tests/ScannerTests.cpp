@@ -18,7 +18,7 @@ std::vector<std::string> summarize(const std::vector<ScanFinding>& findings) {
     std::vector<std::string> out;
     out.reserve(findings.size());
     for (const ScanFinding& finding : findings)
-        out.push_back(finding.matchedText + " @" + std::to_string(finding.line) + " " +
+        out.push_back(finding.matchedText() + " @" + std::to_string(finding.line) + " " +
                       finding.chain->shapeText());
     return out;
 }
