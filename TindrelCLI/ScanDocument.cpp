@@ -2,6 +2,7 @@
 
 #include "TindrelCLI/MappedFile.h"
 #include "TindrelCLI/Output.h"
+#include "TindrelCLI/SpoolFile.h"
 #include "TindrelCore/TindrelJSON.h"
 #include "TindrelCore/scan/BackgroundConsumer.h"
 #include "TindrelCore/scan/DistinctTexts.h"
@@ -18,27 +19,6 @@
 
 namespace tindrel::cli {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// An unnamed temporary file read and written a megabyte at a time, straight through: a large log's
-// records run to megabytes, which the default buffer would move a few kilobytes a call.
-class SpoolFile {
-public:
-    SpoolFile() {
-        if (file_) std::setvbuf(file_.get(), buffer_.get(), _IOFBF, bufferBytes);
-    }
-    std::FILE* get() const { return file_.get(); }
-    explicit operator bool() const { return file_ != nullptr; }
-
-private:
-    static constexpr std::size_t bufferBytes = std::size_t{1} << 20;
-    std::unique_ptr<char[]> buffer_{new char[bufferBytes]}; // first: the file flushes it as it closes
-    File file_{std::tmpfile()};
-};
 
 // Texts remembered for sharing their chain's members, at most this many bytes of them: a log that
 // repeats a text a million times spools its chain once, and one of only distinct texts costs no
@@ -57,10 +37,6 @@ std::size_t heldBytes(const ScanFinding& finding) {
     for (const DecodeResult& step : finding.chain->steps)
         bytes += step.output.size() + step.summary.size();
     return bytes;
-}
-
-bool append(std::FILE* file, std::string_view text) {
-    return fwrite_unlocked(text.data(), 1, text.size(), file) == text.size();
 }
 
 // Seven bits a byte, the last byte without its top bit: a record of a repeated text takes two bytes.
