@@ -7,10 +7,13 @@
 #include "TindrelCLI/Output.h"
 #include "TindrelCLI/Readings.h"
 #include "TindrelCLI/ScanTree.h"
+#include "TindrelCLI/SpooledEntries.h"
 #include "TindrelCLI/Style.h"
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/TindrelJSON.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fmt/format.h>
 
 namespace tindrel::cli {
@@ -25,6 +28,11 @@ std::string findingLine(const std::string& path, const LocatedFinding& located, 
                                   shown(signatureNote(*finding.chain)));
     if (verbose) out += indentedChainReport(*finding.chain, style);
     return out;
+}
+
+int cannotSpool() {
+    writeError(fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
+    return failure;
 }
 
 struct Tally {
@@ -78,22 +86,25 @@ int runTreeScan(const TreeScanOptions& options) {
     Tally tally;
     tally.unreadable = files.errors.size();
     Style style = Style::forStandardOutput();
-    std::vector<std::optional<std::string>> entries;
+    // The document's entries wait on disk, not in memory: a tree of logs makes millions of them.
+    std::optional<SpooledEntries> entries;
+    if (options.json) entries.emplace();
+    if (entries && !entries->open()) return cannotSpool();
     scanFiles(files.paths, several && !options.all, [&](FileScan&& scan) {
         count(tally, scan);
         for (LocatedFinding& located : scan.findings) {
             if (options.key) checkSignatures(located.finding, *options.key);
-            if (options.json) {
+            if (entries) {
                 TindrelJSON::FindingPlace place{located.column, several ? &scan.path : nullptr};
-                entries.push_back(
+                entries->add(
                     TindrelJSON::findingEntry(located.finding, jsonMembers(options.extended), &place));
             } else {
                 writeOut(findingLine(scan.path, located, options.verbose, style));
             }
         }
     });
-    if (options.json) {
-        writeOut(TindrelJSON::scanDocument(entries) + "\n");
+    if (entries) {
+        if (!entries->writeDocument()) return cannotSpool();
     } else if (tally.findings == 0 && tally.read > 0) {
         writeOut("No artifacts found\n");
     }

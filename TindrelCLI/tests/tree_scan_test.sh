@@ -74,6 +74,9 @@ $work/t/b/c.log:1:1: UUID  UUID (version 4)" ] || fail "tree output: $out"
 grep -q "\"path\": \"$work/t/b/c.log\"" "$work/tree.json" || fail "tree JSON lacks the path"
 grep -q '"column": 1' "$work/tree.json" || fail "tree JSON lacks the column"
 grep -q '"count": 2' "$work/tree.json" || fail "tree JSON does not count both files"
+# The whole document, its entries joined and counted as they waited on disk.
+cmp -s "$work/tree.json" <(sed "s#@WORK@#$work#g" "$(dirname "$0")/data/tree.json") ||
+  fail "tree JSON document: $(diff <(sed "s#@WORK@#$work#g" "$(dirname "$0")/data/tree.json") "$work/tree.json")"
 "$TINDREL" scan --json "$work/t/a.log" | grep -q '"column"\|"path"' && fail "one file's JSON gained members"
 
 # Columns, in user-perceived characters: a tab, a two-byte letter, a letter with a combining
