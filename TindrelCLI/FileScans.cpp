@@ -3,7 +3,7 @@
 #include "TindrelCLI/Input.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/scan/OrderedWork.h"
-#include "TindrelCore/text/Text.h"
+#include "TindrelCore/text/LineColumns.h"
 
 namespace tindrel::cli {
 namespace {
@@ -18,20 +18,15 @@ FileScan scanFile(const std::string& path, bool skipBinary) {
     result.read = true;
     result.binary = skipBinary && looksBinary(*read.text);
     if (result.binary) return result;
+    LineColumns columns(*read.text);
     for (ScanFinding& finding : Tindrel::scan(*read.text)) {
-        std::size_t column = columnAt(*read.text, finding.offset);
+        std::size_t column = columns.columnAt(finding.offset);
         result.findings.push_back({std::move(finding), column});
     }
     return result;
 }
 
 } // namespace
-
-std::size_t columnAt(std::string_view text, std::size_t offset) {
-    std::size_t lineStart = text.rfind('\n', offset == 0 ? 0 : offset - 1);
-    lineStart = lineStart == std::string_view::npos || offset == 0 ? 0 : lineStart + 1;
-    return 1 + Text::characterCount(text.substr(lineStart, offset - lineStart));
-}
 
 bool looksBinary(std::string_view text) {
     return text.substr(0, std::size_t{8} << 10).find('\0') != std::string_view::npos;

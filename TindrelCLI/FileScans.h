@@ -23,10 +23,6 @@ struct FileScan {
     std::vector<LocatedFinding> findings;
 };
 
-// The 1-based column of the byte at `offset`: user-perceived characters (grapheme clusters) from
-// the start of its line, so a tab or an accented letter counts as one.
-std::size_t columnAt(std::string_view text, std::size_t offset);
-
 // Whether a text is binary: a NUL byte within its first 8 KiB.
 bool looksBinary(std::string_view text);
 
