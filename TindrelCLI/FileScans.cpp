@@ -3,27 +3,93 @@
 #include "TindrelCLI/Input.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/scan/OrderedWork.h"
+#include "TindrelCore/scan/ScanStream.h"
 #include "TindrelCore/text/LineColumns.h"
+#include "TindrelCore/text/Text.h"
 
 namespace tindrel::cli {
 namespace {
 
-FileScan scanFile(const std::string& path, bool skipBinary) {
-    FileScan result{path, false, false, {}, {}};
-    ReadResult read = readAll(path);
-    if (!read.text) {
-        result.error = std::move(read.error);
-        return result;
+// A file's findings go on in parts of this many, and at most this many parts of a file wait to be
+// written: a file of millions of findings holds a few thousand at a time.
+constexpr std::size_t findingsPerPart = 64;
+constexpr std::size_t partsWaitingPerFile = 64;
+
+// Hands a file's findings on in parts, the first telling how the file was read. A file that gives
+// no finding still sends that one.
+template <typename Emit> class FileParts {
+public:
+    FileParts(const std::string& path, Emit& emit)
+        : part_{path, true, false, {}, {}}
+        , emit_(emit) {}
+
+    void markBinary() { part_.binary = true; }
+    void add(ScanFinding&& finding, std::size_t column) {
+        part_.findings.push_back({std::move(finding), column});
+        if (part_.findings.size() >= findingsPerPart) send();
     }
-    result.read = true;
-    result.binary = skipBinary && looksBinary(*read.text);
-    if (result.binary) return result;
-    LineColumns columns(*read.text);
-    for (ScanFinding& finding : Tindrel::scan(*read.text)) {
-        std::size_t column = columns.columnAt(finding.offset);
-        result.findings.push_back({std::move(finding), column});
+    void finish() {
+        if (!part_.continued || !part_.findings.empty()) send();
     }
-    return result;
+
+private:
+    void send() {
+        FileScan next{part_.path, true, false, {}, {}, true};
+        std::swap(next, part_);
+        emit_(std::move(next));
+    }
+
+    FileScan part_;
+    Emit& emit_;
+};
+
+// Texts up to this size are scanned whole; a stream would start threads of its own for each of
+// the thousands of small files a tree holds.
+constexpr std::size_t streamedAbove = std::size_t{1} << 20;
+
+// The findings of a text, with their columns, as the text is scanned: a large one, a mapped file,
+// as a stream, where it lies and in bounded memory, its columns counted in it while it is mapped.
+template <typename Emit> void scanText(std::string_view text, bool skipBinary, FileParts<Emit>& parts) {
+    if (skipBinary && looksBinary(text)) {
+        parts.markBinary();
+        return;
+    }
+    LineColumns columns(text);
+    auto add = [&](ScanFinding&& finding) {
+        const std::size_t column = columns.columnAt(finding.offset);
+        parts.add(std::move(finding), column);
+    };
+    if (text.size() <= streamedAbove) {
+        for (ScanFinding& finding : Tindrel::scan(text))
+            add(std::move(finding));
+        return;
+    }
+    ScanStream stream = Tindrel::scanStream(add);
+    stream.feed(text, true);
+    stream.finish();
+}
+
+// A large regular file is mapped and scanned where it lies, if it is valid UTF-8; any other is
+// read whole and made valid first, so that the columns count in the text the findings come from.
+template <typename Emit> void scanFile(const std::string& path, bool skipBinary, Emit& emit) {
+    ChunkReader input(path);
+    std::string gathered;
+    FileParts<Emit> parts(path, emit);
+    bool read = input.error().empty() && input.readAll([&](std::string_view bytes, bool last) {
+        if (last && gathered.empty() && Text::isValidUTF8(bytes))
+            scanText(bytes, skipBinary, parts);
+        else
+            gathered.append(bytes);
+    });
+    if (!read) {
+        emit(FileScan{path, false, false, input.error(), {}});
+        return;
+    }
+    if (!gathered.empty()) {
+        Text::makeValidUTF8(gathered);
+        scanText(gathered, skipBinary, parts);
+    }
+    parts.finish();
 }
 
 } // namespace
@@ -35,7 +101,8 @@ bool looksBinary(std::string_view text) {
 void scanFiles(const std::vector<std::string>& paths, bool skipBinary,
                const std::function<void(FileScan&&)>& each) {
     runInOrder<FileScan>(
-        paths.size(), [&](std::size_t i, auto& emit) { emit(scanFile(paths[i], skipBinary)); }, each);
+        paths.size(), [&](std::size_t i, auto& emit) { scanFile(paths[i], skipBinary, emit); }, each,
+        partsWaitingPerFile);
 }
 
 } // namespace tindrel::cli

@@ -47,13 +47,14 @@ struct Tally {
 };
 
 void count(Tally& tally, const FileScan& scan) {
+    tally.findings += scan.findings.size();
+    if (scan.continued) return;
     if (!scan.read) {
         writeError(scan.error);
         ++tally.unreadable;
         return;
     }
     ++tally.read;
-    tally.findings += scan.findings.size();
 }
 
 } // namespace

@@ -79,6 +79,18 @@ cmp -s "$work/tree.json" <(sed "s#@WORK@#$work#g" "$(dirname "$0")/data/tree.jso
   fail "tree JSON document: $(diff <(sed "s#@WORK@#$work#g" "$(dirname "$0")/data/tree.json") "$work/tree.json")"
 "$TINDREL" scan --json "$work/t/a.log" | grep -q '"column"\|"path"' && fail "one file's JSON gained members"
 
+# A file past a megabyte is scanned as a stream and its findings handed on in parts: every one
+# of them, in order, counted once, with its column, before the file after it.
+mkdir -p "$work/big"
+awk -v u="$uuid" 'BEGIN { for (i = 0; i < 40001; i++) print "x " u }' >"$work/big/a.log"
+printf '%s\n' "$uuid" >"$work/big/b.log"
+"$TINDREL" scan "$work/big" >"$work/big.out" || fail "scan of a large file: exit $?"
+[ "$(grep -c "^$work/big/a.log:[0-9]*:3: UUID  " "$work/big.out")" = 40001 ] || fail "large file: findings lost"
+[ "$(sed -n '40001p' "$work/big.out" | cut -d: -f2)" = 40001 ] || fail "large file: findings out of order"
+[ "$(tail -n 1 "$work/big.out")" = "$work/big/b.log:1:1: UUID  UUID (version 4)" ] || fail "large file: the next file"
+"$TINDREL" scan --json "$work/big" >"$work/big.json"
+grep -q '"count": 40002' "$work/big.json" || fail "large file: JSON count"
+
 # Columns, in user-perceived characters: a tab, a two-byte letter, a letter with a combining
 # accent and a flag are one each.
 columns=("\t|2" "é |3" "e\xcc\x81 |3" "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7 |3" "ab\t\t|5")
