@@ -17,11 +17,11 @@ constexpr std::size_t partsWaitingPerFile = 64;
 
 // Hands a file's findings on in parts, the first telling how the file was read. A file that gives
 // no finding still sends that one.
-template <typename Emit> class FileParts {
+template <typename HandOn> class FileParts {
 public:
-    FileParts(const std::string& path, Emit& emit)
+    FileParts(const std::string& path, HandOn& handOn)
         : part_{path, true, false, {}, {}}
-        , emit_(emit) {}
+        , handOn_(handOn) {}
 
     void markBinary() { part_.binary = true; }
     void add(ScanFinding&& finding, std::size_t column) {
@@ -36,11 +36,11 @@ private:
     void send() {
         FileScan next{part_.path, true, false, {}, {}, true};
         std::swap(next, part_);
-        emit_(std::move(next));
+        handOn_(std::move(next));
     }
 
     FileScan part_;
-    Emit& emit_;
+    HandOn& handOn_;
 };
 
 // Texts up to this size are scanned whole; a stream would start threads of its own for each of
@@ -49,7 +49,7 @@ constexpr std::size_t streamedAbove = std::size_t{1} << 20;
 
 // The findings of a text, with their columns, as the text is scanned: a large one, a mapped file,
 // as a stream, where it lies and in bounded memory, its columns counted in it while it is mapped.
-template <typename Emit> void scanText(std::string_view text, bool skipBinary, FileParts<Emit>& parts) {
+template <typename HandOn> void scanText(std::string_view text, bool skipBinary, FileParts<HandOn>& parts) {
     if (skipBinary && looksBinary(text)) {
         parts.markBinary();
         return;
@@ -71,10 +71,10 @@ template <typename Emit> void scanText(std::string_view text, bool skipBinary, F
 
 // A large regular file is mapped and scanned where it lies, if it is valid UTF-8; any other is
 // read whole and made valid first, so that the columns count in the text the findings come from.
-template <typename Emit> void scanFile(const std::string& path, bool skipBinary, Emit& emit) {
+template <typename HandOn> void scanFile(const std::string& path, bool skipBinary, HandOn& handOn) {
     ChunkReader input(path);
     std::string gathered;
-    FileParts<Emit> parts(path, emit);
+    FileParts<HandOn> parts(path, handOn);
     bool read = input.error().empty() && input.readAll([&](std::string_view bytes, bool last) {
         if (last && gathered.empty() && Text::isValidUTF8(bytes))
             scanText(bytes, skipBinary, parts);
@@ -82,7 +82,7 @@ template <typename Emit> void scanFile(const std::string& path, bool skipBinary,
             gathered.append(bytes);
     });
     if (!read) {
-        emit(FileScan{path, false, false, input.error(), {}});
+        handOn(FileScan{path, false, false, input.error(), {}});
         return;
     }
     if (!gathered.empty()) {
@@ -101,7 +101,7 @@ bool looksBinary(std::string_view text) {
 void scanFiles(const std::vector<std::string>& paths, bool skipBinary,
                const std::function<void(FileScan&&)>& each) {
     runInOrder<FileScan>(
-        paths.size(), [&](std::size_t i, auto& emit) { scanFile(paths[i], skipBinary, emit); }, each,
+        paths.size(), [&](std::size_t i, auto& handOn) { scanFile(paths[i], skipBinary, handOn); }, each,
         partsWaitingPerFile);
 }
 
