@@ -45,4 +45,8 @@ void writeError(std::string_view line) {
     std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
+std::string temporaryFileError() {
+    return std::string("tindrel: cannot use a temporary file: ") + std::strerror(errno);
+}
+
 } // namespace tindrel::cli

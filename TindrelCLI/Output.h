@@ -36,5 +36,7 @@ private:
 
 // One line on standard error, its control characters escaped when that is a terminal.
 void writeError(std::string_view line);
+// The line that says a temporary file failed, with errno's reason.
+std::string temporaryFileError();
 
 } // namespace tindrel::cli

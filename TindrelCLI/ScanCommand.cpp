@@ -13,9 +13,7 @@
 #include "TindrelCore/Tindrel.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <fmt/format.h>
 #include <memory>
 
@@ -139,9 +137,7 @@ int runScan(const ScanOptions& options) {
     std::optional<std::size_t> count =
         options.json ? writeScanDocument(scan) : writeReport(scan, options.verbose);
     if (!count) {
-        writeError(!input.error().empty()
-                       ? input.error()
-                       : fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
+        writeError(!input.error().empty() ? input.error() : temporaryFileError());
         return failure;
     }
     return *count ? found : notFound;

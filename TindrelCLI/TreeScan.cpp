@@ -12,8 +12,6 @@
 #include "TindrelCLI/TerminalSafe.h"
 #include "TindrelCore/TindrelJSON.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fmt/format.h>
 
 namespace tindrel::cli {
@@ -31,7 +29,7 @@ std::string findingLine(const std::string& path, const LocatedFinding& located, 
 }
 
 int cannotSpool() {
-    writeError(fmt::format("tindrel: cannot use a temporary file: {}", std::strerror(errno)));
+    writeError(temporaryFileError());
     return failure;
 }
 

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 
 namespace tindrel {
 namespace {
 
-// Bits of a word of marks.
-constexpr std::size_t wordBits = std::numeric_limits<std::uint64_t>::digits;
+constexpr std::size_t wordBits = SpanSet::wordBits;
 
 constexpr std::size_t bytesPerListedSpan = 128;
 

@@ -33,14 +33,15 @@ public:
     // There are more than one for every 128 bytes of text.
     bool dense() const { return !marks_.empty(); }
 
+    // Bits of a word of marks.
+    static constexpr std::size_t wordBits = std::numeric_limits<std::uint64_t>::digits;
+
     // The spans that begin in [begin, end), placed relative to `begin`.
     std::vector<TextSpan> within(std::size_t begin, std::size_t end) const;
     // The span that holds `pos` strictly inside, past its first byte.
     std::optional<TextSpan> holding(std::size_t pos) const;
 
 private:
-    static constexpr std::size_t wordBits = std::numeric_limits<std::uint64_t>::digits;
-
     void addWhileListed(const TextSpan& span);
     void setBits(const TextSpan& span) {
         marks_[span.begin / wordBits] |= std::uint64_t{1} << (span.begin % wordBits);
