@@ -1,11 +1,15 @@
 #include "TindrelCLI/FileScans.h"
 
 #include "TindrelCLI/Input.h"
+#include "TindrelCLI/MappedFile.h"
+#include "TindrelCLI/SpoolFile.h"
 #include "TindrelCore/Tindrel.h"
 #include "TindrelCore/scan/OrderedWork.h"
 #include "TindrelCore/scan/ScanStream.h"
 #include "TindrelCore/text/LineColumns.h"
 #include "TindrelCore/text/Text.h"
+
+#include <unistd.h>
 
 namespace tindrel::cli {
 namespace {
@@ -23,6 +27,7 @@ public:
         : part_{path, true, false, {}, {}}
         , handOn_(handOn) {}
 
+    const std::string& path() const { return part_.path; }
     void markBinary() { part_.binary = true; }
     void add(ScanFinding&& finding, std::size_t column) {
         part_.findings.push_back({std::move(finding), column});
@@ -42,6 +47,11 @@ private:
     FileScan part_;
     HandOn& handOn_;
 };
+
+// A text is binary when a NUL byte stands among its first 8 KB.
+constexpr std::size_t binaryProbeBytes = std::size_t{8} << 10;
+// A copy made valid is written a megabyte at a time.
+constexpr std::size_t copySliceBytes = std::size_t{1} << 20;
 
 // Texts up to this size are scanned whole; a stream would start threads of its own for each of
 // the thousands of small files a tree holds.
@@ -69,16 +79,48 @@ template <typename HandOn> void scanText(std::string_view text, bool skipBinary,
     stream.finish();
 }
 
-// A large regular file is mapped and scanned where it lies, if it is valid UTF-8; any other is
-// read whole and made valid first, so that the columns count in the text the findings come from.
+// Whether the text `bytes` make once valid looks binary, told from its head alone: made valid,
+// bytes never shrink, so the head made valid covers all that looksBinary reads.
+bool looksBinaryOnceValid(std::string_view bytes) {
+    const std::size_t head = Text::cutBetweenScalars(bytes, binaryProbeBytes + 3);
+    return looksBinary(Text::sanitizeUTF8(bytes.substr(0, head)));
+}
+
+// A large mapped file that is not valid UTF-8 is made valid into a temporary file, a slice at a
+// time, and that is mapped and scanned where it lies: read whole and made valid in memory, the file
+// was held twice over. False when the copy could not be made.
+template <typename HandOn>
+bool scanValidCopy(std::string_view bytes, ChunkReader& input, bool skipBinary, FileParts<HandOn>& parts) {
+    if (skipBinary && looksBinaryOnceValid(bytes)) {
+        parts.markBinary();
+        return true;
+    }
+    SpoolFile copy;
+    auto write = [&](std::string_view valid, std::size_t through) {
+        input.release(bytes.data() + through);
+        return append(copy.get(), valid);
+    };
+    const bool copied = copy && Text::sanitizeUTF8InSlices(bytes, copySliceBytes, write);
+    if (!copied || std::fflush(copy.get()) != 0 || ::lseek(fileno(copy.get()), 0, SEEK_SET) != 0)
+        return false;
+    std::optional<MappedFile> mapped = MappedFile::ofRest(fileno(copy.get()), parts.path(), 0);
+    if (!mapped) return false;
+    scanText(mapped->bytes(), false, parts);
+    return true;
+}
+
+// A large regular file is mapped and scanned where it lies, or where a copy made valid UTF-8 lies;
+// any other is read whole and made valid first, so that the columns count in the text the findings
+// come from.
 template <typename HandOn> void scanFile(const std::string& path, bool skipBinary, HandOn& handOn) {
     ChunkReader input(path);
     std::string gathered;
     FileParts<HandOn> parts(path, handOn);
     bool read = input.error().empty() && input.readAll([&](std::string_view bytes, bool last) {
-        if (last && gathered.empty() && Text::isValidUTF8(bytes))
+        const bool whole = last && gathered.empty();
+        if (whole && Text::isValidUTF8(bytes))
             scanText(bytes, skipBinary, parts);
-        else
+        else if (!(whole && bytes.size() > streamedAbove && scanValidCopy(bytes, input, skipBinary, parts)))
             gathered.append(bytes);
     });
     if (!read) {
@@ -95,7 +137,7 @@ template <typename HandOn> void scanFile(const std::string& path, bool skipBinar
 } // namespace
 
 bool looksBinary(std::string_view text) {
-    return text.substr(0, std::size_t{8} << 10).find('\0') != std::string_view::npos;
+    return text.substr(0, binaryProbeBytes).find('\0') != std::string_view::npos;
 }
 
 void scanFiles(const std::vector<std::string>& paths, bool skipBinary,

@@ -91,6 +91,15 @@ printf '%s\n' "$uuid" >"$work/big/b.log"
 "$TINDREL" scan --json "$work/big" >"$work/big.json"
 grep -q '"count": 40002' "$work/big.json" || fail "large file: JSON count"
 
+# A large file that is not valid UTF-8 is scanned as a copy made valid: each ill-formed byte is one
+# character, so every finding stands in column 5. One that also holds a NUL byte is skipped as binary.
+LC_ALL=C awk -v u="$uuid" 'BEGIN { for (i = 0; i < 40001; i++) printf "\377 x %s\n", u }' >"$work/big/a.log"
+"$TINDREL" scan "$work/big" >"$work/big.out" || fail "scan of a large invalid file: exit $?"
+[ "$(grep -c "^$work/big/a.log:[0-9]*:5: UUID  " "$work/big.out")" = 40001 ] || fail "large invalid file: findings lost"
+[ "$(sed -n '40001p' "$work/big.out" | cut -d: -f2)" = 40001 ] || fail "large invalid file: findings out of order"
+printf '\0' >>"$work/big/b.log" && cat "$work/big/a.log" >>"$work/big/b.log"
+[ "$("$TINDREL" scan "$work/big" | grep -c "^$work/big/b.log:")" = 0 ] || fail "large invalid binary file scanned"
+
 # Columns, in user-perceived characters: a tab, a two-byte letter, a letter with a combining
 # accent and a flag are one each.
 columns=("\t|2" "é |3" "e\xcc\x81 |3" "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7 |3" "ab\t\t|5")

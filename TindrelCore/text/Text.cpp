@@ -2,6 +2,7 @@
 
 #include "TindrelCore/text/ByteWords.h"
 
+#include <algorithm>
 #include <utf8proc.h>
 
 namespace tindrel::Text {
@@ -153,6 +154,29 @@ std::string sanitizeUTF8(std::string_view s) {
         pos += scalar.length;
     }
     return out;
+}
+
+// A byte that continues no sequence begins one in every reading of the text, and no sequence,
+// well-formed or not, runs past a lead byte and three continuation bytes: cutting before such a
+// byte, or after three continuation bytes, cuts none.
+std::size_t cutBetweenScalars(std::string_view s, std::size_t near) {
+    if (near >= s.size()) return s.size();
+    for (std::size_t back = 0; back <= 3 && back <= near; ++back)
+        if (!isContinuation(static_cast<unsigned char>(s[near - back]))) return near - back;
+    return near;
+}
+
+bool sanitizeUTF8InSlices(std::string_view s, std::size_t sliceBytes,
+                          const std::function<bool(std::string_view, std::size_t)>& each) {
+    sliceBytes = std::max<std::size_t>(sliceBytes, 4); // past the three bytes a cut may move back
+    for (std::size_t begin = 0; begin < s.size();) {
+        const std::size_t end = cutBetweenScalars(s, begin + sliceBytes);
+        std::string_view slice = s.substr(begin, end - begin);
+        bool handed = isValidUTF8(slice) ? each(slice, end) : each(sanitizeUTF8(slice), end);
+        if (!handed) return false;
+        begin = end;
+    }
+    return true;
 }
 
 bool isWhitespace(char32_t c) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,14 @@ bool beginsValidUTF8(std::string_view s);
 std::string sanitizeUTF8(std::string_view s);
 // The same in place; costs one validating pass when `s` is already valid.
 void makeValidUTF8(std::string& s);
+// A place at most three bytes before `near` where `s` can be cut without cutting a scalar or an
+// ill-formed sequence: the parts made valid, put together, are the whole made valid.
+std::size_t cutBetweenScalars(std::string_view s, std::size_t near);
+// Hands `s` made valid as sanitizeUTF8 makes it to `each` in slices of about `sliceBytes`, with
+// the length of `s` the slices so far came from, so that a text of any size is made valid in
+// bounded memory. Stops once `each` answers false, and answers whether every slice went.
+bool sanitizeUTF8InSlices(std::string_view s, std::size_t sliceBytes,
+                          const std::function<bool(std::string_view valid, std::size_t through)>& each);
 
 // The Unicode White_Space property (tab to carriage return, space, U+0085, U+00A0, U+2028, U+3000, …).
 bool isWhitespace(char32_t scalar);
