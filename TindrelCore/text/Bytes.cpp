@@ -77,8 +77,7 @@ using Lead = std::array<char, longestLead>;
 
 // Whether the first `count` bytes that the URL-safe Base64 reading of `t` begins with pass. The
 // whole groups that hold them are decoded, and the first character outside the alphabet ends it.
-bool base64LeadPasses(std::string_view t, std::size_t count,
-                      const std::function<bool(std::string_view)>& accepts) {
+bool base64LeadPasses(std::string_view t, std::size_t count, LeadTest accepts) {
     Lead lead{};
     std::size_t written = 0;
     std::uint32_t group = 0;
@@ -95,8 +94,7 @@ bool base64LeadPasses(std::string_view t, std::size_t count,
     return accepts(std::string_view(lead.data(), count));
 }
 
-bool hexLeadPasses(std::string_view t, std::size_t count,
-                   const std::function<bool(std::string_view)>& accepts) {
+bool hexLeadPasses(std::string_view t, std::size_t count, LeadTest accepts) {
     Lead lead{};
     for (std::size_t i = 0; i < count; ++i) {
         const int high = hexDigitValue(t[2 * i]), low = hexDigitValue(t[2 * i + 1]);
@@ -228,8 +226,7 @@ std::optional<Wrapped> fromWrapper(std::string_view s) {
 
 // Two "=" at most end a Base64 text, so the characters before its last two are all data: one
 // outside both alphabets rules both readings out, and they alone fix the first bytes of either.
-bool mayBeginWith(std::string_view s, std::size_t count,
-                  const std::function<bool(std::string_view)>& accepts) {
+bool mayBeginWith(std::string_view s, std::size_t count, LeadTest accepts) {
     if (count > longestLead) return true;
     std::string_view t = Text::trim(s);
     std::size_t base64Length = (count + 2) / 3 * 4;

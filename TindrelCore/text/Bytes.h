@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,12 +31,14 @@ bool isHexText(std::string_view s);
 // The bytes carried by a Base64, URL-safe Base64 or hex wrapper, tried in that order.
 std::optional<Wrapped> fromWrapper(std::string_view s);
 
+// Tells whether a text's first bytes are what a container begins with.
+using LeadTest = bool (*)(std::string_view lead);
+
 // False when no reading of `s` as Base64 (either alphabet) or hex, trimmed as fromWrapper trims it,
 // can start with `count` bytes that `accepts` takes. Only the first characters are decoded, so a
 // long text that cannot be a container is ruled out before being decoded in full. True when the
 // text is too short for the Base64 reading to tell, or `count` longer than the nine bytes it looks
 // at; a hex reading too short to hold `count` bytes rules itself out.
-bool mayBeginWith(std::string_view s, std::size_t count,
-                  const std::function<bool(std::string_view)>& accepts);
+bool mayBeginWith(std::string_view s, std::size_t count, LeadTest accepts);
 
 } // namespace tindrel::Bytes
