@@ -37,8 +37,24 @@ std::size_t unfinishedTail(std::string_view bytes) {
     return 0;
 }
 
-// Where a stretch without a safe cut is cut anyway: about a piece on, never inside a UTF-8 sequence.
-std::size_t forcedCut(const ScanText& text, std::size_t begin, std::size_t end) {
+bool endsAField(unsigned char byte) {
+    return byte == '"' || byte == ',' || byte == ']' || byte == '}';
+}
+
+// Where a stretch without a safe cut may be cut with the least harm: right after the last quote,
+// comma or closing bracket of the 4 KB before `end`. A long line without white space is most often
+// minified JSON, whose tokens stand between quotes: a cut there splits none, where a cut at any
+// byte could split a token (or a "[1]") into parts that nothing recognises.
+std::optional<std::size_t> cutAfterField(const ScanText& text, std::size_t begin, std::size_t end) {
+    const std::size_t searched = std::min<std::size_t>(std::size_t{4} << 10, end - begin - 1);
+    for (std::size_t cut = end; cut > end - searched; --cut)
+        if (endsAField(text.byte(cut - 1))) return cut;
+    return std::nullopt;
+}
+
+// Where a stretch without a field to end at is cut anyway: about a piece on, never inside a UTF-8
+// sequence.
+std::size_t cutAnywhere(const ScanText& text, std::size_t begin, std::size_t end) {
     while (end > begin && end < text.size() && isContinuation(text.byte(end)))
         --end;
     return end > begin ? end : begin + text.scalarAt(begin).length;
@@ -200,7 +216,14 @@ ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, 
         // A pause never forces a cut: the window does when the text comes.
         if (forced && (ending == Ending::paused || (begin > 0 && !forcing && ending == Ending::unseen)))
             break;
-        if (forced) end = forcedCut(text, begin, std::min(begin + piece_, limit));
+        if (forced) {
+            const std::size_t bound = std::min(begin + piece_, limit);
+            end = cutAfterField(text, begin, bound);
+            // A stretch that the settled part ends in, with no field end before, waits for the
+            // next window, where it begins and a whole piece can be cut from it.
+            if (!end && begin > 0 && ending == Ending::unseen && bound == limit) break;
+            if (!end) end = cutAnywhere(text, begin, bound);
+        }
         // The first piece begins where the walk for the window's JSON spans begins, whatever cut
         // it follows.
         window.pieces.push_back(

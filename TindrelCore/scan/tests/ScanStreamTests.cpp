@@ -4,6 +4,7 @@
 #include "TindrelCore/scan/tests/ScanTestEngines.h"
 #include "TindrelCore/tests/Fixtures.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -310,5 +311,31 @@ TEST(ScanStream, CutsAStretchThatWouldCarryAPiecePastItsOverrun) {
         stream.feed(c.text);
         stream.finish();
         EXPECT_EQ(lengths, c.lengths) << c.name;
+    }
+}
+
+// A line without white space longer than the reach (minified JSON, "[1][1]…") is cut anyway, right
+// after a quote, comma or closing bracket: every token stays whole, and the stream finds what the
+// whole text does. Cut at the byte a piece on, tokens split into parts that nothing recognised.
+TEST(ScanStream, CutsALongLineWithoutWhiteSpaceBetweenFields) {
+    const Scanner scanner{ChainEngine{defaultDetectors(), 0.5, 12}};
+    const ScanStream::Limits limits[] = {{64, 1024, 16}, {300, 4096}};
+    std::string fields, brackets;
+    for (int i = 0; i < 300; ++i)
+        fields += fmt::format(R"("{}","8c6f1a2e-3b4d-4e5f-8a9b-{:012x}",)", 1700000000 + i, i * 7919);
+    for (int i = 0; i < 3000; ++i)
+        brackets += "[1]";
+    for (const std::string& text : {fields, brackets}) {
+        const std::vector<ScanFinding> whole = scanner.scan(text);
+        ASSERT_GE(whole.size(), 600u);
+        for (const ScanStream::Limits& limit : limits) {
+            ASSERT_GT(text.size(), 2 * limit.reachBytes) << "the line fits a window";
+            std::vector<ScanFinding> findings;
+            ScanStream stream(
+                scanner, [&](ScanFinding&& f) { findings.push_back(std::move(f)); }, limit);
+            stream.feed(text, true);
+            stream.finish();
+            EXPECT_EQ(findings, whole) << text.substr(0, 8) << ", piece " << limit.pieceBytes;
+        }
     }
 }
