@@ -22,9 +22,10 @@ namespace tindrel {
 // than a piece and its overrun: any log has white space, line feeds or control characters far more
 // often.
 // Past that the stream keeps its bounds and gives up wholeness: a line-spanning match longer than
-// the reach is not found, and a longer stretch without a safe cut (a huge Base64 run, a query
-// string of endless pairs) is cut every piece, so a candidate in it longer than a piece is decoded
-// in parts, not whole.
+// the reach is not found, and a longer stretch without a safe cut is cut every piece, right after a
+// quote, comma or closing bracket where one stands near (so that the tokens of minified JSON stay
+// whole), else anywhere (a huge Base64 run, a query string of endless pairs), so a candidate in it
+// longer than a piece is decoded in parts, not whole.
 class ScanStream {
 public:
     struct Limits {
