@@ -9,8 +9,6 @@
 #include "TindrelCore/text/LineColumns.h"
 #include "TindrelCore/text/Text.h"
 
-#include <unistd.h>
-
 namespace tindrel::cli {
 namespace {
 
@@ -27,7 +25,6 @@ public:
         : part_{path, true, false, {}, {}}
         , handOn_(handOn) {}
 
-    const std::string& path() const { return part_.path; }
     void markBinary() { part_.binary = true; }
     void add(ScanFinding&& finding, std::size_t column) {
         part_.findings.push_back({std::move(finding), column});
@@ -100,10 +97,8 @@ bool scanValidCopy(std::string_view bytes, ChunkReader& input, bool skipBinary, 
         input.release(bytes.data() + through);
         return append(copy.get(), valid);
     };
-    const bool copied = copy && Text::sanitizeUTF8InSlices(bytes, copySliceBytes, write);
-    if (!copied || std::fflush(copy.get()) != 0 || ::lseek(fileno(copy.get()), 0, SEEK_SET) != 0)
-        return false;
-    std::optional<MappedFile> mapped = MappedFile::ofRest(fileno(copy.get()), parts.path(), 0);
+    if (!copy || !Text::sanitizeUTF8InSlices(bytes, copySliceBytes, write)) return false;
+    std::optional<MappedFile> mapped = MappedFile::ofWritten(copy.get());
     if (!mapped) return false;
     scanText(mapped->bytes(), false, parts);
     return true;

@@ -64,6 +64,11 @@ std::optional<MappedFile> MappedFile::ofRest(int fd, const std::string& path, st
     return MappedFile(static_cast<char*>(base), length, static_cast<std::size_t>(offset));
 }
 
+std::optional<MappedFile> MappedFile::ofWritten(std::FILE* file) {
+    if (std::fflush(file) != 0 || lseek(fileno(file), 0, SEEK_SET) != 0) return std::nullopt;
+    return ofRest(fileno(file), "a temporary file", 0);
+}
+
 MappedFile::MappedFile(char* base, std::size_t length, std::size_t offset)
     : base_(base)
     , length_(length)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@ public:
     // Maps what `fd` has left to read from its offset, which moves to the end of the file, when
     // it is a regular file with more than `least` bytes left; nothing otherwise.
     static std::optional<MappedFile> ofRest(int fd, const std::string& path, std::size_t least);
+    // The whole of a temporary file written through `file`, once flushed; nothing when flushing or
+    // mapping fails, or nothing was written.
+    static std::optional<MappedFile> ofWritten(std::FILE* file);
 
     MappedFile(MappedFile&& other) noexcept;
     MappedFile& operator=(MappedFile&&) = delete;

@@ -95,11 +95,10 @@ public:
     // frame is appended from where it stands, and the pages before the frame in use go back as the
     // reader passes them.
     bool replay(std::size_t count) {
-        if (!spooled() || std::fflush(parts_.get()) != 0 || std::fflush(records_.get()) != 0 ||
-            std::fseek(records_.get(), 0, SEEK_SET) != 0 || lseek(fileno(parts_.get()), 0, SEEK_SET) != 0)
+        if (!spooled() || std::fflush(records_.get()) != 0 || std::fseek(records_.get(), 0, SEEK_SET) != 0)
             return false;
         if (count == 0) return true;
-        std::optional<MappedFile> parts = MappedFile::ofRest(fileno(parts_.get()), "a temporary file", 0);
+        std::optional<MappedFile> parts = MappedFile::ofWritten(parts_.get());
         if (!parts) return false;
         const std::string_view partsBytes = parts->bytes();
         std::string_view beforeLine, afterLine;
