@@ -50,16 +50,14 @@ bool sound(const std::string& text, const std::vector<tindrel::ScanFinding>& fin
 }
 
 // The text fed to a stream of small pieces, in chunks whose sizes its own bytes choose or whole in
-// one last call (then scanned where it stands), gives the findings of the whole text whenever its
-// matches and stretches without a cut are well within reach; past that it cuts where it must, and
-// what it finds still stands in the text.
-void checkStreamAgrees(const std::string& text) {
+// one last call (then scanned where it stands), gives `whole`, the findings of the whole text,
+// whenever its matches and stretches without a cut are well within reach; past that it cuts where it
+// must, and what it finds still stands in the text.
+void checkStreamAgrees(const std::string& text, const std::vector<tindrel::ScanFinding>& whole) {
     static const tindrel::Scanner scanner{tindrel::ChainEngine{tindrel::defaultDetectors(), 0.5, 12}};
     const tindrel::ScanStream::Limits limits{64, 4096};
     auto [span, stretch] = longestSpanAndStretch(text);
     const bool withinReach = span < limits.reachBytes / 2 && stretch < limits.reachBytes / 2;
-    const std::vector<tindrel::ScanFinding> whole =
-        withinReach ? scanner.scan(text) : std::vector<tindrel::ScanFinding>{};
     for (bool inChunks : {true, false}) {
         std::vector<tindrel::ScanFinding> streamed;
         tindrel::ScanStream stream(
@@ -85,6 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<tindrel::ScanFinding> findings = tindrel::Tindrel::scan(text);
     if (!sound(text, findings)) __builtin_trap();
     (void)tindrel::TindrelJSON::string(findings);
-    checkStreamAgrees(text);
+    checkStreamAgrees(text, findings);
     return 0;
 }
