@@ -12,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -63,6 +64,16 @@ inline std::string repeated(std::string_view unit, std::size_t times) {
     std::string text;
     for (std::size_t i = 0; i < times; ++i)
         text += unit;
+    return text;
+}
+
+// `count` of `pieces`, each picked at random, one after another.
+inline std::string randomJoin(std::mt19937& random, const std::vector<std::string>& pieces,
+                              std::size_t count) {
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += pieces[pick(random)];
     return text;
 }
 

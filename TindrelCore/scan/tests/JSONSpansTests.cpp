@@ -2,6 +2,7 @@
 #include "TindrelCore/scan/JSONSpans.h"
 #include "TindrelCore/scan/UnclosedBrackets.h"
 #include "TindrelCore/scan/tests/ScanReference.h"
+#include "TindrelCore/tests/Fixtures.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -22,14 +23,6 @@ std::vector<std::size_t> characterBoundaries(const std::string& text) {
     return boundaries;
 }
 
-std::string randomText(std::mt19937& random, const std::vector<std::string>& pieces, std::size_t count) {
-    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i)
-        text += pieces[pick(random)];
-    return text;
-}
-
 } // namespace
 
 TEST(JSONSpans, AgreesWithTheRetryingWalk) {
@@ -37,7 +30,7 @@ TEST(JSONSpans, AgreesWithTheRetryingWalk) {
                                              "a", " ", "\u0301", "\u00E9", "\r\n", "{\"k\":"};
     std::mt19937 random(7);
     for (int round = 0; round < 20000; ++round) {
-        std::string text = randomText(random, pieces, 1 + static_cast<std::size_t>(round % 40));
+        std::string text = fixtures::randomJoin(random, pieces, 1 + static_cast<std::size_t>(round % 40));
         std::vector<TextSpan> expected = reference::jsonSpans(text, characterBoundaries(text));
         ASSERT_EQ(JSONSpans::find(ScanText(text)), expected) << text;
     }
@@ -49,7 +42,7 @@ TEST(JSONSpans, BalancedEndAndUnclosedAgreeForEveryOpeningBracket) {
                                              "x", "{{{", "[\\[", "\\\"", "{{{{", "}}"};
     std::mt19937 random(11);
     for (int round = 0; round < 5000; ++round) {
-        std::string text = randomText(random, pieces, 10 + static_cast<std::size_t>(round % 60));
+        std::string text = fixtures::randomJoin(random, pieces, 10 + static_cast<std::size_t>(round % 60));
         std::vector<std::size_t> boundaries = characterBoundaries(text);
         ScanText scanText(text);
         UnclosedBrackets unclosed(scanText, 0);
@@ -80,7 +73,7 @@ TEST(JSONSpans, APartCutAnywhereHasTheSpansOfItsOwnWalk) {
         for (int round = 0; round < 400; ++round) {
             std::string text;
             for (std::size_t count = 1 + static_cast<std::size_t>(round % 120); count > 0; --count)
-                text += randomText(random, kind.pieces, 1) + std::string(kind.padding, 'x');
+                text += fixtures::randomJoin(random, kind.pieces, 1) + std::string(kind.padding, 'x');
             const ScanText whole(text);
             SpanSet spans(text.size());
             for (const TextSpan& span : JSONSpans::find(whole))
@@ -104,7 +97,7 @@ TEST(JSONSpans, BlockEventsAgreeWithTheSearchFromEachPosition) {
                                              "\n"};
     std::mt19937 random(31);
     for (std::size_t size : {0, 1, 15, 16, 17, 31, 32, 33, 100, 257}) {
-        std::string text = randomText(random, pieces, size);
+        std::string text = fixtures::randomJoin(random, pieces, size);
         text.resize(size, 'z');
         const ScanText scanText(text);
         BracketEvents::ASCIIEvents events(text);
@@ -129,7 +122,7 @@ TEST(JSONSpans, LongASCIITextsAgreeWithTheRetryingWalk) {
         "{", "}", "[", "]", "\"", "\\", "a", "  ", "{\"key\":\"value\"}", "[1]"};
     std::mt19937 random(37);
     for (int round = 0; round < 300; ++round) {
-        std::string text = randomText(random, pieces, 50 + static_cast<std::size_t>(round));
+        std::string text = fixtures::randomJoin(random, pieces, 50 + static_cast<std::size_t>(round));
         ASSERT_EQ(JSONSpans::find(ScanText(text)), reference::jsonSpans(text, characterBoundaries(text)))
             << text;
     }

@@ -1,3 +1,4 @@
+#include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/LineColumns.h"
 #include "TindrelCore/text/Text.h"
 
@@ -54,10 +55,7 @@ TEST(LineColumns, CountingOnAgreesWithCountingFromTheLineStart) {
     };
     std::mt19937 random(5);
     for (int round = 0; round < 300; ++round) {
-        std::string text;
-        const std::size_t count = 1 + random() % 40;
-        for (std::size_t i = 0; i < count; ++i)
-            text += pieces[random() % pieces.size()];
+        const std::string text = fixtures::randomJoin(random, pieces, 1 + random() % 40);
         const std::vector<std::size_t> starts = characterStarts(text);
         LineColumns columns(text);
         for (std::size_t start : starts) {

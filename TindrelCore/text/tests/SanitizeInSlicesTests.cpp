@@ -1,3 +1,4 @@
+#include "TindrelCore/tests/Fixtures.h"
 #include "TindrelCore/text/Text.h"
 
 #include <gtest/gtest.h>
@@ -31,14 +32,6 @@ const std::vector<std::string> fragments = {
     "\xF0\x9F\x98\x80\x80\x80\x80\x80",
 };
 
-std::string randomText(std::mt19937& random, std::size_t parts) {
-    std::uniform_int_distribution<std::size_t> pick(0, fragments.size() - 1);
-    std::string text;
-    for (std::size_t i = 0; i < parts; ++i)
-        text += fragments[pick(random)];
-    return text;
-}
-
 } // namespace
 
 // Cut in slices of any size, the text made valid slice by slice is the text made valid whole; the
@@ -46,7 +39,8 @@ std::string randomText(std::mt19937& random, std::size_t parts) {
 TEST(SanitizeInSlices, SlicesMadeValidMakeTheWholeMadeValid) {
     std::mt19937 random(7);
     for (int round = 0; round < 300; ++round) {
-        const std::string text = randomText(random, 1 + static_cast<std::size_t>(round % 40));
+        const std::string text =
+            fixtures::randomJoin(random, fragments, 1 + static_cast<std::size_t>(round % 40));
         for (std::size_t sliceBytes : {1, 2, 3, 4, 5, 7, 9, 64}) {
             std::string joined;
             std::vector<std::size_t> throughs;
