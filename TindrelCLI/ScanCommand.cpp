@@ -86,21 +86,31 @@ private:
 // Findings are printed as the scanner settles them, so a huge log's findings are never all held.
 // A followed input's are sent on each time the scan catches up with what was read, for a reader
 // watching a log as it is written: as promptly as after each finding, without a write for each of
-// millions. Answers their count, or nothing when the input could not be read to its end.
-std::optional<std::size_t> writeReport(const ScanRun& scan, bool verbose) {
-    FindingReports reports(verbose, Style::forStandardOutput());
+// millions. Each finding's report is made, and its signatures checked, by the thread that found it.
+// Answers their count, or nothing when the input could not be read to its end.
+std::optional<std::size_t> writeReport(ChunkReader& input, Following following, bool verbose,
+                                       const KeyOptions& key) {
+    const Style style = Style::forStandardOutput();
     std::size_t count = 0;
     OutputBatch out;
-    bool read = scan(
-        [&](ScanFinding&& finding) {
-            reports.append(out.text(), finding);
-            ++count;
-            out.send();
-        },
-        [&] {
-            out.send(true);
-            flushOut();
+    auto renderer = [&] {
+        return FindingRenderer([reports = FindingReports(verbose, style), &key](const ScanFinding& finding,
+                                                                                std::string& into) mutable {
+            if (!key.key) return reports.append(into, finding);
+            ScanFinding checked = finding;
+            checkSignatures(checked, key);
+            reports.append(into, checked);
         });
+    };
+    auto take = [&](std::string_view reports, std::size_t findings) {
+        out.text() += reports;
+        count += findings;
+        out.send();
+    };
+    bool read = scanAsRead(input, RenderedFindings{renderer, take}, following, [&] {
+        out.send(true);
+        flushOut();
+    });
     out.send(true);
     if (!read) return std::nullopt;
     if (count == 0) writeOut("No artifacts found\n");
@@ -123,19 +133,22 @@ int runScan(const ScanOptions& options) {
         return failure;
     }
     Following following = followingOf(options, input);
-    // Without a key the findings go straight on: a log may hold millions.
-    ScanRun scan = [&](const FindingSink& each, const std::function<void()>& caughtUp) {
-        if (!options.key.key) return scanAsRead(input, each, following, caughtUp);
-        return scanAsRead(
-            input,
-            [&](ScanFinding&& finding) {
-                checkSignatures(finding, options.key);
-                each(std::move(finding));
-            },
-            following, caughtUp);
-    };
-    std::optional<std::size_t> count =
-        options.json ? writeScanDocument(scan) : writeReport(scan, options.verbose);
+    std::optional<std::size_t> count;
+    if (options.json) {
+        // Without a key the findings go straight on: a log may hold millions.
+        count = writeScanDocument([&](const FindingSink& each, const std::function<void()>& caughtUp) {
+            if (!options.key.key) return scanAsRead(input, each, following, caughtUp);
+            return scanAsRead(
+                input,
+                [&](ScanFinding&& finding) {
+                    checkSignatures(finding, options.key);
+                    each(std::move(finding));
+                },
+                following, caughtUp);
+        });
+    } else {
+        count = writeReport(input, following, options.verbose, options.key);
+    }
     if (!count) {
         writeError(!input.error().empty() ? input.error() : temporaryFileError());
         return failure;

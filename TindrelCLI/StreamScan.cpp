@@ -4,9 +4,10 @@
 
 namespace tindrel::cli {
 
-bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following,
+namespace {
+
+bool scanAsRead(ChunkReader& input, ScanStream stream, Following following,
                 const std::function<void()>& caughtUp) {
-    ScanStream stream = Tindrel::scanStream(each);
     stream.whenPassed([&input](const char* upTo) { input.release(upTo); });
     auto tell = [&caughtUp] {
         if (caughtUp) caughtUp();
@@ -26,6 +27,18 @@ bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following
     if (!read) return false;
     stream.finish();
     return true;
+}
+
+} // namespace
+
+bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following,
+                const std::function<void()>& caughtUp) {
+    return scanAsRead(input, Tindrel::scanStream(each), following, caughtUp);
+}
+
+bool scanAsRead(ChunkReader& input, const RenderedFindings& rendered, Following following,
+                const std::function<void()>& caughtUp) {
+    return scanAsRead(input, Tindrel::scanStream(rendered), following, caughtUp);
 }
 
 } // namespace tindrel::cli

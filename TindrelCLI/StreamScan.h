@@ -26,5 +26,9 @@ enum class Following {
 // reader's error tells why).
 bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following,
                 const std::function<void()>& caughtUp = {});
+// The same with each finding rendered by the thread that found it; the renderings reach
+// `rendered.take`.
+bool scanAsRead(ChunkReader& input, const RenderedFindings& rendered, Following following,
+                const std::function<void()>& caughtUp = {});
 
 } // namespace tindrel::cli

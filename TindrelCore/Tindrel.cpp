@@ -45,4 +45,8 @@ ScanStream scanStream(FindingSink each) {
     return ScanStream(scanner(), std::move(each), {});
 }
 
+ScanStream scanStream(RenderedFindings rendered) {
+    return ScanStream(scanner(), std::move(rendered), {});
+}
+
 } // namespace tindrel::Tindrel

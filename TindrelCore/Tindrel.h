@@ -30,5 +30,7 @@ void scan(std::string_view text, const FindingSink& each);
 // pipe), in bounded memory: feed it the bytes, then finish it; the findings reach `each` in text
 // order while the text still comes.
 ScanStream scanStream(FindingSink each);
+// The same, each finding rendered by the thread that found it and the renderings handed on.
+ScanStream scanStream(RenderedFindings rendered);
 
 } // namespace tindrel::Tindrel

@@ -158,4 +158,46 @@ void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const Ch
         [&](ScanFinding&& finding) { each(std::move(finding)); }, findingsWaitingPerPiece);
 }
 
+namespace {
+
+// The renderings of consecutive findings of a piece.
+struct RenderedPart {
+    std::string text;
+    std::size_t findings = 0;
+};
+
+// A piece's renderings go on in parts of about this size, and at most this many parts of a piece
+// wait (some 4 MB): a worker may render a whole piece dense with findings ahead of the one being
+// written, as it could not hold all their chains.
+constexpr std::size_t renderedPartBytes = std::size_t{16} << 10;
+constexpr std::size_t renderedPartsWaitingPerPiece = 256;
+
+} // namespace
+
+void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
+                const RenderedFindings& rendered, const SpanningMatches* spanning) {
+    auto scanOne = [&](std::size_t i, auto& emit, CandidateInspector::Threads threads) {
+        FindingRenderer render = rendered.renderer();
+        RenderedPart part;
+        auto each = [&](ScanFinding&& finding) {
+            render(finding, part.text);
+            ++part.findings;
+            if (part.text.size() < renderedPartBytes) return;
+            emit(std::move(part));
+            part = {};
+        };
+        scanPiece(text, pieces[i], spanning, engine, threads, each);
+        if (part.findings > 0) emit(std::move(part));
+    };
+    auto take = [&](RenderedPart&& part) { rendered.take(part.text, part.findings); };
+    if (pieces.size() == 1) {
+        scanOne(0, take, CandidateInspector::Threads::perCore);
+        return;
+    }
+    runInOrder<RenderedPart>(
+        pieces.size(),
+        [&](std::size_t i, auto& emit) { scanOne(i, emit, CandidateInspector::Threads::caller); }, take,
+        renderedPartsWaitingPerPiece);
+}
+
 } // namespace tindrel

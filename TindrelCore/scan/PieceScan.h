@@ -45,5 +45,9 @@ bool takesTextJSONSpans(const ScanText& text, const Piece& part, const SpanSet& 
 // before it. `spanning`, when given, holds the line-spanning matches of every piece.
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
                 const FindingSink& each, const SpanningMatches* spanning = nullptr);
+// The same, each finding rendered by the worker that found it; the renderings go to `rendered.take`
+// in text order, in parts.
+void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
+                const RenderedFindings& rendered, const SpanningMatches* spanning = nullptr);
 
 } // namespace tindrel

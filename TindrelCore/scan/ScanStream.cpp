@@ -63,8 +63,15 @@ std::size_t cutAnywhere(const ScanText& text, std::size_t begin, std::size_t end
 } // namespace
 
 ScanStream::ScanStream(const Scanner& scanner, FindingSink each, const Limits& limits)
+    : ScanStream(scanner, limits, std::move(each)) {}
+
+ScanStream::ScanStream(const Scanner& scanner, RenderedFindings rendered, const Limits& limits)
+    : ScanStream(scanner, limits, std::move(rendered)) {}
+
+ScanStream::ScanStream(const Scanner& scanner, const Limits& limits,
+                       std::variant<FindingSink, RenderedFindings> output)
     : scanner_(scanner)
-    , each_(std::move(each))
+    , output_(std::move(output))
     , reach_(std::max<std::size_t>(limits.reachBytes, 4))
     , piece_(std::clamp<std::size_t>(limits.pieceBytes, 1, reach_))
     , overrun_(std::clamp<std::size_t>(limits.overrunBytes, 1, reach_)) {}
@@ -246,7 +253,11 @@ ScanStream::Window ScanStream::cutWindow(std::string_view bytes, Ending ending, 
 }
 
 void ScanStream::scanWindow(const Window& window) {
-    scanPieces(window.text, window.pieces, scanner_.engine, each_, &window.spanning);
+    std::visit(
+        [&](const auto& output) {
+            scanPieces(window.text, window.pieces, scanner_.engine, output, &window.spanning);
+        },
+        output_);
     line_ += window.lineFeeds;
     offset_ += window.end;
 }

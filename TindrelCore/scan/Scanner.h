@@ -35,6 +35,21 @@ struct ScanFinding {
 // Receives findings one at a time.
 using FindingSink = std::function<void(ScanFinding&&)>;
 
+// Appends a finding's rendering to the text it is given. One renderer renders a run of findings in
+// text order on one thread, so it may reuse what it made for the finding before.
+using FindingRenderer = std::function<void(const ScanFinding&, std::string&)>;
+
+// Findings that only matter as text: each is rendered on the thread that found it, several threads
+// at once, and the text, not the finding, waits for its turn. A log dense with distinct findings
+// then keeps every core decoding, where a finding that waits holds its whole chain.
+struct RenderedFindings {
+    // A renderer for the next run of findings, made on the thread that will call it.
+    std::function<FindingRenderer()> renderer;
+    // The renderings of consecutive findings and how many they are, in text order, on the thread
+    // that scans.
+    std::function<void(std::string_view, std::size_t)> take;
+};
+
 // Finds every embedded artifact in a text (typically a log): candidate spans proposed by a fixed
 // list of patterns in priority order, kept when the engine recognises them and they overlap no span
 // kept before, returned in text order. Time grows linearly with the text.

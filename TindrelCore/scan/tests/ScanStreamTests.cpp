@@ -4,6 +4,7 @@
 #include "TindrelCore/scan/tests/ScanTestEngines.h"
 #include "TindrelCore/tests/Fixtures.h"
 
+#include <atomic>
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <random>
@@ -33,11 +34,8 @@ std::string randomText(std::mt19937& random, std::size_t count, bool lineFeeds) 
 
 // Feeds the text in chunks of random sizes, many of them small enough to split UTF-8 sequences;
 // with `pauses`, the input pauses after every other chunk or so.
-std::vector<ScanFinding> streamed(const Scanner& scanner, std::string_view text, ScanStream::Limits limits,
-                                  bool pauses, std::mt19937& random) {
-    std::vector<ScanFinding> findings;
-    ScanStream stream(
-        scanner, [&](ScanFinding&& f) { findings.push_back(std::move(f)); }, limits);
+void feedRandomly(ScanStream& stream, std::string_view text, ScanStream::Limits limits, bool pauses,
+                  std::mt19937& random) {
     std::size_t largest = 3 * limits.reachBytes;
     while (!text.empty()) {
         std::size_t size = std::uniform_int_distribution<std::size_t>(1, 4)(random) == 1
@@ -49,6 +47,14 @@ std::vector<ScanFinding> streamed(const Scanner& scanner, std::string_view text,
         EXPECT_LT(stream.heldBytes(), 2 * limits.reachBytes + 4);
     }
     stream.finish();
+}
+
+std::vector<ScanFinding> streamed(const Scanner& scanner, std::string_view text, ScanStream::Limits limits,
+                                  bool pauses, std::mt19937& random) {
+    std::vector<ScanFinding> findings;
+    ScanStream stream(
+        scanner, [&](ScanFinding&& f) { findings.push_back(std::move(f)); }, limits);
+    feedRandomly(stream, text, limits, pauses, random);
     return findings;
 }
 
@@ -336,6 +342,49 @@ TEST(ScanStream, CutsALongLineWithoutWhiteSpaceBetweenFields) {
             stream.feed(text, true);
             stream.finish();
             EXPECT_EQ(findings, whole) << text.substr(0, 8) << ", piece " << limit.pieceBytes;
+        }
+    }
+}
+
+// Renderings come from renderers on the workers, each given a run of a piece's findings in order,
+// and are handed on in text order with their counts: joined, they are the whole text's findings
+// rendered one after another.
+TEST(ScanStream, HandsOnRenderingsInTextOrder) {
+    const Scanner scanner{ChainEngine{defaultDetectors(), 0.5, 12}};
+    auto render = [](const ScanFinding& finding, std::string& into) {
+        into += fmt::format("{} {} {} {}\n", finding.line, finding.offset, finding.matchedText(),
+                            finding.chain->steps.front().summary);
+    };
+    std::mt19937 random(11);
+    for (int round = 0; round < 6; ++round) {
+        std::string text = Text::sanitizeUTF8(randomText(random, 3000, round % 3 != 0));
+        std::string expected;
+        std::vector<ScanFinding> whole = scanner.scan(text);
+        for (const ScanFinding& finding : whole)
+            render(finding, expected);
+        for (const ScanStream::Limits& limit : {ScanStream::Limits{64, 1024}, ScanStream::Limits{2000, 8192},
+                                                ScanStream::Limits{30000, 65536}}) {
+            std::string rendered;
+            std::size_t count = 0;
+            std::atomic<bool> outOfOrder = false;
+            RenderedFindings output{
+                [&] {
+                    return FindingRenderer(
+                        [&, last = std::size_t{0}](const ScanFinding& finding, std::string& into) mutable {
+                            outOfOrder = outOfOrder || finding.offset < last;
+                            last = finding.offset;
+                            render(finding, into);
+                        });
+                },
+                [&](std::string_view part, std::size_t findings) {
+                    rendered += part;
+                    count += findings;
+                }};
+            ScanStream stream(scanner, output, limit);
+            feedRandomly(stream, text, limit, round % 2 == 1, random);
+            EXPECT_EQ(rendered, expected) << "round " << round << ", piece " << limit.pieceBytes;
+            EXPECT_EQ(count, whole.size());
+            EXPECT_FALSE(outOfOrder);
         }
     }
 }
