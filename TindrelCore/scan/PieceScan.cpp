@@ -167,10 +167,10 @@ struct RenderedPart {
 };
 
 // A piece's renderings go on in parts of about this size, and at most this many parts of a piece
-// wait (some 4 MB): a worker may render a whole piece dense with findings ahead of the one being
+// wait (some 2 MB): a worker may render most of a piece dense with findings ahead of the one being
 // written, as it could not hold all their chains.
 constexpr std::size_t renderedPartBytes = std::size_t{16} << 10;
-constexpr std::size_t renderedPartsWaitingPerPiece = 256;
+constexpr std::size_t renderedPartsWaitingPerPiece = 128;
 
 } // namespace
 
