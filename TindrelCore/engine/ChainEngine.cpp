@@ -155,6 +155,17 @@ bool ChainEngine::recognises(std::string_view text, std::size_t& firstAsked) con
     return false;
 }
 
+bool ChainEngine::answersAtOnce(std::string_view text, std::size_t asked) const {
+    return maxDepth > 0 && asked < detectors.size() &&
+           safeVerdict(*detectors[asked], Text::trim(text), threshold).value_or(false);
+}
+
+std::size_t ChainEngine::placeOf(DetectionKind kind) const {
+    auto found = std::find_if(detectors.begin(), detectors.end(),
+                              [kind](const auto& detector) { return detector->kind() == kind; });
+    return static_cast<std::size_t>(found - detectors.begin());
+}
+
 std::optional<DecodeChain> ChainEngine::recognise(std::string_view text) const {
     DecodeChain chain;
     extend(chain, text, {});

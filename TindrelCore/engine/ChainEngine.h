@@ -54,6 +54,11 @@ struct ChainEngine {
     // The same, asking the detector at `firstAsked` before the others and setting it to the one
     // that answered: a scan's texts come in runs of one kind. The answer does not depend on it.
     bool recognises(std::string_view text, std::size_t& firstAsked) const;
+    // Whether the detector at `asked` tells without decoding that it answers the text well enough
+    // for a first step: the text is then recognised. False says nothing.
+    bool answersAtOnce(std::string_view text, std::size_t asked) const;
+    // The place in the list of the first detector of `kind`, or the list's size.
+    std::size_t placeOf(DetectionKind kind) const;
     // The same with some steps' readings chosen; the others are the engine's own.
     ReadingOutcome inspect(std::string text, const ChosenReadings& chosen) const;
     // `chain`'s steps before `step` as they are, then the reading of `kind` for that step, then the

@@ -50,15 +50,40 @@ DecodeChain CandidateInspector::decodeAgain(std::string_view text) const {
     return decode(text).value_or(DecodeChain{std::string(text), {}});
 }
 
-std::shared_ptr<const DecodeChain> CandidateInspector::chain(std::size_t index) const {
-    const Recognised& recognised = recognised_[index];
-    if (recognised.chain != notKept) return kept_[recognised.chain];
-    return std::make_shared<const DecodeChain>(decodeAgain(recognised.text));
+std::shared_ptr<const DecodeChain> CandidateInspector::chain(std::size_t index) {
+    Recognised& recognised = recognised_[index];
+    std::shared_ptr<const DecodeChain> found;
+    if (recognised.chain != notKept) found = kept_[recognised.chain];
+    if (!found) found = std::make_shared<const DecodeChain>(decodeAgain(recognised.text));
+    if (recognised.expected == 0) return found;
+    if (--recognised.expected == 0)
+        letGo(recognised);
+    else
+        hold(recognised, found);
+    return found;
+}
+
+// A chain decoded late is held for the findings still to ask for it, within the budget.
+void CandidateInspector::hold(Recognised& recognised, const std::shared_ptr<const DecodeChain>& chain) {
+    if (recognised.chain != notKept) return;
+    const std::size_t size = approximateSize(*chain);
+    if (size > budget_) return;
+    budget_ -= size;
+    recognised.chain = kept_.size();
+    kept_.push_back(chain);
+}
+
+void CandidateInspector::letGo(Recognised& recognised) {
+    if (recognised.chain == notKept) return;
+    std::shared_ptr<const DecodeChain>& held = kept_[recognised.chain];
+    if (held) budget_ = std::min(limit_, budget_ + approximateSize(*held));
+    held.reset();
 }
 
 // Chains are decoded whole while the budget lasts (and until one is held, whatever its size);
-// past it, a text is only told recognised or not, which stops at the first detector that answers,
-// and its chain is decoded once, when it is asked for.
+// past it, or when the detector that answered last tells at once that it answers, a text is only
+// told recognised or not, which stops at the first detector that answers, and its chain is decoded
+// when it is asked for.
 std::vector<CandidateInspector::Decoded>
 CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const {
     std::vector<Decoded> decoded(texts.size());
@@ -69,9 +94,14 @@ CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const 
             into.recognised = verdict(text, firstAsked);
             return;
         }
+        if (engine_.answersAtOnce(text, firstAsked)) {
+            into.recognised = true;
+            return;
+        }
         into.chain = decode(text);
         into.recognised = into.chain.has_value();
         if (!into.chain) return;
+        firstAsked = engine_.placeOf(into.chain->steps.front().kind);
         holdsAChain = true;
         into.size = approximateSize(*into.chain);
         std::size_t left = budgetLeft.load();

@@ -17,6 +17,10 @@ namespace tindrel {
 // Chains are kept up to a memory budget (the first one always); past it only the verdict is, and a
 // chain asked for is decoded again. A piece dense with distinct findings (a line of distinct timestamps) then
 // holds a few bytes per finding, not a whole chain each, at the cost of decoding those findings twice.
+// A text whose detector tells at once that it answers is only given its verdict at first, whatever
+// the budget: decoding it can wait until a finding asks for its chain, and if no other finding
+// shares it, the chain is never held. Told which findings will ask, the inspector holds a chain
+// decoded late for the ones after the first, and lets go of every chain after its last.
 class CandidateInspector {
 public:
     // About this many bytes of chains are kept, by each of the inspectors that work side by side.
@@ -30,18 +34,22 @@ public:
                                 std::size_t keptBytes = keptChainBytes)
         : engine_(engine)
         , threads_(threads)
+        , limit_(keptBytes)
         , budget_(keptBytes) {}
 
     // For each text, the index of its chain, or nothing when the engine recognised nothing.
     std::vector<std::optional<std::size_t>> inspect(const std::vector<std::string_view>& texts);
 
-    // A kept chain is shared by every finding of its text; one past the budget is decoded again.
-    std::shared_ptr<const DecodeChain> chain(std::size_t index) const;
+    // A finding of the chain at `index` will ask for it.
+    void expect(std::size_t index) { ++recognised_[index].expected; }
+    // A kept chain is shared by every finding of its text; one not held is decoded again.
+    std::shared_ptr<const DecodeChain> chain(std::size_t index);
 
 private:
     struct Recognised {
         std::string_view text;
-        std::size_t chain; // its place among the kept chains, or `notKept` once the budget is spent
+        std::size_t chain;        // its place among the kept chains, or `notKept`
+        std::size_t expected = 0; // findings that will still ask for it
     };
     static constexpr std::size_t notKept = static_cast<std::size_t>(-1);
 
@@ -55,11 +63,14 @@ private:
     std::optional<DecodeChain> decode(std::string_view text) const;
     bool verdict(std::string_view text, std::size_t& firstAsked) const;
     DecodeChain decodeAgain(std::string_view text) const;
+    void hold(Recognised& recognised, const std::shared_ptr<const DecodeChain>& chain);
+    void letGo(Recognised& recognised);
     std::vector<Decoded> decodeAll(const std::vector<std::string_view>& texts) const;
 
     const ChainEngine& engine_;
     Threads threads_;
-    std::size_t budget_;
+    std::size_t limit_;
+    std::size_t budget_; // bytes of chains the inspector may still hold
     DistinctTexts known_;
     std::vector<std::optional<std::size_t>> verdicts_; // for each known text, the index of its chain
     std::vector<Recognised> recognised_;

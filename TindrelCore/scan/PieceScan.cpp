@@ -119,6 +119,8 @@ void scanPiece(const ScanText& text, const Piece& part, const SpanningMatches* s
     CandidateInspector inspector(engine, threads);
     std::vector<Accepted> accepted = acceptAll(text, piece, part, spanning, inspector);
 
+    for (const Accepted& found : accepted)
+        inspector.expect(found.chain);
     LineCounter lines(piece.text(), part.place.line);
     for (const Accepted& found : accepted)
         each({lines.lineAt(found.span.begin), inspector.chain(found.chain),

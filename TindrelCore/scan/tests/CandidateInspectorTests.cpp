@@ -44,10 +44,12 @@ TEST(CandidateInspector, GivesTheSameChainsWhetherItKeptThemOrNot) {
     for (std::size_t i = 0; i < fromNone.size(); ++i) {
         std::shared_ptr<const DecodeChain> chain = keepsAll.chain(i);
         EXPECT_TRUE(chain->isRecognized()) << i;
-        EXPECT_EQ(keepsAll.chain(i), chain) << i << ": a kept chain is shared, not copied";
         EXPECT_EQ(*fromNone[i], *chain) << i;
         EXPECT_EQ(*fromSome[i], *chain) << i;
     }
+    // The token and the JSON, which no detector tells at once, were decoded whole and kept.
+    for (std::size_t i : {0, 2})
+        EXPECT_EQ(keepsAll.chain(i), keepsAll.chain(i)) << i << ": a kept chain is shared, not copied";
 }
 
 // A piece that is one huge candidate must not be decoded twice for want of budget: the first chain
@@ -79,4 +81,60 @@ TEST(CandidateInspector, GivesEqualTextsOneChain) {
     using Index = std::optional<std::size_t>;
     EXPECT_EQ(found, (std::vector<Index>{0, 0, std::nullopt, std::nullopt, 1, 0, 1}));
     EXPECT_EQ(inspector.inspect({"1700000000", "[2]"}), (std::vector<Index>{1, 0}));
+}
+
+namespace {
+
+// Answers every text as a terminal step, and tells at once that it does for texts that begin with
+// "t"; counts its decodings.
+class CountingDetector : public scantest::FunctionDetector {
+public:
+    explicit CountingDetector(std::shared_ptr<std::atomic<int>> decodes)
+        : FunctionDetector(DetectionKind::unixTimestamp, [decodes](std::string_view text) {
+            ++*decodes;
+            return DecodeResult{DetectionKind::unixTimestamp, std::string(text), 0.9, "seen", {}, true};
+        }) {}
+
+    std::optional<bool> answersConfidently(std::string_view text, double) const override {
+        if (text.starts_with("t")) return true;
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+// A text told at once is decoded only when a finding asks for its chain. Told how many findings will
+// ask, the inspector holds a chain decoded late for the ones after the first, within its budget,
+// and lets go of every chain, kept or held, after its last finding.
+TEST(CandidateInspector, DecodesTextsToldAtOnceWhenAskedAndHoldsThemForTheFindingsExpected) {
+    auto decodes = std::make_shared<std::atomic<int>>(0);
+    const ChainEngine engine{{std::make_shared<CountingDetector>(decodes)}, 0.5, 12};
+    using Index = std::optional<std::size_t>;
+    for (std::size_t budget : {std::size_t{0}, CandidateInspector::keptChainBytes}) {
+        *decodes = 0;
+        CandidateInspector inspector(engine, CandidateInspector::Threads::caller, budget);
+        ASSERT_EQ(inspector.inspect({"kept", "told", "once", "told"}), (std::vector<Index>{0, 1, 2, 1}));
+        ASSERT_EQ(*decodes, 2) << "what the detector tells at once waits";
+        for (std::size_t index : {0, 1, 1, 2})
+            inspector.expect(index);
+
+        std::shared_ptr<const DecodeChain> kept = inspector.chain(0);
+        std::weak_ptr<const DecodeChain> keptWatch = kept;
+        kept.reset();
+        EXPECT_TRUE(keptWatch.expired()) << "let go after its only finding";
+
+        const int before = *decodes;
+        std::shared_ptr<const DecodeChain> first = inspector.chain(1);
+        EXPECT_EQ(*decodes, before + 1);
+        std::shared_ptr<const DecodeChain> second = inspector.chain(1);
+        EXPECT_EQ(first == second, budget > 0) << "held for the second finding only within the budget";
+        EXPECT_EQ(*decodes, before + (budget > 0 ? 1 : 2));
+        EXPECT_EQ(*second, *first);
+        std::weak_ptr<const DecodeChain> heldWatch = first;
+        first.reset();
+        second.reset();
+        EXPECT_TRUE(heldWatch.expired()) << "let go after its last finding";
+        EXPECT_EQ(inspector.chain(2)->input, "once");
+        EXPECT_EQ(inspector.chain(1)->input, "told") << "a chain asked for again is decoded again";
+    }
 }
