@@ -10,6 +10,8 @@ namespace tindrel {
 // Base58 (the Bitcoin alphabet, without 0, O, I and l) whose bytes are readable text.
 class Base58Detector final : public Detector {
 public:
+    Base58Detector()
+        : Detector(DetectorGate{ByteClass::letters, ByteClass::digits | ByteClass::letters}) {}
     // Decoding is big-number arithmetic, quadratic in the length. Real Base58 payloads (addresses,
     // keys, signatures, content ids, serialized transactions) stay below two thousand characters;
     // longer texts are refused so that a megabyte of Base58-looking text costs one scan.

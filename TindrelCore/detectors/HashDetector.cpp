@@ -38,10 +38,9 @@ std::optional<DigestSize> digestForLength(std::size_t hexLength) {
 }
 
 std::optional<DecodeResult> bareDigest(std::string_view t) {
-    if (!Bytes::isHexText(t)) return std::nullopt;
-    // Hex digits are ASCII, so the byte count is the character count.
+    // Hex digits are ASCII, so the byte count is the character count; the length is the cheaper test.
     std::optional<DigestSize> digest = digestForLength(t.size());
-    if (!digest) return std::nullopt;
+    if (!digest || !Bytes::isHexText(t)) return std::nullopt;
     Explainer::Note verdict = Explainer::digestNote(digest->bits);
     // Facts go in in key order, each moved into place: digests come by the thousand in a log.
     Details details;

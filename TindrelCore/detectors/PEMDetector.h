@@ -8,6 +8,8 @@ namespace tindrel {
 // anything else; terminal.
 class PEMDetector final : public Detector {
 public:
+    PEMDetector()
+        : Detector(DetectorGate{ByteClass::dash}) {}
     DetectionKind kind() const override { return DetectionKind::pem; }
     std::optional<DecodeResult> decode(std::string_view text) const override;
 };

@@ -141,7 +141,9 @@ bool ChainEngine::recognises(std::string_view text) const {
 bool ChainEngine::recognises(std::string_view text, std::size_t& firstAsked) const {
     if (maxDepth <= 0) return false; // the one stop before a first step
     const std::string_view current = Text::trim(text);
+    const ByteClass::Set held = ByteClass::of(current);
     auto answers = [&](std::size_t i) {
+        if (!detectors[i]->gate().admits(held)) return false;
         if (std::optional<bool> told = safeVerdict(*detectors[i], current, threshold)) return *told;
         std::optional<DecodeResult> result = safeDecode(*detectors[i], current);
         return result && couldBeChosen(*result, current, threshold);
@@ -213,8 +215,9 @@ std::optional<RefusedReading> ChainEngine::extend(DecodeChain& chain, std::strin
         std::string_view current =
             step == 0 ? Text::trim(input) : std::string_view(chain.steps.back().output);
         Round round(threshold, current, chosenKind);
+        const ByteClass::Set held = ByteClass::of(Text::trim(current));
         for (std::size_t i = 0; i < detectors.size(); ++i)
-            round.offer(safeDecode(*detectors[i], current), i);
+            if (detectors[i]->gate().admits(held)) round.offer(safeDecode(*detectors[i], current), i);
         std::optional<DecodeResult> next = round.takeChosen();
         if (!next) {
             chain.stop = StopReason{StopReason::Cause::nothingRecognized, round.takeClosest()};

@@ -2,6 +2,7 @@
 
 #include "TindrelCore/model/Details.h"
 #include "TindrelCore/model/DetectionKind.h"
+#include "TindrelCore/model/DetectorGate.h"
 
 #include <optional>
 #include <string>
@@ -75,6 +76,8 @@ struct DecodeChain {
 // One stateless recogniser. decode answers a step, or nothing when the text is not of its kind.
 class Detector {
 public:
+    explicit Detector(DetectorGate gate = {})
+        : gate_(gate) {}
     virtual ~Detector() = default;
     virtual DetectionKind kind() const = 0;
     virtual std::optional<DecodeResult> decode(std::string_view text) const = 0;
@@ -82,6 +85,11 @@ public:
     // changes the text, told without building the step; nothing when only decoding can tell. A scan
     // asks this of texts it only needs a verdict on.
     virtual std::optional<bool> answersConfidently(std::string_view, double) const { return std::nullopt; }
+    // The texts that decode may answer, told from the kinds of byte they hold.
+    const DetectorGate& gate() const { return gate_; }
+
+private:
+    DetectorGate gate_;
 };
 
 } // namespace tindrel

@@ -98,10 +98,11 @@ CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const 
             into.recognised = true;
             return;
         }
-        into.chain = decode(text);
-        into.recognised = into.chain.has_value();
-        if (!into.chain) return;
-        firstAsked = engine_.placeOf(into.chain->steps.front().kind);
+        std::optional<DecodeChain> chain = decode(text);
+        into.recognised = chain.has_value();
+        if (!chain) return;
+        firstAsked = engine_.placeOf(chain->steps.front().kind);
+        into.chain = std::make_shared<const DecodeChain>(std::move(*chain));
         holdsAChain = true;
         into.size = approximateSize(*into.chain);
         std::size_t left = budgetLeft.load();
@@ -151,14 +152,14 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         if (!decoded[i].recognised) continue;
         verdicts_[firstFresh + i] = recognised_.size();
-        std::optional<DecodeChain>& chain = decoded[i].chain;
+        std::shared_ptr<const DecodeChain>& chain = decoded[i].chain;
         // The first chain is kept whatever its size: a piece that is one huge candidate is then
         // decoded once, holding no more than its decoding held anyway.
         const std::size_t size = decoded[i].size;
         bool keep = chain && (size <= budget_ || recognised_.empty());
         budget_ -= keep ? std::min(size, budget_) : 0;
         recognised_.push_back({fresh[i], keep ? kept_.size() : notKept});
-        if (keep) kept_.push_back(std::make_shared<const DecodeChain>(std::move(*chain)));
+        if (keep) kept_.push_back(std::move(chain));
     }
 
     std::vector<std::optional<std::size_t>> indices;

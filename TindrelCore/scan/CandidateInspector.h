@@ -53,10 +53,11 @@ private:
     };
     static constexpr std::size_t notKept = static_cast<std::size_t>(-1);
 
-    // A text's verdict, and its chain unless only the verdict was worked out.
+    // A text's verdict, and its chain unless only the verdict was worked out: small, as a batch
+    // holds one for each of its texts and most are verdicts alone.
     struct Decoded {
         bool recognised = false;
-        std::optional<DecodeChain> chain;
+        std::shared_ptr<const DecodeChain> chain;
         std::size_t size = 0; // the chain's, near enough to keep a budget by
     };
 
