@@ -178,18 +178,21 @@ constexpr std::size_t renderedPartsWaitingPerPiece = 128;
 
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
                 const RenderedFindings& rendered, const SpanningMatches* spanning) {
-    auto scanOne = [&](std::size_t i, auto& emit, CandidateInspector::Threads threads) {
+    // `send`, not `emit`: Qt's keyword of that name empties a call to it for the static analyser.
+    auto scanOne = [&](std::size_t i, auto& send, CandidateInspector::Threads threads) {
         FindingRenderer render = rendered.renderer();
         RenderedPart part;
+        auto handOn = [&] {
+            send(std::move(part));
+            part = {};
+        };
         auto each = [&](ScanFinding&& finding) {
             render(finding, part.text);
             ++part.findings;
-            if (part.text.size() < renderedPartBytes) return;
-            emit(std::move(part));
-            part = {};
+            if (part.text.size() >= renderedPartBytes) handOn();
         };
         scanPiece(text, pieces[i], spanning, engine, threads, each);
-        if (part.findings > 0) emit(std::move(part));
+        if (part.findings > 0) handOn();
     };
     auto take = [&](RenderedPart&& part) { rendered.take(part.text, part.findings); };
     if (pieces.size() == 1) {
