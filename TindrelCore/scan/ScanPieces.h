@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TindrelCore/scan/PieceScan.h"
 #include "TindrelCore/scan/ScanText.h"
 
 #include <cstddef>
@@ -20,15 +21,22 @@ public:
     // The end of the piece that begins at `begin`. Pieces are asked for in text order, each
     // beginning where the one before ended.
     std::size_t endOf(std::size_t begin);
+    // The line-spanning matches, once every piece is cut: each piece takes its own from them
+    // instead of walking for them again.
+    SpanningMatches takeSpanning() &&;
 
 private:
     std::size_t lineEndFrom(std::size_t target) const;
+    // Passes the matches of `matches` that begin before `cut`, from `passed` on.
+    void pass(const std::vector<TextSpan>& matches, std::size_t& passed, std::size_t cut);
 
     const ScanText& whole_;
     std::size_t pieceBytes_;
-    std::vector<TextSpan> spanning_; // the line-spanning matches, by begin
-    std::size_t passed_ = 0;         // spanning matches that begin before the last cut
-    std::size_t reach_ = 0;          // the furthest end among them
+    std::vector<TextSpan> pemBlocks_; // by begin, as the JSON spans
+    std::vector<TextSpan> jsonSpans_;
+    std::size_t pemPassed_ = 0;  // PEM blocks that begin before the last cut
+    std::size_t jsonPassed_ = 0; // JSON spans that begin before it
+    std::size_t reach_ = 0;      // the furthest end among them
 };
 
 } // namespace tindrel

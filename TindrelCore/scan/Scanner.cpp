@@ -34,7 +34,8 @@ void Scanner::scan(std::string_view text, const FindingSink& each, std::size_t p
         pieces.push_back({begin, end, {line, begin}, false});
         line += ByteBlocks::countOf(text.substr(begin, end - begin), '\n');
     }
-    scanPieces(whole, pieces, engine, each);
+    const SpanningMatches spanning = std::move(cuts).takeSpanning();
+    scanPieces(whole, pieces, engine, each, &spanning);
 }
 
 } // namespace tindrel
