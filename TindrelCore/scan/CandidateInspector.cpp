@@ -53,7 +53,7 @@ DecodeChain CandidateInspector::decodeAgain(std::string_view text) const {
 std::shared_ptr<const DecodeChain> CandidateInspector::chain(std::size_t index) {
     Recognised& recognised = recognised_[index];
     std::shared_ptr<const DecodeChain> found;
-    if (recognised.chain != notKept) found = kept_[recognised.chain];
+    if (recognised.chain != notKept) found = kept_[recognised.chain].chain;
     if (!found) found = std::make_shared<const DecodeChain>(decodeAgain(recognised.text));
     if (recognised.expected == 0) return found;
     if (--recognised.expected == 0)
@@ -70,14 +70,14 @@ void CandidateInspector::hold(Recognised& recognised, const std::shared_ptr<cons
     if (size > budget_) return;
     budget_ -= size;
     recognised.chain = kept_.size();
-    kept_.push_back(chain);
+    kept_.push_back({chain, size});
 }
 
 void CandidateInspector::letGo(Recognised& recognised) {
     if (recognised.chain == notKept) return;
-    std::shared_ptr<const DecodeChain>& held = kept_[recognised.chain];
-    if (held) budget_ = std::min(limit_, budget_ + approximateSize(*held));
-    held.reset();
+    Kept& held = kept_[recognised.chain];
+    if (held.chain) budget_ = std::min(limit_, budget_ + held.size);
+    held.chain.reset();
 }
 
 // Chains are decoded whole while the budget lasts (and until one is held, whatever its size);
@@ -159,7 +159,7 @@ CandidateInspector::inspect(const std::vector<std::string_view>& texts) {
         bool keep = chain && (size <= budget_ || recognised_.empty());
         budget_ -= keep ? std::min(size, budget_) : 0;
         recognised_.push_back({fresh[i], keep ? kept_.size() : notKept});
-        if (keep) kept_.push_back(std::move(chain));
+        if (keep) kept_.push_back({std::move(chain), size});
     }
 
     std::vector<std::optional<std::size_t>> indices;

@@ -52,6 +52,10 @@ private:
         std::size_t expected = 0; // findings that will still ask for it
     };
     static constexpr std::size_t notKept = static_cast<std::size_t>(-1);
+    struct Kept {
+        std::shared_ptr<const DecodeChain> chain; // none once let go
+        std::size_t size;                         // what it counts against the budget
+    };
 
     // A text's verdict, and its chain unless only the verdict was worked out: small, as a batch
     // holds one for each of its texts and most are verdicts alone.
@@ -78,7 +82,7 @@ private:
     // Each chain in an allocation of its own, shared by the findings of its text. Side by side in
     // one list, a piece's chains would all go with its last finding, on the thread that writes the
     // findings, where that burst of frees held up the output.
-    std::vector<std::shared_ptr<const DecodeChain>> kept_;
+    std::vector<Kept> kept_;
 };
 
 } // namespace tindrel
