@@ -1,8 +1,8 @@
 // Each thread of the command allocates small blocks through a BlockCache of its own.
 //
 // A scan's workers decode a chain of half a dozen small blocks for each of millions of findings,
-// and free them a batch of findings at a time once the writer is done with them. glibc's own
-// per-thread cache holds seven blocks of a size, so nearly every one of those frees and the
+// and free them by the thousand: the chains a piece kept, once its findings are written. glibc's
+// own per-thread cache holds seven blocks of a size, so nearly every one of those frees and the
 // allocations after them went to the shared heap: a crowded line of distinct timestamps spent a
 // fifth of its time there.
 //

@@ -29,11 +29,17 @@ inline std::optional<std::string> readFile(const std::string& path) {
     return bytes.str();
 }
 
+// The path of TindrelCore/<relative>; nothing when TINDREL_SOURCE_DIR is not set.
+inline std::optional<std::string> corePath(std::string_view relative) {
+    const char* root = std::getenv("TINDREL_SOURCE_DIR");
+    if (!root) return std::nullopt;
+    return std::string(root) + "/TindrelCore/" + std::string(relative);
+}
+
 // The bytes of TindrelCore/<relative>; a missing file fails the test that asked for it.
 inline std::string coreFile(std::string_view relative) {
-    const char* root = std::getenv("TINDREL_SOURCE_DIR");
-    std::optional<std::string> bytes =
-        root ? readFile(std::string(root) + "/TindrelCore/" + std::string(relative)) : std::nullopt;
+    std::optional<std::string> path = corePath(relative);
+    std::optional<std::string> bytes = path ? readFile(*path) : std::nullopt;
     EXPECT_TRUE(bytes) << "missing test data " << relative;
     return bytes.value_or("");
 }

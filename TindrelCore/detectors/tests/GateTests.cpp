@@ -13,8 +13,10 @@ namespace {
 // The inputs of every detector table, of the chain table and of the scan fragments.
 std::vector<std::string> tableInputs() {
     std::vector<std::string> tables = {"chains.tsv", "scan/fragments.tsv"};
-    const std::string root = std::string(std::getenv("TINDREL_SOURCE_DIR")) + "/TindrelCore/tests/data/";
-    for (const auto& entry : std::filesystem::directory_iterator(root + "detectors"))
+    const std::optional<std::string> detectorTables = fixtures::corePath("tests/data/detectors");
+    EXPECT_TRUE(detectorTables) << "TINDREL_SOURCE_DIR is not set";
+    if (!detectorTables) return {};
+    for (const auto& entry : std::filesystem::directory_iterator(*detectorTables))
         if (entry.path().extension() == ".tsv")
             tables.push_back("detectors/" + entry.path().filename().string());
     std::vector<std::string> inputs;

@@ -51,8 +51,8 @@ std::string laughs(int levels) {
 // A file beside the tests (outside.txt, outside.dtd) that an external entity or DTD would pull in
 // if it were loaded.
 std::string outsideURL(std::string_view name) {
-    const char* root = std::getenv("TINDREL_SOURCE_DIR");
-    return "file://" + std::string(root ? root : "") + "/TindrelCore/tests/data/xml/" + std::string(name);
+    const std::string relative = "tests/data/xml/" + std::string(name);
+    return "file://" + fixtures::corePath(relative).value_or("/TindrelCore/" + relative);
 }
 
 } // namespace
