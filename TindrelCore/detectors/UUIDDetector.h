@@ -11,6 +11,7 @@ public:
         : Detector(DetectorGate{ByteClass::dash, ByteClass::hexDigits | ByteClass::dash}) {}
     DetectionKind kind() const override { return DetectionKind::uuid; }
     std::optional<DecodeResult> decode(std::string_view text) const override;
+    bool alwaysWritable() const override { return true; }
 };
 
 } // namespace tindrel

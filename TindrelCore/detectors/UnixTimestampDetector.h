@@ -12,6 +12,7 @@ public:
     DetectionKind kind() const override { return DetectionKind::unixTimestamp; }
     std::optional<DecodeResult> decode(std::string_view text) const override;
     std::optional<bool> answersConfidently(std::string_view text, double threshold) const override;
+    bool alwaysWritable() const override { return true; }
 };
 
 } // namespace tindrel

@@ -3,6 +3,7 @@
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace tindrel {
@@ -29,9 +30,22 @@ bool makesProgress(const DecodeResult& result, std::string_view current) {
     return result.terminal || result.output != current;
 }
 
+// An answer whose text is not UTF-8, or whose confidence is not a finite number, is one no
+// document can hold: written out, it would turn the whole export into "{}". The engine takes it
+// for no answer, so every chain it makes of UTF-8 text can be written, which a scan that counts its
+// findings before it writes them relies on. Only answers that could count are looked at (most lose
+// on their confidence first), and none of a detector whose answers can always be written.
+struct Answer {
+    const DecodeResult& result;
+    bool alwaysWritable;
+
+    bool canBeWritten() const { return alwaysWritable || result.canBeWritten(); }
+};
+
 // An answer the engine could take as the next step on its own choosing.
-bool couldBeChosen(const DecodeResult& result, std::string_view current, double threshold) {
-    return result.confidence >= threshold && makesProgress(result, current);
+bool couldBeChosen(const Answer& answer, std::string_view current, double threshold) {
+    return answer.result.confidence >= threshold && makesProgress(answer.result, current) &&
+           answer.canBeWritten();
 }
 
 Alternative alternativeOf(DecodeResult& result) {
@@ -48,17 +62,21 @@ public:
         , chosenKind_(chosenKind) {}
 
     // Answers arrive in detector order; ties go to the earlier one.
-    void offer(std::optional<DecodeResult> result, std::size_t position) {
+    void offer(std::optional<DecodeResult> result, std::size_t position, bool alwaysWritable) {
         if (!result) return;
-        if (eligible(*result) && (!chosen_ || result->confidence > chosen_->confidence)) {
-            if (chosen_ && isAlternative(*chosen_))
+        const Answer answer{*result, alwaysWritable};
+        const bool alternative = couldBeChosen(answer, current_, threshold_);
+        if (eligible(answer, alternative) && (!chosen_ || result->confidence > chosen_->confidence)) {
+            if (chosen_ && chosenIsAlternative_)
                 others_.emplace_back(chosenPosition_, alternativeOf(*chosen_));
             chosen_ = std::move(result);
             chosenPosition_ = position;
-        } else if (isAlternative(*result)) {
+            chosenIsAlternative_ = alternative;
+        } else if (alternative) {
             others_.emplace_back(position, alternativeOf(*result));
         } else if (fellShort(*result) && (!closest_ || result->confidence > closest_->confidence)) {
-            closest_ = alternativeOf(*result);
+            Alternative miss = alternativeOf(*result);
+            if (alwaysWritable || miss.canBeWritten()) closest_ = std::move(miss);
         }
     }
 
@@ -79,11 +97,9 @@ public:
     std::optional<Alternative> takeClosest() { return std::move(closest_); }
 
 private:
-    bool isAlternative(const DecodeResult& result) const {
-        return couldBeChosen(result, current_, threshold_);
-    }
-    bool eligible(const DecodeResult& result) const {
-        return chosenKind_ ? result.kind == *chosenKind_ : isAlternative(result);
+    // `alternative`: whether it is one, as couldBeChosen tells.
+    bool eligible(const Answer& answer, bool alternative) const {
+        return chosenKind_ ? answer.result.kind == *chosenKind_ && answer.canBeWritten() : alternative;
     }
     bool fellShort(const DecodeResult& result) const {
         return !chosenKind_ && result.confidence < threshold_ && makesProgress(result, current_);
@@ -94,6 +110,7 @@ private:
     std::optional<DetectionKind> chosenKind_;
     std::optional<DecodeResult> chosen_;
     std::size_t chosenPosition_ = 0;
+    bool chosenIsAlternative_ = false;
     std::vector<std::pair<std::size_t, Alternative>> others_;
     std::optional<Alternative> closest_;
 };
@@ -146,7 +163,7 @@ bool ChainEngine::recognises(std::string_view text, std::size_t& firstAsked) con
         if (!detectors[i]->gate().admits(held)) return false;
         if (std::optional<bool> told = safeVerdict(*detectors[i], current, threshold)) return *told;
         std::optional<DecodeResult> result = safeDecode(*detectors[i], current);
-        return result && couldBeChosen(*result, current, threshold);
+        return result && couldBeChosen({*result, detectors[i]->alwaysWritable()}, current, threshold);
     };
     if (firstAsked < detectors.size() && answers(firstAsked)) return true;
     for (std::size_t i = 0; i < detectors.size(); ++i)
@@ -217,7 +234,8 @@ std::optional<RefusedReading> ChainEngine::extend(DecodeChain& chain, std::strin
         Round round(threshold, current, chosenKind);
         const ByteClass::Set held = ByteClass::of(Text::trim(current));
         for (std::size_t i = 0; i < detectors.size(); ++i)
-            if (detectors[i]->gate().admits(held)) round.offer(safeDecode(*detectors[i], current), i);
+            if (detectors[i]->gate().admits(held))
+                round.offer(safeDecode(*detectors[i], current), i, detectors[i]->alwaysWritable());
         std::optional<DecodeResult> next = round.takeChosen();
         if (!next) {
             chain.stop = StopReason{StopReason::Cause::nothingRecognized, round.takeClosest()};

@@ -1,10 +1,26 @@
 #include "TindrelCore/model/DecodeModel.h"
 
+#include "TindrelCore/text/Text.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace tindrel {
 
 bool DecodeResult::operator==(const DecodeResult& other) const {
     return kind == other.kind && output == other.output && confidence == other.confidence &&
            summary == other.summary && details == other.details && terminal == other.terminal;
+}
+
+bool Alternative::canBeWritten() const {
+    return std::isfinite(confidence) && Text::isValidUTF8(summary);
+}
+
+bool DecodeResult::canBeWritten() const {
+    if (!std::isfinite(confidence) || !Text::isValidUTF8(summary) || !Text::isValidUTF8(output)) return false;
+    return std::ranges::all_of(details, [](const auto& detail) {
+        return Text::isValidUTF8(detail.first) && Text::isValidUTF8(detail.second);
+    });
 }
 
 std::string_view stopCauseName(StopReason::Cause cause) {

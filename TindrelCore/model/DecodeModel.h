@@ -18,6 +18,8 @@ struct Alternative {
     std::string summary;
 
     bool operator==(const Alternative&) const = default;
+    // Whether a document can hold it: its summary UTF-8 and its confidence a finite number.
+    bool canBeWritten() const;
 };
 
 // One decoding step.
@@ -34,6 +36,8 @@ struct DecodeResult {
 
     // The six fields the step is made of: the alternatives only record how the engine chose it.
     bool operator==(const DecodeResult& other) const;
+    // Whether a document can hold the step: its texts UTF-8 and its confidence a finite number.
+    bool canBeWritten() const;
 };
 
 // Why the chain engine added no further step.
@@ -87,6 +91,10 @@ public:
     virtual std::optional<bool> answersConfidently(std::string_view, double) const { return std::nullopt; }
     // The texts that decode may answer, told from the kinds of byte they hold.
     const DetectorGate& gate() const { return gate_; }
+    // Whether every answer of decode, whatever the text, can be written: the engine then need not
+    // check each one. Only detectors that make every answer of fixed words and the ASCII of the text
+    // say so.
+    virtual bool alwaysWritable() const { return false; }
 
 private:
     DetectorGate gate_;

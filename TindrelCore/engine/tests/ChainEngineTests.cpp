@@ -2,6 +2,7 @@
 #include "TindrelCore/scan/tests/ScanTestEngines.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace tindrel;
 using enum DetectionKind;
@@ -193,4 +194,48 @@ TEST(ChainEngine, RecognisesAlikeWhicheverDetectorIsAskedFirst) {
                 EXPECT_EQ(asked, first) << text;
             }
         }
+}
+
+// An answer no document could hold is no answer: not chosen, no alternative, not the closest miss,
+// not a reading that can be chosen; a well-formed answer less confident wins in its place. Every
+// chain the engine makes of UTF-8 text can then be written whole.
+TEST(ChainEngine, AnswersThatCannotBeWrittenAreNoAnswers) {
+    const std::string invalid = "\xC3(";
+    auto answering = [](DecodeResult result) {
+        return std::make_shared<scantest::FunctionDetector>(
+            result.kind, [result](std::string_view text) -> std::optional<DecodeResult> {
+                if (text != "a") return std::nullopt;
+                return result;
+            });
+    };
+    const double infinity = std::numeric_limits<double>::infinity();
+    const DecodeResult cases[] = {
+        {hex, invalid, 0.9, "summary", {}, false},
+        {hex, "h", 0.9, invalid, {}, false},
+        {hex, "h", 0.9, "summary", {{invalid, "v"}}, false},
+        {hex, "h", 0.9, "summary", {{"k", "v"}, {"w", invalid}}, false},
+        {hex, "h", infinity, "summary", {}, false},
+        {hex, "h", std::numeric_limits<double>::quiet_NaN(), "summary", {}, false},
+    };
+    for (const DecodeResult& malformed : cases) {
+        const std::string name = malformed.output + "|" + malformed.summary;
+        ChainEngine alone = engineOf({answering(malformed)});
+        EXPECT_FALSE(alone.inspect("a").isRecognized()) << name;
+        EXPECT_FALSE(alone.recognises("a")) << name;
+        EXPECT_TRUE(alone.inspect("a", {{0, hex}}).refused) << name;
+
+        ChainEngine beside = engineOf({answering(malformed), scripted(url, "a", "u", 0.6)});
+        DecodeChain chain = beside.inspect("a");
+        ASSERT_EQ(outputs(chain), std::vector<std::string>{"u"}) << name;
+        EXPECT_TRUE(chain.steps[0].alternatives.empty()) << name;
+        EXPECT_TRUE(beside.recognises("a")) << name;
+    }
+    // Below the threshold, the closest miss must be writable too.
+    const DecodeResult unwritableMiss{hex, "h", 0.4, invalid, {}, false};
+    const DecodeResult endlessMiss{hex, "h", -infinity, "summary", {}, false};
+    for (const DecodeResult& miss : {unwritableMiss, endlessMiss}) {
+        ChainEngine engine = engineOf({answering(miss), scripted(url, "a", "u", 0.3)});
+        EXPECT_EQ(engine.inspect("a").stop,
+                  (StopReason{StopReason::Cause::nothingRecognized, Alternative{url, 0.3, "a->u"}}));
+    }
 }

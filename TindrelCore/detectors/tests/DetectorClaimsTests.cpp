@@ -69,6 +69,32 @@ TEST(DetectorGate, LetsThroughEveryTextItsDetectorAnswers) {
     EXPECT_GT(turnedAway[DetectionKind::unixTimestamp], texts.size() / 2) << "the gates turn texts away";
 }
 
+// A detector that says its answers can always be written answers nothing else, whatever the text:
+// the tables' texts and their pieces, and each of them spoiled by bytes that are not UTF-8. Both
+// detectors that say so answer some of them.
+TEST(DetectorClaims, AlwaysWritableDetectorsAnswerOnlyWhatCanBeWritten) {
+    std::vector<std::string> texts = textsToTry();
+    const std::size_t whole = texts.size();
+    for (std::size_t i = 0; i < whole; ++i)
+        for (const std::string_view spoiler : {"\xff", "\xe2\x86", "\xed\xa0\x80"})
+            texts.push_back(texts[i]
+                                .substr(0, texts[i].size() / 2)
+                                .append(spoiler)
+                                .append(std::string_view(texts[i]).substr(texts[i].size() / 2)));
+    std::map<DetectionKind, std::size_t> answered;
+    for (const auto& detector : defaultDetectors()) {
+        if (!detector->alwaysWritable()) continue;
+        for (const std::string& text : texts) {
+            const std::optional<DecodeResult> answer = detector->decode(text);
+            if (!answer) continue;
+            ++answered[detector->kind()];
+            EXPECT_TRUE(answer->canBeWritten())
+                << detection_kind::rawValue(detector->kind()) << " \"" << text << "\"";
+        }
+    }
+    EXPECT_EQ(answered.size(), 2u);
+}
+
 // Each byte falls in one kind, and a text holds the kinds of its bytes.
 TEST(DetectorGate, SumsUpATextByTheKindsOfItsBytes) {
     const std::vector<std::pair<std::string, ByteClass::Set>> cases = {
