@@ -49,4 +49,8 @@ ScanStream scanStream(RenderedFindings rendered) {
     return ScanStream(scanner(), std::move(rendered), {});
 }
 
+ScanStream scanStream(CountedFindings counted) {
+    return ScanStream(scanner(), std::move(counted), {});
+}
+
 } // namespace tindrel::Tindrel

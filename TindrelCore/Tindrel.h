@@ -32,5 +32,7 @@ void scan(std::string_view text, const FindingSink& each);
 ScanStream scanStream(FindingSink each);
 // The same, each finding rendered by the thread that found it and the renderings handed on.
 ScanStream scanStream(RenderedFindings rendered);
+// The same findings only counted.
+ScanStream scanStream(CountedFindings counted);
 
 } // namespace tindrel::Tindrel

@@ -81,16 +81,16 @@ void CandidateInspector::letGo(Recognised& recognised) {
 }
 
 // Chains are decoded whole while the budget lasts (and until one is held, whatever its size);
-// past it, or when the detector that answered last tells at once that it answers, a text is only
-// told recognised or not, which stops at the first detector that answers, and its chain is decoded
-// when it is asked for.
+// past it, when only verdicts are wanted, or when the detector that answered last tells at once
+// that it answers, a text is only told recognised or not, which stops at the first detector that
+// answers, and its chain is decoded when it is asked for.
 std::vector<CandidateInspector::Decoded>
 CandidateInspector::decodeAll(const std::vector<std::string_view>& texts) const {
     std::vector<Decoded> decoded(texts.size());
     std::atomic<std::size_t> budgetLeft{budget_};
     std::atomic<bool> holdsAChain{!recognised_.empty()};
     auto decodeOne = [&](std::string_view text, Decoded& into, std::size_t& firstAsked) {
-        if (budgetLeft.load() == 0 && holdsAChain.load()) {
+        if (answers_ == Answers::verdicts || (budgetLeft.load() == 0 && holdsAChain.load())) {
             into.recognised = verdict(text, firstAsked);
             return;
         }

@@ -30,10 +30,15 @@ public:
     // (which is one of several already busy).
     enum class Threads { perCore, caller };
 
+    // What inspect works out for each text: its chain (kept within the budget), or only whether it
+    // is recognised, for a scan that counts its findings and asks for no chain.
+    enum class Answers { chains, verdicts };
+
     explicit CandidateInspector(const ChainEngine& engine, Threads threads = Threads::perCore,
-                                std::size_t keptBytes = keptChainBytes)
+                                std::size_t keptBytes = keptChainBytes, Answers answers = Answers::chains)
         : engine_(engine)
         , threads_(threads)
+        , answers_(answers)
         , limit_(keptBytes)
         , budget_(keptBytes) {}
 
@@ -74,6 +79,7 @@ private:
 
     const ChainEngine& engine_;
     Threads threads_;
+    Answers answers_;
     std::size_t limit_;
     std::size_t budget_; // bytes of chains the inspector may still hold
     DistinctTexts known_;

@@ -205,4 +205,21 @@ void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const Ch
         renderedPartsWaitingPerPiece);
 }
 
+void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
+                const CountedFindings& counted, const SpanningMatches* spanning) {
+    auto countOne = [&](std::size_t i, CandidateInspector::Threads threads) {
+        const ScanText piece(text, pieces[i].begin, pieces[i].end);
+        CandidateInspector inspector(engine, threads, 0, CandidateInspector::Answers::verdicts);
+        return acceptAll(text, piece, pieces[i], spanning, inspector).size();
+    };
+    if (pieces.size() == 1) {
+        counted.take(countOne(0, CandidateInspector::Threads::perCore));
+        return;
+    }
+    runInOrder<std::size_t>(
+        pieces.size(),
+        [&](std::size_t i, auto& send) { send(countOne(i, CandidateInspector::Threads::caller)); },
+        [&](std::size_t count) { counted.take(count); }, 1);
+}
+
 } // namespace tindrel

@@ -49,5 +49,8 @@ void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const Ch
 // in text order, in parts.
 void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
                 const RenderedFindings& rendered, const SpanningMatches* spanning = nullptr);
+// The same findings counted, not handed on: a piece's count goes to `counted.take` in text order.
+void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const ChainEngine& engine,
+                const CountedFindings& counted, const SpanningMatches* spanning = nullptr);
 
 } // namespace tindrel

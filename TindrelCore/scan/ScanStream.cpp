@@ -68,8 +68,10 @@ ScanStream::ScanStream(const Scanner& scanner, FindingSink each, const Limits& l
 ScanStream::ScanStream(const Scanner& scanner, RenderedFindings rendered, const Limits& limits)
     : ScanStream(scanner, limits, std::move(rendered)) {}
 
-ScanStream::ScanStream(const Scanner& scanner, const Limits& limits,
-                       std::variant<FindingSink, RenderedFindings> output)
+ScanStream::ScanStream(const Scanner& scanner, CountedFindings counted, const Limits& limits)
+    : ScanStream(scanner, limits, std::move(counted)) {}
+
+ScanStream::ScanStream(const Scanner& scanner, const Limits& limits, Output output)
     : scanner_(scanner)
     , output_(std::move(output))
     , reach_(std::max<std::size_t>(limits.reachBytes, 4))

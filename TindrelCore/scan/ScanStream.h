@@ -43,6 +43,8 @@ public:
     ScanStream(const Scanner& scanner, FindingSink each, const Limits& limits);
     // The same findings rendered by the threads that find them, their renderings handed on in order.
     ScanStream(const Scanner& scanner, RenderedFindings rendered, const Limits& limits);
+    // The same findings only counted, from their verdicts.
+    ScanStream(const Scanner& scanner, CountedFindings counted, const Limits& limits);
 
     // More bytes of the text, cut anywhere, even inside a UTF-8 sequence; ill-formed sequences
     // become U+FFFD as they would in the whole text. While nothing is held, the whole windows of
@@ -90,8 +92,9 @@ private:
         std::size_t lineFeeds = 0; // in the pieces
     };
 
-    ScanStream(const Scanner& scanner, const Limits& limits,
-               std::variant<FindingSink, RenderedFindings> output);
+    using Output = std::variant<FindingSink, RenderedFindings, CountedFindings>;
+
+    ScanStream(const Scanner& scanner, const Limits& limits, Output output);
     std::size_t window() const { return 2 * reach_; }
     // The size of the window that begins `bytes`: a window's length, on to the end of a scalar.
     // Nothing when `bytes` ends first.
@@ -104,7 +107,7 @@ private:
     std::size_t settledOnPause(const ScanText& text) const;
 
     const Scanner& scanner_;
-    std::variant<FindingSink, RenderedFindings> output_;
+    Output output_;
     std::function<void(const char*)> passed_;
     std::size_t reach_;
     std::size_t piece_;

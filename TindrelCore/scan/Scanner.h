@@ -50,6 +50,13 @@ struct RenderedFindings {
     std::function<void(std::string_view, std::size_t)> take;
 };
 
+// Findings that only matter as a number, as to a document headed by their count: each piece's are
+// counted from the verdicts alone, no chain decoded, several pieces at once. `take` gets the counts
+// in text order, on the thread that scans.
+struct CountedFindings {
+    std::function<void(std::size_t)> take;
+};
+
 // Finds every embedded artifact in a text (typically a log): candidate spans proposed by a fixed
 // list of patterns in priority order, kept when the engine recognises them and they overlap no span
 // kept before, returned in text order. Time grows linearly with the text.

@@ -72,6 +72,36 @@ TEST(CandidateInspector, KeepsTheFirstChainHoweverLargeAndDecodesLaterOnesAgain)
     EXPECT_EQ(*decodes, 3) << "a chain past the budget is decoded again";
 }
 
+// Asked for verdicts only, the inspector stops at the first detector that answers a text and
+// decodes no chain, yet gives the answers an inspector of chains gives, and a chain when asked.
+TEST(CandidateInspector, WorksOutOnlyVerdictsWhenToldTo) {
+    auto decodes = std::make_shared<std::atomic<int>>(0);
+    auto scripted = [decodes](DetectionKind kind, std::string from, std::string to, bool terminal) {
+        return std::make_shared<scantest::FunctionDetector>(
+            kind, [=](std::string_view text) -> std::optional<DecodeResult> {
+                ++*decodes;
+                if (text != from) return std::nullopt;
+                return DecodeResult{kind, to, 0.9, from + "->" + to, {}, terminal};
+            });
+    };
+    const ChainEngine engine{
+        {scripted(DetectionKind::hex, "a", "b", false), scripted(DetectionKind::url, "b", "c", true)},
+        0.5,
+        12};
+    using Index = std::optional<std::size_t>;
+    const std::vector<std::string_view> texts = {"a", "x", "a"};
+    CandidateInspector chains(engine, CandidateInspector::Threads::caller);
+    ASSERT_EQ(chains.inspect(texts), (std::vector<Index>{0, std::nullopt, 0}));
+    EXPECT_EQ(*decodes, 6) << "two rounds for \"a\", one for \"x\"";
+
+    *decodes = 0;
+    CandidateInspector verdicts(engine, CandidateInspector::Threads::caller,
+                                CandidateInspector::keptChainBytes, CandidateInspector::Answers::verdicts);
+    ASSERT_EQ(verdicts.inspect(texts), (std::vector<Index>{0, std::nullopt, 0}));
+    EXPECT_EQ(*decodes, 3) << "the first detector answers \"a\"; both refuse \"x\"";
+    EXPECT_EQ(*verdicts.chain(0), *chains.chain(0));
+}
+
 // A text repeated, next to itself or further on, has one chain; texts nothing recognises, none.
 TEST(CandidateInspector, GivesEqualTextsOneChain) {
     const ChainEngine engine{defaultDetectors(), 0.5, 12};

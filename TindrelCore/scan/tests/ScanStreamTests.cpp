@@ -348,8 +348,8 @@ TEST(ScanStream, CutsALongLineWithoutWhiteSpaceBetweenFields) {
 
 // Renderings come from renderers on the workers, each given a run of a piece's findings in order,
 // and are handed on in text order with their counts: joined, they are the whole text's findings
-// rendered one after another.
-TEST(ScanStream, HandsOnRenderingsInTextOrder) {
+// rendered one after another. Counted from verdicts alone, they are as many.
+TEST(ScanStream, HandsOnRenderingsInTextOrderOrCountsThem) {
     const Scanner scanner{ChainEngine{defaultDetectors(), 0.5, 12}};
     auto render = [](const ScanFinding& finding, std::string& into) {
         into += fmt::format("{} {} {} {}\n", finding.line, finding.offset, finding.matchedText(),
@@ -385,6 +385,12 @@ TEST(ScanStream, HandsOnRenderingsInTextOrder) {
             EXPECT_EQ(rendered, expected) << "round " << round << ", piece " << limit.pieceBytes;
             EXPECT_EQ(count, whole.size());
             EXPECT_FALSE(outOfOrder);
+
+            std::size_t counted = 0;
+            ScanStream counting(scanner, CountedFindings{[&](std::size_t findings) { counted += findings; }},
+                                limit);
+            feedRandomly(counting, text, limit, round % 2 == 1, random);
+            EXPECT_EQ(counted, whole.size()) << "round " << round << ", piece " << limit.pieceBytes;
         }
     }
 }
