@@ -168,8 +168,22 @@ ChunkReader::~ChunkReader() {
     if (fd_ >= 0 && !isStandardInput(path_)) ::close(fd_);
 }
 
+bool ChunkReader::keepForRereading() {
+    if (!rereadable_ && fd_ >= 0)
+        if (std::optional<MappedFile> mapped = MappedFile::ofRest(fd_, path_, chunkBytes)) {
+            mapped_.emplace(std::move(*mapped));
+            rereadable_ = true;
+        }
+    return rereadable_;
+}
+
 bool ChunkReader::readAll(const std::function<void(std::string_view, bool)>& each) {
     if (fd_ < 0) return false;
+    if (rereadable_) {
+        mapped_->rewind();
+        each(mapped_->bytes(), true);
+        return true;
+    }
     if (std::optional<MappedFile> mapped = MappedFile::ofRest(fd_, path_, chunkBytes)) {
         mapped_.emplace(std::move(*mapped));
         each(mapped_->bytes(), true);

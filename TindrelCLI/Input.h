@@ -33,7 +33,11 @@ public:
     // regular file of more than a megabyte is mapped and handed over in one call, the last; `release`
     // then gives back the pages of the bytes it is past.
     bool readAll(const std::function<void(std::string_view, bool last)>& each);
-    // The bytes handed over before `upTo` will not be read again.
+    // Maps a regular file of more than a megabyte now and keeps it mapped, so that each readAll
+    // hands over the same bytes, however the file grows meanwhile: for a reader that must see the
+    // whole text before it writes. False for any other input, which can be read only once.
+    bool keepForRereading();
+    // The bytes handed over before `upTo` will not be read again (until the next readAll).
     void release(const char* upTo);
     // The same, calling `paused(false)` whenever the file has no more bytes for now, before waiting
     // for them, and `paused(true)` once when it then stays silent for two seconds. With `growth`, the end of
@@ -49,7 +53,8 @@ private:
     std::string path_;
     int fd_;
     std::string error_;
-    std::optional<MappedFile> mapped_; // while readAll hands it over
+    std::optional<MappedFile> mapped_; // while readAll hands it over, or kept for rereading
+    bool rereadable_ = false;
 };
 
 // The command-line text itself, made valid UTF-8.

@@ -30,6 +30,9 @@ public:
     std::string_view bytes() const { return {begin_, base_ + length_}; }
     // The bytes before `upTo` will not be read again: their pages go back to the system.
     void release(const char* upTo);
+    // The bytes will be read again from the start: the pages given back are mapped in again as
+    // they are read, and go back again as the reader passes them.
+    void rewind() { released_ = base_; }
 
 private:
     MappedFile(char* base, std::size_t length, std::size_t offset);

@@ -124,6 +124,15 @@ Following followingOf(const ScanOptions& options, const ChunkReader& input) {
     return !options.json && input.isPipe() ? Following::pauses : Following::no;
 }
 
+// A file that can be read twice has its findings counted first and then written straight out. Not
+// with a key: its name could make a finding's entry one that cannot be written, which only a
+// document written after all its entries can turn into "{}".
+std::optional<CountedDocument> writeRereadDocument(ChunkReader& input) {
+    return writeScanDocument(RereadableScan{
+        [&](const CountedFindings& counted) { return scanAsRead(input, counted, Following::no); },
+        [&](const RenderedFindings& rendered) { return scanAsRead(input, rendered, Following::no); }});
+}
+
 // The log is scanned as it is read, so neither its text nor its findings are ever all held, and a
 // pipe that never ends is scanned for as long as it runs.
 int runScan(const ScanOptions& options) {
@@ -134,7 +143,16 @@ int runScan(const ScanOptions& options) {
     }
     Following following = followingOf(options, input);
     std::optional<std::size_t> count;
-    if (options.json) {
+    if (options.json && !options.key.key && input.keepForRereading()) {
+        std::optional<CountedDocument> document = writeRereadDocument(input);
+        if (document && !document->whole) {
+            writeError(fmt::format("tindrel: the findings written are not those counted in {}: did it "
+                                   "change while it was scanned?",
+                                   options.path));
+            return failure;
+        }
+        if (document) count = document->count;
+    } else if (options.json) {
         // Without a key the findings go straight on: a log may hold millions.
         count = writeScanDocument([&](const FindingSink& each, const std::function<void()>& caughtUp) {
             if (!options.key.key) return scanAsRead(input, each, following, caughtUp);

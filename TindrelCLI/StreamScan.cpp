@@ -41,4 +41,8 @@ bool scanAsRead(ChunkReader& input, const RenderedFindings& rendered, Following 
     return scanAsRead(input, Tindrel::scanStream(rendered), following, caughtUp);
 }
 
+bool scanAsRead(ChunkReader& input, const CountedFindings& counted, Following following) {
+    return scanAsRead(input, Tindrel::scanStream(counted), following, {});
+}
+
 } // namespace tindrel::cli

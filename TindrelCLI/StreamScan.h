@@ -30,5 +30,7 @@ bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following
 // `rendered.take`.
 bool scanAsRead(ChunkReader& input, const RenderedFindings& rendered, Following following,
                 const std::function<void()>& caughtUp = {});
+// The same findings only counted; the counts reach `counted.take`.
+bool scanAsRead(ChunkReader& input, const CountedFindings& counted, Following following);
 
 } // namespace tindrel::cli

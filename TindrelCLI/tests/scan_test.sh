@@ -139,6 +139,24 @@ cmp -s "$work/large.out" "$work/large-piped.out" || fail "scan of a large file d
 tail -n +2 "$work/large.log" | "$TINDREL" scan >"$work/large-rest-piped.out"
 cmp -s "$work/large-rest.out" "$work/large-rest-piped.out" ||
   fail "scan of the rest of a large file on standard input differs from its scan through a pipe"
+# Its JSON document is written as its findings are found, once they are counted; through a pipe,
+# once they have all waited in temporary files. The two are the same, and so is a document of no
+# findings.
+head -c 1500000 /dev/zero | tr '\0' 'x' >"$work/large-plain.log"
+for log in large large-plain; do
+  "$TINDREL" scan --json "$work/$log.log" >"$work/$log.json"
+  cat "$work/$log.log" | "$TINDREL" scan --json >"$work/$log-piped.json"
+  cmp -s "$work/$log.json" "$work/$log-piped.json" ||
+    fail "scan --json of $log.log differs from its scan through a pipe"
+done
+grep -q '"count": 0' "$work/large-plain.json" || fail "scan --json of a large plain file: $(head -c 300 "$work/large-plain.json")"
+{
+  read -r _
+  "$TINDREL" scan --json - >"$work/large-rest.json"
+} <"$work/large.log"
+tail -n +2 "$work/large.log" | "$TINDREL" scan --json >"$work/large-rest-piped.json"
+cmp -s "$work/large-rest.json" "$work/large-rest-piped.json" ||
+  fail "scan --json of the rest of a large file on standard input differs from its scan through a pipe"
 
 # appears FILE PATTERN: whether a line of FILE matches within 10 s.
 appears() {
