@@ -194,7 +194,13 @@ void scanPieces(const ScanText& text, const std::vector<Piece>& pieces, const Ch
         scanPiece(text, pieces[i], spanning, engine, threads, each);
         if (part.findings > 0) handOn();
     };
-    auto take = [&](RenderedPart&& part) { rendered.take(part.text, part.findings); };
+    // A part grown far past its size (the rendering of a finding of megabytes) is freed here, not
+    // given back to its worker with the others: a few such parts waiting to be destroyed there
+    // would hold more than every part in flight.
+    auto take = [&](RenderedPart&& part) {
+        rendered.take(part.text, part.findings);
+        if (part.text.capacity() > 8 * renderedPartBytes) std::string().swap(part.text);
+    };
     if (pieces.size() == 1) {
         scanOne(0, take, CandidateInspector::Threads::perCore);
         return;
