@@ -37,9 +37,9 @@ bool makesProgress(const DecodeResult& result, std::string_view current) {
 // on their confidence first), and none of a detector whose answers can always be written.
 struct Answer {
     const DecodeResult& result;
-    bool alwaysWritable;
+    const Detector& detector; // whose answer it is
 
-    bool canBeWritten() const { return alwaysWritable || result.canBeWritten(); }
+    bool canBeWritten() const { return detector.alwaysWritable() || result.canBeWritten(); }
 };
 
 // An answer the engine could take as the next step on its own choosing.
@@ -62,9 +62,9 @@ public:
         , chosenKind_(chosenKind) {}
 
     // Answers arrive in detector order; ties go to the earlier one.
-    void offer(std::optional<DecodeResult> result, std::size_t position, bool alwaysWritable) {
+    void offer(std::optional<DecodeResult> result, std::size_t position, const Detector& detector) {
         if (!result) return;
-        const Answer answer{*result, alwaysWritable};
+        const Answer answer{*result, detector};
         const bool alternative = couldBeChosen(answer, current_, threshold_);
         if (eligible(answer, alternative) && (!chosen_ || result->confidence > chosen_->confidence)) {
             if (chosen_ && chosenIsAlternative_)
@@ -76,7 +76,7 @@ public:
             others_.emplace_back(position, alternativeOf(*result));
         } else if (fellShort(*result) && (!closest_ || result->confidence > closest_->confidence)) {
             Alternative miss = alternativeOf(*result);
-            if (alwaysWritable || miss.canBeWritten()) closest_ = std::move(miss);
+            if (detector.alwaysWritable() || miss.canBeWritten()) closest_ = std::move(miss);
         }
     }
 
@@ -163,7 +163,7 @@ bool ChainEngine::recognises(std::string_view text, std::size_t& firstAsked) con
         if (!detectors[i]->gate().admits(held)) return false;
         if (std::optional<bool> told = safeVerdict(*detectors[i], current, threshold)) return *told;
         std::optional<DecodeResult> result = safeDecode(*detectors[i], current);
-        return result && couldBeChosen({*result, detectors[i]->alwaysWritable()}, current, threshold);
+        return result && couldBeChosen({*result, *detectors[i]}, current, threshold);
     };
     if (firstAsked < detectors.size() && answers(firstAsked)) return true;
     for (std::size_t i = 0; i < detectors.size(); ++i)
@@ -235,7 +235,7 @@ std::optional<RefusedReading> ChainEngine::extend(DecodeChain& chain, std::strin
         const ByteClass::Set held = ByteClass::of(Text::trim(current));
         for (std::size_t i = 0; i < detectors.size(); ++i)
             if (detectors[i]->gate().admits(held))
-                round.offer(safeDecode(*detectors[i], current), i, detectors[i]->alwaysWritable());
+                round.offer(safeDecode(*detectors[i], current), i, *detectors[i]);
         std::optional<DecodeResult> next = round.takeChosen();
         if (!next) {
             chain.stop = StopReason{StopReason::Cause::nothingRecognized, round.takeClosest()};
