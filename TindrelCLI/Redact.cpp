@@ -28,7 +28,7 @@ int runRedact(const std::string& path, Redaction::Mode mode) {
         return failure;
     }
     std::size_t masked =
-        Redaction::redact(*read.text, mode, [](std::string_view piece) { writeShown(piece, writeOut); });
+        Redaction::redactLog(*read.text, mode, [](std::string_view piece) { writeShown(piece, writeOut); });
     return masked > 0 ? found : notFound;
 }
 

@@ -108,7 +108,13 @@ Edits findingEdits(const ScanFinding& finding, Mode mode) {
     return edits;
 }
 
-std::size_t redact(std::string_view text, Mode mode, const Write& write) {
+namespace {
+
+using Scan = std::function<void(std::string_view, const FindingSink&)>;
+
+// Writes the text with the edits of the findings that `scan` hands out, in text order, for the text
+// made valid UTF-8 position for position.
+std::size_t redactScanned(std::string_view text, Mode mode, const Write& write, const Scan& scan) {
     std::string standIns;
     std::string_view scanned = text;
     if (!Text::isValidUTF8(text)) {
@@ -117,11 +123,29 @@ std::size_t redact(std::string_view text, Mode mode, const Write& write) {
     }
     EditWriter writer(text, write);
     MergedEdits edits(writer, privateKeyBodyEdits(scanned));
-    Tindrel::scan(scanned, [&](ScanFinding&& finding) {
+    scan(scanned, [&](ScanFinding&& finding) {
         for (const Edit& edit : findingEdits(finding, mode))
             edits.add(edit);
     });
     return edits.finish();
+}
+
+} // namespace
+
+std::size_t redact(std::string_view text, Mode mode, const Write& write) {
+    return redactScanned(text, mode, write, [](std::string_view scanned, const FindingSink& each) {
+        Tindrel::scan(scanned, each);
+    });
+}
+
+// The stand-ins keep the text valid UTF-8, so the stream scans it where it stands, at the positions
+// of the text itself.
+std::size_t redactLog(std::string_view text, Mode mode, const Write& write) {
+    return redactScanned(text, mode, write, [](std::string_view scanned, const FindingSink& each) {
+        ScanStream stream = Tindrel::scanStream(each);
+        stream.feed(scanned, true);
+        stream.finish();
+    });
 }
 
 std::string redact(std::string_view text, Mode mode) {

@@ -19,6 +19,9 @@ Edits findingEdits(const ScanFinding& finding, Mode mode);
 // `text` redacted, handed to `write` a piece at a time in order; answers how many masks were written.
 // Bytes that are not valid UTF-8 are scanned as "?" and written back as they were.
 std::size_t redact(std::string_view text, Mode mode, const std::function<void(std::string_view)>& write);
+// The same, the text scanned as a log is, a few hundred kilobytes at a time (Tindrel::scanStream): in
+// bounded memory besides the text, and masking just what a scan of the log reports.
+std::size_t redactLog(std::string_view text, Mode mode, const std::function<void(std::string_view)>& write);
 std::string redact(std::string_view text, Mode mode);
 
 // The chain's input as it may be shared or kept: redacted, and the chain's own secret masked even

@@ -7,9 +7,46 @@
 using namespace tindrel;
 using Redaction::Mode;
 
+namespace {
+
+std::string redactedLog(std::string_view text, Mode mode) {
+    std::string out;
+    Redaction::redactLog(text, mode, [&out](std::string_view piece) { out += piece; });
+    return out;
+}
+
+} // namespace
+
+// Whether the text is scanned whole or as a log is, a piece at a time.
 TEST(Redaction, MasksEachSecretInPlaceAndKeepsEveryOtherByte) {
-    for (const fixtures::Row& row : fixtures::table("redaction.tsv"))
+    for (const fixtures::Row& row : fixtures::table("redaction.tsv")) {
         EXPECT_EQ(Redaction::redact(row[1], *Redaction::modeNamed(row[0])), row[2]) << row.where;
+        EXPECT_EQ(redactedLog(row[1], *Redaction::modeNamed(row[0])), row[2]) << row.where;
+    }
+}
+
+// A log redacted a piece at a time masks just what its scan reports: a query string of a megabyte,
+// which a scan of the log finds a piece at a time, is masked a piece at a time, every byte of it.
+TEST(Redaction, LogMasksWhatItsScanReports) {
+    std::string pairs;
+    while (pairs.size() < (std::size_t{1} << 20))
+        pairs += "a=b&";
+    const std::string text = "before\n" + pairs + "\nafter\n";
+    std::size_t reported = 0;
+    ScanStream stream = Tindrel::scanStream([&reported](ScanFinding&&) { ++reported; });
+    stream.feed(text, true);
+    stream.finish();
+    ASSERT_GT(reported, 1u);
+
+    const std::string redacted = redactedLog(text, Mode::all);
+    const std::string marker = "<redacted Query string>";
+    std::size_t masks = 0;
+    for (std::size_t at = redacted.find(marker); at != std::string::npos; at = redacted.find(marker, at + 1))
+        ++masks;
+    EXPECT_EQ(masks, reported);
+    EXPECT_TRUE(redacted.starts_with("before\n<redacted")) << redacted.substr(0, 40);
+    EXPECT_TRUE(redacted.ends_with(">&\nafter\n")) << redacted.substr(redacted.size() - 40);
+    EXPECT_EQ(redacted.find("a=b"), std::string::npos);
 }
 
 TEST(Redaction, ChainToShareHoldsNoSecretButKeepsItsFacts) {
