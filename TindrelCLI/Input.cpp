@@ -1,5 +1,6 @@
 #include "TindrelCLI/Input.h"
 
+#include "TindrelCLI/Output.h"
 #include "TindrelCore/text/Text.h"
 
 #include <algorithm>
@@ -169,19 +170,24 @@ ChunkReader::~ChunkReader() {
 }
 
 bool ChunkReader::keepForRereading() {
-    if (!rereadable_ && fd_ >= 0)
-        if (std::optional<MappedFile> mapped = MappedFile::ofRest(fd_, path_, chunkBytes)) {
-            mapped_.emplace(std::move(*mapped));
-            rereadable_ = true;
-        }
-    return rereadable_;
+    if (rereadable_ || copy_ || fd_ < 0) return rereadable_ || copy_;
+    if (std::optional<MappedFile> mapped = MappedFile::ofRest(fd_, path_, chunkBytes)) {
+        mapped_.emplace(std::move(*mapped));
+        rereadable_ = true;
+        return true;
+    }
+    copy_.emplace();
+    if (!*copy_) copy_.reset();
+    return copy_.has_value();
 }
 
 bool ChunkReader::readAll(const std::function<void(std::string_view, bool)>& each) {
     if (fd_ < 0) return false;
     if (rereadable_) {
-        mapped_->rewind();
-        each(mapped_->bytes(), true);
+        if (mapped_) {
+            mapped_->rewind();
+            each(mapped_->bytes(), true);
+        }
         return true;
     }
     if (std::optional<MappedFile> mapped = MappedFile::ofRest(fd_, path_, chunkBytes)) {
@@ -193,13 +199,34 @@ bool ChunkReader::readAll(const std::function<void(std::string_view, bool)>& eac
     std::string buffer(chunkBytes, '\0');
     for (;;) {
         ssize_t n = readSome(fd_, buffer.data(), buffer.size());
-        if (n == 0) return true;
+        if (n == 0) return !copy_ || keepCopy();
         if (n < 0) {
             error_ = readError(path_, errno);
             return false;
         }
-        each(std::string_view(buffer.data(), static_cast<std::size_t>(n)), false);
+        const std::string_view chunk(buffer.data(), static_cast<std::size_t>(n));
+        each(chunk, false);
+        if (copy_ && !append(copy_->get(), chunk)) {
+            error_ = temporaryFileError();
+            return false;
+        }
+        copied_ += chunk.size();
     }
+}
+
+// The copy, once whole, is mapped for the readings after the first.
+bool ChunkReader::keepCopy() {
+    if (copied_ > 0) {
+        std::optional<MappedFile> mapped = MappedFile::ofWritten(copy_->get());
+        if (!mapped) {
+            error_ = temporaryFileError();
+            return false;
+        }
+        mapped_.emplace(std::move(*mapped));
+    }
+    copy_.reset();
+    rereadable_ = true;
+    return true;
 }
 
 void ChunkReader::release(const char* upTo) {

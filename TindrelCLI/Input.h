@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TindrelCLI/MappedFile.h"
+#include "TindrelCLI/SpoolFile.h"
 
 #include <functional>
 #include <optional>
@@ -33,9 +34,10 @@ public:
     // regular file of more than a megabyte is mapped and handed over in one call, the last; `release`
     // then gives back the pages of the bytes it is past.
     bool readAll(const std::function<void(std::string_view, bool last)>& each);
-    // Maps a regular file of more than a megabyte now and keeps it mapped, so that each readAll
-    // hands over the same bytes, however the file grows meanwhile: for a reader that must see the
-    // whole text before it writes. False for any other input, which can be read only once.
+    // Makes every readAll hand over the same bytes, for a reader that must see the whole text before
+    // it writes: a regular file of more than a megabyte is mapped now, and stays mapped however the
+    // file grows meanwhile; any other input is copied as the first readAll reads it, to an unnamed
+    // temporary file that the later ones map. False when that file cannot be made.
     bool keepForRereading();
     // The bytes handed over before `upTo` will not be read again (until the next readAll).
     void release(const char* upTo);
@@ -50,11 +52,15 @@ public:
     bool isPipe() const;
 
 private:
+    bool keepCopy();
+
     std::string path_;
     int fd_;
     std::string error_;
     std::optional<MappedFile> mapped_; // while readAll hands it over, or kept for rereading
     bool rereadable_ = false;
+    std::optional<SpoolFile> copy_; // what the first reading reads, to be read again
+    std::size_t copied_ = 0;
 };
 
 // The command-line text itself, made valid UTF-8.

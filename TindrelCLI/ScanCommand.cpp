@@ -124,9 +124,10 @@ Following followingOf(const ScanOptions& options, const ChunkReader& input) {
     return !options.json && input.isPipe() ? Following::pauses : Following::no;
 }
 
-// A file that can be read twice has its findings counted first and then written straight out. Not
-// with a key: its name could make a finding's entry one that cannot be written, which only a
-// document written after all its entries can turn into "{}".
+// An input kept for a second reading (a file mapped, a pipe copied as it is read) has its findings
+// counted first and then written straight out. Not with a key: its file name could make a finding's
+// entry one that cannot be written, which only a document written after all its entries can turn
+// into "{}".
 std::optional<CountedDocument> writeRereadDocument(ChunkReader& input) {
     return writeScanDocument(RereadableScan{
         [&](const CountedFindings& counted) { return scanAsRead(input, counted, Following::no); },
@@ -146,14 +147,14 @@ int runScan(const ScanOptions& options) {
     if (options.json && !options.key.key && input.keepForRereading()) {
         std::optional<CountedDocument> document = writeRereadDocument(input);
         if (document && !document->whole) {
-            writeError(fmt::format("tindrel: the findings written are not those counted in {}: did it "
-                                   "change while it was scanned?",
-                                   options.path));
+            writeError(fmt::format("tindrel: the findings written are not those counted: did {} change "
+                                   "while it was scanned?",
+                                   options.path == "-" ? "standard input" : options.path));
             return failure;
         }
         if (document) count = document->count;
     } else if (options.json) {
-        // Without a key the findings go straight on: a log may hold millions.
+        // The entries wait in temporary files until they are all counted.
         count = writeScanDocument([&](const FindingSink& each, const std::function<void()>& caughtUp) {
             if (!options.key.key) return scanAsRead(input, each, following, caughtUp);
             return scanAsRead(

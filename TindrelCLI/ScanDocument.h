@@ -15,8 +15,8 @@ namespace tindrel::cli {
 // temporary file failed (errno tells why).
 std::optional<std::size_t> writeScanDocument(const ScanRun& scan);
 
-// A scan of an input that can be read twice (a mapped file): once to count its findings, once to
-// render them.
+// A scan of an input that can be read twice (a file mapped, a pipe copied as it is read): once to
+// count its findings, once to render them.
 struct RereadableScan {
     std::function<bool(const CountedFindings&)> count;
     std::function<bool(const RenderedFindings&)> render;

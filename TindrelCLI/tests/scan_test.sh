@@ -124,6 +124,15 @@ for log in realistic mixed; do
 done
 cat "$data/realistic.log" | "$TINDREL" scan >"$work/piped.out"
 cmp -s "$work/piped.out" "$work/realistic.out" || fail "scan of a pipe differs from the scan of the file"
+# A pipe's JSON document counts the findings as the pipe is read (and copied), then writes them
+# from the copy.
+for log in realistic mixed; do
+  cat "$data/$log.log" | "$TINDREL" scan --json >"$work/$log-piped.json"
+  cmp -s <(ageless "$work/$log-piped.json") <(ageless "$data/$log.json") ||
+    fail "scan --json of $log.log through a pipe differs from $log.json"
+done
+[ "$(printf '' | "$TINDREL" scan --json)" = "$(printf '{\n  "count": 0,\n  "findings": []\n}')" ] ||
+  fail "scan --json of an empty pipe: $(printf '' | "$TINDREL" scan --json)"
 
 # A regular file of more than a megabyte is mapped rather than read, from standard input's offset
 # when it comes that way; its findings are those of the same bytes through a pipe.
@@ -139,9 +148,8 @@ cmp -s "$work/large.out" "$work/large-piped.out" || fail "scan of a large file d
 tail -n +2 "$work/large.log" | "$TINDREL" scan >"$work/large-rest-piped.out"
 cmp -s "$work/large-rest.out" "$work/large-rest-piped.out" ||
   fail "scan of the rest of a large file on standard input differs from its scan through a pipe"
-# Its JSON document is written as its findings are found, once they are counted; through a pipe,
-# once they have all waited in temporary files. The two are the same, and so is a document of no
-# findings.
+# Its JSON document is written as its findings are found, once they are counted, from the file
+# mapped or from a copy of the pipe. The two are the same, and so is a document of no findings.
 head -c 1500000 /dev/zero | tr '\0' 'x' >"$work/large-plain.log"
 for log in large large-plain; do
   "$TINDREL" scan --json "$work/$log.log" >"$work/$log.json"
