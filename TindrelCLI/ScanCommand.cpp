@@ -124,14 +124,14 @@ Following followingOf(const ScanOptions& options, const ChunkReader& input) {
     return !options.json && input.isPipe() ? Following::pauses : Following::no;
 }
 
-// An input kept for a second reading (a file mapped, a pipe copied as it is read) has its findings
-// counted first and then written straight out. Not with a key: its file name could make a finding's
-// entry one that cannot be written, which only a document written after all its entries can turn
-// into "{}".
-std::optional<CountedDocument> writeRereadDocument(ChunkReader& input) {
+// The input is read twice (a file mapped, a pipe copied as it is read): its findings are counted
+// first and then written straight out.
+std::optional<CountedDocument> writeJSONDocument(ChunkReader& input, const KeyOptions& key) {
+    std::function<void(ScanFinding&)> check;
+    if (key.key) check = [&key](ScanFinding& finding) { checkSignatures(finding, key); };
     return writeScanDocument(RereadableScan{
         [&](const CountedFindings& counted) { return scanAsRead(input, counted, Following::no); },
-        [&](const RenderedFindings& rendered) { return scanAsRead(input, rendered, Following::no); }});
+        [&](const RenderedFindings& rendered) { return scanAsRead(input, rendered, Following::no); }, check});
 }
 
 // The log is scanned as it is read, so neither its text nor its findings are ever all held, and a
@@ -144,8 +144,12 @@ int runScan(const ScanOptions& options) {
     }
     Following following = followingOf(options, input);
     std::optional<std::size_t> count;
-    if (options.json && !options.key.key && input.keepForRereading()) {
-        std::optional<CountedDocument> document = writeRereadDocument(input);
+    if (options.json) {
+        if (!input.keepForRereading()) {
+            writeError(temporaryFileError());
+            return failure;
+        }
+        std::optional<CountedDocument> document = writeJSONDocument(input, options.key);
         if (document && !document->whole) {
             writeError(fmt::format("tindrel: the findings written are not those counted: did {} change "
                                    "while it was scanned?",
@@ -153,18 +157,6 @@ int runScan(const ScanOptions& options) {
             return failure;
         }
         if (document) count = document->count;
-    } else if (options.json) {
-        // The entries wait in temporary files until they are all counted.
-        count = writeScanDocument([&](const FindingSink& each, const std::function<void()>& caughtUp) {
-            if (!options.key.key) return scanAsRead(input, each, following, caughtUp);
-            return scanAsRead(
-                input,
-                [&](ScanFinding&& finding) {
-                    checkSignatures(finding, options.key);
-                    each(std::move(finding));
-                },
-                following, caughtUp);
-        });
     } else {
         count = writeReport(input, following, options.verbose, options.key);
     }

@@ -31,11 +31,6 @@ bool scanAsRead(ChunkReader& input, ScanStream stream, Following following,
 
 } // namespace
 
-bool scanAsRead(ChunkReader& input, const FindingSink& each, Following following,
-                const std::function<void()>& caughtUp) {
-    return scanAsRead(input, Tindrel::scanStream(each), following, caughtUp);
-}
-
 bool scanAsRead(ChunkReader& input, const RenderedFindings& rendered, Following following,
                 const std::function<void()>& caughtUp) {
     return scanAsRead(input, Tindrel::scanStream(rendered), following, caughtUp);

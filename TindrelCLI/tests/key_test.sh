@@ -83,6 +83,10 @@ check "scan lines" "signature verified|signature invalid" \
   "$(printf '%s' "$log" | "$tindrel" scan --key "$work/public.pem" | sed 's/.*  //' | paste -sd'|')"
 check "scan document" "invalid|public.pem" \
   "$(printf 'x %s\n' "$tampered" | "$tindrel" scan --json --key "$work/public.pem" | facts)"
+# A key file whose name is not UTF-8 is named with U+FFFD in its place, so the document holds it.
+cp "$work/public.pem" "$work/$(printf 'pub\377.pem')"
+check "scan document, key named in bytes that are not UTF-8" "verified|pub�.pem" \
+  "$(printf 'x %s\n' "$rs256" | "$tindrel" scan --json --key "$work/$(printf 'pub\377.pem')" | facts)"
 check "each line" "verified|invalid" "$(printf '%s\n%s\n' "$rs256" "$tampered" |
   "$tindrel" inspect --each-line --json --key "$work/public.pem" | while read -r line; do
     printf '%s' "$line" | facts | cut -d'|' -f1; done | paste -sd'|')"

@@ -17,8 +17,9 @@ namespace {
 using FoundInPiece = std::vector<ScanFinding>;
 
 // A scan whose first reading counts `counted` and whose second hands out `pieces`, each piece's
-// findings rendered by a renderer of its own, a finding to a part.
-RereadableScan scanOf(std::vector<std::size_t> counted, std::vector<FoundInPiece> pieces) {
+// findings rendered by a renderer of its own, a finding to a part, each completed by `check`.
+RereadableScan scanOf(std::vector<std::size_t> counted, std::vector<FoundInPiece> pieces,
+                      std::function<void(ScanFinding&)> check = {}) {
     return {[counted](const CountedFindings& counts) {
                 for (std::size_t count : counted)
                     counts.take(count);
@@ -34,7 +35,17 @@ RereadableScan scanOf(std::vector<std::size_t> counted, std::vector<FoundInPiece
                     }
                 }
                 return true;
-            }};
+            },
+            check};
+}
+
+// Marks each step of the finding's chain checked, as a signature check completes a chain: by the
+// chain alone, so findings that share one are completed alike.
+void markChecked(ScanFinding& finding) {
+    DecodeChain checked = *finding.chain;
+    for (DecodeResult& step : checked.steps)
+        step.details["checked"] = "yes";
+    finding.chain = std::make_shared<const DecodeChain>(std::move(checked));
 }
 
 struct Written {
@@ -57,7 +68,7 @@ std::shared_ptr<const DecodeChain> chainOf(const std::string& text) {
 
 // Headed by the count of the first reading, the entries of the second follow in order, joined as
 // the document of all the findings at once joins them, runs of one chain included.
-TEST(CountedScanDocument, IsTheDocumentOfAllTheFindings) {
+TEST(ScanDocument, IsTheDocumentOfAllTheFindings) {
     const auto json = chainOf("{\"user\":\"ada\"}");
     const auto token = chainOf(std::string(Samples::token));
     const std::vector<FoundInPiece> cases[] = {
@@ -78,11 +89,16 @@ TEST(CountedScanDocument, IsTheDocumentOfAllTheFindings) {
         EXPECT_EQ(written.document->count, findings.size());
         EXPECT_TRUE(written.document->whole);
         EXPECT_EQ(written.output, TindrelJSON::string(findings) + "\n");
+
+        // Checked, each finding is written as its check completes it, the first of a run included.
+        for (ScanFinding& finding : findings)
+            markChecked(finding);
+        EXPECT_EQ(write(scanOf(counts, pieces, markChecked)).output, TindrelJSON::string(findings) + "\n");
     }
 }
 
 // Findings other than those counted, or one that cannot be written, leave the document not whole.
-TEST(CountedScanDocument, SaysWhenTheEntriesAreNotThoseCounted) {
+TEST(ScanDocument, SaysWhenTheEntriesAreNotThoseCounted) {
     const auto json = chainOf("{\"a\":1}");
     const auto unwritable = std::make_shared<const DecodeChain>(
         DecodeChain{"x", {DecodeResult{DetectionKind::hex, "\xC3(", 0.9, "bytes", {}, true}}});
@@ -101,8 +117,8 @@ TEST(CountedScanDocument, SaysWhenTheEntriesAreNotThoseCounted) {
         ASSERT_TRUE(written.document);
         EXPECT_EQ(written.document->whole, c.whole) << written.output;
     }
-    const RereadableScan unread{[](const CountedFindings&) { return false; },
-                                [](const RenderedFindings&) { return true; }};
+    const RereadableScan unread{
+        [](const CountedFindings&) { return false; }, [](const RenderedFindings&) { return true; }, {}};
     Written written = write(unread);
     EXPECT_FALSE(written.document);
     EXPECT_EQ(written.output, "") << "nothing is written of an input that could not be read";
