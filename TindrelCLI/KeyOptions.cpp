@@ -2,7 +2,6 @@
 
 #include "TindrelCLI/Arguments.h"
 #include "TindrelCLI/Output.h"
-#include "TindrelCore/text/Text.h"
 #include "TindrelCore/verify/JWTSignature.h"
 
 #include <cerrno>
@@ -49,9 +48,7 @@ std::optional<VerificationKey> fileKey(const std::string& path) {
         writeError(fmt::format("tindrel: cannot read key {}: {}", path, std::strerror(error)));
         return std::nullopt;
     }
-    // Named as the reports show it: a name that is not UTF-8 would leave a JSON document nothing to hold.
-    VerificationKey key = VerificationKey::fromFile(
-        Text::sanitizeUTF8(std::filesystem::path(path).filename().string()), *bytes);
+    VerificationKey key = VerificationKey::fromFile(std::filesystem::path(path).filename().string(), *bytes);
     std::fill(bytes->begin(), bytes->end(), '\0');
     return key;
 }
@@ -62,7 +59,7 @@ std::optional<VerificationKey> environmentKey(const std::string& name) {
         writeError("tindrel: environment variable " + name + " is not set");
         return std::nullopt;
     }
-    return VerificationKey::fromSecret("environment variable " + Text::sanitizeUTF8(name), secret);
+    return VerificationKey::fromSecret("environment variable " + name, secret);
 }
 
 } // namespace

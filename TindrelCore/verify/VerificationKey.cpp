@@ -87,11 +87,15 @@ KeyMaterial fileMaterial(std::string label, std::string_view bytes) {
 VerificationKey::VerificationKey(std::shared_ptr<const KeyMaterial> material)
     : material_(std::move(material)) {}
 
+// The label goes into the facts a check adds to a chain, which documents must be able to hold: a
+// file name that is not UTF-8 is named with U+FFFD in its place.
 VerificationKey VerificationKey::fromFile(std::string label, std::string_view bytes) {
+    Text::makeValidUTF8(label);
     return VerificationKey(std::make_shared<const KeyMaterial>(fileMaterial(std::move(label), bytes)));
 }
 
 VerificationKey VerificationKey::fromSecret(std::string label, std::string_view secret) {
+    Text::makeValidUTF8(label);
     return VerificationKey(std::make_shared<const KeyMaterial>(secretMaterial(std::move(label), secret)));
 }
 

@@ -13,7 +13,7 @@ struct KeyMaterial;
 // parsed keys, which never change, so one key can check many tokens on any thread.
 class VerificationKey {
 public:
-    // The bytes of a key file, named by `label` (the file name): a PEM or DER public key or
+    // The bytes of a key file, named by `label` (the file name, made UTF-8): a PEM or DER public key or
     // certificate, a JWK or a JWK Set; anything else is an HMAC secret, one trailing newline ignored.
     // Public-key material is never taken as a secret, whatever the token's algorithm asks for.
     static VerificationKey fromFile(std::string label, std::string_view bytes);
