@@ -12,12 +12,21 @@ bool DecodeResult::operator==(const DecodeResult& other) const {
            summary == other.summary && details == other.details && terminal == other.terminal;
 }
 
-bool Alternative::canBeWritten() const {
+namespace {
+
+// What a document needs of any answer, chosen or not.
+bool canBeWritten(double confidence, std::string_view summary) {
     return std::isfinite(confidence) && Text::isValidUTF8(summary);
 }
 
+} // namespace
+
+bool Alternative::canBeWritten() const {
+    return tindrel::canBeWritten(confidence, summary);
+}
+
 bool DecodeResult::canBeWritten() const {
-    if (!std::isfinite(confidence) || !Text::isValidUTF8(summary) || !Text::isValidUTF8(output)) return false;
+    if (!tindrel::canBeWritten(confidence, summary) || !Text::isValidUTF8(output)) return false;
     return std::ranges::all_of(details, [](const auto& detail) {
         return Text::isValidUTF8(detail.first) && Text::isValidUTF8(detail.second);
     });
